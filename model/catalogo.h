@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+/**
+ * The catalogue of sensor types (1 to 10) and the naming of canvas controls.
+ * Pure functions: type numbers outside 1 to 10 fall back to "v", "Sensore_"
+ * with "_ingresso_" and no export class.
+ */
+
+enum class TClasse { Nessuna, Ingresso, Zoom, Uscita };
+
+/** Icon letter of a type: the icon file is letter + size + ".png". */
+QString fGetTipo(int iTipo);
+/** Prefix of a type's control name, e.g. "Radar_". */
+QString fPrefissoTipo(int iTipo);
+/** Middle part of a type's control name: "_ingresso_", "_area_" or "_uscita_". */
+QString fParteMediaTipo(int iTipo);
+/** Class of a type, which decides the export section. */
+TClasse fClasseTipo(int iTipo);
+
+/** Control name of an icon: prefix + id + middle part + tail (area_zoom for type 3, else sNumSensore as passed). */
+QString fNomeSensore(int iTipo, int iAreaZoom, int iId, const QString &sNumSensore);
+/** Part 1 of a control name split at every "_" ("" when missing). */
+QString fName2Id(const QString &sName);
+/** Part 3 of a control name split at every "_" ("" when missing). */
+QString fName2Area(const QString &sName);
+
+/** Label colour of a colour index, as 0xRRGGBB; black for every index outside 1 to 10. */
+std::uint32_t fIntToColor(int iColor);
+/** Label point size of a size index: 1..8 give 8..15, everything else 16. */
+int fIntToDimensione(int iDimensione);
