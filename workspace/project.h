@@ -56,7 +56,12 @@ void pCloseProject();
 /** Deletes every plain, non-hidden file directly inside sDir; files that cannot be deleted are skipped. */
 void pDelFileFromDir(const QString &sDir);
 
-/** New project after its two dialogs: the project folder sDir/sNome with "areas" and "out", its database, its first area. */
+/** Brings back the clean "no project" state after a failed open: flag false, area list and connection
+ *  closed, canvas, background and tree emptied. Never throws. */
+void pLeaveToNoProject() noexcept;
+
+/** New project after its two dialogs: the project folder sDir/sNome with "areas" and "out", its database, its first area.
+ *  It adds the first area through the area store, so it is built with the model (model/nuovoprogetto.cpp). */
 void pNuovoProgetto(const QString &sDir, const QString &sNome);
 /** Open project after its dialog: the project of the database file sDb. */
 void pApriProgetto(const QString &sDb);
