@@ -1,0 +1,113 @@
+#include "model/catalogo.h"
+
+#include <QStringList>
+
+#include <iterator>
+
+namespace {
+
+struct TTipo
+{
+    const char *szLettera;
+    const char *szPrefisso;
+    TClasse eClasse;
+};
+
+// Types 1 to 10, in order.
+constexpr TTipo aTipi[] = {
+    {"v", "Radar_", TClasse::Ingresso},       {"c", "Contatto_", TClasse::Ingresso},
+    {"z", "Zoom_", TClasse::Zoom},            {"b", "Barriera_", TClasse::Ingresso},
+    {"t", "Telecamera_", TClasse::Ingresso},  {"l", "Lampada_", TClasse::Uscita},
+    {"s", "Tapsu_", TClasse::Uscita},         {"g", "Tapgiu_", TClasse::Uscita},
+    {"a", "Allarme_", TClasse::Uscita},       {"i", "Irrigazione_", TClasse::Uscita},
+};
+
+// Any other number: a detector-like object that belongs to no export section.
+constexpr TTipo tipoIgnoto = {"v", "Sensore_", TClasse::Nessuna};
+
+const TTipo &fTipo(int iTipo)
+{
+    if (iTipo < 1 || iTipo > int(std::size(aTipi)))
+        return tipoIgnoto;
+    return aTipi[iTipo - 1];
+}
+
+/** Part iPart of sName cut at every "_" (empty parts count); "" when there are fewer parts. */
+QString fNamePart(const QString &sName, int iPart)
+{
+    const QStringList asParts = sName.split(QLatin1Char('_'));
+    if (asParts.size() < 2 || iPart >= asParts.size())
+        return QString();
+    return asParts.at(iPart);
+}
+
+} // namespace
+
+QString fGetTipo(int iTipo)
+{
+    return QString::fromLatin1(fTipo(iTipo).szLettera);
+}
+
+QString fPrefissoTipo(int iTipo)
+{
+    return QString::fromLatin1(fTipo(iTipo).szPrefisso);
+}
+
+QString fParteMediaTipo(int iTipo)
+{
+    switch (fTipo(iTipo).eClasse) {
+    case TClasse::Zoom:
+        return QStringLiteral("_area_");
+    case TClasse::Uscita:
+        return QStringLiteral("_uscita_");
+    case TClasse::Ingresso:
+    case TClasse::Nessuna:
+        break;
+    }
+    return QStringLiteral("_ingresso_");
+}
+
+TClasse fClasseTipo(int iTipo)
+{
+    return fTipo(iTipo).eClasse;
+}
+
+QString fNomeSensore(int iTipo, int iAreaZoom, int iId, const QString &sNumSensore)
+{
+    const QString sCoda = iTipo == 3 ? QString::number(iAreaZoom) : sNumSensore;
+    return fPrefissoTipo(iTipo) + QString::number(iId) + fParteMediaTipo(iTipo) + sCoda;
+}
+
+QString fName2Id(const QString &sName)
+{
+    return fNamePart(sName, 1);
+}
+
+QString fName2Area(const QString &sName)
+{
+    return fNamePart(sName, 3);
+}
+
+std::uint32_t fIntToColor(int iColor)
+{
+    switch (iColor) {
+    case 1: return 0xFFFFFF;  // bianco
+    case 2: return 0xFFFF00;  // giallo
+    case 3: return 0xFF8000;  // arancio
+    case 4: return 0xFF00FF;  // rosa
+    case 5: return 0xFF0000;  // rosso
+    case 6: return 0x008000;  // verdino
+    case 7: return 0x808000;  // verde scuro
+    case 8: return 0x00FFFF;  // celeste
+    case 9: return 0x0000FF;  // blu
+    case 10: return 0x800080; // viola
+    default: return 0x000000; // nero (16), unset (0) and every other index
+    }
+}
+
+int fIntToDimensione(int iDimensione)
+{
+    if (iDimensione >= 1 && iDimensione <= 8)
+        return iDimensione + 7;
+    return 16;
+}

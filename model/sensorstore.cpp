@@ -1,0 +1,111 @@
+#include "model/sensorstore.h"
+
+#include "model/catalogo.h"
+#include "model/sensore.h"
+#include "workspace/errors.h"
+#include "workspace/mapview.h"
+#include "workspace/sqlconn.h"
+#include "workspace/uty.h"
+
+#include <QStringList>
+
+namespace {
+
+const QStringList asSensoriColumns = {
+    QStringLiteral("_id"),         QStringLiteral("area_id"),     QStringLiteral("area_zoom"),
+    QStringLiteral("NumSensore"),  QStringLiteral("IconSize"),    QStringLiteral("TipoSensore"),
+    QStringLiteral("ZonaSensore"), QStringLiteral("CoordX"),      QStringLiteral("CoordY"),
+    QStringLiteral("CoordX2"),     QStringLiteral("CoordY2"),     QStringLiteral("CoordXt"),
+    QStringLiteral("CoordYt"),     QStringLiteral("FontTxt"),     QStringLiteral("ColorTxt"),
+    QStringLiteral("Testo"),       QStringLiteral("Orientamento")};
+
+/** Number texts go into the statements as typed, so only plain decimal integers get that far. */
+void pRequireNumero(const QString &sText, const char *szWhat)
+{
+    if (!fIsNumero(sText))
+        throw TOmbrixError(QStringLiteral("Not a decimal integer (%1): \"%2\"").arg(QLatin1String(szWhat), sText));
+}
+
+/** The decimal number, or the column's own name when iValue is 0 (keep the stored value). */
+QString fValueOrKeep(int iValue, const QString &sColumn)
+{
+    return iValue == 0 ? sColumn : QString::number(iValue);
+}
+
+} // namespace
+
+int fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &sNumSensore, const QString &sIconSize,
+                   int iTipo)
+{
+    pRequireNumero(sId, "area_id");
+    pRequireNumero(sAreaZoom, "area_zoom");
+    pRequireNumero(sNumSensore, "NumSensore");
+    pRequireNumero(sIconSize, "IconSize");
+
+    int iX2 = 0;
+    int iY2 = 0;
+    if (iTipo == 4) {
+        iX2 = iGlobXcenter + 30;
+        iY2 = (sIconSize.toInt() - iGlobB2Size) / 2 + iGlobYCenter;
+    }
+    const QLatin1Char comma(',');
+    SQLConn.pExec(QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, "
+                                 "CoordX2, CoordY2, TipoSensore, ZonaSensore, Orientamento) ") +
+                  QStringLiteral("values(") + sId + comma + sAreaZoom + comma + sNumSensore + comma + sIconSize +
+                  comma + QString::number(iGlobXcenter) + comma + QString::number(iGlobYCenter) + comma +
+                  QString::number(iX2) + comma + QString::number(iY2) + comma + QString::number(iTipo) +
+                  QStringLiteral(", 1, ") + QStringLiteral("0") + QStringLiteral(");"));
+
+    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select max(_id) from tbsensori;"));
+    if (!q.fNext())
+        throw TOmbrixError(QStringLiteral("No sensor id in tbsensori"));
+    return q.fInt(0);
+}
+
+int fDeleteSensorFromDb(const QString &sId)
+{
+    pRequireNumero(sId, "_id");
+    return SQLConn.pExec(QStringLiteral("delete from tbsensori where _id = ") + sId);
+}
+
+void pUpdateSensorInDb(const QString &sNomeSensore, int CoordX, int CoordY, int Barriera)
+{
+    const bool bSecondEnd = Barriera == 1;
+    const QString sColX = bSecondEnd ? QStringLiteral("CoordX2") : QStringLiteral("CoordX");
+    const QString sColY = bSecondEnd ? QStringLiteral("CoordY2") : QStringLiteral("CoordY");
+    const QString sId = fName2Id(sNomeSensore); // a second end carries its barrier's id
+    pRequireNumero(sId, "_id");
+    SQLConn.pExec(QStringLiteral("update tbsensori set ") + sColX + QStringLiteral(" = ") + QString::number(CoordX) +
+                  QStringLiteral(", ") + sColY + QStringLiteral(" = ") + QString::number(CoordY) +
+                  QStringLiteral(" where _id = ") + sId);
+}
+
+void pAddTextToSensorInDb(int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto)
+{
+    // A column given as its own name keeps its value, so one statement serves every label change.
+    const QString sText = sTesto == sKeepTesto ? QStringLiteral("Testo") : fSqlText(sTesto, asSensoriColumns);
+    SQLConn.pExec(QStringLiteral("UPDATE tbsensori SET") + QStringLiteral(" CoordXt = ") +
+                  fValueOrKeep(iLeft, QStringLiteral("CoordXt")) + QStringLiteral(", CoordYt = ") +
+                  fValueOrKeep(iTop, QStringLiteral("CoordYt")) + QStringLiteral(", FontTxt = ") +
+                  fValueOrKeep(iFont, QStringLiteral("FontTxt")) + QStringLiteral(", ColorTxt = ") +
+                  fValueOrKeep(iColor, QStringLiteral("ColorTxt")) + QStringLiteral(", Testo = ") + sText +
+                  QStringLiteral(" WHERE _id = ") + QString::number(iId));
+}
+
+void pLoadSensori(const QString &sArea_id)
+{
+    pRequireNumero(sArea_id, "area_id");
+    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select * from tbsensori where area_id = ") + sArea_id);
+    while (q.fNext()) {
+        const TSensore rec(q.fInt(QStringLiteral("_id")), q.fInt(QStringLiteral("area_id")),
+                           q.fInt(QStringLiteral("area_zoom")), q.fInt(QStringLiteral("NumSensore")),
+                           q.fInt(QStringLiteral("iconsize")), q.fInt(QStringLiteral("TipoSensore")),
+                           q.fInt(QStringLiteral("zonasensore")), q.fInt(QStringLiteral("coordx")),
+                           q.fInt(QStringLiteral("coordy")), q.fInt(QStringLiteral("coordx2")),
+                           q.fInt(QStringLiteral("coordy2")), q.fInt(QStringLiteral("coordxt")),
+                           q.fInt(QStringLiteral("coordyt")), q.fInt(QStringLiteral("fonttxt")),
+                           q.fInt(QStringLiteral("colortxt")), q.fInt(QStringLiteral("Orientamento")),
+                           q.fText(QStringLiteral("testo")));
+        fMapView().pPlaceStoredSensor(rec);
+    }
+}
