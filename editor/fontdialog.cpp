@@ -1,0 +1,114 @@
+#include "editor/fontdialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+const int iNero = 10; // position of "nero" among the colours
+
+// A captioned group of radio items laid out one under the other, evenly over
+// the group's height, the way a classic radio group spreads its items.
+QGroupBox *fRadioGroup(QWidget *parent, const QString &sName, const QString &sCaption, const QRect &rect,
+                       const QStringList &asItems, QButtonGroup *&pButtons)
+{
+    auto *box = new QGroupBox(sCaption, parent);
+    box->setObjectName(sName);
+    box->setGeometry(rect);
+    pButtons = new QButtonGroup(box);
+    pButtons->setExclusive(true);
+    const int iTop = 18;
+    const int iStep = (rect.height() - iTop - 4) / int(asItems.size());
+    for (int i = 0; i < asItems.size(); ++i) {
+        auto *item = new QRadioButton(asItems.at(i), box);
+        item->setObjectName(sName + QStringLiteral("_") + QString::number(i));
+        item->setGeometry(8, iTop + i * iStep, rect.width() - 16, iStep);
+        pButtons->addButton(item, i);
+    }
+    return box;
+}
+
+} // namespace
+
+TFrmFont::TFrmFont(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmFont"));
+    setWindowTitle(QStringLiteral("Font"));
+    setModal(true);
+    setFixedSize(302, 342);
+
+    rgpDimensione = fRadioGroup(this, QStringLiteral("rgpDimensione"), QStringLiteral("Dimensione"),
+                                QRect(16, 16, 121, 249),
+                                {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11"),
+                                 QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"),
+                                 QStringLiteral("15"), QStringLiteral("16")},
+                                m_pDimensioni);
+    rgpColore = fRadioGroup(this, QStringLiteral("rgpColore"), QStringLiteral("Colore"), QRect(160, 16, 121, 249),
+                            {QStringLiteral("bianco"), QStringLiteral("giallo"), QStringLiteral("arancio"),
+                             QStringLiteral("rosa"), QStringLiteral("rosso"), QStringLiteral("verdino"),
+                             QStringLiteral("verde scuro"), QStringLiteral("celeste"), QStringLiteral("blu"),
+                             QStringLiteral("viola"), QStringLiteral("nero")},
+                            m_pColori);
+
+    btnOk = new QPushButton(QStringLiteral("Ok"), this);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnOk->setGeometry(16, 271, 265, 63);
+    btnOk->setDefault(true);
+    connect(btnOk, &QPushButton::clicked, this, &TFrmFont::btnOkClick);
+
+    m_pDimensioni->button(6)->setChecked(true); // "14"
+    m_pColori->button(iNero)->setChecked(true);
+}
+
+int TFrmFont::Dimensione() const
+{
+    return m_pDimensioni->checkedId() + 1;
+}
+
+void TFrmFont::SetDimensione(int iDimensione)
+{
+    const int iPos = (iDimensione >= 1 && iDimensione <= 9) ? iDimensione - 1 : 8;
+    m_pDimensioni->button(iPos)->setChecked(true);
+}
+
+int TFrmFont::Colore() const
+{
+    const int iPos = m_pColori->checkedId();
+    return iPos == iNero ? 16 : iPos + 1;
+}
+
+void TFrmFont::SetColore(int iColore)
+{
+    const int iPos = (iColore >= 1 && iColore <= 10) ? iColore - 1 : iNero;
+    m_pColori->button(iPos)->setChecked(true);
+}
+
+QRadioButton *TFrmFont::fItemDimensione(int iIndex) const
+{
+    return qobject_cast<QRadioButton *>(m_pDimensioni->button(iIndex));
+}
+
+QRadioButton *TFrmFont::fItemColore(int iIndex) const
+{
+    return qobject_cast<QRadioButton *>(m_pColori->button(iIndex));
+}
+
+void TFrmFont::btnOkClick()
+{
+    accept();
+}
+
+void TFrmFont::showEvent(QShowEvent *event)
+{
+    if (QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    QDialog::showEvent(event);
+}
