@@ -1,9 +1,40 @@
 #include "editor/editorapp.h"
 
+#include "editor/appfonts.h"
+#include "editor/frmbase.h"
+
 #include <QApplication>
+#include <QFileInfo>
+
+#if __has_include("editor/fontdialog.h")
+#include "editor/fontdialog.h"
+#define OMBRIX_HAS_FONTDIALOG 1
+#endif
 
 int fRunEditor(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Ombrix"));
+    pLoadTahoma();
+    QFont font(fTahomaFamily());
+    font.setPointSize(8);
+    QApplication::setFont(font);
+
+    TFrmBase frmBase;
+#ifdef OMBRIX_HAS_FONTDIALOG
+    TFrmFont frmFont;
+    frmBase.FrmFont = &frmFont;
+#endif
+    frmBase.show();
+
+    // a project file among the arguments is opened as Open project does
+    for (int i = 1; i < argc; ++i) {
+        const QString sArg = QString::fromLocal8Bit(argv[i]);
+        if (sArg.endsWith(QStringLiteral(".omb"), Qt::CaseInsensitive)) {
+            const QString sDb = QFileInfo(sArg).absoluteFilePath();
+            frmBase.pRunCommand([&] { frmBase.pOpenProjectFile(sDb); });
+            break;
+        }
+    }
+    return app.exec();
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+/**
+ * Tahoma for the window and the labels: the metric-compatible Tahoma of the
+ * wine fonts when it is installed, the system's sans-serif otherwise.
+ */
+
+/** Loads tahoma.ttf and tahomabd.ttf once, when present. */
+void pLoadTahoma();
+/** The family to ask for when the design says "Tahoma". */
+QString fTahomaFamily();

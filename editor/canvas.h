@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLine>
+#include <QList>
+#include <QWidget>
+
+/**
+ * The top layer of the area canvas. It has no picture of its own and lets
+ * every mouse event through; it shows the barrier lines it was last given,
+ * anti-aliased, in (91, 110, 216), 1 pixel wide, a line at whole coordinates
+ * covering the pixels at those coordinates.
+ */
+class TCanvasOverlay final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TCanvasOverlay(QWidget *pParent);
+
+    void pSetLines(const QList<QLine> &aLines);
+    const QList<QLine> &fLines() const { return m_aLines; }
+
+protected:
+    void paintEvent(QPaintEvent *pEvent) override;
+
+private:
+    QList<QLine> m_aLines;
+};
+
+/** The control-name prefixes of everything placed on the canvas (icons, markers, labels). */
+bool fIsPlacedControlName(const QString &sName);

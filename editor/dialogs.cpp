@@ -1,0 +1,117 @@
+#include "editor/dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QToolButton>
+
+#if __has_include("editor/fontdialog.h")
+#include "editor/fontdialog.h"
+#define OMBRIX_HAS_FONTDIALOG 1
+#endif
+
+namespace {
+
+const QString sBoxTitle = QStringLiteral("Ombrix");
+
+/** True when sPath is sRoot or lies below it. */
+bool fIsUnder(const QString &sPath, const QString &sRoot)
+{
+    const QString sCleanPath = QDir::cleanPath(QFileInfo(sPath).absoluteFilePath());
+    const QString sCleanRoot = QDir::cleanPath(QFileInfo(sRoot).absoluteFilePath());
+    return sCleanPath == sCleanRoot || sCleanPath.startsWith(sCleanRoot + QLatin1Char('/'));
+}
+
+} // namespace
+
+std::optional<QString> TQtDialogs::fInputBox(const QString &sCaption, const QString &sPrompt, const QString &sDefault)
+{
+    bool bOk = false;
+    const QString sText = QInputDialog::getText(m_pParent, sCaption, sPrompt, QLineEdit::Normal, sDefault, &bOk);
+    if (!bOk)
+        return std::nullopt;
+    return sText;
+}
+
+void TQtDialogs::pMessage(const QString &sText)
+{
+    QMessageBox::information(m_pParent, sBoxTitle, sText, QMessageBox::Ok);
+}
+
+void TQtDialogs::pErrorBox(const QString &sText)
+{
+    QMessageBox::critical(m_pParent, sBoxTitle, sText, QMessageBox::Ok);
+}
+
+QString TQtDialogs::fOpenProjectFile(const QString &sStartDir)
+{
+    // only an existing file can be chosen: a typed name of a missing file would create an empty database
+    return QFileDialog::getOpenFileName(m_pParent, QString(), sStartDir, QStringLiteral("Progetto Ombrix (*.omb)"),
+                                        nullptr, QFileDialog::DontUseNativeDialog);
+}
+
+QString TQtDialogs::fOpenPicture(const QString &sStartDir)
+{
+    QFileDialog dlg(m_pParent, QString(), sStartDir, QStringLiteral("JPEG Image File (*.jpg)"));
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+
+    // a preview of the picture under the cursor, beside the file list
+    auto *pPreview = new QLabel(&dlg);
+    pPreview->setFixedSize(240, 136);
+    pPreview->setAlignment(Qt::AlignCenter);
+    pPreview->setFrameShape(QFrame::StyledPanel);
+    if (auto *pGrid = qobject_cast<QGridLayout *>(dlg.layout()))
+        pGrid->addWidget(pPreview, 1, pGrid->columnCount(), 1, 1);
+    QObject::connect(&dlg, &QFileDialog::currentChanged, pPreview, [pPreview](const QString &sPath) {
+        const QPixmap pix(sPath);
+        if (pix.isNull())
+            pPreview->clear();
+        else
+            pPreview->setPixmap(pix.scaled(pPreview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    });
+
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().constFirst();
+}
+
+QString TQtDialogs::fSelectFolder(const QString &sTitle, const QString &sRoot)
+{
+    QFileDialog dlg(m_pParent, sTitle, sRoot);
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setOption(QFileDialog::ShowDirsOnly, true);
+    dlg.setOption(QFileDialog::ReadOnly, true); // no new-folder command
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setSidebarUrls({QUrl::fromLocalFile(sRoot)});
+    for (QToolButton *pBtn : dlg.findChildren<QToolButton *>(QStringLiteral("newFolderButton")))
+        pBtn->hide();
+    // the user cannot leave the tree rooted at sRoot
+    QObject::connect(&dlg, &QFileDialog::directoryEntered, &dlg, [&dlg, sRoot](const QString &sDir) {
+        if (!fIsUnder(sDir, sRoot))
+            dlg.setDirectory(sRoot);
+    });
+
+    while (dlg.exec() == QDialog::Accepted) {
+        const QStringList asFiles = dlg.selectedFiles();
+        const QString sChosen = asFiles.isEmpty() ? dlg.directory().absolutePath() : asFiles.constFirst();
+        if (fIsUnder(sChosen, sRoot) && QFileInfo(sChosen).isDir())
+            return QDir::cleanPath(sChosen);
+        dlg.setDirectory(sRoot);
+    }
+    return QString();
+}
+
+void TQtDialogs::pShowFontDialog(TFrmFont &frmFont)
+{
+#ifdef OMBRIX_HAS_FONTDIALOG
+    frmFont.exec();
+#else
+    (void)frmFont;
+#endif
+}

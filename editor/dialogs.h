@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+class TFrmFont;
+
+/**
+ * Every dialog the editor shows goes through this interface, so that tests
+ * can answer them from a script. The window holds one implementation at a
+ * time (TFrmBase::fDialogs / pSetDialogs).
+ */
+class TDialogs
+{
+public:
+    virtual ~TDialogs() = default;
+
+    /** Input box with OK and Cancel; nullopt when cancelled. */
+    virtual std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt,
+                                             const QString &sDefault) = 0;
+    /** Information box with OK. */
+    virtual void pMessage(const QString &sText) = 0;
+    /** The error box of a failed command. */
+    virtual void pErrorBox(const QString &sText) = 0;
+    /** Open-file dialog "Progetto Ombrix (*.omb)"; empty when cancelled. */
+    virtual QString fOpenProjectFile(const QString &sStartDir) = 0;
+    /** Open-picture dialog "JPEG Image File (*.jpg)" with a preview; empty when cancelled. */
+    virtual QString fOpenPicture(const QString &sStartDir) = 0;
+    /** Folder dialog rooted at sRoot (nothing above it can be chosen, no new-folder button); empty when cancelled. */
+    virtual QString fSelectFolder(const QString &sTitle, const QString &sRoot) = 0;
+    /** Shows the font dialog modally; it keeps its selection afterwards. */
+    virtual void pShowFontDialog(TFrmFont &frmFont) = 0;
+};
+
+/** The real dialogs, as Qt widgets parented to pParent. */
+class TQtDialogs final : public TDialogs
+{
+public:
+    explicit TQtDialogs(QWidget *pParent) : m_pParent(pParent) {}
+
+    std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt,
+                                     const QString &sDefault) override;
+    void pMessage(const QString &sText) override;
+    void pErrorBox(const QString &sText) override;
+    QString fOpenProjectFile(const QString &sStartDir) override;
+    QString fOpenPicture(const QString &sStartDir) override;
+    QString fSelectFolder(const QString &sTitle, const QString &sRoot) override;
+    void pShowFontDialog(TFrmFont &frmFont) override;
+
+private:
+    QWidget *m_pParent;
+};

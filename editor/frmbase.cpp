@@ -1,0 +1,489 @@
+#include "editor/frmbase.h"
+
+#include "editor/appfonts.h"
+#include "editor/bezel.h"
+#include "editor/placement.h"
+#include "workspace/errors.h"
+#include "workspace/settings.h"
+#include "workspace/uty.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int iClientWidth = 909;
+constexpr int iClientHeight = 470;
+constexpr int iToolBarHeight = 50;
+constexpr int iSplitterWidth = 3;
+constexpr int iBezelWidth = 584;
+constexpr int iMinLeftWidth = 150;
+constexpr int iStatusHeight = 19;
+
+} // namespace
+
+// --- the splitter bar ------------------------------------------------------
+
+TSplitterBar::TSplitterBar(QWidget *pParent) : QWidget(pParent)
+{
+    setCursor(Qt::SplitHCursor);
+}
+
+void TSplitterBar::mousePressEvent(QMouseEvent *pEvent)
+{
+    if (pEvent->button() != Qt::LeftButton)
+        return;
+    m_bDragging = true;
+    m_iGrabOffset = pEvent->position().toPoint().x();
+}
+
+void TSplitterBar::mouseMoveEvent(QMouseEvent *pEvent)
+{
+    if (!m_bDragging || !fProponi)
+        return;
+    const int iNewLeft = mapToParent(pEvent->position().toPoint()).x() - m_iGrabOffset;
+    if (iNewLeft != x())
+        fProponi(iNewLeft);
+}
+
+void TSplitterBar::mouseReleaseEvent(QMouseEvent *)
+{
+    m_bDragging = false;
+}
+
+// --- construction ----------------------------------------------------------
+
+TFrmBase::TFrmBase(const QString &sProgramPath, TDialogs *pDialogs, QWidget *pParent)
+    : QMainWindow(pParent), m_pQtDialogs(std::make_unique<TQtDialogs>(this)),
+      m_pDialogs(pDialogs ? pDialogs : m_pQtDialogs.get())
+{
+    setObjectName(QStringLiteral("FrmBase"));
+    setWindowTitle(QStringLiteral("Ombrix KP5800 maps generator"));
+    QFont font(fTahomaFamily());
+    font.setPointSize(8);
+    setFont(font);
+
+    pBuildMenus();
+    pBuildPanels();
+    pBuildToolBar();
+    pConnectCommands();
+
+    // client area 909 x 470 below the menu, centred on the screen
+    resize(iClientWidth, iClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen *pScreen = screen()) {
+        const QRect rcScreen = pScreen->availableGeometry();
+        move(rcScreen.center() - QPoint(width() / 2, height() / 2));
+    }
+
+    pSetMapView(this);
+    FormCreate(sProgramPath.isEmpty() ? QCoreApplication::applicationFilePath() : sProgramPath);
+}
+
+TFrmBase::~TFrmBase()
+{
+    FormDestroy();
+    pSetMapView(nullptr);
+}
+
+void TFrmBase::pBuildMenus()
+{
+    QMenu *pMnuProgetto = menuBar()->addMenu(QStringLiteral("&Progetto"));
+    MnuNuovoProgetto = pMnuProgetto->addAction(QStringLiteral("&Nuovo Progetto"));
+    MnuApriProgetto = pMnuProgetto->addAction(QStringLiteral("&Apri Progetto"));
+    MnuEsportaProgetto = pMnuProgetto->addAction(QStringLiteral("&Esporta Progetto"));
+    MnuChiudiProgetto = pMnuProgetto->addAction(QStringLiteral("&Chiudi Progetto"));
+    MnuEsportaProgetto->setEnabled(false);
+    MnuChiudiProgetto->setEnabled(false);
+
+    QMenu *pMnuDimensione = menuBar()->addMenu(QStringLiteral("&Dimensione icona"));
+    GrpIconSize = new QActionGroup(this);
+    GrpIconSize->setExclusive(true);
+    N48 = pMnuDimensione->addAction(QStringLiteral("&48"));
+    N32 = pMnuDimensione->addAction(QStringLiteral("&32"));
+    N16 = pMnuDimensione->addAction(QStringLiteral("&16"));
+    for (QAction *pEntry : {N48, N32, N16}) {
+        pEntry->setCheckable(true);
+        GrpIconSize->addAction(pEntry);
+    }
+    N32->setChecked(true);
+
+    QMenu *pMnuInfo = menuBar()->addMenu(QStringLiteral("&Info"));
+    MnuAbout = pMnuInfo->addAction(QStringLiteral("About"));
+
+    N48->setObjectName(QStringLiteral("N48"));
+    N32->setObjectName(QStringLiteral("N32"));
+    N16->setObjectName(QStringLiteral("N16"));
+
+    PopTv = new QMenu(this);
+    PopEliminaArea = PopTv->addAction(QStringLiteral("Elimina Area"));
+    PopRinomina = PopTv->addAction(QStringLiteral("Rinomina"));
+
+    popImg = new QMenu(this);
+    MnuEliminaSensore = popImg->addAction(QStringLiteral("Elimina"));
+    MnuAggiungitesto = popImg->addAction(QStringLiteral("Aggiungi testo"));
+
+    PopLabel = new QMenu(this);
+    PopEliminaLabel = PopLabel->addAction(QStringLiteral("Elimina"));
+    popModTesto = PopLabel->addAction(QStringLiteral("Modifica testo"));
+    popDimensioneColore = PopLabel->addAction(QStringLiteral("Dimensione/Colore"));
+}
+
+void TFrmBase::pBuildPanels()
+{
+    m_pClient = new TClientArea(this);
+    setCentralWidget(m_pClient);
+
+    Panel2 = new QWidget(m_pClient);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+
+    PanelSx = new QWidget(m_pClient);
+    PanelSx->setObjectName(QStringLiteral("PanelSx"));
+    auto *pSxLayout = new QVBoxLayout(PanelSx);
+    pSxLayout->setContentsMargins(0, 0, 0, 0);
+    pSxLayout->setSpacing(0);
+    Label1 = new QLabel(QStringLiteral("Aree"), PanelSx);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont fontTitle(fTahomaFamily());
+    fontTitle.setPixelSize(19);
+    Label1->setFont(fontTitle);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setContentsMargins(0, 10, 0, 10);
+    QPalette palTitle = Label1->palette();
+    palTitle.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+    Label1->setPalette(palTitle);
+    pSxLayout->addWidget(Label1);
+
+    TvAree = new QTreeWidget(PanelSx);
+    TvAree->setObjectName(QStringLiteral("TvAree"));
+    QFont fontTree(fTahomaFamily());
+    fontTree.setPixelSize(16);
+    fontTree.setBold(true);
+    TvAree->setFont(fontTree);
+    TvAree->setHeaderHidden(true);
+    TvAree->setColumnCount(1);
+    TvAree->setIndentation(19);
+    TvAree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TvAree->setSelectionMode(QAbstractItemView::SingleSelection);
+    TvAree->setMouseTracking(true); // hover highlight
+    TvAree->setContextMenuPolicy(Qt::CustomContextMenu);
+    pSxLayout->addWidget(TvAree, 1);
+
+    Splitter1 = new TSplitterBar(m_pClient);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+
+    PanelDx = new QWidget(m_pClient);
+    PanelDx->setObjectName(QStringLiteral("PanelDx"));
+    PanelDx->setAutoFillBackground(true);
+    QPalette palDx = PanelDx->palette();
+    palDx.setColor(QPalette::Window, Qt::white);
+    PanelDx->setPalette(palDx);
+
+    Image1 = new QLabel(PanelDx);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(fBezelPicture());
+    Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    SbarAree = new QStatusBar(PanelDx);
+    SbarAree->setObjectName(QStringLiteral("SbarAree"));
+    SbarAree->setSizeGripEnabled(false);
+    for (int iWidth : {50, 50, 70, 100, 80, 100}) {
+        auto *pCell = new QLabel(SbarAree);
+        pCell->setFixedWidth(iWidth);
+        pCell->setFrameShape(QFrame::Panel);
+        pCell->setFrameShadow(QFrame::Sunken);
+        SbarAree->addWidget(pCell);
+    }
+
+    PnlImgArea = new QWidget(PanelDx);
+    PnlImgArea->setObjectName(QStringLiteral("PnlImgArea"));
+    PnlImgArea->setFixedSize(480, 272);
+
+    Image_1 = new QLabel(PnlImgArea);
+    Image_1->setObjectName(QStringLiteral("Image_1"));
+    Image_1->setGeometry(0, 0, 480, 272);
+    Image_1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    ImgBanner = new QLabel(PnlImgArea);
+    ImgBanner->setObjectName(QStringLiteral("ImgBanner"));
+    ImgBanner->setGeometry(0, 0, 480, 34);
+    ImgBanner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    ImgCanvas = new TCanvasOverlay(PnlImgArea);
+    ImgCanvas->setObjectName(QStringLiteral("ImgCanvas"));
+    ImgCanvas->setGeometry(0, 0, 480, 272);
+    ImgCanvas->raise();
+
+    m_pClient->pOnLayout = [this] { pLayoutClient(); };
+    Splitter1->fProponi = [this](int iNewLeft) { return fSplitterMoved(iNewLeft); };
+}
+
+void TFrmBase::pBuildToolBar()
+{
+    struct TButtonDef
+    {
+        QToolButton **ppBtn;
+        const char *szName;
+        int iLeft;
+        const char *szHint;
+        const char *szFile;
+    };
+    const TButtonDef aDefs[] = {
+        {&BtnNewArea, "BtnNewArea", 0, "Aggiungi Livello base", "new.bmp"},
+        {&BtnSfondo, "BtnSfondo", 48, "Immagine di sfondo", "sfondo.bmp"},
+        {&BtnZoomIn, "BtnZoomIn", 96, "Zoom In", "zoomin.bmp"},
+        {&BtnVolumetrico, "BtnVolumetrico", 165, "Aggiungi volumetrico", "vol.bmp"},
+        {&BtnContact, "BtnContact", 213, "Aggiungi contatto", "cont.bmp"},
+        {&BtnBarriera, "BtnBarriera", 261, "Aggiungi barriera", "bar.bmp"},
+        {&BtnTelecamera, "BtnTelecamera", 309, "Aggiungi telecamera", "tel.bmp"},
+        {&BtnLampada, "BtnLampada", 381, "Aggiungi lampada", "lamp.bmp"},
+        {&BtnTapsu, "BtnTapsu", 429, "Aggiungi tapparelle su", "tapsu.bmp"},
+        {&BtnTapgiu, "BtnTapgiu", 477, "Aggiungi tapparelle giù", "tapgiu.bmp"},
+        {&btnIrrig, "btnIrrig", 525, "Aggiungi Irrigazione", "irrig.bmp"},
+        {&BtnAlarm, "BtnAlarm", 573, "Aggiungi allarme", "alarm.bmp"},
+    };
+    for (const TButtonDef &def : aDefs) {
+        auto *pBtn = new QToolButton(Panel2);
+        pBtn->setObjectName(QString::fromLatin1(def.szName));
+        pBtn->setGeometry(def.iLeft, 0, 50, 50);
+        pBtn->setToolTip(QString::fromUtf8(def.szHint));
+        pBtn->setCursor(Qt::PointingHandCursor);
+        pBtn->setAutoRaise(true);
+        pBtn->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        const QPixmap pixBuiltin = fBuiltinButtonPicture(QString::fromLatin1(def.szFile));
+        if (!pixBuiltin.isNull()) {
+            pBtn->setIcon(QIcon(pixBuiltin));
+            pBtn->setIconSize(pixBuiltin.size());
+        }
+        pBtn->setEnabled(false);
+        *def.ppBtn = pBtn;
+    }
+    BtnTelecamera->hide();
+}
+
+void TFrmBase::pConnectCommands()
+{
+    connect(MnuNuovoProgetto, &QAction::triggered, this, [this] { pRunCommand([this] { MnuNuovoProgettoClick(); }); });
+    connect(MnuApriProgetto, &QAction::triggered, this, [this] { pRunCommand([this] { MnuApriProgettoClick(); }); });
+    connect(MnuChiudiProgetto, &QAction::triggered, this,
+            [this] { pRunCommand([this] { MnuChiudiProgettoClick(); }); });
+    connect(MnuEsportaProgetto, &QAction::triggered, this,
+            [this] { pRunCommand([this] { MnuEsportaProgettoClick(); }); });
+    connect(GrpIconSize, &QActionGroup::triggered, this, [this](QAction *pEntry) { RadioMnu(pEntry); });
+
+    connect(TvAree, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *pCurrent) { pOnCurrentNodeChanged(pCurrent); });
+    connect(TvAree, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        if (fTvAreeContextPopup(pos))
+            PopTv->popup(TvAree->viewport()->mapToGlobal(pos));
+    });
+    connect(PopEliminaArea, &QAction::triggered, this, [this] { pRunCommand([this] { PopEliminaAreaClick(); }); });
+    connect(PopRinomina, &QAction::triggered, this, [this] { pRunCommand([this] { PopRinominaClick(); }); });
+
+    connect(BtnNewArea, &QToolButton::clicked, this, [this] { pRunCommand([this] { BtnNewAreaClick(); }); });
+    connect(BtnSfondo, &QToolButton::clicked, this, [this] { pRunCommand([this] { BtnSfondoClick(); }); });
+    connect(BtnZoomIn, &QToolButton::clicked, this, [this] { pRunCommand([this] { pZoomInClick(*this); }); });
+    const std::pair<QToolButton *, int> aAdd[] = {{BtnVolumetrico, 1}, {BtnContact, 2}, {BtnBarriera, 4},
+                                                  {BtnTelecamera, 5}, {BtnLampada, 6},  {BtnTapsu, 7},
+                                                  {BtnTapgiu, 8},     {BtnAlarm, 9},    {btnIrrig, 10}};
+    for (const auto &[pBtn, iTipo] : aAdd) {
+        const int iType = iTipo;
+        connect(pBtn, &QToolButton::clicked, this,
+                [this, iType] { pRunCommand([this, iType] { pAddSensorButtonClick(*this, iType); }); });
+    }
+}
+
+// --- start-up and shutdown -------------------------------------------------
+
+void TFrmBase::FormCreate(const QString &sProgramPath)
+{
+    MnuAbout->setText(QStringLiteral("Ombrix 160131-A"));
+    // a failing step is reported and the steps after it are skipped; the window still opens
+    pRunCommand([&] {
+        pWorkspaceStartup(sProgramPath);
+        if (QAction *pEntry = findChild<QAction *>(QStringLiteral("N") + QString::number(iGlobIconSize)))
+            pEntry->setChecked(true);
+        iGlobXcenter = PnlImgArea->width() / 2 - ImgBanner->height() / 2;
+        iGlobYCenter = PnlImgArea->height() / 2 - ImgBanner->height() / 2;
+        pLoadToolbarIcons();
+    });
+}
+
+void TFrmBase::FormDestroy()
+{
+    try {
+        pWorkspaceShutdown();
+    } catch (const std::exception &e) {
+        // the program ends all the same; there is no window left to show it in
+        std::fprintf(stderr, "ombrix: %s\n", e.what());
+    }
+}
+
+// --- dialogs and the error boundary ----------------------------------------
+
+void TFrmBase::pSetDialogs(TDialogs *pDialogs)
+{
+    m_pDialogs = pDialogs ? pDialogs : m_pQtDialogs.get();
+}
+
+void TFrmBase::pRunCommand(const std::function<void()> &f)
+{
+    if (m_bInCommand) { // a command run from inside another one fails with it
+        f();
+        return;
+    }
+    m_bInCommand = true;
+    QString sFailure;
+    bool bFailed = false;
+    try {
+        f();
+    } catch (const TOmbrixError &e) {
+        bFailed = true;
+        sFailure = e.fMessage();
+    } catch (const std::exception &e) {
+        bFailed = true;
+        sFailure = QString::fromLocal8Bit(e.what());
+    }
+    m_pPendingFailure = nullptr;
+    m_bInCommand = false;
+    if (bFailed) {
+        pResyncAfterFailure();
+        fDialogs().pErrorBox(sFailure);
+    }
+}
+
+void TFrmBase::pResyncAfterFailure()
+{
+    if (!bGlobProgettoAperto) {
+        // nothing may suggest a project that is not open
+        const QSignalBlocker blocker(TvAree);
+        TvAree->clear();
+        pPulisciTutto();
+        Image_1->clear();
+        ImgCanvas->pSetLines({});
+        pAbilitaBtn(false);
+        BtnZoomIn->setEnabled(false);
+        pSetProjectCommands(false);
+        return;
+    }
+    try {
+        pRepaintAll();
+    } catch (const std::exception &) {
+        ImgCanvas->pSetLines({}); // lines that cannot be read are not shown
+    }
+}
+
+// --- window ----------------------------------------------------------------
+
+void TFrmBase::pAbilitaBtn(bool bAbilita)
+{
+    for (QToolButton *pBtn : {BtnNewArea, BtnSfondo, BtnBarriera, BtnTelecamera, BtnLampada, BtnTapsu, BtnTapgiu,
+                              BtnAlarm, BtnVolumetrico, BtnContact, btnIrrig})
+        pBtn->setEnabled(bAbilita);
+}
+
+void TFrmBase::pSetProjectCommands(bool bOpen)
+{
+    MnuChiudiProgetto->setEnabled(bOpen);
+    MnuEsportaProgetto->setEnabled(bOpen);
+}
+
+void TFrmBase::pLoadToolbarIcons()
+{
+    const std::pair<const char *, QToolButton *> aFiles[] = {
+        {"new.bmp", BtnNewArea},  {"sfondo.bmp", BtnSfondo},     {"zoomin.bmp", BtnZoomIn},
+        {"vol.bmp", BtnVolumetrico}, {"cont.bmp", BtnContact},   {"bar.bmp", BtnBarriera},
+        {"tel.bmp", BtnTelecamera}, {"lamp.bmp", BtnLampada},    {"tapsu.bmp", BtnTapsu},
+        {"tapgiu.bmp", BtnTapgiu}, {"alarm.bmp", BtnAlarm},      {"irrig.bmp", btnIrrig}};
+    for (const auto &[szFile, pBtn] : aFiles) {
+        const QString sPath = sGlobResPath + QString::fromLatin1(szFile);
+        QImageReader reader(sPath, "bmp");
+        QImage img = reader.read();
+        if (img.isNull())
+            throw TOmbrixError(sPath + QStringLiteral(": ") + reader.errorString());
+        // the colour of the bottom-left pixel is the transparent one
+        QPixmap pix = QPixmap::fromImage(img);
+        pix.setMask(pix.createMaskFromColor(img.pixelColor(0, img.height() - 1), Qt::MaskInColor));
+        pBtn->setIcon(QIcon(pix)); // the disabled look is the icon's greyed mode
+        pBtn->setIconSize(pix.size());
+    }
+}
+
+void TFrmBase::RadioMnu(QAction *pEntry)
+{
+    const QString sCaption = pEntry->text();
+    const int iMarker = sCaption.indexOf(QLatin1Char('&'));
+    bool bOk = false;
+    const int iSize = sCaption.mid(iMarker + 1, 2).toInt(&bOk);
+    if (bOk)
+        iGlobIconSize = iSize;
+}
+
+void TFrmBase::pLayoutClient()
+{
+    const int iWidth = m_pClient->width();
+    const int iHeight = m_pClient->height();
+    const int iPanelsHeight = iHeight - iToolBarHeight;
+    Panel2->setGeometry(0, 0, iWidth, iToolBarHeight);
+    PanelSx->setGeometry(0, iToolBarHeight, m_iLeftWidth, iPanelsHeight);
+    Splitter1->setGeometry(m_iLeftWidth, iToolBarHeight, iSplitterWidth, iPanelsHeight);
+    const int iDxWidth = iWidth - m_iLeftWidth - iSplitterWidth;
+    PanelDx->setGeometry(m_iLeftWidth + iSplitterWidth, iToolBarHeight, iDxWidth, iPanelsHeight);
+    SbarAree->setGeometry(0, iPanelsHeight - iStatusHeight, iDxWidth, iStatusHeight);
+    Image1->setGeometry(0, 0, iDxWidth, iPanelsHeight - iStatusHeight);
+    FormResize();
+}
+
+void TFrmBase::FormResize()
+{
+    // C++ division truncates toward zero, as the centring rule wants
+    PnlImgArea->move(PanelDx->width() / 2 - PnlImgArea->width() / 2,
+                     PanelDx->height() / 2 - PnlImgArea->height() / 2);
+}
+
+bool TFrmBase::fSplitterMoved(int iNewLeftWidth)
+{
+    const int iClient = m_pClient->width();
+    if (iNewLeftWidth < iMinLeftWidth || iClient - iNewLeftWidth - iSplitterWidth < iBezelWidth)
+        return false;
+    m_iLeftWidth = iNewLeftWidth;
+    pLayoutClient();
+    return true;
+}
+
+void TFrmBase::pRepaintAll()
+{
+    if (fSelectedNode() && bGlobProgettoAperto)
+        pDrawBline(QString::number(fSelectedAreaId()));
+    else
+        pWipeBlines();
+    update();
+}
+
+void TFrmBase::pBusyCursor(bool bBusy)
+{
+    if (bBusy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+std::optional<QString> TFrmBase::fAskText(const QString &sCaption, const QString &sPrompt, const QString &sDefault)
+{
+    return fDialogs().fInputBox(sCaption, sPrompt, sDefault);
+}

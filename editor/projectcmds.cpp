@@ -1,0 +1,61 @@
+// The commands of the "Progetto" menu: New, Open, Close and Export.
+
+#include "editor/frmbase.h"
+
+#include "workspace/errors.h"
+#include "workspace/project.h"
+#include "workspace/uty.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QToolButton>
+
+void TFrmBase::MnuNuovoProgettoClick()
+{
+    const std::optional<QString> sNome =
+        fDialogs().fInputBox(QStringLiteral("Nome Progetto"), QStringLiteral("Nome Progetto?"), QString());
+    if (!sNome || sNome->isEmpty())
+        return;
+    QString sDir = fDialogs().fSelectFolder(QStringLiteral("Select a directory"), sGlobPrjPath);
+    if (sDir.isEmpty())
+        return;
+    while (sDir.size() > 1 && (sDir.endsWith(QLatin1Char('/')) || sDir.endsWith(QDir::separator())))
+        sDir.chop(1);
+    pNuovoProgetto(sDir, *sNome);
+    pAbilitaBtn(true);
+    pSetProjectCommands(true);
+}
+
+void TFrmBase::MnuApriProgettoClick()
+{
+    const QString sFile = fDialogs().fOpenProjectFile(sGlobPrjPath);
+    if (sFile.isEmpty())
+        return; // the open project, if any, stays open
+    pOpenProjectFile(sFile);
+}
+
+void TFrmBase::pOpenProjectFile(const QString &sDb)
+{
+    pApriProgetto(sDb);
+    pAbilitaBtn(true);
+    pSetProjectCommands(true);
+    pRepaintAll();
+}
+
+void TFrmBase::MnuChiudiProgettoClick()
+{
+    pChiudiProgetto();
+    pClearTree();
+    pAbilitaBtn(false);
+    BtnZoomIn->setEnabled(false);
+    pSetProjectCommands(false);
+    Image_1->clear();
+    pWipeBlines();
+}
+
+void TFrmBase::MnuEsportaProgettoClick()
+{
+    if (!bGlobProgettoAperto)
+        return;
+}

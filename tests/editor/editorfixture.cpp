@@ -1,0 +1,136 @@
+#include "editorfixture.h"
+
+#include "editor/frmbase.h"
+#include "editor/canvas.h"
+#include "workspace/uty.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QtTest>
+
+namespace {
+
+void pCopyFolder(const QString &sFrom, const QString &sTo)
+{
+    QDir().mkpath(sTo);
+    const QDir dir(sFrom);
+    for (const QFileInfo &fi : dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot))
+        QFile::copy(fi.absoluteFilePath(), sTo + QLatin1Char('/') + fi.fileName());
+}
+
+} // namespace
+
+TEditorFixture::TEditorFixture()
+{
+    QDir().mkpath(m_dir.path() + QStringLiteral("/bin"));
+    pCopyFolder(QStringLiteral(OMBRIX_APP_ROOT "grfc"), m_dir.path() + QStringLiteral("/grfc"));
+    pCopyFolder(QStringLiteral(OMBRIX_APP_ROOT "res"), m_dir.path() + QStringLiteral("/res"));
+}
+
+TEditorFixture::~TEditorFixture()
+{
+    pStop();
+}
+
+void TEditorFixture::pWriteIni(const QByteArray &abText)
+{
+    QFile f(fBin() + QStringLiteral("ombrix.ini"));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(abText);
+}
+
+TFrmBase &TEditorFixture::pStart()
+{
+    m_pFrm = std::make_unique<TFrmBase>(fProgramPath(), &dialogs);
+    m_pFrm->show();
+    QCoreApplication::processEvents();
+    return *m_pFrm;
+}
+
+void TEditorFixture::pStop()
+{
+    if (!m_pFrm)
+        return;
+    QCloseEvent ev;
+    QCoreApplication::sendEvent(m_pFrm.get(), &ev);
+    m_pFrm.reset();
+}
+
+QString TEditorFixture::fRoot() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
+
+QString TEditorFixture::fBin() const
+{
+    return fRoot() + QStringLiteral("bin/");
+}
+
+QString TEditorFixture::fProgetti() const
+{
+    return fRoot() + QStringLiteral("progetti/");
+}
+
+QString TEditorFixture::fProgramPath() const
+{
+    return fBin() + QStringLiteral("ombrix");
+}
+
+void TEditorFixture::pNewProject(const QString &sNome, const QString &sDir)
+{
+    dialogs.aInputAnswers << sNome;
+    dialogs.asFolders << (sDir.isEmpty() ? QDir::cleanPath(fProgetti()) : sDir);
+    m_pFrm->MnuNuovoProgetto->trigger();
+}
+
+void TEditorFixture::pOpenProject(const QString &sDb)
+{
+    dialogs.asProjectFiles << sDb;
+    m_pFrm->MnuApriProgetto->trigger();
+}
+
+void TEditorFixture::pExec(const QString &sSql)
+{
+    SQLConn.pExec(sSql);
+}
+
+int TEditorFixture::fQueryInt(const QString &sSql)
+{
+    TSqlQuery q = SQLConn.fQuery(sSql);
+    return q.fNext() ? q.fInt(0) : 0;
+}
+
+QStringList TEditorFixture::fPlacedNames() const
+{
+    QStringList asNames;
+    for (QObject *pChild : m_pFrm->PnlImgArea->children())
+        if (pChild->isWidgetType() && fIsPlacedControlName(pChild->objectName()))
+            asNames << pChild->objectName();
+    return asNames;
+}
+
+QStringList TEditorFixture::fTreeTexts() const
+{
+    QStringList asTexts;
+    for (QTreeWidgetItemIterator it(m_pFrm->TvAree); *it; ++it) {
+        int iLevel = 0;
+        for (QTreeWidgetItem *p = (*it)->parent(); p; p = p->parent())
+            ++iLevel;
+        asTexts << QString(iLevel * 2, QLatin1Char(' ')) + (*it)->text(0);
+    }
+    return asTexts;
+}
+
+void TEditorFixture::pWriteJpeg(const QString &sPath, int iWidth, int iHeight, const QColor &colour)
+{
+    QImage img(iWidth, iHeight, QImage::Format_RGB32);
+    img.fill(colour);
+    QVERIFY(img.save(sPath, "JPG", 95));
+}

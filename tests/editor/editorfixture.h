@@ -1,0 +1,60 @@
+#pragma once
+
+#include "scripteddialogs.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TFrmBase;
+
+/**
+ * A fresh installation for one GUI test: a temporary application root with
+ * bin/ (no ombrix.ini unless the test writes one), grfc/ and res/ copied from
+ * the build, progetti/ made by the start-up. pStart() creates the real main
+ * window on it, with every dialog answered by dialogs.
+ */
+class TEditorFixture
+{
+public:
+    TEditorFixture();
+    ~TEditorFixture();
+
+    /** Writes bin/ombrix.ini before the start. */
+    void pWriteIni(const QByteArray &abText);
+    /** Creates and shows the main window (runs the start-up). */
+    TFrmBase &pStart();
+    /** Closes the window as the user would and destroys it (runs the shutdown). */
+    void pStop();
+
+    TFrmBase &frm() { return *m_pFrm; }
+    TScriptedDialogs dialogs;
+
+    QString fRoot() const;        // application root, with a trailing "/"
+    QString fBin() const;         // program folder, with a trailing "/"
+    QString fProgetti() const;    // the projects folder, with a trailing "/"
+    QString fProgramPath() const; // the program's path as the start-up sees it
+
+    /** "Nuovo Progetto" answered with sNome and sDir (the projects folder when empty). */
+    void pNewProject(const QString &sNome, const QString &sDir = QString());
+    /** "Apri Progetto" answered with sDb. */
+    void pOpenProject(const QString &sDb);
+    /** Runs one statement on the open project's database. */
+    void pExec(const QString &sSql);
+    /** One integer read by a query (its first column of the first row). */
+    int fQueryInt(const QString &sSql);
+
+    /** Names of the controls placed on the canvas, in creation order. */
+    QStringList fPlacedNames() const;
+    /** Texts of the tree in tree order, each indented by two spaces per level. */
+    QStringList fTreeTexts() const;
+
+    /** Writes a JPEG of the given size and colour. */
+    static void pWriteJpeg(const QString &sPath, int iWidth, int iHeight, const QColor &colour);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TFrmBase> m_pFrm;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "editor/dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+/**
+ * The dialogs of the editor answered from a script. Each kind of dialog
+ * takes its answers from its own queue, in order; an empty queue answers as
+ * a cancelled dialog. Everything shown is recorded.
+ */
+class TScriptedDialogs final : public TDialogs
+{
+public:
+    // answers
+    QList<std::optional<QString>> aInputAnswers; // nullopt = Cancel
+    QStringList asProjectFiles;
+    QStringList asPictures;
+    QStringList asFolders;
+    std::function<void(TFrmFont &)> pOnFontDialog; // stands in for the user's choice
+
+    // what was shown
+    QStringList asInputCaptions, asInputPrompts, asInputDefaults;
+    QStringList asMessages;
+    QStringList asErrors;
+    QStringList asFolderTitles, asFolderRoots;
+    QStringList asProjectStartDirs, asPictureStartDirs;
+    int iFontDialogs = 0;
+
+    std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override
+    {
+        asInputCaptions << sCaption;
+        asInputPrompts << sPrompt;
+        asInputDefaults << sDefault;
+        if (aInputAnswers.isEmpty())
+            return std::nullopt;
+        return aInputAnswers.takeFirst();
+    }
+    void pMessage(const QString &sText) override { asMessages << sText; }
+    void pErrorBox(const QString &sText) override { asErrors << sText; }
+    QString fOpenProjectFile(const QString &sStartDir) override
+    {
+        asProjectStartDirs << sStartDir;
+        return asProjectFiles.isEmpty() ? QString() : asProjectFiles.takeFirst();
+    }
+    QString fOpenPicture(const QString &sStartDir) override
+    {
+        asPictureStartDirs << sStartDir;
+        return asPictures.isEmpty() ? QString() : asPictures.takeFirst();
+    }
+    QString fSelectFolder(const QString &sTitle, const QString &sRoot) override
+    {
+        asFolderTitles << sTitle;
+        asFolderRoots << sRoot;
+        return asFolders.isEmpty() ? QString() : asFolders.takeFirst();
+    }
+    void pShowFontDialog(TFrmFont &frmFont) override
+    {
+        ++iFontDialogs;
+        if (pOnFontDialog)
+            pOnFontDialog(frmFont);
+    }
+};
