@@ -1,0 +1,167 @@
+#include "editor/placement.h"
+
+#include "editor/canvascontrols.h"
+#include "editor/frmbase.h"
+#include "editor/labels.h"
+#include "model/areastore.h"
+#include "model/catalogo.h"
+#include "model/sensore.h"
+#include "model/sensorstore.h"
+#include "workspace/errors.h"
+#include "workspace/sqlconn.h"
+#include "workspace/uty.h"
+
+#include <QImageReader>
+#include <QPixmap>
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
+
+namespace {
+
+/** Decodes one installation picture; throws with the file's path and the decoder's message. */
+QPixmap fLoadPicture(const QString &sPath)
+{
+    QImageReader reader(sPath);
+    const QImage img = reader.read();
+    if (img.isNull())
+        throw TOmbrixError(sPath + QStringLiteral(": ") + reader.errorString());
+    return QPixmap::fromImage(img);
+}
+
+QString fIconPath(int iTipo, int iIconSize)
+{
+    return sGlobGrfcPath + fGetTipo(iTipo) + QString::number(iIconSize) + QStringLiteral(".png");
+}
+
+/** Hint of an icon: the name's fields 0, 2 and 3, as in "Radar ingresso: 5". */
+QString fHint(const QString &sName)
+{
+    const QStringList asParts = sName.split(QLatin1Char('_'));
+    return asParts.value(0) + QStringLiteral(" ") + asParts.value(2) + QStringLiteral(": ") + asParts.value(3);
+}
+
+/** Builds the second end of a barrier from its decoded picture. */
+void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QPixmap &picture, const QString &sNomeSensore, int iIconSize,
+             int iTop2, int iLeft2)
+{
+    int iTop = iTop2;
+    int iLeft = iLeft2;
+    if (iTop2 < 0) {
+        iLeft = iGlobXcenter + 30;
+        iTop = (iIconSize - iGlobB2Size) / 2 + iGlobYCenter;
+    }
+    const QString sName = sNomeSensore + QStringLiteral("_");
+    auto *pMarker = new TCanvasControl(frm, mioPanel);
+    pMarker->setObjectName(sName);
+    pMarker->setPixmap(picture);
+    pMarker->setGeometry(iLeft, iTop, iGlobB2Size, iGlobB2Size);
+    pMarker->setToolTip(sName);
+    pMarker->pSetMark(1);
+    pMarker->show();
+    pMarker->raise();
+}
+
+} // namespace
+
+void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QString &sNomeSensore, int iIconSize, int iTop2, int iLeft2)
+{
+    pCreaB2(frm, mioPanel, fLoadPicture(sGlobGrfcPath + QStringLiteral("b2.png")), sNomeSensore, iIconSize, iTop2,
+            iLeft2);
+}
+
+void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, bool bNew)
+{
+    const int iTipo = oSensore.Get_tiposensore();
+    const int iIconSize = oSensore.Get_iconsize();
+    const bool bBarriera = iTipo == 4;
+    if (bNew && frm.fSelectedAreaId() == 0)
+        return; // no area to store it in
+
+    // 1. the number text
+    QString sNumero = QString::number(oSensore.Get_numsensore());
+    if (bNew && iTipo != 3) {
+        const QString sRisposta = fTrimTyped(frm.fDialogs()
+                                                 .fInputBox(QStringLiteral("Ingresso/Uscita"),
+                                                            QStringLiteral("Numero Ingresso/Uscita?"), QString())
+                                                 .value_or(QString()));
+        if (!fIsNumero(sRisposta)) {
+            frm.fDialogs().pMessage(QStringLiteral("E' necessario un valore NUMERICO"));
+            return;
+        }
+        sNumero = sRisposta;
+    }
+
+    // 2. the pictures, decoded before anything is stored, so a missing one stores nothing
+    const QPixmap icon = fLoadPicture(fIconPath(iTipo, iIconSize));
+    QPixmap marker;
+    if (bBarriera)
+        marker = fLoadPicture(sGlobGrfcPath + QStringLiteral("b2.png"));
+
+    // 3. the position and the sensor id
+    QPoint pos(oSensore.Get_coordx(), oSensore.Get_coordy());
+    int iId = oSensore.Get_id();
+    if (bNew) {
+        pos = QPoint(iGlobXcenter, iGlobYCenter);
+        iId = fAddSensorToDb(QString::number(frm.fSelectedAreaId()), QString::number(oSensore.Get_area_zoom()),
+                             sNumero, QString::number(iIconSize), iTipo);
+    }
+
+    // 4. the name, given at once so that clearing the canvas always finds the control
+    const QString sName = fNomeSensore(iTipo, oSensore.Get_area_zoom(), iId, sNumero);
+    auto *pIcon = new TCanvasControl(frm, mioPanel);
+    pIcon->setObjectName(sName);
+    pIcon->setPixmap(icon);
+    pIcon->setGeometry(pos.x(), pos.y(), iIconSize, iIconSize);
+
+    // 5. the barrier's second end
+    if (bBarriera) {
+        if (bNew)
+            pCreaB2(frm, mioPanel, marker, sName, iIconSize, -1, -1);
+        else
+            pCreaB2(frm, mioPanel, marker, sName, iIconSize, oSensore.Get_coordy2(), oSensore.Get_coordx2());
+    }
+
+    // 6. the stored label, if any
+    pAddLabel(frm, iId, oSensore.Get_coordxt(), oSensore.Get_coordyt(), oSensore.Get_fonttxt(),
+              oSensore.Get_colortxt(), oSensore.Get_testo(), false);
+
+    // 7. the icon on top of its own marker and label
+    pIcon->setToolTip(fHint(sName));
+    if (iTipo == 3)
+        pIcon->bZoomNavigation = true;
+    else
+        pIcon->pPopup = frm.popImg;
+    pIcon->pSetMark(0);
+    pIcon->show();
+    pIcon->raise();
+
+    // 8. the barrier lines above everything
+    frm.pRepaintAll();
+}
+
+void pAddSensorButtonClick(TFrmBase &frm, int iTipo)
+{
+    if (!bGlobProgettoAperto || frm.fSelectedAreaId() == 0)
+        return;
+    const TSensore oSensore = TSensore::fNuovo(iTipo, iGlobIconSize);
+    pAddSensoreNew(frm, frm.PnlImgArea, oSensore, true);
+}
+
+void pZoomInClick(TFrmBase &frm)
+{
+    QTreeWidgetItem *pNode = frm.fSelectedNode();
+    if (!bGlobProgettoAperto || !pNode || frm.fSelectedAreaId() == 0 || frm.fSelectedLevel() != 0)
+        return;
+    const std::optional<QString> sNome =
+        frm.fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), QString());
+    if (!sNome || sNome->isEmpty())
+        return;
+    const int iParent = frm.fSelectedAreaId();
+    const int iLivello = frm.fSelectedLevel();
+    const int iIndex = pNode->parent() ? pNode->parent()->indexOfChild(pNode)
+                                       : frm.TvAree->indexOfTopLevelItem(pNode);
+    const int iNuova = pAddAreaSon(*sNome, iLivello, iIndex, iParent);
+    const TSensore oMarker = TSensore::fNuovo(3, iGlobIconSize, iNuova);
+    pAddSensoreNew(frm, frm.PnlImgArea, oMarker, true);
+    frm.pLoadImgArea(QString::number(iParent));
+}
