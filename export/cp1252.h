@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+/**
+ * The 8-bit code page of maps.txt (Windows-1252), the same on every host and
+ * locale. A text is first composed (NFC), so that a letter typed with a
+ * combining accent is one character; then every character becomes one byte:
+ * its own byte when the code page has it, else the byte of its base letter
+ * (ś -> s, Ő -> O) when the code page has that, else "?".
+ */
+QByteArray fToCp1252(const QString &s);
+
+/** Number of characters of s as fToCp1252 writes them: one per byte. Column
+ *  widths and centring in maps.txt count these. */
+int fLunghezzaTesto(const QString &s);
