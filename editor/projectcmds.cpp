@@ -2,11 +2,14 @@
 
 #include "editor/frmbase.h"
 
+#include "export/exportrun.h"
 #include "workspace/errors.h"
 #include "workspace/project.h"
 #include "workspace/uty.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QProgressDialog>
 #include <QDir>
 #include <QLabel>
 #include <QToolButton>
@@ -58,4 +61,25 @@ void TFrmBase::MnuEsportaProgettoClick()
 {
     if (!bGlobProgettoAperto)
         return;
+    // the dialog appears only when the run lasts longer than half a second;
+    // the window keeps repainting meanwhile, but takes no input
+    QProgressDialog dlgProgress(QStringLiteral("Esportazione in corso..."), QString(), 0, 1, this);
+    dlgProgress.setWindowModality(Qt::WindowModal);
+    dlgProgress.setMinimumDuration(500);
+    dlgProgress.setAutoClose(false);
+    dlgProgress.setValue(0);
+    pBusyCursor(true);
+    try {
+        pEsportaProgetto([&](int iFatte, int iTotale) {
+            dlgProgress.setMaximum(iTotale > 0 ? iTotale : 1);
+            dlgProgress.setValue(iFatte);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    } catch (...) {
+        pBusyCursor(false);
+        throw;
+    }
+    pBusyCursor(false);
+    dlgProgress.reset();
+    fDialogs().pMessage(fMessaggioEsportazione());
 }

@@ -1,0 +1,233 @@
+// The main window at start and at its end: layout at the design's numbers,
+// enabling, the icon-size menu and its setting, the splitter's veto, the
+// centring of the canvas and the bitmaps of the tool bar.
+
+#include "editorfixture.h"
+
+#include "editor/frmbase.h"
+#include "workspace/uty.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TstFrmBase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startState();
+    void checkMarkFromIni_data();
+    void checkMarkFromIni();
+    void sizeChoiceReachesIniOnlyAtExit();
+    void closeWritesIniWithDefault();
+    void resizeKeepsCanvasCentred();
+    void splitterVeto();
+    void splitterDragWithMouse();
+    void missingBitmapIsReportedAndStartGoesOn();
+    void infoEntryDoesNothing();
+};
+
+void TstFrmBase::startState()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+
+    QCOMPARE(frm.windowTitle(), QStringLiteral("Ombrix KP5800 maps generator"));
+    QCOMPARE(frm.centralWidget()->size(), QSize(909, 470));
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+
+    // layout
+    QCOMPARE(frm.Panel2->geometry(), QRect(0, 0, 909, 50));
+    QCOMPARE(frm.PanelSx->geometry(), QRect(0, 50, 249, 420));
+    QCOMPARE(frm.Splitter1->geometry(), QRect(249, 50, 3, 420));
+    QCOMPARE(frm.PanelDx->geometry(), QRect(252, 50, 657, 420));
+    QCOMPARE(frm.PnlImgArea->geometry(), QRect(88, 74, 480, 272));
+    QCOMPARE(frm.ImgBanner->geometry(), QRect(0, 0, 480, 34));
+    QCOMPARE(frm.SbarAree->geometry(), QRect(0, 401, 657, 19));
+    QCOMPARE(frm.Image1->pixmap().size(), QSize(584, 378));
+    QCOMPARE(frm.Label1->text(), QStringLiteral("Aree"));
+    QCOMPARE(frm.TvAree->indentation(), 19);
+
+    // tool bar: left edges, 50 x 50, all disabled, the camera hidden
+    const std::pair<QToolButton *, int> aLefts[] = {
+        {frm.BtnNewArea, 0},   {frm.BtnSfondo, 48},  {frm.BtnZoomIn, 96}, {frm.BtnVolumetrico, 165},
+        {frm.BtnContact, 213}, {frm.BtnBarriera, 261}, {frm.BtnTelecamera, 309}, {frm.BtnLampada, 381},
+        {frm.BtnTapsu, 429},   {frm.BtnTapgiu, 477}, {frm.btnIrrig, 525},  {frm.BtnAlarm, 573}};
+    for (const auto &[pBtn, iLeft] : aLefts) {
+        QCOMPARE(pBtn->geometry(), QRect(iLeft, 0, 50, 50));
+        QVERIFY2(!pBtn->isEnabled(), qPrintable(pBtn->objectName()));
+        QCOMPARE(pBtn->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY2(!pBtn->icon().isNull(), qPrintable(pBtn->objectName()));
+    }
+    QVERIFY(frm.BtnTelecamera->isHidden());
+    QCOMPARE(frm.BtnTapgiu->toolTip(), QStringLiteral("Aggiungi tapparelle giù"));
+
+    // menu
+    QVERIFY(frm.MnuNuovoProgetto->isEnabled());
+    QVERIFY(frm.MnuApriProgetto->isEnabled());
+    QVERIFY(!frm.MnuEsportaProgetto->isEnabled());
+    QVERIFY(!frm.MnuChiudiProgetto->isEnabled());
+    QCOMPARE(frm.MnuAbout->text(), QStringLiteral("Ombrix 160131-A"));
+    QVERIFY(frm.N32->isChecked());
+    QVERIFY(!frm.N48->isChecked() && !frm.N16->isChecked());
+    QVERIFY(frm.N32->shortcut().isEmpty());
+
+    // workspace
+    QCOMPARE(sGlobPath, fx.fRoot());
+    QVERIFY(QFileInfo(fx.fProgetti()).isDir());
+    QVERIFY(!bGlobProgettoAperto);
+    QCOMPARE(iGlobIconSize, 32);
+    QCOMPARE(iGlobXcenter, 223);
+    QCOMPARE(iGlobYCenter, 119);
+    QCOMPARE(frm.TvAree->topLevelItemCount(), 0);
+    QVERIFY(!QFile::exists(fx.fBin() + "ombrix.ini")); // reading does not create it
+}
+
+void TstFrmBase::checkMarkFromIni_data()
+{
+    QTest::addColumn<QByteArray>("abIni");
+    QTest::addColumn<QString>("sMarked");
+    QTest::addColumn<int>("iSize");
+    QTest::newRow("48") << QByteArray("[Options]\nIconSize=48\n") << "N48" << 48;
+    QTest::newRow("16") << QByteArray("[Options]\r\nIconSize=16\r\n") << "N16" << 16;
+    QTest::newRow("letters") << QByteArray("[Options]\nIconSize=abc\n") << "N32" << 32;
+    QTest::newRow("no key") << QByteArray("[Other]\nIconSize=16\n") << "N32" << 32;
+}
+
+void TstFrmBase::checkMarkFromIni()
+{
+    QFETCH(QByteArray, abIni);
+    QFETCH(QString, sMarked);
+    QFETCH(int, iSize);
+    TEditorFixture fx;
+    fx.pWriteIni(abIni);
+    TFrmBase &frm = fx.pStart();
+    QCOMPARE(iGlobIconSize, iSize);
+    QCOMPARE(frm.findChild<QAction *>(sMarked)->isChecked(), true);
+    QCOMPARE(int(frm.N16->isChecked()) + int(frm.N32->isChecked()) + int(frm.N48->isChecked()), 1);
+}
+
+void TstFrmBase::sizeChoiceReachesIniOnlyAtExit()
+{
+    TEditorFixture fx;
+    fx.pWriteIni("[Options]\nIconSize=32\n[Keep]\nMe=1\n");
+    TFrmBase &frm = fx.pStart();
+    frm.N16->trigger();
+    QCOMPARE(iGlobIconSize, 16);
+    QVERIFY(frm.N16->isChecked() && !frm.N32->isChecked());
+    frm.N48->trigger();
+    QCOMPARE(iGlobIconSize, 48);
+    {
+        QSettings ini(fx.fBin() + "ombrix.ini", QSettings::IniFormat);
+        QCOMPARE(ini.value("Options/IconSize").toInt(), 32);
+    }
+    fx.pStop();
+    QSettings ini(fx.fBin() + "ombrix.ini", QSettings::IniFormat);
+    QCOMPARE(ini.value("Options/IconSize").toInt(), 48);
+    QCOMPARE(ini.value("Keep/Me").toInt(), 1);
+
+    // the next start shows the stored size marked
+    TEditorFixture fx2;
+    QFile::copy(fx.fBin() + "ombrix.ini", fx2.fBin() + "ombrix.ini");
+    QVERIFY(fx2.pStart().N48->isChecked());
+}
+
+void TstFrmBase::closeWritesIniWithDefault()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    QVERIFY(frm.close()); // the window manager's close
+    fx.pStop();
+    QFile f(fx.fBin() + "ombrix.ini");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray abText = f.readAll();
+    QVERIFY2(abText.contains("[Options]"), abText.constData());
+    QVERIFY2(abText.contains("IconSize=32"), abText.constData());
+}
+
+void TstFrmBase::resizeKeepsCanvasCentred()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    const QSize sizeStart = frm.size();
+    frm.resize(sizeStart.width() + 100, sizeStart.height());
+    QTRY_COMPARE(frm.PanelDx->width(), 757);
+    QCOMPARE(frm.PnlImgArea->pos(), QPoint(138, 74));
+
+    // a right panel of 400 pixels puts the canvas at -40
+    frm.resize(sizeStart.width() - 257, sizeStart.height());
+    QTRY_COMPARE(frm.PanelDx->width(), 400);
+    QCOMPARE(frm.PnlImgArea->x(), -40);
+
+    // odd sizes: division truncates
+    frm.resize(sizeStart.width() + 1, sizeStart.height() + 1);
+    QTRY_COMPARE(frm.PanelDx->size(), QSize(658, 421));
+    QCOMPARE(frm.PnlImgArea->pos(), QPoint(89, 74));
+}
+
+void TstFrmBase::splitterVeto()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    QVERIFY(!frm.fSplitterMoved(149));
+    QCOMPARE(frm.PanelSx->width(), 249);
+    QVERIFY(!frm.fSplitterMoved(323)); // right panel would be 583
+    QCOMPARE(frm.PanelSx->width(), 249);
+    QVERIFY(frm.fSplitterMoved(322));
+    QCOMPARE(frm.PanelSx->width(), 322);
+    QCOMPARE(frm.PanelDx->geometry(), QRect(325, 50, 584, 420));
+    QCOMPARE(frm.PnlImgArea->pos(), QPoint(52, 74));
+    QVERIFY(frm.fSplitterMoved(150));
+    QCOMPARE(frm.Splitter1->x(), 150);
+    QCOMPARE(frm.PnlImgArea->pos(), QPoint(138, 74));
+}
+
+void TstFrmBase::splitterDragWithMouse()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    QWidget *pBar = frm.Splitter1;
+    QTest::mousePress(pBar, Qt::LeftButton, {}, QPoint(1, 100));
+    QMouseEvent evMove(QEvent::MouseMove, QPointF(1 - 60, 100), pBar->mapToGlobal(QPointF(1 - 60, 100)),
+                       Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(pBar, &evMove);
+    QCOMPARE(frm.PanelSx->width(), 189);
+    QMouseEvent evVeto(QEvent::MouseMove, QPointF(1 - 50, 100), pBar->mapToGlobal(QPointF(1 - 50, 100)),
+                       Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(pBar, &evVeto); // 139: refused
+    QCOMPARE(frm.PanelSx->width(), 189);
+    QTest::mouseRelease(pBar, Qt::LeftButton, {}, QPoint(1, 100));
+}
+
+void TstFrmBase::missingBitmapIsReportedAndStartGoesOn()
+{
+    TEditorFixture fx;
+    QVERIFY(QFile::remove(fx.fRoot() + "res/cont.bmp"));
+    TFrmBase &frm = fx.pStart();
+    QCOMPARE(fx.dialogs.asErrors.size(), 1);
+    QVERIFY2(fx.dialogs.asErrors.first().contains("cont.bmp"), qPrintable(fx.dialogs.asErrors.first()));
+    // the window works: a project can be made
+    fx.pNewProject("casa");
+    QVERIFY(bGlobProgettoAperto);
+    QVERIFY(frm.BtnContact->isEnabled());
+    QCOMPARE(fx.dialogs.asErrors.size(), 1);
+}
+
+void TstFrmBase::infoEntryDoesNothing()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    frm.MnuAbout->trigger();
+    QVERIFY(fx.dialogs.asErrors.isEmpty() && fx.dialogs.asMessages.isEmpty());
+    QVERIFY(!bGlobProgettoAperto);
+}
+
+QTEST_MAIN(TstFrmBase)
+#include "tst_frmbase.moc"

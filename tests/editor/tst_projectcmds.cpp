@@ -1,0 +1,264 @@
+// New, Open, Close and Export from the menu, with their dialogs answered by
+// the script: folders, database, tree, enabling, failures that leave no
+// half-open project, and an export identical to the headless one.
+
+#include "editorfixture.h"
+
+#include "editor/frmbase.h"
+#include "workspace/uty.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TstProject : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newProjectEndToEnd();
+    void newProjectCancelled_data();
+    void newProjectCancelled();
+    void closeThenOpen();
+    void openReplacesOpenProject();
+    void openCancelledKeepsProject();
+    void failedOpenLeavesNoProject();
+    void exportMatchesHeadlessExport();
+};
+
+namespace {
+
+QByteArray fReadAll(const QString &sPath)
+{
+    QFile f(sPath);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void pVerifyNoProjectState(TFrmBase &frm)
+{
+    QVERIFY(!bGlobProgettoAperto);
+    QCOMPARE(frm.TvAree->topLevelItemCount(), 0);
+    for (QToolButton *pBtn : {frm.BtnNewArea, frm.BtnSfondo, frm.BtnZoomIn, frm.BtnVolumetrico, frm.BtnContact,
+                              frm.BtnBarriera, frm.BtnLampada, frm.BtnTapsu, frm.BtnTapgiu, frm.btnIrrig,
+                              frm.BtnAlarm, frm.BtnTelecamera})
+        QVERIFY2(!pBtn->isEnabled(), qPrintable(pBtn->objectName()));
+    QVERIFY(!frm.MnuChiudiProgetto->isEnabled());
+    QVERIFY(!frm.MnuEsportaProgetto->isEnabled());
+    QVERIFY(frm.MnuNuovoProgetto->isEnabled());
+    QVERIFY(frm.MnuApriProgetto->isEnabled());
+    QVERIFY(frm.Image_1->pixmap().isNull());
+}
+
+} // namespace
+
+void TstProject::newProjectEndToEnd()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+
+    QCOMPARE(fx.dialogs.asInputCaptions.value(0), QStringLiteral("Nome Progetto"));
+    QCOMPARE(fx.dialogs.asInputPrompts.value(0), QStringLiteral("Nome Progetto?"));
+    QCOMPARE(fx.dialogs.asInputDefaults.value(0), QString());
+    QCOMPARE(fx.dialogs.asFolderTitles.value(0), QStringLiteral("Select a directory"));
+    QCOMPARE(fx.dialogs.asFolderRoots.value(0), fx.fProgetti());
+
+    const QString sPrj = fx.fProgetti() + "casa/";
+    QVERIFY(QFileInfo(sPrj + "casa.omb").isFile());
+    QVERIFY(QFileInfo(sPrj + "areas").isDir());
+    QVERIFY(QFileInfo(sPrj + "out").isDir());
+    QVERIFY(QFileInfo(sPrj + "areas/img_1.jpg").isFile());
+    QCOMPARE(sGlobRootPrj, sPrj);
+    QCOMPARE(sGlobOutPath, sPrj + "out/");
+
+    QCOMPARE(fx.fQueryInt("select count(*) from tbarea"), 1);
+    QCOMPARE(fx.fQueryInt("select count(*) from tbarea where _id = 1 and NomeArea = \"casa\" and livello = 0 and "
+                          "father_id = 0 and Ordinamento = 0"),
+             1);
+    QCOMPARE(fx.fQueryInt("select count(*) from sqlite_master where name = 'tbsensori'"), 1);
+
+    QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
+    QCOMPARE(frm.fSelectedAreaId(), 1);
+    QCOMPARE(frm.fSelectedLevel(), 0);
+
+    for (QToolButton *pBtn : {frm.BtnNewArea, frm.BtnSfondo, frm.BtnZoomIn, frm.BtnVolumetrico, frm.BtnContact,
+                              frm.BtnBarriera, frm.BtnLampada, frm.BtnTapsu, frm.BtnTapgiu, frm.btnIrrig,
+                              frm.BtnAlarm})
+        QVERIFY2(pBtn->isEnabled(), qPrintable(pBtn->objectName()));
+    QVERIFY(frm.MnuChiudiProgetto->isEnabled());
+    QVERIFY(frm.MnuEsportaProgetto->isEnabled());
+    QVERIFY(!frm.Image_1->pixmap().isNull()); // the blank picture
+    QVERIFY(!frm.ImgBanner->pixmap().isNull());
+
+    // a project folder below the projects folder
+    QDir().mkpath(fx.fProgetti() + "clienti");
+    fx.pNewProject("villa", fx.fProgetti() + "clienti");
+    QVERIFY(QFileInfo(fx.fProgetti() + "clienti/villa/villa.omb").isFile());
+    QCOMPARE(fx.fTreeTexts(), QStringList{"villa"});
+}
+
+void TstProject::newProjectCancelled_data()
+{
+    QTest::addColumn<bool>("bNameGiven");
+    QTest::addColumn<QString>("sName");
+    QTest::newRow("name cancelled") << false << QString();
+    QTest::newRow("empty name") << true << QString("");
+    QTest::newRow("folder cancelled") << true << QString("casa");
+}
+
+void TstProject::newProjectCancelled()
+{
+    QFETCH(bool, bNameGiven);
+    QFETCH(QString, sName);
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    if (bNameGiven)
+        fx.dialogs.aInputAnswers << sName;
+    frm.MnuNuovoProgetto->trigger(); // no folder answer: the folder dialog is cancelled
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+    QCOMPARE(QDir(fx.fProgetti()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    pVerifyNoProjectState(frm);
+    QCOMPARE(fx.dialogs.asFolderTitles.size(), sName.isEmpty() ? 0 : 1);
+}
+
+void TstProject::closeThenOpen()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    fx.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (2, 1, 1, \"Cucina\", 0)");
+    QPixmap pixBanner = frm.ImgBanner->pixmap();
+
+    frm.MnuChiudiProgetto->trigger();
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+    pVerifyNoProjectState(frm);
+    QVERIFY(!frm.ImgBanner->pixmap().isNull()); // the banner strip keeps its picture
+
+    // moved elsewhere with its folders, the project still opens: its folder is the file's
+    const QString sMoved = fx.fRoot() + "altrove";
+    QVERIFY(QDir().rename(fx.fProgetti() + "casa", sMoved));
+    fx.pOpenProject(sMoved + "/casa.omb");
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QCOMPARE(fx.dialogs.asProjectStartDirs.value(0), fx.fProgetti());
+    QCOMPARE(sGlobRootPrj, sMoved + "/");
+    QCOMPARE(sGlobOutPath, sMoved + "/out/");
+    QCOMPARE(fx.fTreeTexts(), (QStringList{"casa", "  Cucina"}));
+    QCOMPARE(frm.fSelectedAreaId(), 1);
+    QVERIFY(frm.BtnZoomIn->isEnabled());
+    QVERIFY(frm.BtnSfondo->isEnabled());
+    QVERIFY(frm.MnuChiudiProgetto->isEnabled() && frm.MnuEsportaProgetto->isEnabled());
+    QVERIFY(!frm.Image_1->pixmap().isNull());
+}
+
+void TstProject::openReplacesOpenProject()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("uno");
+    fx.pNewProject("due");
+    fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+             "Orientamento) values (1, 0, 3, 32, 6, 50, 60, 0)");
+    frm.pSelectNodeById("1"); // already selected: shown again only through the tree
+    fx.pOpenProject(fx.fProgetti() + "due/due.omb");
+    QCOMPARE(fx.fPlacedNames(), QStringList{"Lampada_1_uscita_3"});
+    QCOMPARE(fx.fTreeTexts(), QStringList{"due"});
+    fx.pOpenProject(fx.fProgetti() + "uno/uno.omb");
+    QCOMPARE(fx.fTreeTexts(), QStringList{"uno"});
+    QCOMPARE(sGlobRootPrj, fx.fProgetti() + "uno/");
+    QCOMPARE(fx.fQueryInt("select count(*) from tbarea where NomeArea = \"uno\""), 1);
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+    QVERIFY(fx.fPlacedNames().isEmpty());
+}
+
+void TstProject::openCancelledKeepsProject()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    frm.MnuApriProgetto->trigger(); // cancelled
+    QVERIFY(bGlobProgettoAperto);
+    QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
+    QCOMPARE(frm.fSelectedAreaId(), 1);
+}
+
+void TstProject::failedOpenLeavesNoProject()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    const QString sBad = fx.fProgetti() + "rotto.omb";
+    {
+        QFile f(sBad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x')); // not a database
+    }
+    fx.pOpenProject(sBad);
+    QCOMPARE(fx.dialogs.asErrors.size(), 1);
+    pVerifyNoProjectState(frm);
+    QVERIFY(fx.fPlacedNames().isEmpty());
+
+    // an empty database has no tbarea: the failure names it
+    const QString sEmpty = fx.fProgetti() + "vuoto.omb";
+    QFile(sEmpty).open(QIODevice::WriteOnly);
+    fx.pOpenProject(sEmpty);
+    QCOMPARE(fx.dialogs.asErrors.size(), 2);
+    QVERIFY2(fx.dialogs.asErrors.last().contains("tbarea"), qPrintable(fx.dialogs.asErrors.last()));
+    pVerifyNoProjectState(frm);
+
+    // the commands that need a project do nothing now
+    frm.BtnNewArea->click();
+    frm.MnuEsportaProgetto->trigger();
+    QCOMPARE(fx.dialogs.asErrors.size(), 2);
+    QVERIFY(fx.dialogs.asMessages.isEmpty());
+
+    // and the editor is still usable
+    fx.pOpenProject(fx.fProgetti() + "casa/casa.omb");
+    QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
+    QVERIFY(frm.BtnNewArea->isEnabled());
+}
+
+void TstProject::exportMatchesHeadlessExport()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    fx.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (2, 1, 1, \"Cucina\", 0)");
+    fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+             "CoordX2, CoordY2, Orientamento) values (1, 0, 5, 32, 4, 100, 80, 140, 92, 0)");
+    fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+             "Orientamento) values (1, 2, 0, 32, 3, 10, 40, 0)");
+    TEditorFixture::pWriteJpeg(sGlobRootPrj + "areas/img_2.jpg", 480, 272, QColor(200, 180, 40));
+    const QString sOut = sGlobOutPath;
+    QFile stale(sOut + "vecchio.txt");
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.close();
+
+    frm.MnuEsportaProgetto->trigger();
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QCOMPARE(fx.dialogs.asMessages, QStringList{"Esportazione effettuata correttamente!"});
+    QVERIFY(!QFile::exists(sOut + "vecchio.txt"));
+    const QStringList asMenu = QDir(sOut).entryList(QDir::Files, QDir::Name);
+    QVERIFY(asMenu.contains("maps.txt"));
+    QHash<QString, QByteArray> aMenuBytes;
+    for (const QString &sFile : asMenu)
+        aMenuBytes.insert(sFile, fReadAll(sOut + sFile));
+
+    // the headless export of the same project writes the same bytes
+    frm.MnuChiudiProgetto->trigger();
+    QProcess proc;
+    proc.start(QStringLiteral(OMBRIX_BIN), {"--export", fx.fProgetti() + "casa/casa.omb"});
+    QVERIFY(proc.waitForFinished(60000));
+    QCOMPARE(proc.exitCode(), 0);
+    QCOMPARE(QDir(sOut).entryList(QDir::Files, QDir::Name), asMenu);
+    for (const QString &sFile : asMenu)
+        QVERIFY2(fReadAll(sOut + sFile) == aMenuBytes.value(sFile), qPrintable(sFile));
+}
+
+QTEST_MAIN(TstProject)
+#include "tst_projectcmds.moc"
