@@ -1,0 +1,324 @@
+#include "export/jpegbmp.h"
+
+#include "workspace/errors.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <csetjmp>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <jpeglib.h>
+
+namespace {
+
+constexpr std::size_t iChunkBytes = std::size_t(8) << 20; // decoded rows held at a time
+constexpr std::uint32_t iFileHeader = 14;
+constexpr std::uint32_t iInfoHeader = 40;
+
+/** libjpeg's error manager, leaving by longjmp on an error and on every
+ *  warning (message level -1: corrupt or truncated data). */
+struct TErrMgr
+{
+    jpeg_error_mgr pub;
+    std::jmp_buf jb;
+    char szMsg[JMSG_LENGTH_MAX];
+};
+
+void pOnError(j_common_ptr pInfo)
+{
+    auto *pErr = reinterpret_cast<TErrMgr *>(pInfo->err);
+    pInfo->err->format_message(pInfo, pErr->szMsg);
+    std::longjmp(pErr->jb, 1);
+}
+
+void pOnMessage(j_common_ptr pInfo, int iLevel)
+{
+    if (iLevel < 0)
+        pOnError(pInfo);
+}
+
+enum class TEsito { Ok, Decoder, Scrittura, Interrotto, TroppoGrande };
+
+/** Everything the decoding touches after setjmp lives here, so nothing is
+ *  lost when libjpeg leaves by longjmp; the caller frees it. */
+struct TDecodifica
+{
+    std::FILE *pIn = nullptr;
+    int iFd = -1;
+    const std::atomic<bool> *pbStop = nullptr;
+    TErrMgr err;
+    jpeg_decompress_struct cinfo;
+    bool bCreato = false;
+    unsigned char *pBuf = nullptr; // file headers, then one chunk of rows
+    unsigned char *pCmyk = nullptr;
+    JSAMPROW *apRighe = nullptr;
+    TEsito eEsito = TEsito::Ok;
+    int iErrno = 0;
+};
+
+void pPut16(unsigned char *p, std::uint32_t v)
+{
+    p[0] = static_cast<unsigned char>(v);
+    p[1] = static_cast<unsigned char>(v >> 8);
+}
+
+void pPut32(unsigned char *p, std::uint32_t v)
+{
+    pPut16(p, v & 0xFFFF);
+    pPut16(p + 2, v >> 16);
+}
+
+bool fScriviTutto(int iFd, const unsigned char *p, std::size_t n, off_t iOffset)
+{
+    while (n > 0) {
+        const ssize_t k = ::pwrite(iFd, p, n, iOffset);
+        if (k < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += k;
+        n -= std::size_t(k);
+        iOffset += k;
+    }
+    return true;
+}
+
+std::uint32_t fPixelPerMetro(int iUnita, unsigned iDensita)
+{
+    if (iUnita == 1) // dots per inch
+        return std::uint32_t((iDensita * 10000u + 127u) / 254u);
+    if (iUnita == 2) // dots per centimetre
+        return std::uint32_t(iDensita * 100u);
+    return 0;
+}
+
+void pTestata(unsigned char *p, const jpeg_decompress_struct &ci, int iBpp, std::uint32_t iStride,
+              std::uint32_t iDati)
+{
+    const std::uint32_t iPalette = iBpp == 8 ? 256 * 4 : 0;
+    const std::uint32_t iOffBits = iFileHeader + iInfoHeader + iPalette;
+    std::memset(p, 0, iOffBits);
+    p[0] = 'B';
+    p[1] = 'M';
+    pPut32(p + 2, iOffBits + iStride * ci.output_height); // bfSize
+    pPut32(p + 10, iOffBits);                            // bfOffBits
+    unsigned char *q = p + iFileHeader;
+    pPut32(q, iInfoHeader);
+    pPut32(q + 4, ci.output_width);
+    pPut32(q + 8, ci.output_height); // positive: rows bottom-up
+    pPut16(q + 12, 1);               // planes
+    pPut16(q + 14, std::uint32_t(iBpp));
+    pPut32(q + 16, 0); // BI_RGB
+    pPut32(q + 20, iDati);
+    pPut32(q + 24, fPixelPerMetro(ci.density_unit, ci.X_density));
+    pPut32(q + 28, fPixelPerMetro(ci.density_unit, ci.Y_density));
+    pPut32(q + 32, iBpp == 8 ? 256 : 0); // colours used
+    pPut32(q + 36, 0);
+    if (iBpp == 8) {
+        unsigned char *pPal = q + iInfoHeader;
+        for (int i = 0; i < 256; ++i) {
+            pPal[4 * i] = pPal[4 * i + 1] = pPal[4 * i + 2] = static_cast<unsigned char>(i);
+            pPal[4 * i + 3] = 0;
+        }
+    }
+}
+
+/** One CMYK row to BGRX. Adobe writes the ink values inverted, which is what
+ *  the formula expects; plain CMYK is inverted first. */
+void pCmykInBgrx(const unsigned char *pIn, unsigned char *pOut, unsigned iLarghezza, bool bInvertito)
+{
+    for (unsigned x = 0; x < iLarghezza; ++x, pIn += 4, pOut += 4) {
+        unsigned c = pIn[0], m = pIn[1], y = pIn[2], k = pIn[3];
+        if (!bInvertito) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        // round(v * k / 255)
+        pOut[0] = static_cast<unsigned char>((2 * y * k + 255) / 510);
+        pOut[1] = static_cast<unsigned char>((2 * m * k + 255) / 510);
+        pOut[2] = static_cast<unsigned char>((2 * c * k + 255) / 510);
+        pOut[3] = 0;
+    }
+}
+
+/** The decoding proper. Holds no C++ object across the setjmp, so a longjmp
+ *  out of libjpeg skips no destructor; d is cleaned up by the caller. */
+void pDecodifica(TDecodifica *d)
+{
+    jpeg_decompress_struct *ci = &d->cinfo;
+    ci->err = jpeg_std_error(&d->err.pub);
+    d->err.pub.error_exit = pOnError;
+    d->err.pub.emit_message = pOnMessage;
+    if (setjmp(d->err.jb)) {
+        d->eEsito = TEsito::Decoder;
+        return;
+    }
+    jpeg_create_decompress(ci);
+    d->bCreato = true;
+    jpeg_stdio_src(ci, d->pIn);
+    jpeg_read_header(ci, TRUE);
+
+    int iBpp = 24;
+    bool bCmyk = false;
+    switch (ci->jpeg_color_space) {
+    case JCS_GRAYSCALE:
+        ci->out_color_space = JCS_GRAYSCALE;
+        iBpp = 8;
+        break;
+    case JCS_CMYK:
+    case JCS_YCCK:
+        ci->out_color_space = JCS_CMYK;
+        iBpp = 32;
+        bCmyk = true;
+        break;
+    default:
+        ci->out_color_space = JCS_EXT_BGR; // the bitmap's byte order, same values as RGB
+        break;
+    }
+    jpeg_start_decompress(ci);
+
+    const unsigned w = ci->output_width;
+    const unsigned h = ci->output_height;
+    const std::uint64_t iStride64 = (std::uint64_t(w) * unsigned(iBpp / 8) + 3) & ~std::uint64_t(3);
+    const std::uint32_t iHeader = iFileHeader + iInfoHeader + (iBpp == 8 ? 1024 : 0);
+    if (iHeader + iStride64 * h > 0xFFFFFFFFull) {
+        d->eEsito = TEsito::TroppoGrande;
+        return;
+    }
+    const std::uint32_t iStride = std::uint32_t(iStride64);
+    const unsigned iChunkRighe = unsigned(std::clamp<std::uint64_t>(iChunkBytes / iStride, 1, h));
+    d->pBuf = static_cast<unsigned char *>(std::calloc(iHeader + std::size_t(iChunkRighe) * iStride, 1));
+    d->apRighe = static_cast<JSAMPROW *>(std::malloc(sizeof(JSAMPROW) * iChunkRighe));
+    if (bCmyk)
+        d->pCmyk = static_cast<unsigned char *>(std::malloc(std::size_t(w) * 4));
+    if (!d->pBuf || !d->apRighe || (bCmyk && !d->pCmyk)) {
+        d->iErrno = ENOMEM;
+        d->eEsito = TEsito::Scrittura;
+        return;
+    }
+    const bool bInvertito = ci->saw_Adobe_marker;
+
+    for (unsigned y0 = 0; y0 < h;) {
+        const unsigned n = std::min(iChunkRighe, h - y0);
+        unsigned char *pBase = d->pBuf + iHeader;
+        // the first decoded row of the chunk goes last: rows are stored bottom-up
+        for (unsigned i = 0; i < n; ++i)
+            d->apRighe[i] = pBase + std::size_t(n - 1 - i) * iStride;
+        if (!bCmyk) {
+            for (unsigned iFatte = 0; iFatte < n;)
+                iFatte += jpeg_read_scanlines(ci, d->apRighe + iFatte, n - iFatte);
+        } else {
+            for (unsigned i = 0; i < n;) {
+                if (jpeg_read_scanlines(ci, &d->pCmyk, 1) == 1)
+                    pCmykInBgrx(d->pCmyk, d->apRighe[i++], w, bInvertito);
+            }
+        }
+        const bool bUltimo = y0 + n == h; // the bottom rows: the start of the file
+        bool bOk;
+        if (bUltimo) {
+            pTestata(d->pBuf, *ci, iBpp, iStride, iStride * h);
+            bOk = fScriviTutto(d->iFd, d->pBuf, iHeader + std::size_t(n) * iStride, 0);
+        } else {
+            bOk = fScriviTutto(d->iFd, pBase, std::size_t(n) * iStride,
+                               off_t(iHeader) + off_t(h - y0 - n) * off_t(iStride));
+        }
+        if (!bOk) {
+            d->iErrno = errno;
+            d->eEsito = TEsito::Scrittura;
+            return;
+        }
+        y0 += n;
+        if (!bUltimo && d->pbStop && d->pbStop->load(std::memory_order_relaxed)) {
+            d->eEsito = TEsito::Interrotto;
+            return;
+        }
+    }
+    jpeg_finish_decompress(ci);
+}
+
+QString fErrore(int iErrno)
+{
+    return QString::fromLocal8Bit(std::strerror(iErrno));
+}
+
+} // namespace
+
+void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const std::atomic<bool> *pbStop)
+{
+    TDecodifica d;
+    d.iFd = iFd;
+    d.pbStop = pbStop;
+    d.pIn = std::fopen(QFile::encodeName(sJpeg).constData(), "rb");
+    if (!d.pIn)
+        throw TOmbrixError(sJpeg + QStringLiteral(": ") + fErrore(errno));
+    std::setvbuf(d.pIn, nullptr, _IOFBF, 1 << 16);
+    pDecodifica(&d);
+    if (d.bCreato)
+        jpeg_destroy_decompress(&d.cinfo);
+    std::free(d.pBuf);
+    std::free(d.pCmyk);
+    std::free(d.apRighe);
+    std::fclose(d.pIn);
+    switch (d.eEsito) {
+    case TEsito::Ok:
+    case TEsito::Interrotto:
+        return;
+    case TEsito::Decoder:
+        throw TOmbrixError(sJpeg + QStringLiteral(": ") + QString::fromLocal8Bit(d.err.szMsg));
+    case TEsito::TroppoGrande:
+        throw TOmbrixError(sJpeg + QStringLiteral(": picture too large for a bitmap"));
+    case TEsito::Scrittura:
+        throw TOmbrixError(sBmpName + QStringLiteral(": ") + fErrore(d.iErrno));
+    }
+}
+
+QString fBmpTemporaneo(const QString &sBmp)
+{
+    const QFileInfo fi(sBmp);
+    return fi.path() + QStringLiteral("/.") + fi.fileName() + QStringLiteral(".part");
+}
+
+int fCreaFileBmp(const QString &sPath, const QString &sNome)
+{
+    const int iFd = ::open(QFile::encodeName(sPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (iFd < 0)
+        throw TOmbrixError(sNome + QStringLiteral(": ") + fErrore(errno));
+    return iFd;
+}
+
+void pRinomina(const QString &sFrom, const QString &sTo)
+{
+    if (std::rename(QFile::encodeName(sFrom).constData(), QFile::encodeName(sTo).constData()) != 0)
+        throw TOmbrixError(sTo + QStringLiteral(": ") + fErrore(errno));
+}
+
+void pJpegToBmp(const QString &sJpeg, const QString &sBmp)
+{
+    const QString sTmp = fBmpTemporaneo(sBmp);
+    const int iFd = fCreaFileBmp(sTmp, sBmp);
+    try {
+        pJpegToBmpFd(sJpeg, iFd, sBmp);
+    } catch (...) {
+        ::close(iFd);
+        ::unlink(QFile::encodeName(sTmp).constData());
+        throw;
+    }
+    if (::close(iFd) != 0) {
+        const int iErr = errno;
+        ::unlink(QFile::encodeName(sTmp).constData());
+        throw TOmbrixError(sBmp + QStringLiteral(": ") + fErrore(iErr));
+    }
+    pRinomina(sTmp, sBmp);
+}
