@@ -58,6 +58,7 @@ void TFrmBase::pPopolaTreeViewNew()
         const QSignalBlocker blocker(TvAree); // emptying the tree loads no area
         TvAree->clear();
     }
+    pWipeBlines(); // no node is selected, so no area's lines are shown
     // every id tbarea can hold finds its node; a row whose parent has no node goes to the top level
     QHash<int, QTreeWidgetItem *> aNodes;
     TSqlQuery q = SQLConn.fQuery(QStringLiteral("select * from tbarea order by livello, ordinamento"));
@@ -78,6 +79,7 @@ void TFrmBase::pPopolaTreeViewNew()
 void TFrmBase::pClearTree()
 {
     TvAree->clear();
+    pWipeBlines();
 }
 
 QTreeWidgetItem *TFrmBase::fSelectedNode() const

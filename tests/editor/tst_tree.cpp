@@ -1,0 +1,241 @@
+// The area tree: its fill and colours, what a change of selection shows,
+// the three selection operations, the pop-up menu's enabling, rename and
+// the delete of a detail area.
+
+#include "editorfixture.h"
+
+#include "editor/frmbase.h"
+#include "workspace/uty.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TstTree : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void fillOrderAndColours();
+    void selectionShowsTheArea();
+    void selectionOperations();
+    void popupEnabling();
+    void renameWithCancelledPrompt();
+    void renameStoresTheAnswer();
+    void deleteDetailArea();
+    void addBaseArea();
+
+private:
+    /** casa(1) with Cucina(2) under it, Garage(3); a barrier and a lamp on area 2. */
+    void pMakeProject();
+    QTreeWidgetItem *fNode(int iId) const;
+
+    std::unique_ptr<TEditorFixture> m_pFx;
+    TFrmBase *m_pFrm = nullptr;
+};
+
+void TstTree::init()
+{
+    m_pFx = std::make_unique<TEditorFixture>();
+    m_pFrm = &m_pFx->pStart();
+    pMakeProject();
+}
+
+void TstTree::cleanup()
+{
+    m_pFx.reset();
+    m_pFrm = nullptr;
+}
+
+void TstTree::pMakeProject()
+{
+    TEditorFixture &fx = *m_pFx;
+    fx.pNewProject("casa");
+    fx.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (3, 0, 0, \"Garage\", 0)");
+    fx.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (2, 1, 1, \"Cucina\", 0)");
+    fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+             "CoordX2, CoordY2, Orientamento) values (2, 0, 5, 16, 4, 223, 119, 253, 123, 0)");
+    fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+             "Orientamento) values (2, 0, 2, 32, 6, 40, 50, 0)");
+    TEditorFixture::pWriteJpeg(sGlobRootPrj + "areas/img_2.jpg", 480, 272, QColor(0, 160, 0));
+    m_pFrm->pPopolaTreeViewNew();
+}
+
+QTreeWidgetItem *TstTree::fNode(int iId) const
+{
+    for (QTreeWidgetItemIterator it(m_pFrm->TvAree); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toInt() == iId)
+            return *it;
+    return nullptr;
+}
+
+void TstTree::fillOrderAndColours()
+{
+    QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "  Cucina", "Garage"}));
+    QVERIFY(fNode(1)->isExpanded());
+    QCOMPARE(m_pFrm->fSelectedAreaId(), 0); // a fill selects nothing
+    QCOMPARE(fNode(1)->foreground(0).color(), QColor("#191970"));
+    QCOMPARE(fNode(3)->foreground(0).color(), QColor("#191970"));
+    QCOMPARE(fNode(2)->foreground(0).color(), QColor("#0000CD"));
+    QVERIFY(m_pFrm->TvAree->font().bold());
+    QCOMPARE(m_pFrm->TvAree->font().pixelSize(), 16);
+    QCOMPARE(m_pFrm->TvAree->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+void TstTree::selectionShowsTheArea()
+{
+    TFrmBase &frm = *m_pFrm;
+    const QImage imgBan1(sGlobGrfcPath + "ban1.png");
+    const QImage imgBan2(sGlobGrfcPath + "ban2.png");
+    QVERIFY(!imgBan1.isNull() && imgBan1 != imgBan2);
+
+    frm.TvAree->setCurrentItem(fNode(2)); // as the user would
+    QVERIFY2(m_pFx->dialogs.asErrors.isEmpty(), qPrintable(m_pFx->dialogs.asErrors.join('\n')));
+    QVERIFY(!frm.BtnZoomIn->isEnabled());
+    QCOMPARE(frm.ImgBanner->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+             imgBan2.convertToFormat(QImage::Format_ARGB32));
+    const QImage imgBack = frm.Image_1->pixmap().toImage();
+    QCOMPARE(imgBack.size(), QSize(480, 272));
+    QVERIFY(qAbs(QColor(imgBack.pixel(200, 200)).green() - 160) < 8);
+    QCOMPARE(m_pFx->fPlacedNames(),
+             (QStringList{"Barriera_1_ingresso_5_", "Barriera_1_ingresso_5", "Lampada_2_uscita_2"}));
+    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(231, 127, 256, 126)});
+
+    frm.TvAree->setCurrentItem(fNode(3)); // no picture: empty background, no message
+    QVERIFY(m_pFx->dialogs.asErrors.isEmpty());
+    QVERIFY(frm.BtnZoomIn->isEnabled());
+    QVERIFY(frm.Image_1->pixmap().isNull());
+    QCOMPARE(frm.ImgBanner->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+             imgBan1.convertToFormat(QImage::Format_ARGB32));
+    QVERIFY(m_pFx->fPlacedNames().isEmpty());
+    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+
+    // a banner that cannot be read stops the change there, with the file in the message
+    QFile::remove(sGlobGrfcPath + "ban2.png");
+    frm.TvAree->setCurrentItem(fNode(2));
+    QCOMPARE(m_pFx->dialogs.asErrors.size(), 1);
+    QVERIFY(m_pFx->dialogs.asErrors.first().contains("ban2.png"));
+    QVERIFY(m_pFx->fPlacedNames().isEmpty());
+}
+
+void TstTree::selectionOperations()
+{
+    TFrmBase &frm = *m_pFrm;
+    frm.pSelectNodeByLevel_Index(0, 1);
+    QCOMPARE(frm.fSelectedAreaId(), 3);
+    frm.pSelectNodeByLevel_Index(0, 2); // beyond the last: nothing changes
+    QCOMPARE(frm.fSelectedAreaId(), 3);
+    frm.pSelectNodeByLevel_Index(1, 0);
+    QCOMPARE(frm.fSelectedAreaId(), 2);
+    QCOMPARE(frm.fSelectedLevel(), 1);
+    frm.pSelectNodeById("1");
+    QCOMPARE(frm.fSelectedAreaId(), 1);
+    frm.pSelectNodeById("99");
+    QCOMPARE(frm.fSelectedAreaId(), 1);
+    frm.pSelectNodeByName("Garage");
+    QCOMPARE(frm.fSelectedAreaId(), 3);
+    frm.pSelectNodeByName("garage"); // case-sensitive
+    QCOMPARE(frm.fSelectedAreaId(), 3);
+
+    // two areas of the same name: the first in tree order
+    m_pFx->pExec("update tbarea set NomeArea = \"Garage\" where _id = 2");
+    frm.pPopolaTreeViewNew();
+    frm.pSelectNodeByName("Garage");
+    QCOMPARE(frm.fSelectedAreaId(), 2);
+}
+
+void TstTree::popupEnabling()
+{
+    TFrmBase &frm = *m_pFrm;
+    QTreeWidget *pTv = frm.TvAree;
+    pTv->resize(249, 300);
+    auto fCentre = [&](int iId) { return pTv->visualItemRect(fNode(iId)).center(); };
+
+    QVERIFY(frm.fTvAreeContextPopup(fCentre(1))); // the first area, with details
+    QCOMPARE(frm.fSelectedAreaId(), 1);
+    QVERIFY(!frm.PopEliminaArea->isEnabled());
+    QVERIFY(frm.PopRinomina->isEnabled());
+
+    QVERIFY(frm.fTvAreeContextPopup(fCentre(2))); // a detail area
+    QCOMPARE(frm.fSelectedAreaId(), 2);
+    QVERIFY(frm.PopEliminaArea->isEnabled());
+
+    QVERIFY(frm.fTvAreeContextPopup(fCentre(3))); // a base area without details
+    QVERIFY(frm.PopEliminaArea->isEnabled());
+
+    // a base area with a detail area under it
+    m_pFx->pExec("update tbarea set father_id = 3 where _id = 2");
+    frm.pPopolaTreeViewNew();
+    QVERIFY(frm.fTvAreeContextPopup(fCentre(3)));
+    QVERIFY(!frm.PopEliminaArea->isEnabled());
+
+    // empty space: no menu, selection kept
+    QVERIFY(!frm.fTvAreeContextPopup(QPoint(10, pTv->viewport()->height() - 5)));
+    QCOMPARE(frm.fSelectedAreaId(), 3);
+}
+
+void TstTree::renameWithCancelledPrompt()
+{
+    TFrmBase &frm = *m_pFrm;
+    frm.pSelectNodeById("2");
+    frm.PopRinomina->trigger(); // no answer queued: the prompt is cancelled
+    QCOMPARE(m_pFx->dialogs.asInputCaptions.last(), QStringLiteral("Nome Area?"));
+    QCOMPARE(m_pFx->dialogs.asInputPrompts.last(), QStringLiteral("Nome Area?"));
+    QCOMPARE(m_pFx->dialogs.asInputDefaults.last(), QStringLiteral("Cucina"));
+    QCOMPARE(fNode(2)->text(0), QStringLiteral("Cucina"));
+    QCOMPARE(m_pFx->fQueryInt("select count(*) from tbarea where _id = 2 and NomeArea = \"Cucina\""), 1);
+    QCOMPARE(frm.fSelectedAreaId(), 2);
+
+    m_pFx->dialogs.aInputAnswers << QString(); // empty: nothing happens
+    frm.PopRinomina->trigger();
+    QCOMPARE(fNode(2)->text(0), QStringLiteral("Cucina"));
+    QVERIFY(m_pFx->dialogs.asErrors.isEmpty());
+}
+
+void TstTree::renameStoresTheAnswer()
+{
+    TFrmBase &frm = *m_pFrm;
+    frm.pSelectNodeById("2");
+    QTreeWidgetItem *pNode = fNode(2);
+    m_pFx->dialogs.aInputAnswers << QStringLiteral(" Sala \"grande\" ");
+    frm.PopRinomina->trigger();
+    QVERIFY(m_pFx->dialogs.asErrors.isEmpty());
+    QCOMPARE(pNode->text(0), QStringLiteral(" Sala \"grande\" ")); // same node: no refill
+    QCOMPARE(frm.fSelectedAreaId(), 2);
+    QCOMPARE(pNode->foreground(0).color(), QColor("#0000CD"));
+    frm.pPopolaTreeViewNew();
+    QCOMPARE(fNode(2)->text(0), QStringLiteral(" Sala \"grande\" "));
+}
+
+void TstTree::deleteDetailArea()
+{
+    TFrmBase &frm = *m_pFrm;
+    frm.pSelectNodeById("2");
+    QVERIFY(!m_pFx->fPlacedNames().isEmpty());
+    frm.PopEliminaArea->trigger();
+    QVERIFY2(m_pFx->dialogs.asErrors.isEmpty(), qPrintable(m_pFx->dialogs.asErrors.join('\n')));
+    QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "Garage"}));
+    QCOMPARE(m_pFx->fQueryInt("select count(*) from tbsensori where area_id = 2"), 0);
+    QVERIFY(m_pFx->fPlacedNames().isEmpty());
+    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+}
+
+void TstTree::addBaseArea()
+{
+    TFrmBase &frm = *m_pFrm;
+    m_pFx->dialogs.aInputAnswers << QStringLiteral("Soffitta");
+    frm.BtnNewArea->click();
+    QVERIFY2(m_pFx->dialogs.asErrors.isEmpty(), qPrintable(m_pFx->dialogs.asErrors.join('\n')));
+    QCOMPARE(m_pFx->dialogs.asInputPrompts.last(), QStringLiteral("Nome Area?"));
+    QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "  Cucina", "Garage", "Soffitta"}));
+    QCOMPARE(frm.fSelectedAreaId(), 4);
+    QVERIFY(frm.BtnZoomIn->isEnabled());
+}
+
+QTEST_MAIN(TstTree)
+#include "tst_tree.moc"
