@@ -1,9 +1,54 @@
 #include "export/exportcli.h"
 
+#include "export/exportrun.h"
+#include "workspace/errors.h"
+#include "workspace/uty.h"
+
+#include <QFile>
+#include <QFileInfo>
+
 #include <cstdio>
+#include <exception>
+
+namespace {
+
+/** Opens the project of the database file sDb as Open project does, but
+ *  read-only and without creating anything: the export only reads it. */
+void pApriPerEsportare(const QString &sDb)
+{
+    const QFileInfo fi(sDb);
+    if (!fi.exists())
+        throw TOmbrixError(sDb + QStringLiteral(": No such file or directory"));
+    if (fi.isDir())
+        throw TOmbrixError(sDb + QStringLiteral(": Is a directory"));
+    sGlobRootPrj = fi.absolutePath() + QLatin1Char('/');
+    sGlobOutPath = sGlobRootPrj + QStringLiteral("out/");
+    SQLConn.pOpen(fi.absoluteFilePath(), false, true);
+    bGlobProgettoAperto = true;
+}
+
+void pStampaErrore(const QString &sMessaggio)
+{
+    std::fprintf(stderr, "%s\n", sMessaggio.toLocal8Bit().constData());
+}
+
+} // namespace
 
 int fRunExportCommandLine(const char *szProject)
 {
-    std::fprintf(stderr, "ombrix: export not available yet: %s\n", szProject);
-    return 1;
+    int iEsito = 0;
+    try {
+        pApriPerEsportare(QFile::decodeName(szProject));
+        pEsportaProgetto();
+        std::printf("%s\n", fMessaggioEsportazione().toLocal8Bit().constData());
+    } catch (const TOmbrixError &e) {
+        pStampaErrore(e.fMessage());
+        iEsito = 1;
+    } catch (const std::exception &e) {
+        pStampaErrore(QString::fromLocal8Bit(e.what()));
+        iEsito = 1;
+    }
+    bGlobProgettoAperto = false;
+    SQLConn.pClose();
+    return iEsito;
 }
