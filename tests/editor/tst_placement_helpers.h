@@ -1,0 +1,93 @@
+#pragma once
+
+// Shared steps of the canvas editing tests: a started window with a new
+// project, real mouse clicks and drags on the placed controls, reading rows.
+
+#include "editorfixture.h"
+
+#include "editor/canvascontrols.h"
+#include "editor/frmbase.h"
+#include "workspace/uty.h"
+
+#include <QImage>
+#include <QTest>
+#include <QToolButton>
+#include <QWidget>
+
+/** Starts the window on a fresh installation and creates the project "Casa" with its first base area. */
+inline TFrmBase &fStartWithProject(TEditorFixture &fx, int iIconSize = 32)
+{
+    TFrmBase &frm = fx.pStart();
+    if (iIconSize == 16)
+        frm.N16->trigger();
+    else if (iIconSize == 48)
+        frm.N48->trigger();
+    fx.pNewProject(QStringLiteral("Casa"));
+    return frm;
+}
+
+/** The placed control of that name, or null. */
+inline TCanvasControl *fPlaced(TFrmBase &frm, const QString &sName)
+{
+    return qobject_cast<TCanvasControl *>(fFindPlaced(frm.PnlImgArea, sName));
+}
+
+inline int fLastSensorId(TEditorFixture &fx)
+{
+    return fx.fQueryInt(QStringLiteral("select max(_id) from tbsensori"));
+}
+
+inline int fSensorCount(TEditorFixture &fx)
+{
+    return fx.fQueryInt(QStringLiteral("select count(*) from tbsensori"));
+}
+
+inline int fColumn(TEditorFixture &fx, int iId, const QString &sColumn)
+{
+    return fx.fQueryInt(QStringLiteral("select ") + sColumn + QStringLiteral(" from tbsensori where _id = ") +
+                        QString::number(iId));
+}
+
+/** Clicks a tool button with the mouse, answering the number prompt (if asked) with sAnswer. */
+inline void pAddWithButton(TEditorFixture &fx, QToolButton *pButton, const QString &sAnswer = QString())
+{
+    if (!sAnswer.isNull())
+        fx.dialogs.aInputAnswers << sAnswer;
+    QTest::mouseClick(pButton, Qt::LeftButton);
+}
+
+/**
+ * Drags a control with the mouse: press at pressAt (control coordinates), move
+ * through each offset from the press point (window coordinates follow the
+ * pointer, so the offsets are where the pointer goes), release at the last one.
+ */
+inline void pDrag(TFrmBase &frm, QWidget *pControl, const QPoint &pressAt, const QList<QPoint> &aOffsets)
+{
+    const QPoint start = pControl->mapTo(&frm, pressAt);
+    QTest::mousePress(pControl, Qt::LeftButton, {}, pressAt);
+    QPoint last = start;
+    for (const QPoint &offset : aOffsets) {
+        last = start + offset;
+        QTest::mouseMove(&frm, last);
+    }
+    QTest::mouseRelease(&frm, Qt::LeftButton, {}, last);
+}
+
+/** Shows the open project afresh (reopens it: the first area is selected and loaded from the database). */
+inline void pReopen(TFrmBase &frm)
+{
+    const QString sDb = SQLConn.fDatabase();
+    frm.pRunCommand([&] { frm.pOpenProjectFile(sDb); });
+}
+
+/** The picture file as the canvas shows it, for comparing pixels. */
+inline QImage fPictureOf(const QString &sFile)
+{
+    return QImage(sGlobGrfcPath + sFile).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+inline QImage fPictureOf(const QWidget *pControl)
+{
+    const auto *pLabel = qobject_cast<const QLabel *>(pControl);
+    return pLabel ? pLabel->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) : QImage();
+}
