@@ -61,7 +61,9 @@ QList<TIniLine> fSplitLines(const QByteArray &data)
 /** The section name of a "[name]" line, or a null array for any other line. */
 QByteArray fSectionOf(const QByteArray &sLine)
 {
-    const QByteArray s = sLine.trimmed();
+    QByteArray s = sLine.trimmed();
+    if (s.startsWith("\xEF\xBB\xBF")) // a byte order mark before the first section
+        s = s.mid(3).trimmed();
     if (s.size() < 2 || !s.startsWith('[') || !s.endsWith(']'))
         return QByteArray();
     return s.mid(1, s.size() - 2).trimmed();

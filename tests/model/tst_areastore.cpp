@@ -161,6 +161,11 @@ private slots:
         pInsertSensor(iDetail, 0, 4); // 5: on the area
         pInsertSensor(2, 1, 3);       // 6: marker to another area, stays
         pInsertSensor(2, 0, 2);       // 7: stays
+        const QString sPic = fAreaPicturePath(iDetail);
+        QCOMPARE(sPic, sGlobRootPrj + QStringLiteral("areas/img_%1.jpg").arg(iDetail));
+        QFile pic(sPic);
+        QVERIFY(pic.open(QIODevice::WriteOnly));
+        pic.close();
         fx.view.asCalls.clear();
 
         QCOMPARE(pDelArea(iDetail, 1, 0), 1);
@@ -168,6 +173,7 @@ private slots:
                  QStringList({QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("7")}));
         QCOMPARE(fx.fRows(QStringLiteral("select _id from tbarea")), QStringList({QStringLiteral("1"), QStringLiteral("2")}));
         QCOMPARE(CDArea.fCount(), 2);
+        QVERIFY(!QFile::exists(sPic));
         QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("busy"), QStringLiteral("clearcanvas"),
                                                QStringLiteral("clearbackground"), QStringLiteral("tree"),
                                                QStringLiteral("idle")}));

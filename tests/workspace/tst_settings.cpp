@@ -86,6 +86,7 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::newRow("48") << QByteArray("[Options]\nIconSize=48\n") << 48;
         QTest::newRow("16, spaces, CRLF") << QByteArray("[Options]\r\n  IconSize = 16 \r\n") << 16;
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Options]\nIconSize=16\n") << 16;
         QTest::newRow("names ignore case") << QByteArray("[options]\niconsize=48\n") << 48;
         QTest::newRow("letters") << QByteArray("[Options]\nIconSize=abc\n") << 32;
         QTest::newRow("not a menu size") << QByteArray("[Options]\nIconSize=64\n") << 32;
