@@ -1,0 +1,242 @@
+// The area canvas: barrier lines on the grabbed canvas, above the icons;
+// clearing by name prefix; background pictures of any size; the background
+// command with its copy and its failures.
+
+#include "editorfixture.h"
+
+#include "editor/frmbase.h"
+#include "workspace/uty.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TstCanvas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void barrierLinePixels_data();
+    void barrierLinePixels();
+    void onlyBarriersDrawLines();
+    void clearingRemovesPlacedControlsOnly();
+    void backgroundOfAnySize();
+    void backgroundCommandCopiesTheFile();
+    void backgroundCommandFailuresChangeNothing();
+};
+
+namespace {
+
+QByteArray fReadAll(const QString &sPath)
+{
+    QFile f(sPath);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool fIsLineColour(QRgb rgb, int iTolerance)
+{
+    const QColor c(rgb);
+    return qAbs(c.red() - 91) <= iTolerance && qAbs(c.green() - 110) <= iTolerance &&
+           qAbs(c.blue() - 216) <= iTolerance;
+}
+
+} // namespace
+
+void TstCanvas::barrierLinePixels_data()
+{
+    QTest::addColumn<int>("iSize");
+    QTest::addColumn<int>("iTop2");
+    QTest::addColumn<QLine>("line");
+    QTest::newRow("16") << 16 << 123 << QLine(231, 127, 256, 126);
+    QTest::newRow("32") << 32 << 131 << QLine(239, 135, 256, 134);
+    QTest::newRow("48") << 48 << 139 << QLine(247, 143, 256, 142);
+}
+
+void TstCanvas::barrierLinePixels()
+{
+    QFETCH(int, iSize);
+    QFETCH(int, iTop2);
+    QFETCH(QLine, line);
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    TEditorFixture::pWriteJpeg(sGlobRootPrj + "areas/img_1.jpg", 480, 272, Qt::black);
+    fx.pExec(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, "
+                            "CoordY, CoordX2, CoordY2, Orientamento) values (1, 0, 5, %1, 4, 223, 119, 253, %2, 0)")
+                 .arg(iSize)
+                 .arg(iTop2));
+    frm.pPopolaTreeViewNew();
+    frm.pSelectFirstNode();
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{line});
+
+    const QImage img = frm.PnlImgArea->grab().toImage();
+    // a point on the line over the icon, and one over the second end: the line lies above both
+    const int xIcon = line.x1() + 2;
+    const int xEnd = 255;
+    QVERIFY2(fIsLineColour(img.pixel(xIcon, line.y1()), 40), qPrintable(QColor(img.pixel(xIcon, line.y1())).name()));
+    QVERIFY2(fIsLineColour(img.pixel(xEnd, line.y2()), 60), qPrintable(QColor(img.pixel(xEnd, line.y2())).name()));
+    if (iSize == 16) {
+        // between the icon and the second end the line crosses the black background, anti-aliased
+        // over the two rows it passes between, and nothing is drawn beside it
+        const int xMid = 244; // y = 126.48
+        const QColor cUpper(img.pixel(xMid, 126));
+        const QColor cLower(img.pixel(xMid, 127));
+        QVERIFY(cUpper.blue() > 40 && cLower.blue() > 40);
+        QVERIFY(cUpper.blue() < 200 && cLower.blue() < 200);
+        QVERIFY(QColor(img.pixel(xMid, 133)).blue() < 30);
+        QVERIFY(QColor(img.pixel(xMid, 119)).blue() < 30);
+
+        // wiped while a barrier moves, drawn again at the end of the drag
+        frm.pWipeBlines();
+        QVERIFY(QColor(frm.PnlImgArea->grab().toImage().pixel(xMid, 127)).blue() < 30);
+        frm.pDrawBline("1");
+        QVERIFY(QColor(frm.PnlImgArea->grab().toImage().pixel(xMid, 127)).blue() > 40);
+    }
+
+    // the lines follow the stored row, not the controls
+    fx.pExec("update tbsensori set CoordX2 = 400, CoordY2 = 200");
+    frm.pRepaintAll();
+    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(line.p1(), QPoint(403, 203))});
+
+    // no project open: no line, whatever was selected
+    frm.MnuChiudiProgetto->trigger();
+    frm.pRepaintAll();
+    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+}
+
+void TstCanvas::onlyBarriersDrawLines()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    for (int iTipo : {1, 2, 5, 6, 7, 8, 9, 10})
+        fx.pExec(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, "
+                                "CoordY, CoordX2, CoordY2, Orientamento) values (1, 0, 1, 16, %1, 10, 40, 300, 200, 0)")
+                     .arg(iTipo));
+    fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+             "CoordX2, CoordY2, Orientamento) values (2, 0, 1, 16, 4, 10, 40, 300, 200, 0)"); // another area
+    frm.pRepaintAll();
+    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+    const QImage img = frm.PnlImgArea->grab().toImage();
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (fIsLineColour(img.pixel(x, y), 4))
+                QFAIL(qPrintable(QStringLiteral("line colour at %1,%2").arg(x).arg(y)));
+}
+
+void TstCanvas::clearingRemovesPlacedControlsOnly()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    const QStringList asPlaced = {"Radar_1_ingresso_1", "Contatto_2_ingresso_3", "Zoom_3_area_2",
+                                  "Barriera_4_ingresso_1", "Barriera_4_ingresso_1_", "Telecamera_5_ingresso_1",
+                                  "Lampada_6_uscita_1", "Tapsu_7_uscita_1", "Tapgiu_8_uscita_1",
+                                  "Allarme_9_uscita_1", "Irrigazione_10_uscita_1", "Sensore_11_ingresso_1",
+                                  "Testo_4"};
+    const QStringList asKept = {"radar_1", "Testo", "Altro_1", "XRadar_1"};
+    for (const QString &sName : asPlaced + asKept) {
+        auto *pLabel = new QLabel(frm.PnlImgArea);
+        pLabel->setObjectName(sName);
+    }
+    frm.pPulisciTutto();
+    QStringList asLeft;
+    for (QObject *pChild : frm.PnlImgArea->children())
+        if (pChild->isWidgetType())
+            asLeft << pChild->objectName();
+    asLeft.sort();
+    QStringList asExpected = asKept + QStringList{"Image_1", "ImgBanner", "ImgCanvas"};
+    asExpected.sort();
+    QCOMPARE(asLeft, asExpected);
+}
+
+void TstCanvas::backgroundOfAnySize()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    const QString sPic = sGlobRootPrj + "areas/img_1.jpg";
+
+    TEditorFixture::pWriteJpeg(sPic, 800, 600, QColor(200, 30, 30));
+    frm.pLoadImgArea("1");
+    QImage img = frm.PnlImgArea->grab().toImage();
+    QCOMPARE(img.size(), QSize(480, 272));
+    QVERIFY(QColor(img.pixel(479, 271)).red() > 170);
+    QCOMPARE(frm.Image_1->geometry(), QRect(0, 0, 480, 272));
+
+    TEditorFixture::pWriteJpeg(sPic, 320, 240, QColor(30, 30, 200));
+    frm.pLoadImgArea("1");
+    img = frm.PnlImgArea->grab().toImage();
+    QVERIFY(QColor(img.pixel(319, 239)).blue() > 170);
+    QVERIFY(QColor(img.pixel(330, 250)).blue() < 170 || QColor(img.pixel(330, 250)).red() > 100);
+
+    QFile::remove(sPic);
+    frm.pLoadImgArea("1");
+    QVERIFY(frm.Image_1->pixmap().isNull());
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+}
+
+void TstCanvas::backgroundCommandCopiesTheFile()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    const QString sChosen = fx.fRoot() + "foto grande.jpg";
+    TEditorFixture::pWriteJpeg(sChosen, 800, 600, QColor(10, 200, 10));
+
+    fx.dialogs.asPictures << sChosen;
+    frm.BtnSfondo->click();
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QCOMPARE(fx.dialogs.asPictureStartDirs.value(0), sGlobRootPrj);
+    QCOMPARE(fReadAll(sGlobRootPrj + "areas/img_1.jpg"), fReadAll(sChosen)); // not re-encoded
+    QCOMPARE(frm.Image_1->pixmap().size(), QSize(800, 600));
+
+    // the same picture twice, and then another: overwritten without a question
+    fx.dialogs.asPictures << sChosen;
+    frm.BtnSfondo->click();
+    const QString sOther = fx.fRoot() + "altra.jpg";
+    TEditorFixture::pWriteJpeg(sOther, 320, 240, Qt::yellow);
+    fx.dialogs.asPictures << sOther;
+    frm.BtnSfondo->click();
+    QCOMPARE(fReadAll(sGlobRootPrj + "areas/img_1.jpg"), fReadAll(sOther));
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+
+    frm.BtnSfondo->click(); // cancelled
+    QCOMPARE(fReadAll(sGlobRootPrj + "areas/img_1.jpg"), fReadAll(sOther));
+}
+
+void TstCanvas::backgroundCommandFailuresChangeNothing()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    const QString sStored = sGlobRootPrj + "areas/img_1.jpg";
+    const QByteArray abBefore = fReadAll(sStored);
+    const QImage imgBefore = frm.Image_1->pixmap().toImage();
+
+    fx.dialogs.asPictures << fx.fRoot() + "manca.jpg";
+    frm.BtnSfondo->click();
+    QCOMPARE(fx.dialogs.asErrors, QStringList{"File does not exist."});
+
+    const QString sBad = fx.fRoot() + "finta.jpg";
+    {
+        QFile f(sBad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a picture at all");
+    }
+    fx.dialogs.asPictures << sBad;
+    frm.BtnSfondo->click();
+    QCOMPARE(fx.dialogs.asErrors.size(), 2);
+    QVERIFY2(fx.dialogs.asErrors.last().contains("finta.jpg"), qPrintable(fx.dialogs.asErrors.last()));
+
+    QCOMPARE(fReadAll(sStored), abBefore);
+    QCOMPARE(frm.Image_1->pixmap().toImage(), imgBefore);
+    QVERIFY(bGlobProgettoAperto);
+    QCOMPARE(frm.fSelectedAreaId(), 1);
+}
+
+QTEST_MAIN(TstCanvas)
+#include "tst_canvas.moc"
