@@ -139,7 +139,9 @@ QStringList fRighe(const QByteArray &data)
     if (!data.endsWith("\r\n"))
         return {QStringLiteral("<file does not end with CR LF>")};
     QStringList asRighe;
-    for (const QByteArray &riga : data.left(data.size() - 2).split('\n')) {
+    QList<QByteArray> aParti = data.split('\n');
+    aParti.removeLast(); // empty: after the last line end
+    for (const QByteArray &riga : aParti) {
         if (!riga.endsWith('\r'))
             return {QStringLiteral("<line without CR LF>")};
         asRighe.append(QString::fromLatin1(riga.left(riga.size() - 1)));
