@@ -1,5 +1,9 @@
 #pragma once
 
+// Mouse events go through the window as the platform delivers them, so the
+// pressed control keeps the pointer (implicit grab) until the release.
+#define QTEST_QPA_MOUSE_HANDLING
+
 // Shared steps of the canvas editing tests: a started window with a new
 // project, real mouse clicks and drags on the placed controls, reading rows.
 
