@@ -15,7 +15,10 @@ void pLoadTahoma()
     if (g_bLoaded)
         return;
     g_bLoaded = true;
-    for (const char *szFile : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+    // Only the regular face is registered: the bold file of the wine fonts has an empty character map
+    // for the font matcher, so every bold text would fall back to another family. Bold Tahoma is
+    // then drawn by emboldening the regular face, which keeps its metrics.
+    for (const char *szFile : {"/usr/share/wine/fonts/tahoma.ttf"}) {
         const QString sFile = QString::fromLatin1(szFile);
         if (!QFile::exists(sFile))
             continue;

@@ -7,7 +7,7 @@
  * wine fonts when it is installed, the system's sans-serif otherwise.
  */
 
-/** Loads tahoma.ttf and tahomabd.ttf once, when present. */
+/** Loads the regular Tahoma face once, when present (bold is emboldened from it). */
 void pLoadTahoma();
 /** The family to ask for when the design says "Tahoma". */
 QString fTahomaFamily();

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -84,6 +85,25 @@ void TstTree::fillOrderAndColours()
     QCOMPARE(fNode(2)->foreground(0).color(), QColor("#0000CD"));
     QVERIFY(m_pFrm->TvAree->font().bold());
     QCOMPARE(m_pFrm->TvAree->font().pixelSize(), 16);
+    // and its bold is drawn bold, not by a fallback family of regular weight
+    auto fInk = [](const QFont &font) {
+        QImage img(220, 40, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(5, 30, QStringLiteral("Garage Cucina"));
+        p.end();
+        int iInk = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                iInk += qGray(img.pixel(x, y)) < 128;
+        return iInk;
+    };
+    QFont fontRegular = m_pFrm->TvAree->font();
+    fontRegular.setBold(false);
+    QVERIFY2(fInk(m_pFrm->TvAree->font()) > fInk(fontRegular) * 13 / 10,
+             qPrintable(QStringLiteral("%1 vs %2").arg(fInk(m_pFrm->TvAree->font())).arg(fInk(fontRegular))));
     QCOMPARE(m_pFrm->TvAree->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
