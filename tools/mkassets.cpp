@@ -279,6 +279,12 @@ QImage fBlank() {
     return img;
 }
 
+const TIconArt &fArt(char cLetter) {
+    for (const TIconArt &a : fIconArts())
+        if (a.cLetter == cLetter) return a;
+    std::abort();
+}
+
 // Tool-bar pictures are keyed on their bottom-left pixel: magenta around the picture.
 const QColor cKey(0xff, 0x00, 0xff);
 const QColor cButtonFace(0xef, 0xef, 0xef);
@@ -316,6 +322,15 @@ QImage fToolbarAdd(const TIconArt &art) {
     p.setPen(fPen(Qt::white, 2));
     p.drawLine(QPointF(25, 21.5), QPointF(25, 28.5));
     p.drawLine(QPointF(21.5, 25), QPointF(28.5, 25));
+    p.end();
+    return fToolbarFrom(canvas);
+}
+
+// The zoom marker's badge, centred, with room around it like the other buttons.
+QImage fToolbarZoom() {
+    QImage canvas = fTransparent(32, 32);
+    QPainter p(&canvas);
+    p.drawImage(2, 2, fIcon(fArt('z'), 28));
     p.end();
     return fToolbarFrom(canvas);
 }
@@ -381,11 +396,6 @@ void pWrite(const QString &sPath, const QByteArray &bytes) {
     }
 }
 
-const TIconArt &fArt(char cLetter) {
-    for (const TIconArt &a : fIconArts())
-        if (a.cLetter == cLetter) return a;
-    std::abort();
-}
 
 }  // namespace
 
@@ -414,7 +424,7 @@ int main(int argc, char **argv) {
 
     pWrite(res + QStringLiteral("new.bmp"), fEncode(fToolbarNewArea(), "BMP"));
     pWrite(res + QStringLiteral("sfondo.bmp"), fEncode(fToolbarBackground(), "BMP"));
-    pWrite(res + QStringLiteral("zoomin.bmp"), fEncode(fToolbarFrom(fIcon(fArt('z'), 32)), "BMP"));
+    pWrite(res + QStringLiteral("zoomin.bmp"), fEncode(fToolbarZoom(), "BMP"));
     const struct {
         const char *sFile;
         char cLetter;
