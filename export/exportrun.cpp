@@ -14,6 +14,8 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <exception>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -160,16 +162,32 @@ QString fBmpPath(int iId)
     return sGlobOutPath + QStringLiteral("file") + AddLeadingZeroes(iId, 4) + QStringLiteral(".bmp");
 }
 
-void pEsportaProgetto(const TExportProgress &progress)
-{
-    if (!bGlobProgettoAperto)
-        return;
-    pDelFileFromDir(sGlobOutPath);
-    pOutTxt(progress);
-}
+namespace {
 
-void pOutTxt(const TExportProgress &progress)
+/**
+ * The run behind pOutTxt. pPulizia, when given, is the emptying of the "out"
+ * folder still under way on another thread: meanwhile the areas are read and
+ * the first pictures decoded into hidden files, which the emptying leaves
+ * alone; maps.txt and the first bitmap are touched only after it has ended.
+ */
+void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::exception_ptr *pErrPulizia)
 {
+    std::vector<TArea> aAree;
+    std::exception_ptr errAree;
+    try {
+        aAree = fLeggiAree();
+    } catch (...) {
+        errAree = std::current_exception();
+    }
+    QList<TBmpPipeline::TLavoro> aLavori;
+    for (const TArea &a : aAree)
+        aLavori.append({fImmagineArea(a.iId), fBmpPath(a.iId)});
+    TBmpPipeline bitmap(aLavori);
+    if (pPulizia && pPulizia->joinable())
+        pPulizia->join();
+    if (pErrPulizia && *pErrPulizia)
+        std::rethrow_exception(*pErrPulizia);
+
     const QString sFile = sGlobOutPath + QStringLiteral("maps.txt");
     const QString sTesta = fCreaTestata() + fCreaNomeCampi();
     EmptyFile(sFile);
@@ -178,11 +196,8 @@ void pOutTxt(const TExportProgress &progress)
     w.pRiga(fCreacommento(3));
     w.pRiga(fCreacommento(3));
     try {
-        const std::vector<TArea> aAree = fLeggiAree();
-        QList<TBmpPipeline::TLavoro> aLavori;
-        for (const TArea &a : aAree)
-            aLavori.append({fImmagineArea(a.iId), fBmpPath(a.iId)});
-        TBmpPipeline bitmap(aLavori);
+        if (errAree)
+            std::rethrow_exception(errAree);
         const int iTotale = int(aAree.size());
         for (int i = 0; i < iTotale; ++i) {
             bitmap.pConsegna(i);
@@ -202,6 +217,35 @@ void pOutTxt(const TExportProgress &progress)
         }
         throw;
     }
+}
+
+} // namespace
+
+void pEsportaProgetto(const TExportProgress &progress)
+{
+    if (!bGlobProgettoAperto)
+        return;
+    const QString sOut = sGlobOutPath;
+    std::exception_ptr errPulizia;
+    std::thread pulizia([sOut, &errPulizia] {
+        try {
+            pDelFileFromDir(sOut);
+        } catch (...) {
+            errPulizia = std::current_exception();
+        }
+    });
+    try {
+        pEsegui(&pulizia, progress, &errPulizia);
+    } catch (...) {
+        if (pulizia.joinable())
+            pulizia.join();
+        throw;
+    }
+}
+
+void pOutTxt(const TExportProgress &progress)
+{
+    pEsegui(nullptr, progress, nullptr);
 }
 
 TPrevNext fPrevNext(int iId, int iFather_id)

@@ -133,6 +133,26 @@ void pTestata(unsigned char *p, const jpeg_decompress_struct &ci, int iBpp, std:
     }
 }
 
+/** The rows buffer of this thread, kept from one picture to the next so
+ *  that a run of pictures does not map and fault in fresh memory for each.
+ *  At most one chunk of rows plus the headers: a few megabytes. */
+unsigned char *fBuffer(std::size_t n)
+{
+    struct TBuffer
+    {
+        unsigned char *p = nullptr;
+        std::size_t n = 0;
+        ~TBuffer() { std::free(p); }
+    };
+    thread_local TBuffer buf;
+    if (buf.n < n) {
+        std::free(buf.p);
+        buf.p = static_cast<unsigned char *>(std::malloc(n));
+        buf.n = buf.p ? n : 0;
+    }
+    return buf.p;
+}
+
 /** One CMYK row to BGRX. Adobe writes the ink values inverted, which is what
  *  the formula expects; plain CMYK is inverted first. */
 void pCmykInBgrx(const unsigned char *pIn, unsigned char *pOut, unsigned iLarghezza, bool bInvertito)
@@ -199,7 +219,7 @@ void pDecodifica(TDecodifica *d)
     }
     const std::uint32_t iStride = std::uint32_t(iStride64);
     const unsigned iChunkRighe = unsigned(std::clamp<std::uint64_t>(iChunkBytes / iStride, 1, h));
-    d->pBuf = static_cast<unsigned char *>(std::calloc(iHeader + std::size_t(iChunkRighe) * iStride, 1));
+    d->pBuf = fBuffer(iHeader + std::size_t(iChunkRighe) * iStride);
     d->apRighe = static_cast<JSAMPROW *>(std::malloc(sizeof(JSAMPROW) * iChunkRighe));
     if (bCmyk)
         d->pCmyk = static_cast<unsigned char *>(std::malloc(std::size_t(w) * 4));
@@ -207,6 +227,12 @@ void pDecodifica(TDecodifica *d)
         d->iErrno = ENOMEM;
         d->eEsito = TEsito::Scrittura;
         return;
+    }
+    // the decoder fills the pixels of each row; its padding must be zero
+    const std::size_t iPixel = std::size_t(w) * unsigned(iBpp / 8);
+    if (iPixel < iStride) {
+        for (unsigned i = 0; i < iChunkRighe; ++i)
+            std::memset(d->pBuf + iHeader + std::size_t(i) * iStride + iPixel, 0, iStride - iPixel);
     }
     const bool bInvertito = ci->saw_Adobe_marker;
 
@@ -267,7 +293,6 @@ void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const 
     pDecodifica(&d);
     if (d.bCreato)
         jpeg_destroy_decompress(&d.cinfo);
-    std::free(d.pBuf);
     std::free(d.pCmyk);
     std::free(d.apRighe);
     std::fclose(d.pIn);

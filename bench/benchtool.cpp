@@ -1,0 +1,296 @@
+// Helper of bench/run.sh: builds a large project, and times programs with
+// their peak memory.
+//
+//   benchtool project DIR AREAS WIDTH HEIGHT OBJECTS
+//       DIR/bench.omb with AREAS areas (a fifth of them base areas, the rest
+//       detail areas spread over them), OBJECTS labelled objects per area,
+//       a zoom marker per detail area, and one photographic-looking
+//       WIDTH x HEIGHT JPEG per area in DIR/areas; DIR/out is created empty.
+//   benchtool time RUNS -- PROGRAM ARGS...
+//       runs the program RUNS times; prints "<median ms> <peak KiB>".
+//   benchtool djpeg RUNS AREASDIR OUTDIR
+//       runs "djpeg -bmp -outfile OUTDIR/fileNNNN.bmp img_N.jpg" for every
+//       picture, one after another, RUNS times; prints "<median ms> <peak KiB>".
+
+#include "workspace/project.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <jpeglib.h>
+#include <sqlite3.h>
+
+namespace {
+
+struct TRng
+{
+    std::uint64_t s;
+    std::uint64_t fNext()
+    {
+        s ^= s << 13;
+        s ^= s >> 7;
+        s ^= s << 17;
+        return s;
+    }
+    double fUnit() { return double(fNext() >> 11) / double(1ull << 53); }
+    int fInt(int n) { return int(fNext() % std::uint64_t(n)); }
+};
+
+[[noreturn]] void pFail(const std::string &s)
+{
+    std::fprintf(stderr, "benchtool: %s\n", s.c_str());
+    std::exit(2);
+}
+
+void pExec(sqlite3 *db, const std::string &sql)
+{
+    char *err = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK)
+        pFail(std::string("sqlite: ") + (err ? err : "?"));
+}
+
+/** Smooth noise on a lattice of side `cell`, bilinear between random values. */
+struct TNoise
+{
+    int cw, ch, cell;
+    std::vector<float> v;
+    TNoise(TRng &r, int w, int h, int c) : cw(w / c + 2), ch(h / c + 2), cell(c), v(std::size_t(cw * ch))
+    {
+        for (float &x : v)
+            x = float(r.fUnit());
+    }
+    float at(int x, int y) const
+    {
+        const float fx = float(x) / float(cell), fy = float(y) / float(cell);
+        const int ix = int(fx), iy = int(fy);
+        const float tx = fx - float(ix), ty = fy - float(iy);
+        auto g = [&](int a, int b) { return v[std::size_t(b * cw + a)]; };
+        const float a = g(ix, iy) * (1 - tx) + g(ix + 1, iy) * tx;
+        const float b = g(ix, iy + 1) * (1 - tx) + g(ix + 1, iy + 1) * tx;
+        return a * (1 - ty) + b * ty;
+    }
+};
+
+/** A picture with sky, horizon, soft objects, texture and grain. */
+void pPicture(const std::string &path, int w, int h, std::uint64_t seed)
+{
+    TRng r{seed * 0x9E3779B97F4A7C15ull + 1};
+    TNoise n1(r, w, h, 97), n2(r, w, h, 23), n3(r, w, h, 6);
+    const float hue[3] = {float(r.fUnit()), float(r.fUnit()), float(r.fUnit())};
+    const int horizon = h / 3 + r.fInt(h / 3);
+    struct TBlob { float x, y, rx, ry, c[3]; };
+    std::vector<TBlob> blobs(std::size_t(6 + r.fInt(8)));
+    for (TBlob &b : blobs)
+        b = {float(r.fInt(w)), float(r.fInt(h)), float(20 + r.fInt(w / 4)), float(20 + r.fInt(h / 4)),
+             {float(r.fUnit()), float(r.fUnit()), float(r.fUnit())}};
+
+    std::FILE *f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        pFail("cannot write " + path);
+    jpeg_compress_struct ci;
+    jpeg_error_mgr err;
+    ci.err = jpeg_std_error(&err);
+    jpeg_create_compress(&ci);
+    jpeg_stdio_dest(&ci, f);
+    ci.image_width = JDIMENSION(w);
+    ci.image_height = JDIMENSION(h);
+    ci.input_components = 3;
+    ci.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&ci);
+    jpeg_set_quality(&ci, 88, TRUE);
+    jpeg_start_compress(&ci, TRUE);
+    std::vector<unsigned char> row(std::size_t(w) * 3);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const float t = 0.55f * n1.at(x, y) + 0.3f * n2.at(x, y) + 0.15f * n3.at(x, y);
+            float c[3];
+            for (int k = 0; k < 3; ++k) {
+                const float sky = 0.45f + 0.5f * hue[k] * (1.0f - float(y) / float(horizon));
+                const float ground = 0.2f + 0.5f * hue[(k + 1) % 3] * t;
+                c[k] = y < horizon ? sky + 0.08f * t : ground + 0.15f * t;
+            }
+            for (const TBlob &b : blobs) {
+                const float dx = (float(x) - b.x) / b.rx, dy = (float(y) - b.y) / b.ry;
+                const float d = dx * dx + dy * dy;
+                if (d < 1.0f) {
+                    const float a = (1.0f - d) * (1.0f - d);
+                    for (int k = 0; k < 3; ++k)
+                        c[k] = c[k] * (1 - a) + a * (b.c[k] * 0.8f + 0.2f * t);
+                }
+            }
+            for (int k = 0; k < 3; ++k) {
+                const float grain = float(int(r.fNext() % 17) - 8) / 255.0f;
+                const float v = std::clamp(c[k] + grain, 0.0f, 1.0f);
+                row[std::size_t(3 * x + k)] = static_cast<unsigned char>(v * 255.0f + 0.5f);
+            }
+        }
+        JSAMPROW p = row.data();
+        jpeg_write_scanlines(&ci, &p, 1);
+    }
+    jpeg_finish_compress(&ci);
+    jpeg_destroy_compress(&ci);
+    std::fclose(f);
+}
+
+int fProject(int argc, char **argv)
+{
+    if (argc != 7)
+        pFail("project DIR AREAS WIDTH HEIGHT OBJECTS");
+    const std::string dir = argv[2];
+    const int nAreas = std::atoi(argv[3]), w = std::atoi(argv[4]), h = std::atoi(argv[5]);
+    const int nObj = std::atoi(argv[6]);
+    ::mkdir(dir.c_str(), 0755);
+    ::mkdir((dir + "/areas").c_str(), 0755);
+    ::mkdir((dir + "/out").c_str(), 0755);
+    const std::string dbPath = dir + "/bench.omb";
+    ::unlink(dbPath.c_str());
+    sqlite3 *db = nullptr;
+    if (sqlite3_open(dbPath.c_str(), &db) != SQLITE_OK)
+        pFail("cannot create " + dbPath);
+    pExec(db, sArea.toStdString());
+    pExec(db, sSensori.toStdString());
+    pExec(db, "BEGIN");
+    const int nBase = std::max(1, nAreas / 5);
+    TRng r{12345};
+    static const char *const aNomi[] = {"Ingresso", "Cucina", "Soggiorno", "Camera", "Bagno", "Studio",
+                                        "Garage", "Cantina", "Terrazzo", "Corridoio", "Lavanderia", "Giardino"};
+    for (int id = 1; id <= nAreas; ++id) {
+        const bool base = id <= nBase;
+        const int father = base ? 0 : 1 + (id - nBase - 1) % nBase;
+        pExec(db, "insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (" + std::to_string(id)
+                      + ", " + (base ? "0" : "1") + ", " + std::to_string(father) + ", \"" + aNomi[id % 12] + " "
+                      + std::to_string(id) + "\", 0)");
+        if (!base) {
+            pExec(db, "insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, ZonaSensore, "
+                      "CoordX, CoordY, Orientamento) values ("
+                          + std::to_string(father) + ", " + std::to_string(id) + ", 0, 32, 3, 1, "
+                          + std::to_string(r.fInt(440)) + ", " + std::to_string(40 + r.fInt(200)) + ", 0)");
+        }
+    }
+    static const int aTipi[] = {1, 2, 4, 5, 6, 7, 8, 9, 10};
+    for (int id = 1; id <= nAreas; ++id) {
+        for (int k = 0; k < nObj; ++k) {
+            const int tipo = aTipi[r.fInt(9)];
+            const int icon = 16 * (1 + r.fInt(3));
+            const int x = r.fInt(480 - icon), y = 34 + r.fInt(272 - 34 - icon);
+            const int x2 = tipo == 4 ? r.fInt(473) : 0, y2 = tipo == 4 ? 34 + r.fInt(231) : 0;
+            pExec(db, "insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, ZonaSensore, "
+                      "CoordX, CoordY, CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, ColorTxt, Testo, Orientamento) "
+                      "values ("
+                          + std::to_string(id) + ", 0, " + std::to_string(1 + r.fInt(128)) + ", "
+                          + std::to_string(icon) + ", " + std::to_string(tipo) + ", 1, " + std::to_string(x) + ", "
+                          + std::to_string(y) + ", " + std::to_string(x2) + ", " + std::to_string(y2) + ", "
+                          + std::to_string(std::min(x + icon, 440)) + ", " + std::to_string(y) + ", "
+                          + std::to_string(1 + r.fInt(9)) + ", " + std::to_string(1 + r.fInt(10)) + ", \""
+                          + aNomi[r.fInt(12)] + " " + std::to_string(k) + "\", 0)");
+        }
+    }
+    pExec(db, "COMMIT");
+    sqlite3_close(db);
+    for (int id = 1; id <= nAreas; ++id)
+        pPicture(dir + "/areas/img_" + std::to_string(id) + ".jpg", w, h, std::uint64_t(id));
+    return 0;
+}
+
+/** Runs argv to its end; returns wall milliseconds, adds its peak RSS (KiB) to *pPeak. */
+double fRun(char *const *argv, long *pPeak, bool bQuiet)
+{
+    const auto t0 = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (bQuiet) {
+            std::FILE *nul = std::freopen("/dev/null", "w", stdout);
+            (void)nul;
+        }
+        ::execvp(argv[0], argv);
+        std::_Exit(127);
+    }
+    int status = 0;
+    rusage ru{};
+    ::wait4(pid, &status, 0, &ru);
+    const auto t1 = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        pFail(std::string("command failed: ") + argv[0]);
+    *pPeak = std::max(*pPeak, ru.ru_maxrss);
+    return std::chrono::duration<double, std::milli>(t1 - t0).count();
+}
+
+double fMedian(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+int fTime(int argc, char **argv)
+{
+    if (argc < 5 || std::strcmp(argv[3], "--") != 0)
+        pFail("time RUNS -- PROGRAM ARGS...");
+    const int runs = std::atoi(argv[2]);
+    std::vector<double> t;
+    long peak = 0;
+    for (int i = 0; i < runs; ++i)
+        t.push_back(fRun(argv + 4, &peak, true));
+    std::printf("%.1f %ld\n", fMedian(t), peak);
+    return 0;
+}
+
+int fDjpeg(int argc, char **argv)
+{
+    if (argc != 5)
+        pFail("djpeg RUNS AREASDIR OUTDIR");
+    const int runs = std::atoi(argv[2]);
+    const std::string areas = argv[3], out = argv[4];
+    std::vector<int> ids;
+    if (DIR *d = ::opendir(areas.c_str())) {
+        while (dirent *e = ::readdir(d)) {
+            int id = 0;
+            if (std::sscanf(e->d_name, "img_%d.jpg", &id) == 1)
+                ids.push_back(id);
+        }
+        ::closedir(d);
+    }
+    std::sort(ids.begin(), ids.end());
+    std::vector<double> t;
+    long peak = 0;
+    for (int i = 0; i < runs; ++i) {
+        double total = 0;
+        for (int id : ids) {
+            char name[32];
+            std::snprintf(name, sizeof name, "/file%04d.bmp", id);
+            std::string outFile = out + name, in = areas + "/img_" + std::to_string(id) + ".jpg";
+            char *args[] = {const_cast<char *>("djpeg"), const_cast<char *>("-bmp"), const_cast<char *>("-outfile"),
+                            outFile.data(), in.data(), nullptr};
+            total += fRun(args, &peak, false);
+        }
+        t.push_back(total);
+    }
+    std::printf("%.1f %ld\n", fMedian(t), peak);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::string cmd = argc > 1 ? argv[1] : "";
+    if (cmd == "project")
+        return fProject(argc, argv);
+    if (cmd == "time")
+        return fTime(argc, argv);
+    if (cmd == "djpeg")
+        return fDjpeg(argc, argv);
+    pFail("usage: benchtool project|time|djpeg ...");
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Export benchmark: a large project (60 areas with 800 x 480 photographic
+# backgrounds, 80 labelled objects per area), timed against djpeg run over
+# the same pictures one after another; then the peak memory of exporting one
+# 8000 x 6000 picture.
+#
+#   bench/run.sh BUILD_DIR [RUNS]
+#
+# Prints the median times, their ratio (target: at most 0.2) and the
+# export's peak memory (target: under 150 MiB).
+set -euo pipefail
+
+BUILD_DIR=${1:?usage: bench/run.sh BUILD_DIR [RUNS]}
+RUNS=${2:-7}
+SRC_DIR=$(cd "$(dirname "$0")/.." && pwd)
+BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
+OMBRIX="$BUILD_DIR/bin/ombrix"
+WORK="$BUILD_DIR/bench"
+TOOL="$WORK/benchtool"
+
+[ -x "$OMBRIX" ] || { echo "no $OMBRIX: build first" >&2; exit 1; }
+command -v djpeg >/dev/null || { echo "djpeg is needed (libjpeg-turbo-progs)" >&2; exit 1; }
+mkdir -p "$WORK"
+
+if [ ! -x "$TOOL" ] || [ "$SRC_DIR/bench/benchtool.cpp" -nt "$TOOL" ] || [ "$SRC_DIR/workspace/project.h" -nt "$TOOL" ]; then
+  # shellcheck disable=SC2046
+  g++ -std=c++20 -O2 -fPIC -I"$SRC_DIR" $(pkg-config --cflags Qt6Core) "$SRC_DIR/bench/benchtool.cpp" \
+      -o "$TOOL" $(pkg-config --libs Qt6Core) -ljpeg -lsqlite3
+  rm -rf "$WORK/large" "$WORK/huge"
+fi
+
+if [ ! -f "$WORK/large/bench.omb" ]; then
+  echo "building the large project in $WORK/large ..."
+  "$TOOL" project "$WORK/large" 60 800 480 80
+fi
+if [ ! -f "$WORK/huge/bench.omb" ]; then
+  echo "building the one-picture 8000 x 6000 project in $WORK/huge ..."
+  "$TOOL" project "$WORK/huge" 1 8000 6000 80
+fi
+
+mkdir -p "$WORK/djpeg-out"
+echo "pictures: $(ls "$WORK/large/areas" | wc -l), $(du -sh "$WORK/large/areas" | cut -f1); objects: $((60 * 80)) labelled"
+# one untimed round each, so both start from a warm page cache
+"$OMBRIX" --export "$WORK/large/bench.omb" >/dev/null
+"$TOOL" djpeg 1 "$WORK/large/areas" "$WORK/djpeg-out" >/dev/null
+
+read -r T_EXPORT M_EXPORT < <("$TOOL" time "$RUNS" -- "$OMBRIX" --export "$WORK/large/bench.omb")
+read -r T_DJPEG M_DJPEG < <("$TOOL" djpeg "$RUNS" "$WORK/large/areas" "$WORK/djpeg-out")
+read -r T_HUGE M_HUGE < <("$TOOL" time 1 -- "$OMBRIX" --export "$WORK/huge/bench.omb")
+
+cmp -s "$WORK/large/out/file0001.bmp" "$WORK/djpeg-out/file0001.bmp" && same="identical files" || same="pixels compared by the tests"
+awk -v te="$T_EXPORT" -v td="$T_DJPEG" -v me="$M_EXPORT" -v th="$T_HUGE" -v mh="$M_HUGE" -v runs="$RUNS" -v cores="$(nproc)" 'BEGIN {
+  printf "cores: %d, median of %d runs\n", cores, runs
+  printf "ombrix --export (60 areas):      %8.1f ms   peak %6.1f MiB\n", te, me / 1024
+  printf "djpeg -bmp loop (60 pictures):   %8.1f ms\n", td
+  printf "ratio export / djpeg:            %8.3f   (target <= 0.2)\n", te / td
+  printf "ombrix --export (8000 x 6000):   %8.1f ms   peak %6.1f MiB (target < 150)\n", th, mh / 1024
+}'
