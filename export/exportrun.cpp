@@ -113,7 +113,7 @@ int fSomma(int a, int b)
     return static_cast<int>(qint64(a) + qint64(b)); // wraps instead of overflowing on absurd values
 }
 
-/** The id of the one row of sSql, 0 when it has none. */
+/** Reads _id of the first row of sSql into iId; false when there is no row. */
 bool fPrimoId(const QString &sSql, int &iId)
 {
     TSqlQuery q = fApri(sSql);
