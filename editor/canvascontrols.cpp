@@ -9,7 +9,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-namespace {
+namespace
+{
 
 QPointer<QWidget> pLastPopupControl;
 
@@ -18,8 +19,7 @@ const char *const szCommandsConnected = "ombrixCanvasCommands";
 
 } // namespace
 
-TCanvasControl::TCanvasControl(TFrmBase &frm, QWidget *pParent)
-    : QLabel(pParent), m_frm(frm)
+TCanvasControl::TCanvasControl(TFrmBase &frm, QWidget *pParent) : QLabel(pParent), m_frm(frm)
 {
     pConnectCanvasCommands(frm);
     setCursor(Qt::PointingHandCursor);

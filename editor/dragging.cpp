@@ -11,7 +11,8 @@
 #include <QMetaObject>
 #include <QWidget>
 
-namespace {
+namespace
+{
 
 const int iCanvasWidth = 480;
 const int iCanvasHeight = 272;

@@ -18,8 +18,8 @@ class TFrmBase;
  * Store failures throw TOmbrixError; the control stays where it was dragged.
  */
 
-inline bool DragEnabled = false;   // a drag is in progress
-inline QPoint MouseDownPos;        // press point, in the pressed control's coordinates
+inline bool DragEnabled = false;    // a drag is in progress
+inline QPoint MouseDownPos;         // press point, in the pressed control's coordinates
 inline bool bGlobMouseDown = false; // set by a press; cleared once a barrier drag has wiped the lines
 
 /** Left and top of a control of the given size moved by (iDx, iDy), kept inside the canvas. */

@@ -7,7 +7,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
-namespace {
+namespace
+{
 
 const int iNero = 10; // position of "nero" among the colours
 
@@ -34,20 +35,18 @@ QGroupBox *fRadioGroup(QWidget *parent, const QString &sName, const QString &sCa
 
 } // namespace
 
-TFrmFont::TFrmFont(QWidget *parent)
-    : QDialog(parent)
+TFrmFont::TFrmFont(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmFont"));
     setWindowTitle(QStringLiteral("Font"));
     setModal(true);
     setFixedSize(302, 342);
 
-    rgpDimensione = fRadioGroup(this, QStringLiteral("rgpDimensione"), QStringLiteral("Dimensione"),
-                                QRect(16, 16, 121, 249),
-                                {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11"),
-                                 QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"),
-                                 QStringLiteral("15"), QStringLiteral("16")},
-                                m_pDimensioni);
+    rgpDimensione = fRadioGroup(
+        this, QStringLiteral("rgpDimensione"), QStringLiteral("Dimensione"), QRect(16, 16, 121, 249),
+        {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12"),
+         QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("16")},
+        m_pDimensioni);
     rgpColore = fRadioGroup(this, QStringLiteral("rgpColore"), QStringLiteral("Colore"), QRect(160, 16, 121, 249),
                             {QStringLiteral("bianco"), QStringLiteral("giallo"), QStringLiteral("arancio"),
                              QStringLiteral("rosa"), QStringLiteral("rosso"), QStringLiteral("verdino"),

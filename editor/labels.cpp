@@ -16,7 +16,8 @@
 
 #include <optional>
 
-namespace {
+namespace
+{
 
 QString fLabelName(int iId)
 {
@@ -38,9 +39,10 @@ void pStyleLabel(QLabel *pLabel, int iFont, int iColor)
 /** Asks for a label text; nullopt when the command ends (empty answer, or too long after the message). */
 std::optional<QString> fAskLabelText(TFrmBase &frm, const QString &sDefault)
 {
-    const QString sTesto = fTrimTyped(
-        frm.fDialogs().fInputBox(QStringLiteral("Testo"), QStringLiteral("Inserire il testo"), sDefault).value_or(
-            QString()));
+    const QString sTesto =
+        fTrimTyped(frm.fDialogs()
+                       .fInputBox(QStringLiteral("Testo"), QStringLiteral("Inserire il testo"), sDefault)
+                       .value_or(QString()));
     if (sTesto.isEmpty())
         return std::nullopt;
     if (sTesto.size() > iMaxLabelText) {

@@ -16,7 +16,8 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 
-namespace {
+namespace
+{
 
 /** Decodes one installation picture; throws with the file's path and the decoder's message. */
 QPixmap fLoadPicture(const QString &sPath)
@@ -80,10 +81,10 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     // 1. the number text
     QString sNumero = QString::number(oSensore.Get_numsensore());
     if (bNew && iTipo != 3) {
-        const QString sRisposta = fTrimTyped(frm.fDialogs()
-                                                 .fInputBox(QStringLiteral("Ingresso/Uscita"),
-                                                            QStringLiteral("Numero Ingresso/Uscita?"), QString())
-                                                 .value_or(QString()));
+        const QString sRisposta = fTrimTyped(
+            frm.fDialogs()
+                .fInputBox(QStringLiteral("Ingresso/Uscita"), QStringLiteral("Numero Ingresso/Uscita?"), QString())
+                .value_or(QString()));
         if (!fIsNumero(sRisposta)) {
             frm.fDialogs().pMessage(QStringLiteral("E' necessario un valore NUMERICO"));
             return;
@@ -102,8 +103,8 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     int iId = oSensore.Get_id();
     if (bNew) {
         pos = QPoint(iGlobXcenter, iGlobYCenter);
-        iId = fAddSensorToDb(QString::number(frm.fSelectedAreaId()), QString::number(oSensore.Get_area_zoom()),
-                             sNumero, QString::number(iIconSize), iTipo);
+        iId = fAddSensorToDb(QString::number(frm.fSelectedAreaId()), QString::number(oSensore.Get_area_zoom()), sNumero,
+                             QString::number(iIconSize), iTipo);
     }
 
     // 4. the name, given at once so that clearing the canvas always finds the control
@@ -122,8 +123,8 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     }
 
     // 6. the stored label, if any
-    pAddLabel(frm, iId, oSensore.Get_coordxt(), oSensore.Get_coordyt(), oSensore.Get_fonttxt(),
-              oSensore.Get_colortxt(), oSensore.Get_testo(), false);
+    pAddLabel(frm, iId, oSensore.Get_coordxt(), oSensore.Get_coordyt(), oSensore.Get_fonttxt(), oSensore.Get_colortxt(),
+              oSensore.Get_testo(), false);
 
     // 7. the icon on top of its own marker and label
     pIcon->setToolTip(fHint(sName));
@@ -158,8 +159,7 @@ void pZoomInClick(TFrmBase &frm)
         return;
     const int iParent = frm.fSelectedAreaId();
     const int iLivello = frm.fSelectedLevel();
-    const int iIndex = pNode->parent() ? pNode->parent()->indexOfChild(pNode)
-                                       : frm.TvAree->indexOfTopLevelItem(pNode);
+    const int iIndex = pNode->parent() ? pNode->parent()->indexOfChild(pNode) : frm.TvAree->indexOfTopLevelItem(pNode);
     const int iNuova = pAddAreaSon(*sNome, iLivello, iIndex, iParent);
     const TSensore oMarker = TSensore::fNuovo(3, iGlobIconSize, iNuova);
     pAddSensoreNew(frm, frm.PnlImgArea, oMarker, true);

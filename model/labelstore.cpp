@@ -5,14 +5,16 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 // Every column of tbsensori: a text equal to one of them goes in as a quoted literal.
 const QStringList asColonneSensori = {
-    QStringLiteral("_id"),         QStringLiteral("area_id"),  QStringLiteral("area_zoom"), QStringLiteral("NumSensore"),
-    QStringLiteral("IconSize"),    QStringLiteral("TipoSensore"), QStringLiteral("ZonaSensore"),
-    QStringLiteral("CoordX"),      QStringLiteral("CoordY"),   QStringLiteral("CoordX2"),   QStringLiteral("CoordY2"),
-    QStringLiteral("CoordXt"),     QStringLiteral("CoordYt"),  QStringLiteral("FontTxt"),   QStringLiteral("ColorTxt"),
+    QStringLiteral("_id"),         QStringLiteral("area_id"),     QStringLiteral("area_zoom"),
+    QStringLiteral("NumSensore"),  QStringLiteral("IconSize"),    QStringLiteral("TipoSensore"),
+    QStringLiteral("ZonaSensore"), QStringLiteral("CoordX"),      QStringLiteral("CoordY"),
+    QStringLiteral("CoordX2"),     QStringLiteral("CoordY2"),     QStringLiteral("CoordXt"),
+    QStringLiteral("CoordYt"),     QStringLiteral("FontTxt"),     QStringLiteral("ColorTxt"),
     QStringLiteral("Testo"),       QStringLiteral("Orientamento")};
 
 } // namespace

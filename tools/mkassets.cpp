@@ -22,22 +22,27 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
+namespace
+{
 
 // One pictogram, drawn in a 48 x 48 unit box.
 struct TIconArt {
     char cLetter;
-    QColor cBadge;  // badge fill
-    QColor cInk;    // pictogram colour
+    QColor cBadge; // badge fill
+    QColor cInk;   // pictogram colour
     std::function<void(QPainter &, const QColor &)> fDraw;
 };
 
 // Set while a 16-pixel icon is drawn: pictograms keep fewer, bolder details.
 bool bSmall = false;
 
-QPen fPen(const QColor &c, qreal w) { return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen fPen(const QColor &c, qreal w)
+{
+    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
-void pArtMotion(QPainter &p, const QColor &ink) {
+void pArtMotion(QPainter &p, const QColor &ink)
+{
     // Wall detector lens with the sensing waves in front of it.
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
@@ -52,7 +57,8 @@ void pArtMotion(QPainter &p, const QColor &ink) {
     p.drawArc(QRectF(9 - 25, 24 - 25, 50, 50), -45 * 16, 90 * 16);
 }
 
-void pArtContact(QPainter &p, const QColor &ink) {
+void pArtContact(QPainter &p, const QColor &ink)
+{
     // A door in its frame, with the two halves of the contact on the edge.
     p.setBrush(Qt::NoBrush);
     p.setPen(fPen(ink, 3.5));
@@ -65,7 +71,8 @@ void pArtContact(QPainter &p, const QColor &ink) {
     p.drawEllipse(QPointF(23.5, 27), 2.3, 2.3);
 }
 
-void pArtZoom(QPainter &p, const QColor &ink) {
+void pArtZoom(QPainter &p, const QColor &ink)
+{
     p.setBrush(Qt::NoBrush);
     p.setPen(fPen(ink, 4.5));
     p.drawEllipse(QPointF(20, 20), 12, 12);
@@ -76,17 +83,20 @@ void pArtZoom(QPainter &p, const QColor &ink) {
     p.drawLine(QPointF(13.5, 20), QPointF(26.5, 20));
 }
 
-void pArtBarrier(QPainter &p, const QColor &ink) {
+void pArtBarrier(QPainter &p, const QColor &ink)
+{
     // Two columns with the beams between them.
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawRoundedRect(QRectF(5, 6, 9, 36), 2, 2);
     p.drawRoundedRect(QRectF(34, 6, 9, 36), 2, 2);
     p.setPen(QPen(ink, 3, Qt::DashLine, Qt::FlatCap));
-    for (qreal y : {14.0, 24.0, 34.0}) p.drawLine(QPointF(14, y), QPointF(34, y));
+    for (qreal y : {14.0, 24.0, 34.0})
+        p.drawLine(QPointF(14, y), QPointF(34, y));
 }
 
-void pArtCamera(QPainter &p, const QColor &ink) {
+void pArtCamera(QPainter &p, const QColor &ink)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.save();
@@ -100,7 +110,8 @@ void pArtCamera(QPainter &p, const QColor &ink) {
     p.drawLine(QPointF(7, 41), QPointF(21, 41));
 }
 
-void pArtLamp(QPainter &p, const QColor &ink) {
+void pArtLamp(QPainter &p, const QColor &ink)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     QPainterPath bulb;
@@ -115,13 +126,16 @@ void pArtLamp(QPainter &p, const QColor &ink) {
     }
 }
 
-void pArtShutter(QPainter &p, const QColor &ink, bool bUp) {
+void pArtShutter(QPainter &p, const QColor &ink, bool bUp)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     if (bSmall)
-        for (int i = 0; i < 3; ++i) p.drawRect(QRectF(5, 6 + i * 13.5, 21, 8));
+        for (int i = 0; i < 3; ++i)
+            p.drawRect(QRectF(5, 6 + i * 13.5, 21, 8));
     else
-        for (int i = 0; i < 5; ++i) p.drawRect(QRectF(5, 7 + i * 7.2, 21, 4.6));
+        for (int i = 0; i < 5; ++i)
+            p.drawRect(QRectF(5, 7 + i * 7.2, 21, 4.6));
     p.setPen(fPen(ink, 4.5));
     if (bUp) {
         p.drawLine(QPointF(36, 42), QPointF(36, 17));
@@ -135,7 +149,8 @@ void pArtShutter(QPainter &p, const QColor &ink, bool bUp) {
         p.drawPolygon(QPolygonF({QPointF(27, 28), QPointF(36, 43), QPointF(45, 28)}));
 }
 
-void pArtAlarm(QPainter &p, const QColor &ink) {
+void pArtAlarm(QPainter &p, const QColor &ink)
+{
     // A siren: dome on its base, with flashes around it.
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
@@ -155,7 +170,8 @@ void pArtAlarm(QPainter &p, const QColor &ink) {
     p.drawLine(QPointF(40.5, 24), QPointF(45.5, 24));
 }
 
-void pArtIrrigation(QPainter &p, const QColor &ink) {
+void pArtIrrigation(QPainter &p, const QColor &ink)
+{
     // A large drop with two small ones sprayed beside it.
     auto drop = [&p](QPointF tip, qreal r) {
         QPainterPath d;
@@ -174,7 +190,8 @@ void pArtIrrigation(QPainter &p, const QColor &ink) {
     drop(QPointF(38, 26), 4.5);
 }
 
-const QList<TIconArt> &fIconArts() {
+const QList<TIconArt> &fIconArts()
+{
     static const QList<TIconArt> arts = {
         {'v', QColor(0x15, 0x65, 0xc0), Qt::white, pArtMotion},
         {'c', QColor(0x2e, 0x7d, 0x32), Qt::white, pArtContact},
@@ -190,19 +207,21 @@ const QList<TIconArt> &fIconArts() {
     return arts;
 }
 
-QImage fTransparent(int w, int h) {
+QImage fTransparent(int w, int h)
+{
     QImage img(w, h, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     return img;
 }
 
 // The icon of a sensor: a rounded badge in the type's colour with the pictogram on it.
-QImage fIcon(const TIconArt &art, int iSize) {
+QImage fIcon(const TIconArt &art, int iSize)
+{
     QImage img = fTransparent(iSize, iSize);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(iSize / 48.0, iSize / 48.0);
-    const qreal edge = iSize <= 16 ? 2.5 : 1.5;  // keep the outline a full pixel when small
+    const qreal edge = iSize <= 16 ? 2.5 : 1.5; // keep the outline a full pixel when small
     QLinearGradient g(0, 0, 0, 48);
     g.setColorAt(0, art.cBadge.lighter(118));
     g.setColorAt(1, art.cBadge.darker(112));
@@ -220,7 +239,8 @@ QImage fIcon(const TIconArt &art, int iSize) {
 }
 
 // The 7 x 7 marker of a barrier's second end.
-QImage fB2Marker() {
+QImage fB2Marker()
+{
     QImage img = fTransparent(7, 7);
     QPainter p(&img);
     p.fillRect(0, 0, 7, 7, QColor(0x7f, 0x00, 0x00));
@@ -229,7 +249,8 @@ QImage fB2Marker() {
     return img;
 }
 
-QImage fBanner(bool bDetail) {
+QImage fBanner(bool bDetail)
+{
     QImage img(480, 34, QImage::Format_ARGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -273,15 +294,18 @@ QImage fBanner(bool bDetail) {
     return img;
 }
 
-QImage fBlank() {
+QImage fBlank()
+{
     QImage img(480, 272, QImage::Format_RGB32);
     img.fill(QColor(0xf4, 0xf4, 0xf0));
     return img;
 }
 
-const TIconArt &fArt(char cLetter) {
+const TIconArt &fArt(char cLetter)
+{
     for (const TIconArt &a : fIconArts())
-        if (a.cLetter == cLetter) return a;
+        if (a.cLetter == cLetter)
+            return a;
     std::abort();
 }
 
@@ -289,7 +313,8 @@ const TIconArt &fArt(char cLetter) {
 const QColor cKey(0xff, 0x00, 0xff);
 const QColor cButtonFace(0xef, 0xef, 0xef);
 
-QImage fToolbarFrom(const QImage &art) {
+QImage fToolbarFrom(const QImage &art)
+{
     QImage out(32, 32, QImage::Format_RGB32);
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
@@ -310,7 +335,8 @@ QImage fToolbarFrom(const QImage &art) {
 }
 
 // A sensor pictogram with a small green "add" sign in its corner.
-QImage fToolbarAdd(const TIconArt &art) {
+QImage fToolbarAdd(const TIconArt &art)
+{
     QImage img = fIcon(art, 28);
     QImage canvas = fTransparent(32, 32);
     QPainter p(&canvas);
@@ -327,7 +353,8 @@ QImage fToolbarAdd(const TIconArt &art) {
 }
 
 // The zoom marker's badge, centred, with room around it like the other buttons.
-QImage fToolbarZoom() {
+QImage fToolbarZoom()
+{
     QImage canvas = fTransparent(32, 32);
     QPainter p(&canvas);
     p.drawImage(2, 2, fIcon(fArt('z'), 28));
@@ -335,7 +362,8 @@ QImage fToolbarZoom() {
     return fToolbarFrom(canvas);
 }
 
-QImage fToolbarNewArea() {
+QImage fToolbarNewArea()
+{
     QImage canvas = fTransparent(32, 32);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -357,7 +385,8 @@ QImage fToolbarNewArea() {
     return fToolbarFrom(canvas);
 }
 
-QImage fToolbarBackground() {
+QImage fToolbarBackground()
+{
     QImage canvas = fTransparent(32, 32);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
@@ -374,7 +403,8 @@ QImage fToolbarBackground() {
     return fToolbarFrom(canvas);
 }
 
-QByteArray fEncode(const QImage &img, const char *format, int quality = -1) {
+QByteArray fEncode(const QImage &img, const char *format, int quality = -1)
+{
     QByteArray bytes;
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
@@ -386,9 +416,11 @@ QByteArray fEncode(const QImage &img, const char *format, int quality = -1) {
 }
 
 // Writes the file only when its contents change.
-void pWrite(const QString &sPath, const QByteArray &bytes) {
+void pWrite(const QString &sPath, const QByteArray &bytes)
+{
     QFile f(sPath);
-    if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes) return;
+    if (f.open(QIODevice::ReadOnly) && f.readAll() == bytes)
+        return;
     f.close();
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "mkassets: cannot write %s\n", qPrintable(sPath));
@@ -396,10 +428,10 @@ void pWrite(const QString &sPath, const QByteArray &bytes) {
     }
 }
 
+} // namespace
 
-}  // namespace
-
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: mkassets <application root>\n");
@@ -428,9 +460,9 @@ int main(int argc, char **argv) {
     const struct {
         const char *sFile;
         char cLetter;
-    } adds[] = {{"vol.bmp", 'v'},   {"cont.bmp", 'c'},   {"bar.bmp", 'b'},     {"tel.bmp", 't'},
-                {"lamp.bmp", 'l'},  {"tapsu.bmp", 's'},  {"tapgiu.bmp", 'g'},  {"alarm.bmp", 'a'},
-                {"irrig.bmp", 'i'}};
-    for (const auto &a : adds) pWrite(res + QLatin1String(a.sFile), fEncode(fToolbarAdd(fArt(a.cLetter)), "BMP"));
+    } adds[] = {{"vol.bmp", 'v'},   {"cont.bmp", 'c'},   {"bar.bmp", 'b'},   {"tel.bmp", 't'},  {"lamp.bmp", 'l'},
+                {"tapsu.bmp", 's'}, {"tapgiu.bmp", 'g'}, {"alarm.bmp", 'a'}, {"irrig.bmp", 'i'}};
+    for (const auto &a : adds)
+        pWrite(res + QLatin1String(a.sFile), fEncode(fToolbarAdd(fArt(a.cLetter)), "BMP"));
     return 0;
 }

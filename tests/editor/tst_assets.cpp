@@ -13,7 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 const QString sRoot = QStringLiteral(OMBRIX_APP_ROOT);
 const QString sLetters = QStringLiteral("vczbtlsgai");
@@ -102,8 +103,9 @@ void TstAssets::iconsTellTheTypesApartEvenAtSixteenPixels()
             for (int j = i + 1; j < sLetters.size(); ++j) {
                 const QImage a = fLoad(QStringLiteral("grfc/%1%2.png").arg(sLetters.at(i)).arg(iSize));
                 const QImage b = fLoad(QStringLiteral("grfc/%1%2.png").arg(sLetters.at(j)).arg(iSize));
-                QVERIFY2(fDifferentPixels(a, b) > iSize * iSize / 5,
-                         qPrintable(QStringLiteral("%1 and %2 at %3").arg(sLetters.at(i)).arg(sLetters.at(j)).arg(iSize)));
+                QVERIFY2(
+                    fDifferentPixels(a, b) > iSize * iSize / 5,
+                    qPrintable(QStringLiteral("%1 and %2 at %3").arg(sLetters.at(i)).arg(sLetters.at(j)).arg(iSize)));
             }
 }
 
@@ -129,8 +131,8 @@ void TstAssets::markerBannersAndBlankBackground()
 
 void TstAssets::toolbarBitmapsAre24BitWithTheKeyColourBottomLeft()
 {
-    const QStringList asFiles = {"new.bmp",  "sfondo.bmp", "zoomin.bmp", "vol.bmp",    "cont.bmp",  "bar.bmp",
-                                 "tel.bmp",  "lamp.bmp",   "tapsu.bmp",  "tapgiu.bmp", "alarm.bmp", "irrig.bmp"};
+    const QStringList asFiles = {"new.bmp", "sfondo.bmp", "zoomin.bmp", "vol.bmp",    "cont.bmp",  "bar.bmp",
+                                 "tel.bmp", "lamp.bmp",   "tapsu.bmp",  "tapgiu.bmp", "alarm.bmp", "irrig.bmp"};
     QSet<QByteArray> aDistinct;
     for (const QString &sFile : asFiles) {
         QFile f(sRoot + QStringLiteral("res/") + sFile);

@@ -13,7 +13,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 const QString sRowColumns = QStringLiteral(
     "area_id || ',' || area_zoom || ',' || NumSensore || ',' || IconSize || ',' || TipoSensore || ',' || "
@@ -246,7 +247,8 @@ void TstDrag::draggingALabelWritesOnlyPositionAndText()
     pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
     const int iId = fLastSensorId(fx);
     fx.pExec(QStringLiteral("update tbsensori set CoordXt = 300, CoordYt = 50, FontTxt = 2, ColorTxt = 5, "
-                            "Testo = \"Porta\" where _id = %1").arg(iId));
+                            "Testo = \"Porta\" where _id = %1")
+                 .arg(iId));
     pReopen(frm);
     QWidget *pLabel = fPlaced(frm, QStringLiteral("Testo_%1").arg(iId));
     QVERIFY(pLabel);
@@ -388,7 +390,8 @@ void TstDrag::failedStoreLeavesTheControlWhereItWasDragged()
     fx.pExec(QStringLiteral("alter table tbsensori rename to tbvecchia"));
     pDrag(frm, pIcon, QPoint(5, 5), {QPoint(30, 40)});
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
-    QVERIFY2(fx.dialogs.asErrors.first().contains(QStringLiteral("tbsensori")), qPrintable(fx.dialogs.asErrors.first()));
+    QVERIFY2(fx.dialogs.asErrors.first().contains(QStringLiteral("tbsensori")),
+             qPrintable(fx.dialogs.asErrors.first()));
     QCOMPARE(pIcon->pos(), QPoint(253, 159));
     QVERIFY(!DragEnabled);
     QVERIFY(!QApplication::overrideCursor());

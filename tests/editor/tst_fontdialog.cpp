@@ -54,8 +54,8 @@ private slots:
             QVERIFY(frm.rgpDimensione->rect().contains(frm.fItemDimensione(i)->geometry()));
         }
         QVERIFY(frm.fItemDimensione(9) == nullptr);
-        const QStringList asColours = {"bianco", "giallo", "arancio", "rosa",  "rosso", "verdino",
-                                       "verde scuro", "celeste", "blu", "viola", "nero"};
+        const QStringList asColours = {"bianco",      "giallo",  "arancio", "rosa",  "rosso", "verdino",
+                                       "verde scuro", "celeste", "blu",     "viola", "nero"};
         for (int i = 0; i < asColours.size(); ++i) {
             QCOMPARE(frm.fItemColore(i)->text(), asColours.at(i));
             QVERIFY(frm.rgpColore->rect().contains(frm.fItemColore(i)->geometry()));

@@ -10,7 +10,8 @@
 #include <QMenu>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 void pPopupEntry(QWidget *pControl, QMenu *pMenu, QAction *pEntry)
 {
@@ -94,7 +95,7 @@ void TstLabels::newLabelInTahomaFourteenBlackBesideTheIcon()
     QCOMPARE(fx.dialogs.asInputPrompts.last(), QStringLiteral("Inserire il testo"));
     QCOMPARE(fx.dialogs.asInputDefaults.last(), QString());
     QCOMPARE(fx.dialogs.iFontDialogs, 1);
-    QCOMPARE(iShownSize, 7); // "14"
+    QCOMPARE(iShownSize, 7);    // "14"
     QCOMPARE(iShownColour, 16); // "nero"
 
     QLabel *pLabel = fLabel(fx, iId);

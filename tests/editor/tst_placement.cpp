@@ -128,12 +128,12 @@ void TstPlacement::everyTypeGetsItsPictureNameAndHint()
         const char *szMiddle;
         const char *szLetter;
         int iTipo;
-    } aTypes[] = {{frm.BtnVolumetrico, "Radar", "ingresso", "v", 1}, {frm.BtnContact, "Contatto", "ingresso", "c", 2},
-                  {frm.BtnBarriera, "Barriera", "ingresso", "b", 4},
-                  {frm.BtnTelecamera, "Telecamera", "ingresso", "t", 5},
-                  {frm.BtnLampada, "Lampada", "uscita", "l", 6},    {frm.BtnTapsu, "Tapsu", "uscita", "s", 7},
-                  {frm.BtnTapgiu, "Tapgiu", "uscita", "g", 8},      {frm.BtnAlarm, "Allarme", "uscita", "a", 9},
-                  {frm.btnIrrig, "Irrigazione", "uscita", "i", 10}};
+    } aTypes[] = {
+        {frm.BtnVolumetrico, "Radar", "ingresso", "v", 1}, {frm.BtnContact, "Contatto", "ingresso", "c", 2},
+        {frm.BtnBarriera, "Barriera", "ingresso", "b", 4}, {frm.BtnTelecamera, "Telecamera", "ingresso", "t", 5},
+        {frm.BtnLampada, "Lampada", "uscita", "l", 6},     {frm.BtnTapsu, "Tapsu", "uscita", "s", 7},
+        {frm.BtnTapgiu, "Tapgiu", "uscita", "g", 8},       {frm.BtnAlarm, "Allarme", "uscita", "a", 9},
+        {frm.btnIrrig, "Irrigazione", "uscita", "i", 10}};
     int iNumber = 1;
     for (const auto &t : aTypes) {
         fx.dialogs.aInputAnswers << QString::number(iNumber);
@@ -188,8 +188,7 @@ void TstPlacement::barrierAndMarkerAtTheirDefaults()
     QCOMPARE(fColumn(fx, iId, "CoordX2"), 253);
     QCOMPARE(fColumn(fx, iId, "CoordY2"), iMarkerTop);
     // the line joins the centres of the icon and the marker
-    QCOMPARE(frm.ImgCanvas->fLines(),
-             QList<QLine>{QLine(223 + iSize / 2, 119 + iSize / 2, 253 + 3, iMarkerTop + 3)});
+    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(223 + iSize / 2, 119 + iSize / 2, 253 + 3, iMarkerTop + 3)});
     // the icon lies above its marker
     const QObjectList aChildren = frm.PnlImgArea->children();
     QVERIFY(aChildren.indexOf(pIcon) > aChildren.indexOf(pMarker));
