@@ -33,8 +33,20 @@ TBmpPipeline::TBmpPipeline(const QList<TLavoro> &aLavori)
     const int iThreads = int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
     m_iAnticipo = 2 * iThreads + 2;
     const int iAvvia = std::min<int>(iThreads, int(m_voci.size()));
-    for (int i = 0; i < iAvvia; ++i)
-        m_threads.emplace_back([this] { pLavora(); });
+    try {
+        for (int i = 0; i < iAvvia; ++i)
+            m_threads.emplace_back([this] { pLavora(); });
+    } catch (...) {
+        // a thread could not be started: stop those that were
+        {
+            std::lock_guard lk(m_mutex);
+            m_bStop = true;
+        }
+        m_cv.notify_all();
+        for (std::thread &t : m_threads)
+            t.join();
+        throw;
+    }
 }
 
 TBmpPipeline::~TBmpPipeline()
