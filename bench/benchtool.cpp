@@ -88,9 +88,19 @@ struct TNoise
 void pPicture(const std::string &path, int w, int h, std::uint64_t seed)
 {
     TRng r{seed * 0x9E3779B97F4A7C15ull + 1};
-    TNoise n1(r, w, h, 97), n2(r, w, h, 23), n3(r, w, h, 6);
+    TNoise n1(r, w, h, 97), n2(r, w, h, 23), n3(r, w, h, 6), n4(r, w, h, 2);
     const float hue[3] = {float(r.fUnit()), float(r.fUnit()), float(r.fUnit())};
     const int horizon = h / 3 + r.fInt(h / 3);
+    struct TRect { int x0, y0, x1, y1; float c[3]; };
+    std::vector<TRect> rects(std::size_t(8 + r.fInt(10)));
+    for (TRect &q : rects) {
+        q.x0 = r.fInt(w);
+        q.y0 = r.fInt(h);
+        q.x1 = q.x0 + 10 + r.fInt(w / 5);
+        q.y1 = q.y0 + 10 + r.fInt(h / 4);
+        for (float &c : q.c)
+            c = float(r.fUnit());
+    }
     struct TBlob { float x, y, rx, ry, c[3]; };
     std::vector<TBlob> blobs(std::size_t(6 + r.fInt(8)));
     for (TBlob &b : blobs)
@@ -115,7 +125,7 @@ void pPicture(const std::string &path, int w, int h, std::uint64_t seed)
     std::vector<unsigned char> row(std::size_t(w) * 3);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const float t = 0.55f * n1.at(x, y) + 0.3f * n2.at(x, y) + 0.15f * n3.at(x, y);
+            const float t = 0.45f * n1.at(x, y) + 0.25f * n2.at(x, y) + 0.18f * n3.at(x, y) + 0.12f * n4.at(x, y);
             float c[3];
             for (int k = 0; k < 3; ++k) {
                 const float sky = 0.45f + 0.5f * hue[k] * (1.0f - float(y) / float(horizon));
@@ -131,8 +141,16 @@ void pPicture(const std::string &path, int w, int h, std::uint64_t seed)
                         c[k] = c[k] * (1 - a) + a * (b.c[k] * 0.8f + 0.2f * t);
                 }
             }
+            for (const TRect &q : rects) {
+                // sharp-edged things with their own texture: furniture, windows, frames
+                if (x >= q.x0 && x < q.x1 && y >= q.y0 && y < q.y1) {
+                    const bool edge = x - q.x0 < 2 || q.x1 - x <= 2 || y - q.y0 < 2 || q.y1 - y <= 2;
+                    for (int k = 0; k < 3; ++k)
+                        c[k] = edge ? 0.1f : q.c[k] * (0.7f + 0.6f * n4.at(x, y));
+                }
+            }
             for (int k = 0; k < 3; ++k) {
-                const float grain = float(int(r.fNext() % 17) - 8) / 255.0f;
+                const float grain = float(int(r.fNext() % 25) - 12) / 255.0f;
                 const float v = std::clamp(c[k] + grain, 0.0f, 1.0f);
                 row[std::size_t(3 * x + k)] = static_cast<unsigned char>(v * 255.0f + 0.5f);
             }
