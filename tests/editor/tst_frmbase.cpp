@@ -30,6 +30,7 @@ private slots:
     void resizeKeepsCanvasCentred();
     void splitterVeto();
     void splitterDragWithMouse();
+    void toolBarBitmapsTransparentAndGreyed();
     void missingBitmapIsReportedAndStartGoesOn();
     void infoEntryDoesNothing();
 };
@@ -204,6 +205,33 @@ void TstFrmBase::splitterDragWithMouse()
     QCoreApplication::sendEvent(pBar, &evVeto); // 139: refused
     QCOMPARE(frm.PanelSx->width(), 189);
     QTest::mouseRelease(pBar, Qt::LeftButton, {}, QPoint(1, 100));
+}
+
+void TstFrmBase::toolBarBitmapsTransparentAndGreyed()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    const QImage imgFile(fx.fRoot() + "res/cont.bmp");
+    QVERIFY(!imgFile.isNull());
+    const QColor cKey = imgFile.pixelColor(0, imgFile.height() - 1);
+    QCOMPARE(frm.BtnContact->iconSize(), imgFile.size());
+
+    const QImage imgNormal = frm.BtnContact->icon().pixmap(imgFile.size()).toImage();
+    const QImage imgDisabled = frm.BtnContact->icon().pixmap(imgFile.size(), QIcon::Disabled).toImage();
+    int iKeyPixels = 0;
+    int iColoured = 0;
+    for (int y = 0; y < imgFile.height(); ++y)
+        for (int x = 0; x < imgFile.width(); ++x) {
+            const bool bKey = imgFile.pixelColor(x, y) == cKey;
+            iKeyPixels += bKey;
+            // every pixel of the key colour is transparent, every other one opaque
+            QCOMPARE(qAlpha(imgNormal.pixel(x, y)), bKey ? 0 : 255);
+            const QColor c = imgDisabled.pixelColor(x, y);
+            if (!bKey && (qAbs(c.red() - c.green()) > 24 || qAbs(c.green() - c.blue()) > 24))
+                ++iColoured;
+        }
+    QVERIFY(iKeyPixels > 0);
+    QCOMPARE(iColoured, 0); // the disabled look is grey
 }
 
 void TstFrmBase::missingBitmapIsReportedAndStartGoesOn()
