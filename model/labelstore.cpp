@@ -5,17 +5,17 @@
 
 #include <QStringList>
 
-namespace
-{
+namespace {
 
-// Every column of tbsensori: a text equal to one of them goes in as a quoted literal.
-const QStringList asColonneSensori = {
-    QStringLiteral("_id"),         QStringLiteral("area_id"),     QStringLiteral("area_zoom"),
-    QStringLiteral("NumSensore"),  QStringLiteral("IconSize"),    QStringLiteral("TipoSensore"),
-    QStringLiteral("ZonaSensore"), QStringLiteral("CoordX"),      QStringLiteral("CoordY"),
-    QStringLiteral("CoordX2"),     QStringLiteral("CoordY2"),     QStringLiteral("CoordXt"),
-    QStringLiteral("CoordYt"),     QStringLiteral("FontTxt"),     QStringLiteral("ColorTxt"),
-    QStringLiteral("Testo"),       QStringLiteral("Orientamento")};
+/** The columns of tbsensori as the database describes them: a text equal to one goes in as a quoted literal. */
+QStringList fColonneSensori()
+{
+    QStringList asColonne;
+    TSqlQuery query = SQLConn.fQuery(QStringLiteral("PRAGMA table_info(tbsensori)"));
+    while (query.fNext())
+        asColonne << query.fText(QStringLiteral("name"));
+    return asColonne;
+}
 
 } // namespace
 
@@ -23,11 +23,11 @@ void pStoreLabelPlace(int iId, int iLeft, int iTop, const QString &sTesto)
 {
     SQLConn.pExec(QStringLiteral("UPDATE tbsensori SET CoordXt = ") + QString::number(iLeft) +
                   QStringLiteral(", CoordYt = ") + QString::number(iTop) + QStringLiteral(", Testo = ") +
-                  fSqlText(sTesto, asColonneSensori) + QStringLiteral(" WHERE _id = ") + QString::number(iId));
+                  fSqlText(sTesto, fColonneSensori()) + QStringLiteral(" WHERE _id = ") + QString::number(iId));
 }
 
 void pStoreLabelText(int iId, const QString &sTesto)
 {
-    SQLConn.pExec(QStringLiteral("UPDATE tbsensori SET Testo = ") + fSqlText(sTesto, asColonneSensori) +
+    SQLConn.pExec(QStringLiteral("UPDATE tbsensori SET Testo = ") + fSqlText(sTesto, fColonneSensori()) +
                   QStringLiteral(" WHERE _id = ") + QString::number(iId));
 }

@@ -22,11 +22,11 @@
 #include <cstdio>
 #include <functional>
 
-namespace
-{
+namespace {
 
 // One pictogram, drawn in a 48 x 48 unit box.
-struct TIconArt {
+struct TIconArt
+{
     char cLetter;
     QColor cBadge; // badge fill
     QColor cInk;   // pictogram colour
@@ -334,73 +334,71 @@ QImage fToolbarFrom(const QImage &art)
     return out;
 }
 
-// A sensor pictogram with a small green "add" sign in its corner.
-QImage fToolbarAdd(const TIconArt &art)
+// A 32-pixel button picture drawn on transparency, then keyed.
+QImage fToolbarDrawn(const std::function<void(QPainter &)> &pDraw)
 {
-    QImage img = fIcon(art, 28);
     QImage canvas = fTransparent(32, 32);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
-    p.drawImage(0, 0, img);
+    pDraw(p);
+    p.end();
+    return fToolbarFrom(canvas);
+}
+
+// The small green "add" sign in the bottom-right corner of a 32-pixel button picture.
+void pDrawAddSign(QPainter &p)
+{
     p.setBrush(QColor(0x2e, 0x7d, 0x32));
     p.setPen(QPen(Qt::white, 1.5));
     p.drawEllipse(QPointF(25, 25), 6.2, 6.2);
     p.setPen(fPen(Qt::white, 2));
     p.drawLine(QPointF(25, 21.5), QPointF(25, 28.5));
     p.drawLine(QPointF(21.5, 25), QPointF(28.5, 25));
-    p.end();
-    return fToolbarFrom(canvas);
+}
+
+// A sensor pictogram with the "add" sign in its corner.
+QImage fToolbarAdd(const TIconArt &art)
+{
+    return fToolbarDrawn([&art](QPainter &p) {
+        p.drawImage(0, 0, fIcon(art, 28));
+        pDrawAddSign(p);
+    });
 }
 
 // The zoom marker's badge, centred, with room around it like the other buttons.
 QImage fToolbarZoom()
 {
-    QImage canvas = fTransparent(32, 32);
-    QPainter p(&canvas);
-    p.drawImage(2, 2, fIcon(fArt('z'), 28));
-    p.end();
-    return fToolbarFrom(canvas);
+    return fToolbarDrawn([](QPainter &p) { p.drawImage(2, 2, fIcon(fArt('z'), 28)); });
 }
 
 QImage fToolbarNewArea()
 {
-    QImage canvas = fTransparent(32, 32);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A floor plan sheet with a folded corner.
-    p.setPen(QPen(QColor(0x37, 0x47, 0x4f), 1.5));
-    p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF({QPointF(4, 2), QPointF(19, 2), QPointF(25, 8), QPointF(25, 29), QPointF(4, 29)}));
-    p.setPen(QPen(QColor(0x15, 0x65, 0xc0), 1.5));
-    p.drawRect(QRectF(8, 10, 13, 14));
-    p.drawLine(QPointF(14, 10), QPointF(14, 17));
-    p.drawLine(QPointF(8, 17), QPointF(17, 17));
-    p.setBrush(QColor(0x2e, 0x7d, 0x32));
-    p.setPen(QPen(Qt::white, 1.5));
-    p.drawEllipse(QPointF(25, 25), 6.2, 6.2);
-    p.setPen(fPen(Qt::white, 2));
-    p.drawLine(QPointF(25, 21.5), QPointF(25, 28.5));
-    p.drawLine(QPointF(21.5, 25), QPointF(28.5, 25));
-    p.end();
-    return fToolbarFrom(canvas);
+    return fToolbarDrawn([](QPainter &p) {
+        // A floor plan sheet with a folded corner.
+        p.setPen(QPen(QColor(0x37, 0x47, 0x4f), 1.5));
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({QPointF(4, 2), QPointF(19, 2), QPointF(25, 8), QPointF(25, 29), QPointF(4, 29)}));
+        p.setPen(QPen(QColor(0x15, 0x65, 0xc0), 1.5));
+        p.drawRect(QRectF(8, 10, 13, 14));
+        p.drawLine(QPointF(14, 10), QPointF(14, 17));
+        p.drawLine(QPointF(8, 17), QPointF(17, 17));
+        pDrawAddSign(p);
+    });
 }
 
 QImage fToolbarBackground()
 {
-    QImage canvas = fTransparent(32, 32);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A framed landscape picture.
-    p.setPen(QPen(QColor(0x5d, 0x40, 0x37), 2));
-    p.setBrush(QColor(0x90, 0xca, 0xf9));
-    p.drawRect(QRectF(2, 5, 28, 22));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0xc1, 0x07));
-    p.drawEllipse(QPointF(22, 11), 3, 3);
-    p.setBrush(QColor(0x38, 0x8e, 0x3c));
-    p.drawPolygon(QPolygonF({QPointF(3, 26), QPointF(11, 14), QPointF(17, 22), QPointF(21, 17), QPointF(29, 26)}));
-    p.end();
-    return fToolbarFrom(canvas);
+    return fToolbarDrawn([](QPainter &p) {
+        // A framed landscape picture.
+        p.setPen(QPen(QColor(0x5d, 0x40, 0x37), 2));
+        p.setBrush(QColor(0x90, 0xca, 0xf9));
+        p.drawRect(QRectF(2, 5, 28, 22));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xff, 0xc1, 0x07));
+        p.drawEllipse(QPointF(22, 11), 3, 3);
+        p.setBrush(QColor(0x38, 0x8e, 0x3c));
+        p.drawPolygon(QPolygonF({QPointF(3, 26), QPointF(11, 14), QPointF(17, 22), QPointF(21, 17), QPointF(29, 26)}));
+    });
 }
 
 QByteArray fEncode(const QImage &img, const char *format, int quality = -1)
@@ -457,7 +455,8 @@ int main(int argc, char **argv)
     pWrite(res + QStringLiteral("new.bmp"), fEncode(fToolbarNewArea(), "BMP"));
     pWrite(res + QStringLiteral("sfondo.bmp"), fEncode(fToolbarBackground(), "BMP"));
     pWrite(res + QStringLiteral("zoomin.bmp"), fEncode(fToolbarZoom(), "BMP"));
-    const struct {
+    const struct
+    {
         const char *sFile;
         char cLetter;
     } adds[] = {{"vol.bmp", 'v'},   {"cont.bmp", 'c'},   {"bar.bmp", 'b'},   {"tel.bmp", 't'},  {"lamp.bmp", 'l'},

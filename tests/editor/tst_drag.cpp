@@ -13,8 +13,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 const QString sRowColumns = QStringLiteral(
     "area_id || ',' || area_zoom || ',' || NumSensore || ',' || IconSize || ',' || TipoSensore || ',' || "
@@ -26,16 +25,6 @@ QString fRow(int iId)
     TSqlQuery q = SQLConn.fQuery(QStringLiteral("select ") + sRowColumns +
                                  QStringLiteral(" from tbsensori where _id = ") + QString::number(iId));
     return q.fNext() ? q.fText(0) : QString();
-}
-
-/** Opens a control's pop-up menu as a right click does and picks one entry. */
-void pPopupEntry(QWidget *pControl, QMenu *pMenu, QAction *pEntry)
-{
-    QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(2, 2), pControl->mapToGlobal(QPoint(2, 2)));
-    QCoreApplication::sendEvent(pControl, &ev);
-    QVERIFY(pMenu->isVisible());
-    pMenu->hide();
-    pEntry->trigger();
 }
 
 bool fIsLineColour(const QColor &c)
@@ -266,10 +255,7 @@ void TstDrag::labelDraggedToTheEdgeKeepsZeroAfterReopen()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
-    const int iId = fLastSensorId(fx);
-    fx.dialogs.aInputAnswers << QStringLiteral("Porta");
-    pPopupEntry(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iId)), frm.popImg, frm.MnuAggiungitesto);
+    const int iId = fContactWithLabel(fx, QStringLiteral("Porta"));
     QWidget *pLabel = fPlaced(frm, QStringLiteral("Testo_%1").arg(iId));
     pDrag(frm, pLabel, QPoint(2, 2), {QPoint(-500, -500)});
     QCOMPARE(pLabel->pos(), QPoint(0, 0));
@@ -284,10 +270,7 @@ void TstDrag::labelStopsWhereItsEdgesMeetTheCanvas()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
-    const int iId = fLastSensorId(fx);
-    fx.dialogs.aInputAnswers << QStringLiteral("Finestra cucina");
-    pPopupEntry(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iId)), frm.popImg, frm.MnuAggiungitesto);
+    const int iId = fContactWithLabel(fx, QStringLiteral("Finestra cucina"));
     QWidget *pLabel = fPlaced(frm, QStringLiteral("Testo_%1").arg(iId));
     pDrag(frm, pLabel, QPoint(2, 2), {QPoint(900, 900)});
     QCOMPARE(pLabel->geometry().right() + 1, 480);

@@ -10,17 +10,7 @@
 #include <QMenu>
 #include <QtTest>
 
-namespace
-{
-
-void pPopupEntry(QWidget *pControl, QMenu *pMenu, QAction *pEntry)
-{
-    QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(2, 2), pControl->mapToGlobal(QPoint(2, 2)));
-    QCoreApplication::sendEvent(pControl, &ev);
-    QVERIFY(pMenu->isVisible());
-    pMenu->hide();
-    pEntry->trigger();
-}
+namespace {
 
 QString fTesto(int iId)
 {

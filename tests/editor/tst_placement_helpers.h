@@ -13,7 +13,9 @@
 #include "editor/frmbase.h"
 #include "workspace/uty.h"
 
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
@@ -75,6 +77,27 @@ inline void pDrag(TFrmBase &frm, QWidget *pControl, const QPoint &pressAt, const
         QTest::mouseMove(&frm, last);
     }
     QTest::mouseRelease(&frm, Qt::LeftButton, {}, last);
+}
+
+/** Opens a control's pop-up menu as a right click does and picks one of its entries. */
+inline void pPopupEntry(QWidget *pControl, QMenu *pMenu, QAction *pEntry)
+{
+    QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(2, 2), pControl->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(pControl, &ev);
+    QVERIFY(pMenu->isVisible());
+    pMenu->hide();
+    pEntry->trigger();
+}
+
+/** A new contact with input 7 at (223, 119) labelled sText through its pop-up menu; returns its id. */
+inline int fContactWithLabel(TEditorFixture &fx, const QString &sText)
+{
+    pAddWithButton(fx, fx.frm().BtnContact, QStringLiteral("7"));
+    const int iId = fLastSensorId(fx);
+    fx.dialogs.aInputAnswers << sText;
+    pPopupEntry(fPlaced(fx.frm(), QStringLiteral("Contatto_%1_ingresso_7").arg(iId)), fx.frm().popImg,
+                fx.frm().MnuAggiungitesto);
+    return iId;
 }
 
 /** Shows the open project afresh (reopens it: the first area is selected and loaded from the database). */
