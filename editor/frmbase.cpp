@@ -2,6 +2,7 @@
 
 #include "editor/appfonts.h"
 #include "editor/bezel.h"
+#include "editor/dragging.h"
 #include "editor/placement.h"
 #include "workspace/errors.h"
 #include "workspace/settings.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QImageReader>
@@ -181,6 +183,8 @@ void TFrmBase::pBuildPanels()
     TvAree->setSelectionMode(QAbstractItemView::SingleSelection);
     TvAree->setMouseTracking(true); // hover highlight
     TvAree->setContextMenuPolicy(Qt::CustomContextMenu);
+    TvAree->installEventFilter(this);
+    TvAree->viewport()->installEventFilter(this);
     pSxLayout->addWidget(TvAree, 1);
 
     Splitter1 = new TSplitterBar(m_pClient);
@@ -312,10 +316,11 @@ void TFrmBase::pConnectCommands()
 
 void TFrmBase::FormCreate(const QString &sProgramPath)
 {
-    MnuAbout->setText(QStringLiteral("Ombrix 160131-A"));
+    MnuAbout->setText(QStringLiteral("&Ombrix 160131-A"));
     // a failing step is reported and the steps after it are skipped; the window still opens
     pRunCommand([&] {
         pWorkspaceStartup(sProgramPath);
+        bGlobMouseDown = false;
         if (QAction *pEntry = findChild<QAction *>(QStringLiteral("N") + QString::number(iGlobIconSize)))
             pEntry->setChecked(true);
         iGlobXcenter = PnlImgArea->width() / 2 - ImgBanner->height() / 2;
@@ -381,11 +386,24 @@ void TFrmBase::pResyncAfterFailure()
         pSetProjectCommands(false);
         return;
     }
+    // a project is open: its commands are available, whatever step failed
+    pAbilitaBtn(true);
+    pSetProjectCommands(true);
+    BtnZoomIn->setEnabled(fSelectedLevel() == 0);
     try {
         pRepaintAll();
     } catch (const std::exception &) {
         ImgCanvas->pSetLines({}); // lines that cannot be read are not shown
     }
+}
+
+bool TFrmBase::eventFilter(QObject *pWatched, QEvent *pEvent)
+{
+    // a pop-up asked for from the keyboard has no position in the tree: no menu
+    if ((pWatched == TvAree || pWatched == TvAree->viewport()) && pEvent->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(pEvent)->reason() == QContextMenuEvent::Keyboard)
+        return true;
+    return QMainWindow::eventFilter(pWatched, pEvent);
 }
 
 // --- window ----------------------------------------------------------------

@@ -157,6 +157,9 @@ public:
     std::optional<QString> fAskText(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override;
     void pBusyCursor(bool bBusy) override;
 
+protected:
+    bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
+
 private:
     void pBuildMenus();
     void pBuildToolBar();

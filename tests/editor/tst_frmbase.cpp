@@ -75,7 +75,7 @@ void TstFrmBase::startState()
     QVERIFY(frm.MnuApriProgetto->isEnabled());
     QVERIFY(!frm.MnuEsportaProgetto->isEnabled());
     QVERIFY(!frm.MnuChiudiProgetto->isEnabled());
-    QCOMPARE(frm.MnuAbout->text(), QStringLiteral("Ombrix 160131-A"));
+    QCOMPARE(frm.MnuAbout->text().remove('&'), QStringLiteral("Ombrix 160131-A"));
     QVERIFY(frm.N32->isChecked());
     QVERIFY(!frm.N48->isChecked() && !frm.N16->isChecked());
     QVERIFY(frm.N32->shortcut().isEmpty());

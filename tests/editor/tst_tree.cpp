@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QToolButton>
@@ -141,6 +142,12 @@ void TstTree::selectionShowsTheArea()
     QCOMPARE(m_pFx->dialogs.asErrors.size(), 1);
     QVERIFY(m_pFx->dialogs.asErrors.first().contains("ban2.png"));
     QVERIFY(m_pFx->fPlacedNames().isEmpty());
+    // the project stays open and workable
+    QVERIFY(bGlobProgettoAperto);
+    QVERIFY(frm.BtnNewArea->isEnabled() && frm.MnuChiudiProgetto->isEnabled());
+    frm.TvAree->setCurrentItem(fNode(1));
+    QCOMPARE(m_pFx->dialogs.asErrors.size(), 1);
+    QVERIFY(frm.BtnZoomIn->isEnabled());
 }
 
 void TstTree::selectionOperations()
@@ -196,6 +203,20 @@ void TstTree::popupEnabling()
 
     // empty space: no menu, selection kept
     QVERIFY(!frm.fTvAreeContextPopup(QPoint(10, pTv->viewport()->height() - 5)));
+    QCOMPARE(frm.fSelectedAreaId(), 3);
+
+    // a right click on a node opens the menu there; the keyboard's menu key opens none
+    QContextMenuEvent evMouse(QContextMenuEvent::Mouse, fCentre(1), pTv->viewport()->mapToGlobal(fCentre(1)));
+    QCoreApplication::sendEvent(pTv->viewport(), &evMouse);
+    QTRY_VERIFY(frm.PopTv->isVisible());
+    QCOMPARE(frm.fSelectedAreaId(), 1);
+    frm.PopTv->hide();
+    frm.pSelectNodeById("3");
+    QContextMenuEvent evKey(QContextMenuEvent::Keyboard, fCentre(1), pTv->viewport()->mapToGlobal(fCentre(1)));
+    QCoreApplication::sendEvent(pTv->viewport(), &evKey);
+    QCoreApplication::sendEvent(pTv, &evKey);
+    QCoreApplication::processEvents();
+    QVERIFY(!frm.PopTv->isVisible());
     QCOMPARE(frm.fSelectedAreaId(), 3);
 }
 
