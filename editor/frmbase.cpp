@@ -181,7 +181,10 @@ void TFrmBase::pBuildPanels()
     TvAree->setIndentation(19);
     TvAree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TvAree->setSelectionMode(QAbstractItemView::SingleSelection);
-    TvAree->setMouseTracking(true); // hover highlight
+    TvAree->setMouseTracking(true);
+    TvAree->viewport()->setAttribute(Qt::WA_Hover);
+    // the node under the mouse is highlighted; selection and text colours keep the tree's own drawing
+    TvAree->setStyleSheet(QStringLiteral("QTreeView::item:hover:!selected { background: #dbe8fb; }"));
     TvAree->setContextMenuPolicy(Qt::CustomContextMenu);
     TvAree->installEventFilter(this);
     TvAree->viewport()->installEventFilter(this);
