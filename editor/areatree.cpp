@@ -202,8 +202,8 @@ void TFrmBase::PopRinominaClick()
         return;
     const QString sOld = pNode->text(0);
     // a cancelled prompt answers its default: the unchanged name is stored again
-    const QString sNome = fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), sOld)
-                              .value_or(sOld);
+    const QString sNome =
+        fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), sOld).value_or(sOld);
     if (sNome.isEmpty())
         return;
     pRinominaAreaInDb(QString::number(fIdOf(pNode)), sNome);

@@ -19,8 +19,8 @@
 
 namespace {
 
-const char *const aszPrefissi[] = {"Radar_",   "Contatto_", "Zoom_",   "Barriera_",    "Telecamera_", "Lampada_",
-                                   "Tapsu_",   "Tapgiu_",   "Allarme_", "Irrigazione_", "Sensore_",    "Testo_"};
+const char *const aszPrefissi[] = {"Radar_", "Contatto_", "Zoom_",    "Barriera_",    "Telecamera_", "Lampada_",
+                                   "Tapsu_", "Tapgiu_",   "Allarme_", "Irrigazione_", "Sensore_",    "Testo_"};
 
 /** Decodes a picture file; throws with the decoder's message and the path. */
 QPixmap fReadPicture(const QString &sPath)
@@ -112,10 +112,9 @@ void TFrmBase::pDrawBline(const QString &sAreaId)
         if (q.fInt(QStringLiteral("TipoSensore")) != 4)
             continue;
         const int iIconSize = q.fInt(QStringLiteral("IconSize"));
-        aLines.append(QLine(q.fInt(QStringLiteral("CoordX")) + iIconSize / 2,
-                            q.fInt(QStringLiteral("CoordY")) + iIconSize / 2,
-                            q.fInt(QStringLiteral("CoordX2")) + iGlobB2Size / 2,
-                            q.fInt(QStringLiteral("CoordY2")) + iGlobB2Size / 2));
+        aLines.append(QLine(
+            q.fInt(QStringLiteral("CoordX")) + iIconSize / 2, q.fInt(QStringLiteral("CoordY")) + iIconSize / 2,
+            q.fInt(QStringLiteral("CoordX2")) + iGlobB2Size / 2, q.fInt(QStringLiteral("CoordY2")) + iGlobB2Size / 2));
     }
     ImgCanvas->raise(); // above every placed control
     ImgCanvas->pSetLines(aLines);

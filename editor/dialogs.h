@@ -40,8 +40,7 @@ class TQtDialogs final : public TDialogs
 public:
     explicit TQtDialogs(QWidget *pParent) : m_pParent(pParent) {}
 
-    std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt,
-                                     const QString &sDefault) override;
+    std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override;
     void pMessage(const QString &sText) override;
     void pErrorBox(const QString &sText) override;
     QString fOpenProjectFile(const QString &sStartDir) override;

@@ -306,8 +306,8 @@ void TFrmBase::pConnectCommands()
     connect(BtnSfondo, &QToolButton::clicked, this, [this] { pRunCommand([this] { BtnSfondoClick(); }); });
     connect(BtnZoomIn, &QToolButton::clicked, this, [this] { pRunCommand([this] { pZoomInClick(*this); }); });
     const std::pair<QToolButton *, int> aAdd[] = {{BtnVolumetrico, 1}, {BtnContact, 2}, {BtnBarriera, 4},
-                                                  {BtnTelecamera, 5}, {BtnLampada, 6},  {BtnTapsu, 7},
-                                                  {BtnTapgiu, 8},     {BtnAlarm, 9},    {btnIrrig, 10}};
+                                                  {BtnTelecamera, 5},  {BtnLampada, 6}, {BtnTapsu, 7},
+                                                  {BtnTapgiu, 8},      {BtnAlarm, 9},   {btnIrrig, 10}};
     for (const auto &[pBtn, iTipo] : aAdd) {
         const int iType = iTipo;
         connect(pBtn, &QToolButton::clicked, this,
@@ -427,10 +427,9 @@ void TFrmBase::pSetProjectCommands(bool bOpen)
 void TFrmBase::pLoadToolbarIcons()
 {
     const std::pair<const char *, QToolButton *> aFiles[] = {
-        {"new.bmp", BtnNewArea},  {"sfondo.bmp", BtnSfondo},     {"zoomin.bmp", BtnZoomIn},
-        {"vol.bmp", BtnVolumetrico}, {"cont.bmp", BtnContact},   {"bar.bmp", BtnBarriera},
-        {"tel.bmp", BtnTelecamera}, {"lamp.bmp", BtnLampada},    {"tapsu.bmp", BtnTapsu},
-        {"tapgiu.bmp", BtnTapgiu}, {"alarm.bmp", BtnAlarm},      {"irrig.bmp", btnIrrig}};
+        {"new.bmp", BtnNewArea},  {"sfondo.bmp", BtnSfondo}, {"zoomin.bmp", BtnZoomIn},  {"vol.bmp", BtnVolumetrico},
+        {"cont.bmp", BtnContact}, {"bar.bmp", BtnBarriera},  {"tel.bmp", BtnTelecamera}, {"lamp.bmp", BtnLampada},
+        {"tapsu.bmp", BtnTapsu},  {"tapgiu.bmp", BtnTapgiu}, {"alarm.bmp", BtnAlarm},    {"irrig.bmp", btnIrrig}};
     for (const auto &[szFile, pBtn] : aFiles) {
         const QString sPath = sGlobResPath + QString::fromLatin1(szFile);
         QImageReader reader(sPath, "bmp");
@@ -473,8 +472,7 @@ void TFrmBase::pLayoutClient()
 void TFrmBase::FormResize()
 {
     // C++ division truncates toward zero, as the centring rule wants
-    PnlImgArea->move(PanelDx->width() / 2 - PnlImgArea->width() / 2,
-                     PanelDx->height() / 2 - PnlImgArea->height() / 2);
+    PnlImgArea->move(PanelDx->width() / 2 - PnlImgArea->width() / 2, PanelDx->height() / 2 - PnlImgArea->height() / 2);
 }
 
 bool TFrmBase::fSplitterMoved(int iNewLeftWidth)

@@ -48,16 +48,16 @@ public:
     ~TFrmBase() override;
 
     // --- controls -------------------------------------------------------
-    QWidget *Panel2 = nullptr;      // tool bar, 50 high
-    QWidget *PanelSx = nullptr;     // left panel: caption and tree
-    QLabel *Label1 = nullptr;       // "Aree"
-    QTreeWidget *TvAree = nullptr;  // area tree
+    QWidget *Panel2 = nullptr;     // tool bar, 50 high
+    QWidget *PanelSx = nullptr;    // left panel: caption and tree
+    QLabel *Label1 = nullptr;      // "Aree"
+    QTreeWidget *TvAree = nullptr; // area tree
     TSplitterBar *Splitter1 = nullptr;
-    QWidget *PanelDx = nullptr;     // right panel, white
-    QLabel *Image1 = nullptr;       // bezel picture
-    QWidget *PnlImgArea = nullptr;  // area canvas, 480 x 272
-    QLabel *Image_1 = nullptr;      // background layer
-    QLabel *ImgBanner = nullptr;    // banner layer, 480 x 34
+    QWidget *PanelDx = nullptr;          // right panel, white
+    QLabel *Image1 = nullptr;            // bezel picture
+    QWidget *PnlImgArea = nullptr;       // area canvas, 480 x 272
+    QLabel *Image_1 = nullptr;           // background layer
+    QLabel *ImgBanner = nullptr;         // banner layer, 480 x 34
     TCanvasOverlay *ImgCanvas = nullptr; // overlay with the barrier lines
     QStatusBar *SbarAree = nullptr;
 
@@ -125,8 +125,8 @@ public:
     void pOpenProjectFile(const QString &sDb);
 
     // --- area tree ------------------------------------------------------
-    int fSelectedAreaId() const;  // 0 when no node is selected
-    int fSelectedLevel() const;   // level of the selected node, -1 when none
+    int fSelectedAreaId() const; // 0 when no node is selected
+    int fSelectedLevel() const;  // level of the selected node, -1 when none
     QTreeWidgetItem *fSelectedNode() const;
     void pSelectNodeById(const QString &sId);
     /** The pop-up request at a point of the tree's viewport; false when no menu opens. */

@@ -9,9 +9,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QProgressDialog>
 #include <QDir>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QToolButton>
 
 void TFrmBase::MnuNuovoProgettoClick()

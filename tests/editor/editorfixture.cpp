@@ -1,7 +1,7 @@
 #include "editorfixture.h"
 
-#include "editor/frmbase.h"
 #include "editor/canvas.h"
+#include "editor/frmbase.h"
 #include "workspace/uty.h"
 
 #include <QAction>

@@ -132,10 +132,18 @@ void TstCanvas::clearingRemovesPlacedControlsOnly()
 {
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
-    const QStringList asPlaced = {"Radar_1_ingresso_1", "Contatto_2_ingresso_3", "Zoom_3_area_2",
-                                  "Barriera_4_ingresso_1", "Barriera_4_ingresso_1_", "Telecamera_5_ingresso_1",
-                                  "Lampada_6_uscita_1", "Tapsu_7_uscita_1", "Tapgiu_8_uscita_1",
-                                  "Allarme_9_uscita_1", "Irrigazione_10_uscita_1", "Sensore_11_ingresso_1",
+    const QStringList asPlaced = {"Radar_1_ingresso_1",
+                                  "Contatto_2_ingresso_3",
+                                  "Zoom_3_area_2",
+                                  "Barriera_4_ingresso_1",
+                                  "Barriera_4_ingresso_1_",
+                                  "Telecamera_5_ingresso_1",
+                                  "Lampada_6_uscita_1",
+                                  "Tapsu_7_uscita_1",
+                                  "Tapgiu_8_uscita_1",
+                                  "Allarme_9_uscita_1",
+                                  "Irrigazione_10_uscita_1",
+                                  "Sensore_11_ingresso_1",
                                   "Testo_4"};
     const QStringList asKept = {"radar_1", "Testo", "Altro_1", "XRadar_1"};
     for (const QString &sName : asPlaced + asKept) {

@@ -58,9 +58,9 @@ void TstFrmBase::startState()
 
     // tool bar: left edges, 50 x 50, all disabled, the camera hidden
     const std::pair<QToolButton *, int> aLefts[] = {
-        {frm.BtnNewArea, 0},   {frm.BtnSfondo, 48},  {frm.BtnZoomIn, 96}, {frm.BtnVolumetrico, 165},
+        {frm.BtnNewArea, 0},   {frm.BtnSfondo, 48},    {frm.BtnZoomIn, 96},      {frm.BtnVolumetrico, 165},
         {frm.BtnContact, 213}, {frm.BtnBarriera, 261}, {frm.BtnTelecamera, 309}, {frm.BtnLampada, 381},
-        {frm.BtnTapsu, 429},   {frm.BtnTapgiu, 477}, {frm.btnIrrig, 525},  {frm.BtnAlarm, 573}};
+        {frm.BtnTapsu, 429},   {frm.BtnTapgiu, 477},   {frm.btnIrrig, 525},      {frm.BtnAlarm, 573}};
     for (const auto &[pBtn, iLeft] : aLefts) {
         QCOMPARE(pBtn->geometry(), QRect(iLeft, 0, 50, 50));
         QVERIFY2(!pBtn->isEnabled(), qPrintable(pBtn->objectName()));
@@ -196,12 +196,12 @@ void TstFrmBase::splitterDragWithMouse()
     TFrmBase &frm = fx.pStart();
     QWidget *pBar = frm.Splitter1;
     QTest::mousePress(pBar, Qt::LeftButton, {}, QPoint(1, 100));
-    QMouseEvent evMove(QEvent::MouseMove, QPointF(1 - 60, 100), pBar->mapToGlobal(QPointF(1 - 60, 100)),
-                       Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent evMove(QEvent::MouseMove, QPointF(1 - 60, 100), pBar->mapToGlobal(QPointF(1 - 60, 100)), Qt::NoButton,
+                       Qt::LeftButton, {});
     QCoreApplication::sendEvent(pBar, &evMove);
     QCOMPARE(frm.PanelSx->width(), 189);
-    QMouseEvent evVeto(QEvent::MouseMove, QPointF(1 - 50, 100), pBar->mapToGlobal(QPointF(1 - 50, 100)),
-                       Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent evVeto(QEvent::MouseMove, QPointF(1 - 50, 100), pBar->mapToGlobal(QPointF(1 - 50, 100)), Qt::NoButton,
+                       Qt::LeftButton, {});
     QCoreApplication::sendEvent(pBar, &evVeto); // 139: refused
     QCOMPARE(frm.PanelSx->width(), 189);
     QTest::mouseRelease(pBar, Qt::LeftButton, {}, QPoint(1, 100));

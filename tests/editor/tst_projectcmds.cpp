@@ -43,9 +43,9 @@ void pVerifyNoProjectState(TFrmBase &frm)
 {
     QVERIFY(!bGlobProgettoAperto);
     QCOMPARE(frm.TvAree->topLevelItemCount(), 0);
-    for (QToolButton *pBtn : {frm.BtnNewArea, frm.BtnSfondo, frm.BtnZoomIn, frm.BtnVolumetrico, frm.BtnContact,
-                              frm.BtnBarriera, frm.BtnLampada, frm.BtnTapsu, frm.BtnTapgiu, frm.btnIrrig,
-                              frm.BtnAlarm, frm.BtnTelecamera})
+    for (QToolButton *pBtn :
+         {frm.BtnNewArea, frm.BtnSfondo, frm.BtnZoomIn, frm.BtnVolumetrico, frm.BtnContact, frm.BtnBarriera,
+          frm.BtnLampada, frm.BtnTapsu, frm.BtnTapgiu, frm.btnIrrig, frm.BtnAlarm, frm.BtnTelecamera})
         QVERIFY2(!pBtn->isEnabled(), qPrintable(pBtn->objectName()));
     QVERIFY(!frm.MnuChiudiProgetto->isEnabled());
     QVERIFY(!frm.MnuEsportaProgetto->isEnabled());
@@ -88,8 +88,7 @@ void TstProject::newProjectEndToEnd()
     QCOMPARE(frm.fSelectedLevel(), 0);
 
     for (QToolButton *pBtn : {frm.BtnNewArea, frm.BtnSfondo, frm.BtnZoomIn, frm.BtnVolumetrico, frm.BtnContact,
-                              frm.BtnBarriera, frm.BtnLampada, frm.BtnTapsu, frm.BtnTapgiu, frm.btnIrrig,
-                              frm.BtnAlarm})
+                              frm.BtnBarriera, frm.BtnLampada, frm.BtnTapsu, frm.BtnTapgiu, frm.btnIrrig, frm.BtnAlarm})
         QVERIFY2(pBtn->isEnabled(), qPrintable(pBtn->objectName()));
     QVERIFY(frm.MnuChiudiProgetto->isEnabled());
     QVERIFY(frm.MnuEsportaProgetto->isEnabled());

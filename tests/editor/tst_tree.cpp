@@ -8,8 +8,8 @@
 #include "workspace/uty.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QToolButton>
