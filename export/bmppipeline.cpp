@@ -115,11 +115,14 @@ void TBmpPipeline::pEsegui(TVoce &v)
     v.sErrore = sErrore;
 }
 
-void TBmpPipeline::pConsegna(int i)
+bool TBmpPipeline::fConsegna(int i, bool bAttendi)
 {
     std::unique_lock lk(m_mutex);
     TVoce &v = m_voci.at(std::size_t(i));
-    m_cv.wait(lk, [&v] { return v.eStato != TStato::Attesa && v.eStato != TStato::InCorso; });
+    auto finita = [&v] { return v.eStato != TStato::Attesa && v.eStato != TStato::InCorso; };
+    if (!bAttendi && !finita())
+        return false;
+    m_cv.wait(lk, finita);
     if (v.eStato == TStato::Fallito)
         throw TOmbrixError(v.sErrore);
     if (v.eStato == TStato::Pronto)
@@ -127,4 +130,5 @@ void TBmpPipeline::pConsegna(int i)
     m_iConsegnati = i + 1;
     lk.unlock();
     m_cv.notify_all();
+    return true;
 }

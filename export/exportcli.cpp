@@ -28,6 +28,9 @@ void pApriPerEsportare(const QString &sDb)
     // read the file through a memory map: the export scans tbsensori once per
     // area and section, and this spares copying its pages for every scan
     SQLConn.pExec(QStringLiteral("PRAGMA mmap_size = 268435456"));
+    // keep the read lock from the first statement to the end instead of
+    // taking and dropping it around each of the run's statements
+    SQLConn.pExec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
     bGlobProgettoAperto = true;
 }
 

@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <exception>
 #include <thread>
@@ -23,36 +25,71 @@ namespace {
 constexpr qsizetype iBufferMassimo = qsizetype(4) << 20; // maps.txt bytes held before a write
 
 /** A database failure names the database file. */
-[[noreturn]] void pErroreDb(const TOmbrixError &e)
+[[noreturn]] void pErroreDb(const QString &sMessaggio)
 {
-    throw TOmbrixError(SQLConn.fDatabase() + QStringLiteral(": ") + e.fMessage());
+    throw TOmbrixError(SQLConn.fDatabase() + QStringLiteral(": ") + sMessaggio);
 }
 
-TSqlQuery fApri(const QString &sSql)
+/**
+ * One read on the project connection, stepped row by row. The export runs
+ * some hundred statements over thousands of rows, so columns are found and
+ * read straight from the library, without a text per column name. A NULL
+ * reads as 0 or as the empty text; failures carry SQLite's message.
+ */
+class TLettura
 {
-    try {
-        return SQLConn.fQuery(sSql);
-    } catch (const TOmbrixError &e) {
-        pErroreDb(e);
+public:
+    explicit TLettura(const QString &sSql)
+    {
+        m_pDb = SQLConn.fHandle();
+        if (!m_pDb)
+            pErroreDb(QStringLiteral("Database not open"));
+        const QByteArray sql = sSql.toUtf8();
+        if (sqlite3_prepare_v2(m_pDb, sql.constData(), int(sql.size()), &m_pStmt, nullptr) != SQLITE_OK) {
+            const QString sErr = QString::fromUtf8(sqlite3_errmsg(m_pDb));
+            sqlite3_finalize(m_pStmt);
+            m_pStmt = nullptr;
+            pErroreDb(sErr);
+        }
     }
-}
+    ~TLettura() { sqlite3_finalize(m_pStmt); }
+    TLettura(const TLettura &) = delete;
+    TLettura &operator=(const TLettura &) = delete;
 
-bool fPasso(TSqlQuery &q)
-{
-    try {
-        return q.fNext();
-    } catch (const TOmbrixError &e) {
-        pErroreDb(e);
+    bool fNext()
+    {
+        if (!m_pStmt)
+            return false;
+        const int iRc = sqlite3_step(m_pStmt);
+        if (iRc == SQLITE_ROW)
+            return true;
+        if (iRc != SQLITE_DONE)
+            pErroreDb(QString::fromUtf8(sqlite3_errmsg(m_pDb)));
+        return false;
     }
-}
+    /** Index of a column, its name matched without regard to case. */
+    int fColonna(const char *szNome) const
+    {
+        const int n = sqlite3_column_count(m_pStmt);
+        for (int i = 0; i < n; ++i) {
+            if (sqlite3_stricmp(sqlite3_column_name(m_pStmt, i), szNome) == 0)
+                return i;
+        }
+        pErroreDb(QStringLiteral("no such column: ") + QLatin1String(szNome));
+    }
+    bool fIsNull(int c) const { return sqlite3_column_type(m_pStmt, c) == SQLITE_NULL; }
+    int fInt(int c) const { return sqlite3_column_int(m_pStmt, c); }
+    qint64 fInt64(int c) const { return sqlite3_column_int64(m_pStmt, c); }
+    QString fText(int c) const
+    {
+        const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_pStmt, c));
+        return p ? QString::fromUtf8(p, sqlite3_column_bytes(m_pStmt, c)) : QString();
+    }
 
-int fColonna(const TSqlQuery &q, const QString &sNome)
-{
-    const int i = q.fColumnIndex(sNome);
-    if (i < 0)
-        pErroreDb(TOmbrixError(QStringLiteral("no such column: ") + sNome));
-    return i;
-}
+private:
+    sqlite3 *m_pDb = nullptr;
+    sqlite3_stmt *m_pStmt = nullptr;
+};
 
 /** Picture of area iId in the project's "areas" folder. */
 QString fImmagineArea(int iId)
@@ -73,14 +110,14 @@ struct TArea
  *  sorts them, and by id among areas equal in all three. */
 std::vector<TArea> fLeggiAree()
 {
-    TSqlQuery q = fApri(QStringLiteral("select * from tbarea order by livello, father_id, ordinamento;"));
-    const int cId = fColonna(q, QStringLiteral("_id"));
-    const int cLiv = fColonna(q, QStringLiteral("livello"));
-    const int cFather = fColonna(q, QStringLiteral("father_id"));
-    const int cNome = fColonna(q, QStringLiteral("NomeArea"));
-    const int cOrd = fColonna(q, QStringLiteral("Ordinamento"));
+    TLettura q(QStringLiteral("select * from tbarea order by livello, father_id, ordinamento;"));
+    const int cId = q.fColonna("_id");
+    const int cLiv = q.fColonna("livello");
+    const int cFather = q.fColonna("father_id");
+    const int cNome = q.fColonna("NomeArea");
+    const int cOrd = q.fColonna("Ordinamento");
     std::vector<TArea> aAree;
-    while (fPasso(q)) {
+    while (q.fNext()) {
         TArea a;
         a.iId = q.fInt(cId);
         a.iLivello = q.fInt(cLiv);
@@ -116,10 +153,10 @@ int fSomma(int a, int b)
 /** Reads _id of the first row of sSql into iId; false when there is no row. */
 bool fPrimoId(const QString &sSql, int &iId)
 {
-    TSqlQuery q = fApri(sSql);
-    if (!fPasso(q))
+    TLettura q(sSql);
+    if (!q.fNext())
         return false;
-    iId = q.fInt(fColonna(q, QStringLiteral("_id")));
+    iId = q.fInt(q.fColonna("_id"));
     return true;
 }
 
@@ -198,14 +235,43 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
     try {
         if (errAree)
             std::rethrow_exception(errAree);
+        // The blocks are built from the database as early as possible, while
+        // the pictures decode; each is written only after its area's bitmap
+        // is in place, so a failure leaves exactly what came before it.
+        struct TBloccoPronto
+        {
+            QByteArray righe;
+            std::exception_ptr errore; // the database failed after righe
+        };
         const int iTotale = int(aAree.size());
-        for (int i = 0; i < iTotale; ++i) {
-            bitmap.pConsegna(i);
-            pBlocco(w, aAree[std::size_t(i)]);
-            if (w.fSegno() >= iBufferMassimo)
-                w.pFlush();
-            if (progress)
-                progress(i + 1, iTotale);
+        std::vector<TBloccoPronto> aBlocchi(aAree.size());
+        int iCostruiti = 0;
+        bool bErroreDb = false;
+        for (int i = 0; i < iTotale;) {
+            const bool bPossoCostruire = iCostruiti < iTotale && !bErroreDb;
+            if (i < iCostruiti && bitmap.fConsegna(i, !bPossoCostruire)) {
+                TBloccoPronto &b = aBlocchi[std::size_t(i)];
+                w.pAggiungi(b.righe);
+                b.righe.clear();
+                if (b.errore)
+                    std::rethrow_exception(b.errore);
+                if (w.fSegno() >= iBufferMassimo)
+                    w.pFlush();
+                ++i;
+                if (progress)
+                    progress(i, iTotale);
+                continue;
+            }
+            TBloccoPronto &b = aBlocchi[std::size_t(iCostruiti)];
+            TMapsWriter righe(sFile);
+            try {
+                pBlocco(righe, aAree[std::size_t(iCostruiti)]);
+            } catch (...) {
+                b.errore = std::current_exception();
+                bErroreDb = true;
+            }
+            b.righe = righe.fDati();
+            ++iCostruiti;
         }
         w.pRiga(fCreaEnd());
         w.pFlush();
@@ -253,9 +319,9 @@ TPrevNext fPrevNext(int iId, int iFather_id)
     const QString sFather = QString::number(iFather_id);
     const QString sId = QString::number(iId);
     {
-        TSqlQuery q = fApri(QStringLiteral("select * from tbarea where father_id = ") + sFather);
+        TLettura q(QStringLiteral("select * from tbarea where father_id = ") + sFather);
         int iFratelli = 0;
-        while (iFratelli < 2 && fPasso(q))
+        while (iFratelli < 2 && q.fNext())
             ++iFratelli;
         if (iFratelli == 1)
             return {iId, iId};
@@ -295,23 +361,23 @@ QString fSensoriTxt(int iArea_id)
     const QString sBase = QStringLiteral("select * from tbsensori where area_id = ") + QString::number(iArea_id);
     QStringList asRighe;
     for (const TSezione &sez : aSezioni) {
-        TSqlQuery q = fApri(sBase + sez.sCondizione);
-        const int cId = fColonna(q, QStringLiteral("_id"));
-        const int cZoom = fColonna(q, QStringLiteral("area_zoom"));
-        const int cNum = fColonna(q, QStringLiteral("NumSensore"));
-        const int cIcon = fColonna(q, QStringLiteral("IconSize"));
-        const int cTipo = fColonna(q, QStringLiteral("TipoSensore"));
-        const int cX = fColonna(q, QStringLiteral("CoordX"));
-        const int cY = fColonna(q, QStringLiteral("CoordY"));
-        const int cX2 = fColonna(q, QStringLiteral("CoordX2"));
-        const int cY2 = fColonna(q, QStringLiteral("CoordY2"));
-        const int cXt = fColonna(q, QStringLiteral("CoordXt"));
-        const int cYt = fColonna(q, QStringLiteral("CoordYt"));
-        const int cFont = fColonna(q, QStringLiteral("FontTxt"));
-        const int cColor = fColonna(q, QStringLiteral("ColorTxt"));
-        const int cTesto = fColonna(q, QStringLiteral("Testo"));
+        TLettura q(sBase + sez.sCondizione);
+        const int cId = q.fColonna("_id");
+        const int cZoom = q.fColonna("area_zoom");
+        const int cNum = q.fColonna("NumSensore");
+        const int cIcon = q.fColonna("IconSize");
+        const int cTipo = q.fColonna("TipoSensore");
+        const int cX = q.fColonna("CoordX");
+        const int cY = q.fColonna("CoordY");
+        const int cX2 = q.fColonna("CoordX2");
+        const int cY2 = q.fColonna("CoordY2");
+        const int cXt = q.fColonna("CoordXt");
+        const int cYt = q.fColonna("CoordYt");
+        const int cFont = q.fColonna("FontTxt");
+        const int cColor = q.fColonna("ColorTxt");
+        const int cTesto = q.fColonna("Testo");
         bool bPrima = true;
-        while (fPasso(q)) {
+        while (q.fNext()) {
             if (bPrima && !sez.sTitolo.isEmpty())
                 asRighe.append(fCreacommento(3, sez.sTitolo));
             bPrima = false;

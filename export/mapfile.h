@@ -28,6 +28,10 @@ public:
     const QString &fFile() const { return m_sFile; }
     /** Adds s (converted) and CR LF. */
     void pRiga(const QString &s);
+    /** Adds lines already converted, each with its CR LF. */
+    void pAggiungi(const QByteArray &righe) { m_buffer += righe; }
+    /** What was collected and not yet written. */
+    const QByteArray &fDati() const { return m_buffer; }
     /** Appends what was collected to the file and forgets it. */
     void pFlush();
 

@@ -2,6 +2,8 @@
 
 #include "export/cp1252.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int iLarghezza = 128; // width of every line
@@ -9,19 +11,37 @@ constexpr int iCampoTesto = 24; // width of the label field
 
 const QString sCrLf = QStringLiteral("\r\n");
 
-/** "," + both values in 3 digits when both are above 0, else ",---,---". */
-QString fCoppia(int a, int b)
+/** Appends aNumber as AddLeadingZeroes writes it, without a temporary string. */
+void pAccodaNumero(QString &s, int aNumber, int Length)
 {
-    if (a > 0 && b > 0)
-        return QLatin1Char(',') + AddLeadingZeroes(a, 3) + QLatin1Char(',') + AddLeadingZeroes(b, 3);
-    return QStringLiteral(",---,---");
+    char16_t cifre[12];
+    int n = 0;
+    qint64 v = aNumber;
+    if (v < 0) {
+        s += QLatin1Char('-');
+        v = -v;
+    }
+    do {
+        cifre[n++] = char16_t(u'0' + v % 10);
+        v /= 10;
+    } while (v > 0);
+    for (int i = n; i < Length; ++i)
+        s += QLatin1Char('0');
+    while (n > 0)
+        s += QChar(cifre[--n]);
 }
 
-QString fCampoTesto(const QString &sTesto)
+/** Appends "," + both values in 3 digits when both are above 0, else ",---,---". */
+void pAccodaCoppia(QString &s, int a, int b)
 {
-    if (sTesto.isEmpty())
-        return fCreaTbd();
-    return sTesto + QLatin1Char('|') + fCreaStringa(QStringLiteral(" "), iCampoTesto - fLunghezzaTesto(sTesto) - 1);
+    if (a > 0 && b > 0) {
+        s += QLatin1Char(',');
+        pAccodaNumero(s, a, 3);
+        s += QLatin1Char(',');
+        pAccodaNumero(s, b, 3);
+    } else {
+        s += QLatin1String(",---,---");
+    }
 }
 
 } // namespace
@@ -35,9 +55,10 @@ QString fCreaStringa(const QString &sToken, int iLength)
 
 QString AddLeadingZeroes(int aNumber, int Length)
 {
-    const qint64 n = aNumber;
-    const QString sDigits = QString::number(n < 0 ? -n : n).rightJustified(Length, QLatin1Char('0'));
-    return n < 0 ? QLatin1Char('-') + sDigits : sDigits;
+    QString s;
+    s.reserve(std::max(Length, 0) + 12);
+    pAccodaNumero(s, aNumber, Length);
+    return s;
 }
 
 QString fCreaTestata()
@@ -112,23 +133,33 @@ QString fCreaTxtIO(const QString &sTipo, int iId, int iLink, int iIconSize, int 
                    int iXt, int iYt, int iFont, int iColor, const QString &sTesto)
 {
     QString s;
-    s.reserve(iLarghezza + 8);
+    s.reserve(iLarghezza + sTesto.size() + 16);
     s += sTipo;
     s += QLatin1Char(',');
-    s += iLink > 0 ? AddLeadingZeroes(iLink, 3) : QStringLiteral("---");
-    s += QStringLiteral(",----------------,");
-    s += AddLeadingZeroes(iId, 2);
+    if (iLink > 0)
+        pAccodaNumero(s, iLink, 3);
+    else
+        s += QLatin1String("---");
+    s += QLatin1String(",----------------,");
+    pAccodaNumero(s, iId, 2);
     s += QLatin1Char(',');
-    s += AddLeadingZeroes(iX, 3);
+    pAccodaNumero(s, iX, 3);
     s += QLatin1Char(',');
-    s += AddLeadingZeroes(iY, 3);
-    s += fCoppia(iX2, iY2);
+    pAccodaNumero(s, iY, 3);
+    pAccodaCoppia(s, iX2, iY2);
     s += QLatin1Char(',');
-    s += AddLeadingZeroes(iIconSize, 2);
-    s += QStringLiteral(",---,--,---,---,---,---,--,---,--");
-    s += fCoppia(iXt, iYt);
-    s += fCoppia(iFont, iColor);
-    s += QStringLiteral(",--,---,");
-    s += fCampoTesto(sTesto);
+    pAccodaNumero(s, iIconSize, 2);
+    s += QLatin1String(",---,--,---,---,---,---,--,---,--");
+    pAccodaCoppia(s, iXt, iYt);
+    pAccodaCoppia(s, iFont, iColor);
+    s += QLatin1String(",--,---,");
+    if (sTesto.isEmpty()) {
+        s += QLatin1String("????????????????????????");
+    } else {
+        s += sTesto;
+        s += QLatin1Char('|');
+        for (int i = fLunghezzaTesto(sTesto) + 1; i < iCampoTesto; ++i)
+            s += QLatin1Char(' ');
+    }
     return s;
 }
