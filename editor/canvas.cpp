@@ -22,7 +22,8 @@ namespace {
 const char *const aszPrefissi[] = {"Radar_", "Contatto_", "Zoom_",    "Barriera_",    "Telecamera_", "Lampada_",
                                    "Tapsu_", "Tapgiu_",   "Allarme_", "Irrigazione_", "Sensore_",    "Testo_"};
 
-/** Decodes a picture file; throws with the decoder's message and the path. */
+} // namespace
+
 QPixmap fReadPicture(const QString &sPath)
 {
     QImageReader reader(sPath);
@@ -31,8 +32,6 @@ QPixmap fReadPicture(const QString &sPath)
         throw TOmbrixError(sPath + QStringLiteral(": ") + reader.errorString());
     return QPixmap::fromImage(img);
 }
-
-} // namespace
 
 TCanvasOverlay::TCanvasOverlay(QWidget *pParent) : QWidget(pParent)
 {

@@ -2,6 +2,7 @@
 
 #include <QLine>
 #include <QList>
+#include <QPixmap>
 #include <QWidget>
 
 /**
@@ -26,6 +27,9 @@ protected:
 private:
     QList<QLine> m_aLines;
 };
+
+/** Decodes a picture file; throws TOmbrixError with the file's path and the decoder's message. */
+QPixmap fReadPicture(const QString &sPath);
 
 /** The control-name prefixes of everything placed on the canvas (icons, markers, labels). */
 bool fIsPlacedControlName(const QString &sName);

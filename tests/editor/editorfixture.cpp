@@ -128,6 +128,12 @@ QStringList TEditorFixture::fTreeTexts() const
     return asTexts;
 }
 
+QByteArray TEditorFixture::fReadAll(const QString &sPath)
+{
+    QFile f(sPath);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 void TEditorFixture::pWriteJpeg(const QString &sPath, int iWidth, int iHeight, const QColor &colour)
 {
     QImage img(iWidth, iHeight, QImage::Format_RGB32);

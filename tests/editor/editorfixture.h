@@ -51,6 +51,8 @@ public:
     /** Texts of the tree in tree order, each indented by two spaces per level. */
     QStringList fTreeTexts() const;
 
+    /** The bytes of a file; empty when it cannot be read. */
+    static QByteArray fReadAll(const QString &sPath);
     /** Writes a JPEG of the given size and colour. */
     static void pWriteJpeg(const QString &sPath, int iWidth, int iHeight, const QColor &colour);
 

@@ -30,12 +30,6 @@ private slots:
 
 namespace {
 
-QByteArray fReadAll(const QString &sPath)
-{
-    QFile f(sPath);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 bool fIsLineColour(QRgb rgb, int iTolerance)
 {
     const QColor c(rgb);
@@ -199,7 +193,8 @@ void TstCanvas::backgroundCommandCopiesTheFile()
     frm.BtnSfondo->click();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.dialogs.asPictureStartDirs.value(0), sGlobRootPrj);
-    QCOMPARE(fReadAll(sGlobRootPrj + "areas/img_1.jpg"), fReadAll(sChosen)); // not re-encoded
+    QCOMPARE(TEditorFixture::fReadAll(sGlobRootPrj + "areas/img_1.jpg"),
+             TEditorFixture::fReadAll(sChosen)); // not re-encoded
     QCOMPARE(frm.Image_1->pixmap().size(), QSize(800, 600));
 
     // the same picture twice, and then another: overwritten without a question
@@ -209,11 +204,11 @@ void TstCanvas::backgroundCommandCopiesTheFile()
     TEditorFixture::pWriteJpeg(sOther, 320, 240, Qt::yellow);
     fx.dialogs.asPictures << sOther;
     frm.BtnSfondo->click();
-    QCOMPARE(fReadAll(sGlobRootPrj + "areas/img_1.jpg"), fReadAll(sOther));
+    QCOMPARE(TEditorFixture::fReadAll(sGlobRootPrj + "areas/img_1.jpg"), TEditorFixture::fReadAll(sOther));
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 
     frm.BtnSfondo->click(); // cancelled
-    QCOMPARE(fReadAll(sGlobRootPrj + "areas/img_1.jpg"), fReadAll(sOther));
+    QCOMPARE(TEditorFixture::fReadAll(sGlobRootPrj + "areas/img_1.jpg"), TEditorFixture::fReadAll(sOther));
 }
 
 void TstCanvas::backgroundCommandFailuresChangeNothing()
@@ -222,7 +217,7 @@ void TstCanvas::backgroundCommandFailuresChangeNothing()
     TFrmBase &frm = fx.pStart();
     fx.pNewProject("casa");
     const QString sStored = sGlobRootPrj + "areas/img_1.jpg";
-    const QByteArray abBefore = fReadAll(sStored);
+    const QByteArray abBefore = TEditorFixture::fReadAll(sStored);
     const QImage imgBefore = frm.Image_1->pixmap().toImage();
 
     fx.dialogs.asPictures << fx.fRoot() + "manca.jpg";
@@ -240,7 +235,7 @@ void TstCanvas::backgroundCommandFailuresChangeNothing()
     QCOMPARE(fx.dialogs.asErrors.size(), 2);
     QVERIFY2(fx.dialogs.asErrors.last().contains("finta.jpg"), qPrintable(fx.dialogs.asErrors.last()));
 
-    QCOMPARE(fReadAll(sStored), abBefore);
+    QCOMPARE(TEditorFixture::fReadAll(sStored), abBefore);
     QCOMPARE(frm.Image_1->pixmap().toImage(), imgBefore);
     QVERIFY(bGlobProgettoAperto);
     QCOMPARE(frm.fSelectedAreaId(), 1);

@@ -33,12 +33,6 @@ private slots:
 
 namespace {
 
-QByteArray fReadAll(const QString &sPath)
-{
-    QFile f(sPath);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void pVerifyNoProjectState(TFrmBase &frm)
 {
     QVERIFY(!bGlobProgettoAperto);
@@ -246,7 +240,7 @@ void TstProject::exportMatchesHeadlessExport()
     QVERIFY(asMenu.contains("maps.txt"));
     QHash<QString, QByteArray> aMenuBytes;
     for (const QString &sFile : asMenu)
-        aMenuBytes.insert(sFile, fReadAll(sOut + sFile));
+        aMenuBytes.insert(sFile, TEditorFixture::fReadAll(sOut + sFile));
 
     // the headless export of the same project writes the same bytes
     frm.MnuChiudiProgetto->trigger();
@@ -256,7 +250,7 @@ void TstProject::exportMatchesHeadlessExport()
     QCOMPARE(proc.exitCode(), 0);
     QCOMPARE(QDir(sOut).entryList(QDir::Files, QDir::Name), asMenu);
     for (const QString &sFile : asMenu)
-        QVERIFY2(fReadAll(sOut + sFile) == aMenuBytes.value(sFile), qPrintable(sFile));
+        QVERIFY2(TEditorFixture::fReadAll(sOut + sFile) == aMenuBytes.value(sFile), qPrintable(sFile));
 }
 
 QTEST_MAIN(TstProject)
