@@ -11,6 +11,10 @@
 //   benchtool djpeg RUNS AREASDIR OUTDIR
 //       runs "djpeg -bmp -outfile OUTDIR/fileNNNN.bmp img_N.jpg" for every
 //       picture, one after another, RUNS times; prints "<median ms> <peak KiB>".
+//   benchtool compare RUNS AREASDIR OUTDIR -- PROGRAM ARGS...
+//       alternates one run of the program with one djpeg loop, RUNS times, so
+//       that both see the same machine; prints "<program median ms> <program
+//       peak KiB> <djpeg median ms> <median of the per-round ratios>".
 
 #include "workspace/project.h"
 
@@ -265,12 +269,8 @@ int fTime(int argc, char **argv)
     return 0;
 }
 
-int fDjpeg(int argc, char **argv)
+std::vector<int> fIds(const std::string &areas)
 {
-    if (argc != 5)
-        pFail("djpeg RUNS AREASDIR OUTDIR");
-    const int runs = std::atoi(argv[2]);
-    const std::string areas = argv[3], out = argv[4];
     std::vector<int> ids;
     if (DIR *d = ::opendir(areas.c_str())) {
         while (dirent *e = ::readdir(d)) {
@@ -281,21 +281,52 @@ int fDjpeg(int argc, char **argv)
         ::closedir(d);
     }
     std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+/** One djpeg run over every picture, one after another; wall ms. */
+double fDjpegLoop(const std::string &areas, const std::string &out, const std::vector<int> &ids, long *pPeak)
+{
+    double total = 0;
+    for (int id : ids) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/file%04d.bmp", id);
+        std::string outFile = out + name, in = areas + "/img_" + std::to_string(id) + ".jpg";
+        char *args[] = {const_cast<char *>("djpeg"), const_cast<char *>("-bmp"), const_cast<char *>("-outfile"),
+                        outFile.data(), in.data(), nullptr};
+        total += fRun(args, pPeak, false);
+    }
+    return total;
+}
+
+int fDjpeg(int argc, char **argv)
+{
+    if (argc != 5)
+        pFail("djpeg RUNS AREASDIR OUTDIR");
+    const int runs = std::atoi(argv[2]);
+    const std::vector<int> ids = fIds(argv[3]);
     std::vector<double> t;
     long peak = 0;
-    for (int i = 0; i < runs; ++i) {
-        double total = 0;
-        for (int id : ids) {
-            char name[32];
-            std::snprintf(name, sizeof name, "/file%04d.bmp", id);
-            std::string outFile = out + name, in = areas + "/img_" + std::to_string(id) + ".jpg";
-            char *args[] = {const_cast<char *>("djpeg"), const_cast<char *>("-bmp"), const_cast<char *>("-outfile"),
-                            outFile.data(), in.data(), nullptr};
-            total += fRun(args, &peak, false);
-        }
-        t.push_back(total);
-    }
+    for (int i = 0; i < runs; ++i)
+        t.push_back(fDjpegLoop(argv[3], argv[4], ids, &peak));
     std::printf("%.1f %ld\n", fMedian(t), peak);
+    return 0;
+}
+
+int fCompare(int argc, char **argv)
+{
+    if (argc < 7 || std::strcmp(argv[5], "--") != 0)
+        pFail("compare RUNS AREASDIR OUTDIR -- PROGRAM ARGS...");
+    const int runs = std::atoi(argv[2]);
+    const std::vector<int> ids = fIds(argv[3]);
+    std::vector<double> tp, td, r;
+    long peak = 0, peakDjpeg = 0;
+    for (int i = 0; i < runs; ++i) {
+        tp.push_back(fRun(argv + 6, &peak, true));
+        td.push_back(fDjpegLoop(argv[3], argv[4], ids, &peakDjpeg));
+        r.push_back(tp.back() / td.back());
+    }
+    std::printf("%.1f %ld %.1f %.3f\n", fMedian(tp), peak, fMedian(td), fMedian(r));
     return 0;
 }
 
@@ -310,5 +341,7 @@ int main(int argc, char **argv)
         return fTime(argc, argv);
     if (cmd == "djpeg")
         return fDjpeg(argc, argv);
-    pFail("usage: benchtool project|time|djpeg ...");
+    if (cmd == "compare")
+        return fCompare(argc, argv);
+    pFail("usage: benchtool project|time|djpeg|compare ...");
 }

@@ -1,6 +1,7 @@
 // "ombrix --export PROJECT.omb": the headless export, its message, its exit
 // code, and the failures it reports without touching the database.
 
+#include "export/exportrun.h"
 #include "exportfixture.h"
 
 #include <QCryptographicHash>
@@ -49,6 +50,7 @@ class TstExportCli : public QObject
 
 private slots:
     void exportsWithoutDisplayAndLeavesDatabaseAlone();
+    void commandLineWritesWhatTheMenuWrites();
     void missingProjectIsNotCreated();
     void fileThatIsNotADatabase();
     void databaseWithoutSensorTable();
@@ -91,6 +93,33 @@ void TstExportCli::exportsWithoutDisplayAndLeavesDatabaseAlone()
     QVERIFY(rel.waitForFinished(120000));
     QCOMPARE(rel.exitCode(), 0);
     QCOMPARE(fRighe(fLeggiFile(p.fMaps())), asRighe);
+}
+
+void TstExportCli::commandLineWritesWhatTheMenuWrites()
+{
+    // objects of every class spread over the areas with interleaved ids, and
+    // NULLs: the command line must list them exactly as the in-process run
+    TProgettoProva p;
+    p.pArea(1, 0, 0, QStringLiteral("uno"));
+    p.pArea(2, 0, 0, QStringLiteral("due"));
+    p.pArea(3, 1, 1, QStringLiteral("tre"));
+    for (int i = 0; i < 60; ++i) {
+        const int iTipo = 1 + (i * 7) % 11; // 1..11, 11 has no class
+        p.pSensore(1 + i % 3, iTipo, i, 16 * (1 + i % 3), i * 7 % 400, i * 3 % 200, i % 4 ? 0 : i, i % 5, i, i + 1,
+                   i % 9, i % 10, i % 2 ? QStringLiteral("L%1").arg(i) : QString(), iTipo == 3 ? 3 : 0);
+    }
+    p.pSql(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, Testo, "
+                          "Orientamento) values (2, NULL, NULL, 32, 6, NULL, 0)"));
+    pScriviJpeg(p.fImmagine(2), 30, 20, JCS_RGB);
+    pEsportaProgetto();
+    const QByteArray maps = fLeggiFile(p.fMaps());
+    const QByteArray bmp = fLeggiFile(p.fOut() + QStringLiteral("file0002.bmp"));
+    QVERIFY(maps.contains("SENSORI") && maps.contains("USCITE") && maps.contains("Tinf"));
+    p.pChiudi();
+    const TEsito r = fEsporta({QStringLiteral("--export"), p.fDb()});
+    QCOMPARE(r.iCodice, 0);
+    QCOMPARE(fLeggiFile(p.fMaps()), maps);
+    QCOMPARE(fLeggiFile(p.fOut() + QStringLiteral("file0002.bmp")), bmp);
 }
 
 void TstExportCli::missingProjectIsNotCreated()
