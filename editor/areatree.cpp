@@ -84,8 +84,8 @@ void TFrmBase::pClearTree()
 
 QTreeWidgetItem *TFrmBase::fSelectedNode() const
 {
-    QTreeWidgetItem *pNode = TvAree->currentItem();
-    return pNode && pNode->isSelected() ? pNode : nullptr;
+    // the current node is the selected one: every change of it shows its area
+    return TvAree->currentItem();
 }
 
 int TFrmBase::fSelectedAreaId() const
@@ -141,6 +141,9 @@ void TFrmBase::pSelectNodeByLevel_Index(int iLevel, int iIndex)
 
 void TFrmBase::pOnCurrentNodeChanged(QTreeWidgetItem *pNode)
 {
+    // a node made current without a selection (the tree taking the focus) is highlighted as selected too
+    if (pNode && !pNode->isSelected())
+        pNode->setSelected(true);
     if (!m_bInCommand) {
         pRunCommand([&] { TvAreeChange(pNode); });
         return;

@@ -264,6 +264,13 @@ void TstTree::deleteDetailArea()
     QCOMPARE(m_pFx->fQueryInt("select count(*) from tbsensori where area_id = 2"), 0);
     QVERIFY(m_pFx->fPlacedNames().isEmpty());
     QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+
+    // the tree taking the focus makes its first node current without selecting it:
+    // that node is then selected and its area shown, never one without the other
+    frm.TvAree->selectionModel()->setCurrentIndex(frm.TvAree->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    QVERIFY(frm.TvAree->currentItem()->isSelected());
+    QCOMPARE(frm.fSelectedAreaId(), 1);
+    QVERIFY(frm.BtnZoomIn->isEnabled());
 }
 
 void TstTree::addBaseArea()
