@@ -31,7 +31,7 @@ TBmpPipeline::TBmpPipeline(const QList<TLavoro> &aLavori)
         m_voci.push_back(std::move(v));
     }
     const int iThreads = int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
-    m_iAnticipo = 2 * iThreads + 2;
+    m_iAnticipo = std::max(16, 4 * iThreads);
     const int iAvvia = std::min<int>(iThreads, int(m_voci.size()));
     try {
         for (int i = 0; i < iAvvia; ++i)

@@ -56,7 +56,6 @@ void pApriPerEsportare(const QString &sDb)
     // keep the read lock from the first statement to the end instead of
     // taking and dropping it around each of the run's statements
     SQLConn.pExec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
-    pIndicizzaSensori();
     bGlobProgettoAperto = true;
 }
 
@@ -75,7 +74,7 @@ int fRunExportCommandLine(const char *szProject)
     int iEsito = 0;
     try {
         pApriPerEsportare(QFile::decodeName(szProject));
-        pEsportaProgetto();
+        pEsportaProgetto({}, pIndicizzaSensori);
         std::printf("%s\n", fMessaggioEsportazione().toLocal8Bit().constData());
     } catch (const TOmbrixError &e) {
         pStampaErrore(e.fMessage());

@@ -207,7 +207,8 @@ namespace {
  * the first pictures decoded into hidden files, which the emptying leaves
  * alone; maps.txt and the first bitmap are touched only after it has ended.
  */
-void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::exception_ptr *pErrPulizia)
+void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::exception_ptr *pErrPulizia,
+             const TExportPreparazione &preparazione)
 {
     std::vector<TArea> aAree;
     std::exception_ptr errAree;
@@ -220,6 +221,8 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
     for (const TArea &a : aAree)
         aLavori.append({fImmagineArea(a.iId), fBmpPath(a.iId)});
     TBmpPipeline bitmap(aLavori);
+    if (preparazione)
+        preparazione();
     if (pPulizia && pPulizia->joinable())
         pPulizia->join();
     if (pErrPulizia && *pErrPulizia)
@@ -287,7 +290,7 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
 
 } // namespace
 
-void pEsportaProgetto(const TExportProgress &progress)
+void pEsportaProgetto(const TExportProgress &progress, const TExportPreparazione &preparazione)
 {
     if (!bGlobProgettoAperto)
         return;
@@ -301,7 +304,7 @@ void pEsportaProgetto(const TExportProgress &progress)
         }
     });
     try {
-        pEsegui(&pulizia, progress, &errPulizia);
+        pEsegui(&pulizia, progress, &errPulizia, preparazione);
     } catch (...) {
         if (pulizia.joinable())
             pulizia.join();
@@ -311,7 +314,7 @@ void pEsportaProgetto(const TExportProgress &progress)
 
 void pOutTxt(const TExportProgress &progress)
 {
-    pEsegui(nullptr, progress, nullptr);
+    pEsegui(nullptr, progress, nullptr, {});
 }
 
 TPrevNext fPrevNext(int iId, int iFather_id)

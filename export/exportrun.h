@@ -25,9 +25,14 @@ struct TPrevNext
 /** Progress of a run: iFatte of iTotale areas are on disk. */
 using TExportProgress = std::function<void(int iFatte, int iTotale)>;
 
+/** Called once during a run, when the pictures have started decoding and
+ *  before the first object is read: the place to prepare the connection for
+ *  the reads ahead without delaying the decoding. */
+using TExportPreparazione = std::function<void()>;
+
 /** The export command: empties the "out" folder (pDelFileFromDir), then runs
  *  pOutTxt. The files written are the same with or without a progress hook. */
-void pEsportaProgetto(const TExportProgress &progress = {});
+void pEsportaProgetto(const TExportProgress &progress = {}, const TExportPreparazione &preparazione = {});
 
 /** The success message of the export command. */
 QString fMessaggioEsportazione();
