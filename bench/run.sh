@@ -12,7 +12,7 @@
 set -euo pipefail
 
 BUILD_DIR=${1:?usage: bench/run.sh BUILD_DIR [RUNS]}
-RUNS=${2:-7}
+RUNS=${2:-15}
 SRC_DIR=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
 OMBRIX="$BUILD_DIR/bin/ombrix"
