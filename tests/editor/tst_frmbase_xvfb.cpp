@@ -4,8 +4,12 @@
 // having made "progetti" and written ombrix.ini. Skipped where Xvfb, xdotool
 // or python3 are not installed.
 
+#include "workspace/project.h"
+#include "workspace/uty.h"
+
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -18,6 +22,13 @@ class TstFrmBaseXvfb : public QObject
 
 private slots:
     void startAndCloseThroughTheWindowManager();
+    void projectFileArgumentIsOpenedAtStart();
+
+private:
+    /** A fresh installation: the program and its pictures, nothing else. */
+    void pInstall(const QString &sRoot);
+    /** Runs the program on Xvfb with sArgument, grabs its window and closes it; the script's output. */
+    QString fRunOnXvfb(const QString &sRoot, const QString &sArgument);
 };
 
 namespace {
@@ -49,11 +60,11 @@ x.XFlush(d)
 )";
 
 const char *const szRun = R"(cd "$1"
-bin/ombrix &
+bin/ombrix "$2" &
 P=$!
 W=$(timeout 30 xdotool search --sync --name '^Ombrix KP5800 maps generator$' | head -1)
 echo "window=$W"
-[ -n "$W" ] && sleep 1 && python3 wmdelete.py "$W"
+[ -n "$W" ] && sleep 1 && import -window "$W" shot.png && python3 wmdelete.py "$W"
 wait $P
 echo "exit=$?"
 )";
@@ -65,6 +76,14 @@ void pCopyFolder(const QString &sFrom, const QString &sTo)
         QFile::copy(fi.absoluteFilePath(), sTo + QLatin1Char('/') + fi.fileName());
 }
 
+QString fMissingTool()
+{
+    for (const char *szTool : {"xvfb-run", "xdotool", "python3", "import"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(szTool)).isEmpty())
+            return QString::fromLatin1(szTool);
+    return QString();
+}
+
 void pWrite(const QString &sPath, const char *szText)
 {
     QFile f(sPath);
@@ -74,15 +93,8 @@ void pWrite(const QString &sPath, const char *szText)
 
 } // namespace
 
-void TstFrmBaseXvfb::startAndCloseThroughTheWindowManager()
+void TstFrmBaseXvfb::pInstall(const QString &sRoot)
 {
-    for (const char *szTool : {"xvfb-run", "xdotool", "python3"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(szTool)).isEmpty())
-            QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(szTool))));
-
-    // a fresh installation: the program, its pictures, nothing else
-    QTemporaryDir dir;
-    const QString sRoot = dir.path();
     QDir().mkpath(sRoot + "/bin");
     QVERIFY(QFile::copy(QStringLiteral(OMBRIX_BIN), sRoot + "/bin/ombrix"));
     QFile(sRoot + "/bin/ombrix").setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
@@ -90,31 +102,79 @@ void TstFrmBaseXvfb::startAndCloseThroughTheWindowManager()
     pCopyFolder(QStringLiteral(OMBRIX_APP_ROOT "res"), sRoot + "/res");
     pWrite(sRoot + "/wmdelete.py", szWmDelete);
     pWrite(sRoot + "/run.sh", szRun);
+}
 
+QString TstFrmBaseXvfb::fRunOnXvfb(const QString &sRoot, const QString &sArgument)
+{
     QProcess proc;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("QT_QPA_PLATFORM"); // the real X server, not the test's offscreen platform
     // under the sanitizer: the X11 platform's session-bus library keeps an allocation until exit
     const QString sSupp = sRoot + "/lsan.supp";
-    {
-        QFile fOrig(QStringLiteral(OMBRIX_SOURCE_DIR ".ci/lsan.supp"));
-        QFile fSupp(sSupp);
-        QVERIFY(fSupp.open(QIODevice::WriteOnly));
+    QFile fOrig(QStringLiteral(OMBRIX_SOURCE_DIR ".ci/lsan.supp"));
+    QFile fSupp(sSupp);
+    if (fSupp.open(QIODevice::WriteOnly)) {
         if (fOrig.open(QIODevice::ReadOnly))
             fSupp.write(fOrig.readAll() + "\n");
         fSupp.write("leak:libdbus-1.so\n");
+        fSupp.close();
     }
     env.insert("LSAN_OPTIONS", "suppressions=" + sSupp);
     proc.setProcessEnvironment(env);
-    proc.start("xvfb-run", {"-a", "-s", "-screen 0 1280x800x24", "sh", sRoot + "/run.sh", sRoot});
-    QVERIFY(proc.waitForFinished(90000));
-    const QString sOut = QString::fromLocal8Bit(proc.readAllStandardOutput());
+    proc.start("xvfb-run", {"-a", "-s", "-screen 0 1280x800x24", "sh", sRoot + "/run.sh", sRoot, sArgument});
+    if (!proc.waitForFinished(90000))
+        return QStringLiteral("timed out");
+    return QString::fromLocal8Bit(proc.readAllStandardOutput() + proc.readAllStandardError());
+}
+
+void TstFrmBaseXvfb::startAndCloseThroughTheWindowManager()
+{
+    if (const QString sTool = fMissingTool(); !sTool.isEmpty())
+        QSKIP(qPrintable(sTool + " is not installed"));
+    QTemporaryDir dir;
+    const QString sRoot = dir.path();
+    pInstall(sRoot);
+    const QString sOut = fRunOnXvfb(sRoot, QString());
     QVERIFY2(QRegularExpression("window=\\d+").match(sOut).hasMatch(), qPrintable(sOut));
-    QVERIFY2(sOut.contains("exit=0"), qPrintable(sOut + proc.readAllStandardError()));
+    QVERIFY2(sOut.contains("exit=0"), qPrintable(sOut));
 
     QVERIFY(QFileInfo(sRoot + "/progetti").isDir());
     QSettings ini(sRoot + "/bin/ombrix.ini", QSettings::IniFormat);
     QCOMPARE(ini.value("Options/IconSize").toInt(), 32);
+}
+
+void TstFrmBaseXvfb::projectFileArgumentIsOpenedAtStart()
+{
+    if (const QString sTool = fMissingTool(); !sTool.isEmpty())
+        QSKIP(qPrintable(sTool + " is not installed"));
+    QTemporaryDir dir;
+    const QString sRoot = dir.path();
+    pInstall(sRoot);
+
+    // a project elsewhere, whose one area has a plain red picture
+    const QString sPrj = sRoot + "/lavori/casa/";
+    QVERIFY(QDir().mkpath(sPrj + "areas"));
+    QVERIFY(QDir().mkpath(sPrj + "out"));
+    SQLConn.pOpen(sPrj + "casa.omb", true);
+    pCreaTabelle();
+    SQLConn.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (1, 0, 0, \"casa\", 0)");
+    SQLConn.pClose();
+    QImage imgRed(480, 272, QImage::Format_RGB32);
+    imgRed.fill(Qt::red);
+    QVERIFY(imgRed.save(sPrj + "areas/img_1.jpg", "JPG", 95));
+
+    const QString sOut = fRunOnXvfb(sRoot, sPrj + "casa.omb");
+    QVERIFY2(sOut.contains("exit=0"), qPrintable(sOut));
+    const QImage imgShot(sRoot + "/shot.png");
+    QVERIFY2(!imgShot.isNull(), qPrintable(sOut));
+    // the area's picture fills the canvas below its banner
+    int iRed = 0;
+    for (int y = 0; y < imgShot.height(); ++y)
+        for (int x = 0; x < imgShot.width(); ++x) {
+            const QColor c = imgShot.pixelColor(x, y);
+            iRed += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    QVERIFY2(iRed > 480 * 200, qPrintable(QString::number(iRed)));
 }
 
 QTEST_GUILESS_MAIN(TstFrmBaseXvfb)
