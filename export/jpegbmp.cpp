@@ -289,13 +289,18 @@ void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const 
     d.pIn = std::fopen(QFile::encodeName(sJpeg).constData(), "rb");
     if (!d.pIn)
         throw TOmbrixError(sJpeg + QStringLiteral(": ") + fErrore(errno));
-    std::setvbuf(d.pIn, nullptr, _IOFBF, 1 << 16);
+    // a buffer of our own: given none, the C library reads 4 KiB at a time
+    constexpr std::size_t iLettura = std::size_t(1) << 18;
+    char *pLettura = static_cast<char *>(std::malloc(iLettura));
+    if (pLettura)
+        std::setvbuf(d.pIn, pLettura, _IOFBF, iLettura);
     pDecodifica(&d);
     if (d.bCreato)
         jpeg_destroy_decompress(&d.cinfo);
     std::free(d.pCmyk);
     std::free(d.apRighe);
     std::fclose(d.pIn);
+    std::free(pLettura);
     switch (d.eEsito) {
     case TEsito::Ok:
     case TEsito::Interrotto:
