@@ -132,3 +132,10 @@ bool TBmpPipeline::fConsegna(int i, bool bAttendi)
     m_cv.notify_all();
     return true;
 }
+
+bool TBmpPipeline::fFinita(int i)
+{
+    std::lock_guard lk(m_mutex);
+    const TStato e = m_voci.at(std::size_t(i)).eStato;
+    return e != TStato::Attesa && e != TStato::InCorso;
+}

@@ -39,6 +39,8 @@ public:
      *  decoding, else it returns false when it has not ended yet. Throws the
      *  decoder's or the file's error for that picture. */
     bool fConsegna(int i, bool bAttendi = true);
+    /** True once picture i has been dealt with (decoded, missing or failed). */
+    bool fFinita(int i);
 
 private:
     enum class TStato { Attesa, InCorso, Assente, Pronto, Fallito };

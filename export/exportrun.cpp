@@ -203,9 +203,10 @@ namespace {
 
 /**
  * The run behind pOutTxt. pPulizia, when given, is the emptying of the "out"
- * folder still under way on another thread: meanwhile the areas are read and
- * the first pictures decoded into hidden files, which the emptying leaves
- * alone; maps.txt and the first bitmap are touched only after it has ended.
+ * folder still under way on another thread: meanwhile the areas are read,
+ * the first pictures decoded into hidden files (which the emptying leaves
+ * alone) and the first blocks built in memory; maps.txt and the bitmaps are
+ * touched only after it has ended.
  */
 void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::exception_ptr *pErrPulizia,
              const TExportPreparazione &preparazione)
@@ -223,18 +224,28 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
     TBmpPipeline bitmap(aLavori);
     if (preparazione)
         preparazione();
-    if (pPulizia && pPulizia->joinable())
-        pPulizia->join();
-    if (pErrPulizia && *pErrPulizia)
-        std::rethrow_exception(*pErrPulizia);
 
+    // maps.txt is emptied and given its head when the first thing is to be
+    // written, and in any case before a failure is reported: the file always
+    // starts as the run's first steps say, and a failure of those steps
+    // comes before any later one
     const QString sFile = sGlobOutPath + QStringLiteral("maps.txt");
-    const QString sTesta = fCreaTestata() + fCreaNomeCampi();
-    EmptyFile(sFile);
     TMapsWriter w(sFile);
-    w.pRiga(sTesta);
-    w.pRiga(fCreacommento(3));
-    w.pRiga(fCreacommento(3));
+    bool bAperto = false;
+    auto apri = [&] {
+        if (bAperto)
+            return;
+        bAperto = true;
+        if (pPulizia && pPulizia->joinable())
+            pPulizia->join();
+        if (pErrPulizia && *pErrPulizia)
+            std::rethrow_exception(*pErrPulizia);
+        const QString sTesta = fCreaTestata() + fCreaNomeCampi();
+        EmptyFile(sFile);
+        w.pRiga(sTesta);
+        w.pRiga(fCreacommento(3));
+        w.pRiga(fCreacommento(3));
+    };
     try {
         if (errAree)
             std::rethrow_exception(errAree);
@@ -252,7 +263,9 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
         bool bErroreDb = false;
         for (int i = 0; i < iTotale;) {
             const bool bPossoCostruire = iCostruiti < iTotale && !bErroreDb;
-            if (i < iCostruiti && bitmap.fConsegna(i, !bPossoCostruire)) {
+            if (i < iCostruiti && (!bPossoCostruire || bitmap.fFinita(i))) {
+                apri();
+                bitmap.fConsegna(i);
                 TBloccoPronto &b = aBlocchi[std::size_t(i)];
                 w.pAggiungi(b.righe);
                 b.righe.clear();
@@ -276,9 +289,13 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
             b.righe = righe.fDati();
             ++iCostruiti;
         }
+        apri();
         w.pRiga(fCreaEnd());
         w.pFlush();
     } catch (...) {
+        // the file's first steps come first: their failure is the one reported
+        if (!bAperto)
+            apri();
         // what came before the failing step goes to disk; the first error is the one reported
         try {
             w.pFlush();
