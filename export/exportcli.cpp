@@ -8,8 +8,9 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <sqlite3.h>
 #include <exception>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -50,8 +51,7 @@ void pApriPerEsportare(const QString &sDb)
     sGlobRootPrj = fi.absolutePath() + QLatin1Char('/');
     sGlobOutPath = sGlobRootPrj + QStringLiteral("out/");
     SQLConn.pOpen(fi.absoluteFilePath(), false, true);
-    // read the file through a memory map: the export scans tbsensori once per
-    // area and section, and this spares copying its pages for every scan
+    // read the file through a memory map rather than copying its pages
     SQLConn.pExec(QStringLiteral("PRAGMA mmap_size = 268435456"));
     // keep the read lock from the first statement to the end instead of
     // taking and dropping it around each of the run's statements
