@@ -10,6 +10,7 @@ packages=(
   libjpeg-turbo-progs      # djpeg: the reference the bitmap tests compare with
   fonts-dejavu-core fonts-wine
   xvfb xauth x11-utils     # the editor under a virtual display
+  xdotool python3 imagemagick  # finding, grabbing and closing its window in the Xvfb test
 )
 
 missing=()
