@@ -1,5 +1,6 @@
 #include "editor/placement.h"
 
+#include "editor/canvas.h"
 #include "editor/canvascontrols.h"
 #include "editor/frmbase.h"
 #include "editor/labels.h"
@@ -11,23 +12,12 @@
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
-#include <QImageReader>
 #include <QPixmap>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 
 namespace
 {
-
-/** Decodes one installation picture; throws with the file's path and the decoder's message. */
-QPixmap fLoadPicture(const QString &sPath)
-{
-    QImageReader reader(sPath);
-    const QImage img = reader.read();
-    if (img.isNull())
-        throw TOmbrixError(sPath + QStringLiteral(": ") + reader.errorString());
-    return QPixmap::fromImage(img);
-}
 
 QString fIconPath(int iTipo, int iIconSize)
 {
@@ -66,7 +56,7 @@ void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QPixmap &picture, const QSt
 
 void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QString &sNomeSensore, int iIconSize, int iTop2, int iLeft2)
 {
-    pCreaB2(frm, mioPanel, fLoadPicture(sGlobGrfcPath + QStringLiteral("b2.png")), sNomeSensore, iIconSize, iTop2,
+    pCreaB2(frm, mioPanel, fReadPicture(sGlobGrfcPath + QStringLiteral("b2.png")), sNomeSensore, iIconSize, iTop2,
             iLeft2);
 }
 
@@ -93,10 +83,10 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     }
 
     // 2. the pictures, decoded before anything is stored, so a missing one stores nothing
-    const QPixmap icon = fLoadPicture(fIconPath(iTipo, iIconSize));
+    const QPixmap icon = fReadPicture(fIconPath(iTipo, iIconSize));
     QPixmap marker;
     if (bBarriera)
-        marker = fLoadPicture(sGlobGrfcPath + QStringLiteral("b2.png"));
+        marker = fReadPicture(sGlobGrfcPath + QStringLiteral("b2.png"));
 
     // 3. the position and the sensor id
     QPoint pos(oSensore.Get_coordx(), oSensore.Get_coordy());
