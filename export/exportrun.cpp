@@ -5,6 +5,7 @@
 #include "export/jpegbmp.h"
 #include "export/mapfile.h"
 #include "export/maplines.h"
+#include "model/areastore.h"
 #include "workspace/errors.h"
 #include "workspace/project.h"
 #include "workspace/uty.h"
@@ -90,12 +91,6 @@ private:
     sqlite3 *m_pDb = nullptr;
     sqlite3_stmt *m_pStmt = nullptr;
 };
-
-/** Picture of area iId in the project's "areas" folder. */
-QString fImmagineArea(int iId)
-{
-    return sGlobRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");
-}
 
 struct TArea
 {
@@ -220,7 +215,7 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
     }
     QList<TBmpPipeline::TLavoro> aLavori;
     for (const TArea &a : aAree)
-        aLavori.append({fImmagineArea(a.iId), fBmpPath(a.iId)});
+        aLavori.append({fAreaPicturePath(a.iId), fBmpPath(a.iId)});
     TBmpPipeline bitmap(aLavori);
     if (preparazione)
         preparazione();
@@ -424,7 +419,7 @@ QString fSensoriTxt(int iArea_id)
 
 void pExportBmp(int iId)
 {
-    const QString sJpeg = fImmagineArea(iId);
+    const QString sJpeg = fAreaPicturePath(iId);
     if (!QFileInfo::exists(sJpeg))
         return;
     pJpegToBmp(sJpeg, fBmpPath(iId));
