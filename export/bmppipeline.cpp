@@ -115,14 +115,11 @@ void TBmpPipeline::pEsegui(TVoce &v)
     v.sErrore = sErrore;
 }
 
-bool TBmpPipeline::fConsegna(int i, bool bAttendi)
+void TBmpPipeline::pConsegna(int i)
 {
     std::unique_lock lk(m_mutex);
     TVoce &v = m_voci.at(std::size_t(i));
-    auto finita = [&v] { return v.eStato != TStato::Attesa && v.eStato != TStato::InCorso; };
-    if (!bAttendi && !finita())
-        return false;
-    m_cv.wait(lk, finita);
+    m_cv.wait(lk, [&v] { return v.eStato != TStato::Attesa && v.eStato != TStato::InCorso; });
     if (v.eStato == TStato::Fallito)
         throw TOmbrixError(v.sErrore);
     if (v.eStato == TStato::Pronto)
@@ -130,7 +127,6 @@ bool TBmpPipeline::fConsegna(int i, bool bAttendi)
     m_iConsegnati = i + 1;
     lk.unlock();
     m_cv.notify_all();
-    return true;
 }
 
 bool TBmpPipeline::fFinita(int i)

@@ -13,7 +13,7 @@
  * Decodes the area pictures of an export on worker threads while the caller
  * writes the blocks in order. Each bitmap is written to a hidden file beside
  * its final name and renamed into place only when the caller reaches its
- * area (fConsegna), so the "out" folder never holds a bitmap of an area
+ * area (pConsegna), so the "out" folder never holds a bitmap of an area
  * after the one being written. Workers run at most a few pictures ahead,
  * and each holds at most a few megabytes of decoded rows.
  *
@@ -34,11 +34,10 @@ public:
     TBmpPipeline(const TBmpPipeline &) = delete;
     TBmpPipeline &operator=(const TBmpPipeline &) = delete;
 
-    /** Puts bitmap i (in order: 0, 1, ...) in place once it is decoded; no
-     *  bitmap when the picture is missing. With bAttendi it waits for the
-     *  decoding, else it returns false when it has not ended yet. Throws the
-     *  decoder's or the file's error for that picture. */
-    bool fConsegna(int i, bool bAttendi = true);
+    /** Puts bitmap i (in order: 0, 1, ...) in place, waiting for its
+     *  decoding; no bitmap when the picture is missing. Throws the decoder's
+     *  or the file's error for that picture. */
+    void pConsegna(int i);
     /** True once picture i has been dealt with (decoded, missing or failed). */
     bool fFinita(int i);
 

@@ -260,7 +260,7 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
             const bool bPossoCostruire = iCostruiti < iTotale && !bErroreDb;
             if (i < iCostruiti && (!bPossoCostruire || bitmap.fFinita(i))) {
                 apri();
-                bitmap.fConsegna(i);
+                bitmap.pConsegna(i);
                 TBloccoPronto &b = aBlocchi[std::size_t(i)];
                 w.pAggiungi(b.righe);
                 b.righe.clear();

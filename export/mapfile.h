@@ -25,7 +25,6 @@ class TMapsWriter
 public:
     explicit TMapsWriter(const QString &sFile) : m_sFile(sFile) {}
 
-    const QString &fFile() const { return m_sFile; }
     /** Adds s (converted) and CR LF. */
     void pRiga(const QString &s);
     /** Adds lines already converted, each with its CR LF. */
@@ -35,9 +34,8 @@ public:
     /** Appends what was collected to the file and forgets it. */
     void pFlush();
 
-    /** Size of what was collected so far; pTronca goes back to such a mark. */
+    /** Size of what was collected and not yet written. */
     qsizetype fSegno() const { return m_buffer.size(); }
-    void pTronca(qsizetype iSegno) { m_buffer.truncate(iSegno); }
 
 private:
     QString m_sFile;
