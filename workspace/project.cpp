@@ -44,13 +44,8 @@ void pCreaTabelle()
 
 void pLeaveToNoProject() noexcept
 {
-    bGlobProgettoAperto = false;
-    CDArea.pClose();
-    SQLConn.pClose();
     try {
-        fMapView().pPulisciTutto();
-        fMapView().pClearBackground();
-        fMapView().pClearTree();
+        pChiudiProgetto();
     } catch (...) {
         // the failure being reported is the one that brought us here
     }
