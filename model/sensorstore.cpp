@@ -80,10 +80,15 @@ void pUpdateSensorInDb(const QString &sNomeSensore, int CoordX, int CoordY, int 
                   QStringLiteral(" where _id = ") + sId);
 }
 
+QString fTestoSql(const QString &sTesto)
+{
+    return fSqlText(sTesto, asSensoriColumns);
+}
+
 void pAddTextToSensorInDb(int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto)
 {
     // A column given as its own name keeps its value, so one statement serves every label change.
-    const QString sText = sTesto == sKeepTesto ? QStringLiteral("Testo") : fSqlText(sTesto, asSensoriColumns);
+    const QString sText = sTesto == sKeepTesto ? QStringLiteral("Testo") : fTestoSql(sTesto);
     SQLConn.pExec(QStringLiteral("UPDATE tbsensori SET") + QStringLiteral(" CoordXt = ") +
                   fValueOrKeep(iLeft, QStringLiteral("CoordXt")) + QStringLiteral(", CoordYt = ") +
                   fValueOrKeep(iTop, QStringLiteral("CoordYt")) + QStringLiteral(", FontTxt = ") +

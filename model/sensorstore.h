@@ -17,6 +17,9 @@ int fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &
 int fDeleteSensorFromDb(const QString &sId);
 /** Stores the top-left corner of an icon (Barriera 0) or of a barrier's second end (Barriera 1). */
 void pUpdateSensorInDb(const QString &sNomeSensore, int CoordX, int CoordY, int Barriera);
+/** A label text as an SQL literal of tbsensori: "text" as the statements show
+ *  it, or quoted so that it can never be read as a column (fSqlText). */
+QString fTestoSql(const QString &sTesto);
 /** Changes the label columns of object iId; 0 and "@+|+#" mean "leave this column unchanged". */
 void pAddTextToSensorInDb(int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto);
 /** Hands every stored object of the area to the map view's placement, in ascending id. */
