@@ -22,7 +22,9 @@ struct TPrevNext
     int iNext = 0;
 };
 
-/** Progress of a run: iFatte of iTotale areas are on disk. */
+/** Progress of a run: iFatte of iTotale areas are done. Their bitmaps are in
+ *  place; their lines may still wait in memory, as maps.txt is written in
+ *  large pieces and at the end of the run. */
 using TExportProgress = std::function<void(int iFatte, int iTotale)>;
 
 /** Called once during a run, when the pictures have started decoding and
