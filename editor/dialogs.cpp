@@ -1,5 +1,7 @@
 #include "editor/dialogs.h"
 
+#include "editor/fontdialog.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,11 +11,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QToolButton>
-
-#if __has_include("editor/fontdialog.h")
-#include "editor/fontdialog.h"
-#define OMBRIX_HAS_FONTDIALOG 1
-#endif
 
 namespace {
 
@@ -109,9 +106,5 @@ QString TQtDialogs::fSelectFolder(const QString &sTitle, const QString &sRoot)
 
 void TQtDialogs::pShowFontDialog(TFrmFont &frmFont)
 {
-#ifdef OMBRIX_HAS_FONTDIALOG
     frmFont.exec();
-#else
-    (void)frmFont;
-#endif
 }

@@ -1,15 +1,11 @@
 #include "editor/editorapp.h"
 
 #include "editor/appfonts.h"
+#include "editor/fontdialog.h"
 #include "editor/frmbase.h"
 
 #include <QApplication>
 #include <QFileInfo>
-
-#if __has_include("editor/fontdialog.h")
-#include "editor/fontdialog.h"
-#define OMBRIX_HAS_FONTDIALOG 1
-#endif
 
 int fRunEditor(int argc, char **argv)
 {
@@ -21,10 +17,8 @@ int fRunEditor(int argc, char **argv)
     QApplication::setFont(font);
 
     TFrmBase frmBase;
-#ifdef OMBRIX_HAS_FONTDIALOG
     TFrmFont frmFont;
     frmBase.FrmFont = &frmFont;
-#endif
     frmBase.show();
 
     // a project file among the arguments is opened as Open project does
