@@ -59,9 +59,11 @@ int TSqlQuery::fColumnCount() const
 
 int TSqlQuery::fColumnIndex(const QString &sName) const
 {
+    // matched as SQLite matches names, without a text per column
+    const QByteArray name = sName.toUtf8();
     const int n = fColumnCount();
     for (int i = 0; i < n; ++i) {
-        if (sName.compare(QString::fromUtf8(sqlite3_column_name(m_pStmt, i)), Qt::CaseInsensitive) == 0)
+        if (sqlite3_stricmp(sqlite3_column_name(m_pStmt, i), name.constData()) == 0)
             return i;
     }
     return -1;
