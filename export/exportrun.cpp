@@ -14,7 +14,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <exception>
@@ -32,64 +31,46 @@ constexpr qsizetype iBufferMassimo = qsizetype(4) << 20; // maps.txt bytes held 
 }
 
 /**
- * One read on the project connection, stepped row by row. The export runs
- * some hundred statements over thousands of rows, so columns are found and
- * read straight from the library, without a text per column name. A NULL
- * reads as 0 or as the empty text; failures carry SQLite's message.
+ * One read on the project connection (TSqlQuery) whose failures name the
+ * database file. Columns are looked up once per read and then read by index.
  */
 class TLettura
 {
 public:
-    explicit TLettura(const QString &sSql)
-    {
-        m_pDb = SQLConn.fHandle();
-        if (!m_pDb)
-            pErroreDb(QStringLiteral("Database not open"));
-        const QByteArray sql = sSql.toUtf8();
-        if (sqlite3_prepare_v2(m_pDb, sql.constData(), int(sql.size()), &m_pStmt, nullptr) != SQLITE_OK) {
-            const QString sErr = QString::fromUtf8(sqlite3_errmsg(m_pDb));
-            sqlite3_finalize(m_pStmt);
-            m_pStmt = nullptr;
-            pErroreDb(sErr);
-        }
-    }
-    ~TLettura() { sqlite3_finalize(m_pStmt); }
-    TLettura(const TLettura &) = delete;
-    TLettura &operator=(const TLettura &) = delete;
+    explicit TLettura(const QString &sSql) : m_q(fPrepara(sSql)) {}
 
     bool fNext()
     {
-        if (!m_pStmt)
-            return false;
-        const int iRc = sqlite3_step(m_pStmt);
-        if (iRc == SQLITE_ROW)
-            return true;
-        if (iRc != SQLITE_DONE)
-            pErroreDb(QString::fromUtf8(sqlite3_errmsg(m_pDb)));
-        return false;
+        try {
+            return m_q.fNext();
+        } catch (const TOmbrixError &e) {
+            pErroreDb(e.fMessage());
+        }
     }
     /** Index of a column, its name matched without regard to case. */
     int fColonna(const char *szNome) const
     {
-        const int n = sqlite3_column_count(m_pStmt);
-        for (int i = 0; i < n; ++i) {
-            if (sqlite3_stricmp(sqlite3_column_name(m_pStmt, i), szNome) == 0)
-                return i;
-        }
-        pErroreDb(QStringLiteral("no such column: ") + QLatin1String(szNome));
+        const int i = m_q.fColumnIndex(QLatin1String(szNome));
+        if (i < 0)
+            pErroreDb(QStringLiteral("no such column: ") + QLatin1String(szNome));
+        return i;
     }
-    bool fIsNull(int c) const { return sqlite3_column_type(m_pStmt, c) == SQLITE_NULL; }
-    int fInt(int c) const { return sqlite3_column_int(m_pStmt, c); }
-    qint64 fInt64(int c) const { return sqlite3_column_int64(m_pStmt, c); }
-    QString fText(int c) const
-    {
-        const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_pStmt, c));
-        return p ? QString::fromUtf8(p, sqlite3_column_bytes(m_pStmt, c)) : QString();
-    }
+    bool fIsNull(int c) const { return m_q.fIsNull(c); }
+    int fInt(int c) const { return m_q.fInt(c); }
+    qint64 fInt64(int c) const { return m_q.fInt64(c); }
+    QString fText(int c) const { return m_q.fText(c); }
 
 private:
-    sqlite3 *m_pDb = nullptr;
-    sqlite3_stmt *m_pStmt = nullptr;
+    static TSqlQuery fPrepara(const QString &sSql)
+    {
+        try {
+            return SQLConn.fQuery(sSql);
+        } catch (const TOmbrixError &e) {
+            pErroreDb(e.fMessage());
+        }
+    }
+
+    TSqlQuery m_q;
 };
 
 struct TArea
