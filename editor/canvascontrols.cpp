@@ -15,13 +15,11 @@ namespace
 QPointer<QWidget> pLastPopupControl;
 
 const char *const szMark = "mark";
-const char *const szCommandsConnected = "ombrixCanvasCommands";
 
 } // namespace
 
 TCanvasControl::TCanvasControl(TFrmBase &frm, QWidget *pParent) : QLabel(pParent), m_frm(frm)
 {
-    pConnectCanvasCommands(frm);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -83,9 +81,6 @@ QWidget *fPopupControl()
 
 void pConnectCanvasCommands(TFrmBase &frm)
 {
-    if (frm.property(szCommandsConnected).toBool())
-        return;
-    frm.setProperty(szCommandsConnected, true);
     TFrmBase *pFrm = &frm;
     // Each entry acts on the control its menu was opened on; a control gone meanwhile leaves nothing to do.
     auto fOnPopup = [pFrm](void (*pCommand)(TFrmBase &, QWidget *)) {

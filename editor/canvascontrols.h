@@ -46,7 +46,7 @@ private:
 /** The canvas control the last pop-up menu was opened on (null once it is destroyed). */
 QWidget *fPopupControl();
 
-/** Connects the entries of the icon and label pop-up menus to their commands (once per window). */
+/** Connects the entries of the icon and label pop-up menus to their commands; the window does it once. */
 void pConnectCanvasCommands(TFrmBase &frm);
 
 /** The placed control named sName on the canvas panel, or null. */

@@ -2,6 +2,7 @@
 
 #include "editor/appfonts.h"
 #include "editor/bezel.h"
+#include "editor/canvascontrols.h"
 #include "editor/dragging.h"
 #include "editor/placement.h"
 #include "workspace/errors.h"
@@ -313,6 +314,7 @@ void TFrmBase::pConnectCommands()
         connect(pBtn, &QToolButton::clicked, this,
                 [this, iType] { pRunCommand([this, iType] { pAddSensorButtonClick(*this, iType); }); });
     }
+    pConnectCanvasCommands(*this);
 }
 
 // --- start-up and shutdown -------------------------------------------------
