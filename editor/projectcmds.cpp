@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLabel>
 #include <QProgressDialog>
 #include <QToolButton>
 
@@ -48,13 +47,10 @@ void TFrmBase::pOpenProjectFile(const QString &sDb)
 
 void TFrmBase::MnuChiudiProgettoClick()
 {
-    pChiudiProgetto();
-    pClearTree();
+    pChiudiProgetto(); // also empties the canvas, its background, the tree and the barrier lines
     pAbilitaBtn(false);
     BtnZoomIn->setEnabled(false);
     pSetProjectCommands(false);
-    Image_1->clear();
-    pWipeBlines();
 }
 
 void TFrmBase::MnuEsportaProgettoClick()

@@ -98,6 +98,8 @@ void TstCanvas::barrierLinePixels()
 
     // no project open: no line, whatever was selected
     frm.MnuChiudiProgetto->trigger();
+    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+    QVERIFY(fx.fPlacedNames().isEmpty());
     frm.pRepaintAll();
     QVERIFY(frm.ImgCanvas->fLines().isEmpty());
 }
