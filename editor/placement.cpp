@@ -31,7 +31,8 @@ QString fHint(const QString &sName)
     return asParts.value(0) + QStringLiteral(" ") + asParts.value(2) + QStringLiteral(": ") + asParts.value(3);
 }
 
-/** Builds the second end of a barrier from its decoded picture. */
+/** Builds the 7 x 7 second end of the barrier sNomeSensore from its decoded picture; iTop2 < 0 puts it at its
+ *  default place. */
 void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QPixmap &picture, const QString &sNomeSensore, int iIconSize,
              int iTop2, int iLeft2)
 {
@@ -53,12 +54,6 @@ void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QPixmap &picture, const QSt
 }
 
 } // namespace
-
-void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QString &sNomeSensore, int iIconSize, int iTop2, int iLeft2)
-{
-    pCreaB2(frm, mioPanel, fReadPicture(sGlobGrfcPath + QStringLiteral("b2.png")), sNomeSensore, iIconSize, iTop2,
-            iLeft2);
-}
 
 void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, bool bNew)
 {

@@ -17,5 +17,3 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
 void pAddSensorButtonClick(TFrmBase &frm, int iTipo);
 /** The zoom button: a detail area of the selected base area, with its zoom marker. */
 void pZoomInClick(TFrmBase &frm);
-/** Builds the 7 x 7 second end of the barrier sNomeSensore; iTop2 < 0 puts it at its default place. */
-void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QString &sNomeSensore, int iIconSize, int iTop2, int iLeft2);
