@@ -99,7 +99,8 @@ void pAddLabel(TFrmBase &frm, int iId, int iLeft, int iTop, int iFont, int iColo
     }
     pLabel->show();
     pLabel->raise();
-    frm.pRepaintAll();
+    if (bNew) // a stored label is shown with its area, which repaints after its last sensor
+        frm.pRepaintAll();
 }
 
 void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon)

@@ -16,7 +16,8 @@ class TFrmBase;
 
 inline constexpr int iMaxLabelText = 19;
 
-/** Shows the label of sensor iId (replacing any it has); with bNew it is also stored. Empty text: nothing. */
+/** Shows the label of sensor iId (replacing any it has); with bNew it is also stored and the window repainted.
+ *  Empty text: nothing. */
 void pAddLabel(TFrmBase &frm, int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto, bool bNew);
 
 /** "Aggiungi testo" on a sensor icon: a new label beside the icon, with a size and colour from the font dialog. */

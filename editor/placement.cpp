@@ -121,8 +121,9 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     pIcon->show();
     pIcon->raise();
 
-    // 8. the barrier lines above everything
-    frm.pRepaintAll();
+    // 8. the barrier lines above everything; an area being shown draws them once, after its last sensor
+    if (bNew)
+        frm.pRepaintAll();
 }
 
 void pAddSensorButtonClick(TFrmBase &frm, int iTipo)

@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 class TstPlacement : public QObject
 {
     Q_OBJECT
@@ -25,6 +27,7 @@ private slots:
     void barrierAndMarkerAtTheirDefaults_data();
     void barrierAndMarkerAtTheirDefaults();
     void storedSensorsComeBackWithIconAboveMarkerAndLabel();
+    void showingAnAreaReadsItsObjectsAndLinesOnce();
     void twoNewSensorsLieOnTopOfEachOther();
     void zoomCommandAddsDetailAreaAndMarker();
     void zoomCommandWithEmptyNameCreatesNothing();
@@ -223,6 +226,42 @@ void TstPlacement::storedSensorsComeBackWithIconAboveMarkerAndLabel()
     QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(18, 28, 303, 203)});
     // and the lines lie above every control
     QVERIFY(frm.PnlImgArea->children().indexOf(frm.ImgCanvas) > frm.PnlImgArea->children().indexOf(pIcon));
+}
+
+namespace {
+
+int fOnStatement(unsigned, void *pCtx, void *, void *pText)
+{
+    *static_cast<QStringList *>(pCtx) << QString::fromUtf8(static_cast<const char *>(pText));
+    return 0;
+}
+
+} // namespace
+
+void TstPlacement::showingAnAreaReadsItsObjectsAndLinesOnce()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fStartWithProject(fx);
+    const int iArea = frm.fSelectedAreaId();
+    const QString sInsert =
+        QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, CoordX2, "
+                       "CoordY2, TipoSensore, Orientamento, CoordXt, CoordYt, FontTxt, ColorTxt, Testo) "
+                       "values(%1,0,%2,16,10,20,300,200,%3,0,40,22,3,5,%4)");
+    fx.pExec(sInsert.arg(iArea).arg(1).arg(4).arg(QStringLiteral("\"Giardino\"")));
+    fx.pExec(sInsert.arg(iArea).arg(2).arg(2).arg(QStringLiteral("\"Porta\"")));
+    fx.pExec(sInsert.arg(iArea).arg(3).arg(6).arg(QStringLiteral("NULL")));
+    frm.pPopolaTreeViewNew(); // no node selected
+
+    QStringList asSql;
+    sqlite3_trace_v2(SQLConn.fHandle(), SQLITE_TRACE_STMT, &fOnStatement, &asSql);
+    frm.pSelectNodeById(QString::number(iArea));
+    sqlite3_trace_v2(SQLConn.fHandle(), 0, nullptr, nullptr);
+
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QCOMPARE(fx.fPlacedNames().size(), 6); // three icons, the barrier's second end and two labels
+    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(18, 28, 303, 203)});
+    // one read of the area's rows places its objects, one more draws its barrier lines
+    QCOMPARE(asSql.filter(QStringLiteral("from tbsensori where area_id")).size(), 2);
 }
 
 void TstPlacement::twoNewSensorsLieOnTopOfEachOther()
