@@ -35,7 +35,7 @@ void TCanvasControl::pSetMark(int iMark)
 
 void TCanvasControl::mousePressEvent(QMouseEvent *pEvent)
 {
-    ControlMouseDown(this, pEvent->position().toPoint());
+    ControlMouseDown(pEvent->position().toPoint());
     pEvent->accept();
 }
 
@@ -55,7 +55,7 @@ void TCanvasControl::mouseReleaseEvent(QMouseEvent *pEvent)
 void TCanvasControl::mouseDoubleClickEvent(QMouseEvent *pEvent)
 {
     // The second press of a double click: it starts a drag like any press.
-    ControlMouseDown(this, pEvent->position().toPoint());
+    ControlMouseDown(pEvent->position().toPoint());
     if (bZoomNavigation)
         ZoomClick(m_frm, this);
     pEvent->accept();

@@ -7,7 +7,6 @@
 #include "model/sensorstore.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMetaObject>
 #include <QWidget>
 
@@ -51,14 +50,14 @@ QPoint fLimitedPos(const QPoint &topLeft, const QSize &size, int iDx, int iDy)
     return {iLeft, iTop};
 }
 
-void ControlMouseDown(QWidget *, const QPoint &pos)
+void ControlMouseDown(const QPoint &pos)
 {
     DragEnabled = true;
     MouseDownPos = pos;
     bGlobMouseDown = true;
 }
 
-void ControlMouseMove(TFrmBase &frm, QWidget *pControl, const QPoint &pos)
+void ControlMouseMove(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos)
 {
     if (!DragEnabled)
         return;
@@ -74,7 +73,7 @@ void ControlMouseMove(TFrmBase &frm, QWidget *pControl, const QPoint &pos)
         fLimitedPos(pControl->pos(), pControl->size(), pos.x() - MouseDownPos.x(), pos.y() - MouseDownPos.y()));
 }
 
-void ControlMouseUp(TFrmBase &frm, QWidget *pControl, const QPoint &pos)
+void ControlMouseUp(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos)
 {
     if (!DragEnabled)
         return;
@@ -88,11 +87,9 @@ void ControlMouseUp(TFrmBase &frm, QWidget *pControl, const QPoint &pos)
     pControl->move(final);
     if (fIsLabel(pControl)) {
         // Stored exactly, 0 included, so that a reload shows the label where it was left.
-        const auto *pLabel = qobject_cast<QLabel *>(pControl);
-        pStoreLabelPlace(fName2Id(pControl->objectName()).toInt(), final.x(), final.y(),
-                         pLabel ? pLabel->text() : QString());
+        pStoreLabelPlace(fName2Id(pControl->objectName()).toInt(), final.x(), final.y(), pControl->text());
     } else {
-        pUpdateSensorInDb(pControl->objectName(), final.x(), final.y(), pControl->property("mark").toInt());
+        pUpdateSensorInDb(pControl->objectName(), final.x(), final.y(), pControl->fMark());
     }
     if (frm.fSelectedAreaId() != 0)
         frm.pDrawBline(QString::number(frm.fSelectedAreaId()));

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QWidget;
+class TCanvasControl;
 class TFrmBase;
 
 /**
@@ -25,10 +26,10 @@ inline bool bGlobMouseDown = false; // set by a press; cleared once a barrier dr
 /** Left and top of a control of the given size moved by (iDx, iDy), kept inside the canvas. */
 QPoint fLimitedPos(const QPoint &topLeft, const QSize &size, int iDx, int iDy);
 
-void ControlMouseDown(QWidget *pControl, const QPoint &pos);
-void ControlMouseMove(TFrmBase &frm, QWidget *pControl, const QPoint &pos);
+void ControlMouseDown(const QPoint &pos);
+void ControlMouseMove(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos);
 /** Ends the drag and stores the control's position; runs inside the window's error boundary. */
-void ControlMouseUp(TFrmBase &frm, QWidget *pControl, const QPoint &pos);
+void ControlMouseUp(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos);
 
 /** Deletes the sensor of an icon: its row, then its icon, second end and label. */
 void MnuEliminaSensoreClick(TFrmBase &frm, QWidget *pIcon);
