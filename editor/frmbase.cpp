@@ -386,15 +386,11 @@ void TFrmBase::pResyncAfterFailure()
         pPulisciTutto();
         Image_1->clear();
         ImgCanvas->pSetLines({});
-        pAbilitaBtn(false);
-        BtnZoomIn->setEnabled(false);
         pSetProjectCommands(false);
         return;
     }
     // a project is open: its commands are available, whatever step failed
-    pAbilitaBtn(true);
     pSetProjectCommands(true);
-    BtnZoomIn->setEnabled(fSelectedLevel() == 0);
     try {
         pRepaintAll();
     } catch (const std::exception &) {
@@ -422,6 +418,8 @@ void TFrmBase::pAbilitaBtn(bool bAbilita)
 
 void TFrmBase::pSetProjectCommands(bool bOpen)
 {
+    pAbilitaBtn(bOpen);
+    BtnZoomIn->setEnabled(bOpen && fSelectedLevel() == 0);
     MnuChiudiProgetto->setEnabled(bOpen);
     MnuEsportaProgetto->setEnabled(bOpen);
 }

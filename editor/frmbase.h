@@ -175,6 +175,8 @@ private:
     void pLayoutClient();
     /** After a failed command: the window shows only what the database holds. */
     void pResyncAfterFailure();
+    /** The commands that need a project: pAbilitaBtn's buttons, BtnZoomIn (while a base area is selected),
+     *  "Chiudi Progetto" and "Esporta Progetto". */
     void pSetProjectCommands(bool bOpen);
 
     std::unique_ptr<TQtDialogs> m_pQtDialogs;

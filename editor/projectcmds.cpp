@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProgressDialog>
-#include <QToolButton>
 
 void TFrmBase::MnuNuovoProgettoClick()
 {
@@ -25,7 +24,6 @@ void TFrmBase::MnuNuovoProgettoClick()
     while (sDir.size() > 1 && (sDir.endsWith(QLatin1Char('/')) || sDir.endsWith(QDir::separator())))
         sDir.chop(1);
     pNuovoProgetto(sDir, *sNome);
-    pAbilitaBtn(true);
     pSetProjectCommands(true);
 }
 
@@ -40,7 +38,6 @@ void TFrmBase::MnuApriProgettoClick()
 void TFrmBase::pOpenProjectFile(const QString &sDb)
 {
     pApriProgetto(sDb);
-    pAbilitaBtn(true);
     pSetProjectCommands(true);
     pRepaintAll();
 }
@@ -48,8 +45,6 @@ void TFrmBase::pOpenProjectFile(const QString &sDb)
 void TFrmBase::MnuChiudiProgettoClick()
 {
     pChiudiProgetto(); // also empties the canvas, its background, the tree and the barrier lines
-    pAbilitaBtn(false);
-    BtnZoomIn->setEnabled(false);
     pSetProjectCommands(false);
 }
 
