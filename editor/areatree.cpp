@@ -139,11 +139,17 @@ void TFrmBase::pSelectNodeByLevel_Index(int iLevel, int iIndex)
             return pSelectNode(*it);
 }
 
+void TFrmBase::pKeepCurrentSelected()
+{
+    // the current node is the shown area: a node made current without a selection (the tree taking the focus)
+    // is highlighted as selected too, and a click that only deselects (empty space, Ctrl) leaves it selected
+    if (QTreeWidgetItem *pNode = TvAree->currentItem(); pNode && !pNode->isSelected())
+        pNode->setSelected(true);
+}
+
 void TFrmBase::pOnCurrentNodeChanged(QTreeWidgetItem *pNode)
 {
-    // a node made current without a selection (the tree taking the focus) is highlighted as selected too
-    if (pNode && !pNode->isSelected())
-        pNode->setSelected(true);
+    pKeepCurrentSelected();
     if (!m_bInCommand) {
         pRunCommand([&] { TvAreeChange(pNode); });
         return;

@@ -296,6 +296,7 @@ void TFrmBase::pConnectCommands()
 
     connect(TvAree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *pCurrent) { pOnCurrentNodeChanged(pCurrent); });
+    connect(TvAree, &QTreeWidget::itemSelectionChanged, this, [this] { pKeepCurrentSelected(); });
     connect(TvAree, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         if (fTvAreeContextPopup(pos))
             PopTv->popup(TvAree->viewport()->mapToGlobal(pos));

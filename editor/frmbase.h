@@ -170,6 +170,8 @@ private:
     void RadioMnu(QAction *pEntry);
     void TvAreeChange(QTreeWidgetItem *pNode);
     void pOnCurrentNodeChanged(QTreeWidgetItem *pNode);
+    /** The current node, whose area is shown, is always the selected one. */
+    void pKeepCurrentSelected();
     /** Selects pNode from code, as if the user had; a failure of the change of selection is thrown here. */
     void pSelectNode(QTreeWidgetItem *pNode);
     void pLayoutClient();

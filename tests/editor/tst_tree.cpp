@@ -27,6 +27,7 @@ private slots:
     void selectionShowsTheArea();
     void selectionOperations();
     void popupEnabling();
+    void clicksBesideTheNodesLeaveItSelected();
     void renameWithCancelledPrompt();
     void renameStoresTheAnswer();
     void deleteDetailArea();
@@ -218,6 +219,31 @@ void TstTree::popupEnabling()
     QCoreApplication::processEvents();
     QVERIFY(!frm.PopTv->isVisible());
     QCOMPARE(frm.fSelectedAreaId(), 3);
+}
+
+void TstTree::clicksBesideTheNodesLeaveItSelected()
+{
+    TFrmBase &frm = *m_pFrm;
+    QTreeWidget *pTv = frm.TvAree;
+    pTv->resize(249, 300);
+    QWidget *pViewport = pTv->viewport();
+    const QPoint ptEmpty(10, pViewport->height() - 5);
+    QVERIFY(!pTv->itemAt(ptEmpty));
+    QTest::mouseClick(pViewport, Qt::LeftButton, {}, pTv->visualItemRect(fNode(3)).center());
+    QCOMPARE(frm.fSelectedAreaId(), 3);
+    QVERIFY(fNode(3)->isSelected());
+
+    // a left or right click on empty space, or Ctrl and a click on the node itself: the shown area stays selected
+    QTest::mouseClick(pViewport, Qt::LeftButton, {}, ptEmpty);
+    QVERIFY(fNode(3)->isSelected());
+    QTest::mouseClick(pViewport, Qt::RightButton, {}, ptEmpty);
+    QVERIFY(fNode(3)->isSelected());
+    QVERIFY(!frm.PopTv->isVisible());
+    QTest::mouseClick(pViewport, Qt::LeftButton, Qt::ControlModifier, pTv->visualItemRect(fNode(3)).center());
+    QVERIFY(fNode(3)->isSelected());
+    QCOMPARE(pTv->selectedItems().size(), 1);
+    QCOMPARE(frm.fSelectedAreaId(), 3);
+    QVERIFY(m_pFx->dialogs.asErrors.isEmpty());
 }
 
 void TstTree::renameWithCancelledPrompt()
