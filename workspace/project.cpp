@@ -98,6 +98,9 @@ void pDelFileFromDir(const QString &sDir)
 void pApriProgetto(const QString &sDb)
 {
     pCloseProject();
+    // the tree is refilled only when the new project has areas: the closed
+    // project's nodes must not stay on screen meanwhile
+    fMapView().pClearTree();
     sGlobRootPrj = QFileInfo(sDb).absolutePath();
     if (!sGlobRootPrj.endsWith(QLatin1Char('/')))
         sGlobRootPrj += QLatin1Char('/');

@@ -120,11 +120,28 @@ private slots:
         fx.view.asCalls.clear();
         pApriProgetto(sMoved);
         QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("clearcanvas"), QStringLiteral("clearbackground"),
-                                               QStringLiteral("tree"), QStringLiteral("selectfirst")}));
+                                               QStringLiteral("cleartree"), QStringLiteral("tree"),
+                                               QStringLiteral("selectfirst")}));
         QCOMPARE(sGlobRootPrj, fx.dir.filePath(QStringLiteral("moved/away/")));
         QCOMPARE(sGlobOutPath, fx.dir.filePath(QStringLiteral("moved/away/out/")));
         QCOMPARE(SQLConn.fDatabase(), sMoved);
         QCOMPARE(CDArea.fRows().first().sNome, QStringLiteral("due"));
+    }
+
+    void openingAProjectWithoutAreasLeavesNoNodeOfTheClosedOne()
+    {
+        TProjectFixture fx;
+        const QString sFirst = fx.dir.filePath(QStringLiteral("first.omb"));
+        const QString sEmpty = fx.dir.filePath(QStringLiteral("empty.omb"));
+        pMakeProject(sFirst, QStringLiteral("uno"));
+        pMakeProject(sEmpty, QString());
+
+        pApriProgetto(sFirst);
+        fx.view.asCalls.clear();
+        pApriProgetto(sEmpty);
+        QVERIFY(bGlobProgettoAperto);
+        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("clearcanvas"), QStringLiteral("clearbackground"),
+                                               QStringLiteral("cleartree")}));
     }
 
     void closeLeavesNoProject()
