@@ -4,9 +4,7 @@
 
 #include "editor/frmbase.h"
 
-#include "model/areastore.h"
-#include "model/sensorstore.h"
-#include "workspace/uty.h"
+#include "document/projectdocument.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -27,9 +25,9 @@ int fLevelOf(const QTreeWidgetItem *pNode)
     return iLevel;
 }
 
-int fIdOf(const QTreeWidgetItem *pNode)
+qint64 fIdOf(const QTreeWidgetItem *pNode)
 {
-    return pNode->data(0, Qt::UserRole).toInt();
+    return pNode->data(0, Qt::UserRole).toLongLong();
 }
 
 /** Text colour of a node by its level: midnight blue, medium blue, then royal blue. */
@@ -55,29 +53,44 @@ int fSiblingIndex(const QTreeWidgetItem *pNode)
 void TFrmBase::pPopolaTreeViewNew()
 {
     {
-        const QSignalBlocker blocker(TvAree); // emptying the tree loads no area
+        const QSignalBlocker blocker(TvAree); // emptying the tree shows no area
         TvAree->clear();
     }
-    pWipeBlines(); // no node is selected, so no area's lines are shown
-    // every id tbarea can hold finds its node; a row whose parent has no node goes to the top level
-    QHash<int, QTreeWidgetItem *> aNodes;
-    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select * from tbarea order by livello, ordinamento"));
-    while (q.fNext()) {
-        const int iFather = q.fInt(QStringLiteral("father_id"));
-        const int iId = q.fInt(QStringLiteral("_id"));
-        const QString sNome = q.fText(QStringLiteral("NomeArea"));
-        QTreeWidgetItem *pParent = iFather == 0 ? nullptr : aNodes.value(iFather, nullptr);
+    // every id the area list can hold finds its node; a row whose parent has no node goes to the top level
+    QHash<qint64, QTreeWidgetItem *> aNodes;
+    for (const TAreaRow &row : m_pDoc->fAreeInOrdineAlbero()) {
+        QTreeWidgetItem *pParent = row.iFatherId == 0 ? nullptr : aNodes.value(row.iFatherId, nullptr);
         QTreeWidgetItem *pNode = pParent ? new QTreeWidgetItem(pParent) : new QTreeWidgetItem(TvAree);
-        pNode->setText(0, sNome);
-        pNode->setData(0, Qt::UserRole, iId);
+        pNode->setText(0, row.sNome);
+        pNode->setData(0, Qt::UserRole, row.iId);
         pNode->setForeground(0, fLevelColour(fLevelOf(pNode)));
-        aNodes.insert(iId, pNode);
+        aNodes.insert(row.iId, pNode);
     }
     TvAree->expandAll();
+    pSegnaAreaMostrata(m_pDoc->fAreaMostrata());
+}
+
+void TFrmBase::pSegnaAreaMostrata(qint64 iId)
+{
+    const QSignalBlocker blocker(TvAree); // the tree follows the document here; it shows nothing itself
+    QTreeWidgetItem *pShown = nullptr;
+    for (QTreeWidgetItemIterator it(TvAree); *it && iId != 0; ++it)
+        if (fIdOf(*it) == iId)
+            pShown = *it;
+    if (pShown) {
+        TvAree->setCurrentItem(pShown);
+        pShown->setSelected(true);
+    } else {
+        TvAree->clearSelection();
+        TvAree->setCurrentItem(nullptr);
+        TvAree->selectionModel()->clearCurrentIndex();
+    }
+    BtnZoomIn->setEnabled(m_pDoc->fAperto() && pShown && fLevelOf(pShown) == 0);
 }
 
 void TFrmBase::pClearTree()
 {
+    const QSignalBlocker blocker(TvAree);
     TvAree->clear();
     pWipeBlines();
 }
@@ -88,7 +101,7 @@ QTreeWidgetItem *TFrmBase::fSelectedNode() const
     return TvAree->currentItem();
 }
 
-int TFrmBase::fSelectedAreaId() const
+qint64 TFrmBase::fSelectedAreaId() const
 {
     const QTreeWidgetItem *pNode = fSelectedNode();
     return pNode ? fIdOf(pNode) : 0;
@@ -104,9 +117,7 @@ void TFrmBase::pSelectNode(QTreeWidgetItem *pNode)
 {
     if (!pNode)
         return;
-    TvAree->setCurrentItem(pNode);
-    if (m_pPendingFailure)
-        std::rethrow_exception(std::exchange(m_pPendingFailure, nullptr));
+    m_pDoc->pMostraArea(fIdOf(pNode)); // the tree follows the document's signal
 }
 
 void TFrmBase::pSelectFirstNode()
@@ -124,7 +135,7 @@ void TFrmBase::pSelectNodeByName(const QString &sName)
 void TFrmBase::pSelectNodeById(const QString &sId)
 {
     bool bOk = false;
-    const int iId = sId.toInt(&bOk);
+    const qint64 iId = sId.toLongLong(&bOk);
     if (!bOk)
         return;
     for (QTreeWidgetItemIterator it(TvAree); *it; ++it)
@@ -150,31 +161,15 @@ void TFrmBase::pKeepCurrentSelected()
 void TFrmBase::pOnCurrentNodeChanged(QTreeWidgetItem *pNode)
 {
     pKeepCurrentSelected();
-    if (!m_bInCommand) {
-        pRunCommand([&] { TvAreeChange(pNode); });
-        return;
-    }
-    // a selection made by a running command: its failure belongs to that command
-    try {
-        TvAreeChange(pNode);
-    } catch (...) {
-        m_pPendingFailure = std::current_exception();
-    }
+    pRunCommand([&] { TvAreeChange(pNode); });
 }
 
 void TFrmBase::TvAreeChange(QTreeWidgetItem *pNode)
 {
-    if (!pNode || !bGlobProgettoAperto)
+    if (!pNode || !m_pDoc->fAperto())
         return;
-    const int iLevel = fLevelOf(pNode);
-    BtnZoomIn->setEnabled(iLevel == 0); // detail areas of detail areas are never made
-    const QString sId = QString::number(fIdOf(pNode));
-    pWipeBlines();
-    pPulisciTutto();
-    pLoadImgArea(sId);
-    pLoadBanner(iLevel);
-    pLoadSensori(sId);
-    pRepaintAll();
+    if (fIdOf(pNode) != m_pDoc->fAreaMostrata())
+        m_pDoc->pMostraArea(fIdOf(pNode));
 }
 
 bool TFrmBase::fTvAreeContextPopup(const QPoint &pos)
@@ -195,19 +190,24 @@ bool TFrmBase::fTvAreeContextPopup(const QPoint &pos)
 void TFrmBase::PopEliminaAreaClick()
 {
     const QTreeWidgetItem *pNode = fSelectedNode();
-    if (!pNode || !bGlobProgettoAperto)
+    if (!pNode || !m_pDoc->fAperto())
         return;
-    const int iId = fIdOf(pNode);
-    const int iLevel = fLevelOf(pNode);
-    const int iIndexParent = pNode->parent() ? fSiblingIndex(pNode->parent()) : -1;
+    const qint64 iId = fIdOf(pNode);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // the menu closes first
-    pDelArea(iId, iLevel, iIndexParent);
+    pBusyCursor(true);
+    try {
+        m_pDoc->pEliminaArea(iId);
+    } catch (...) {
+        pBusyCursor(false);
+        throw;
+    }
+    pBusyCursor(false);
 }
 
 void TFrmBase::PopRinominaClick()
 {
     QTreeWidgetItem *pNode = fSelectedNode();
-    if (!pNode || !bGlobProgettoAperto)
+    if (!pNode || !m_pDoc->fAperto())
         return;
     const QString sOld = pNode->text(0);
     // a cancelled prompt answers its default: the unchanged name is stored again
@@ -215,13 +215,16 @@ void TFrmBase::PopRinominaClick()
         fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), sOld).value_or(sOld);
     if (sNome.isEmpty())
         return;
-    pRinominaAreaInDb(QString::number(fIdOf(pNode)), sNome);
-    pNode->setText(0, sNome);
+    m_pDoc->pRinominaArea(fIdOf(pNode), sNome);
 }
 
 void TFrmBase::BtnNewAreaClick()
 {
-    if (!bGlobProgettoAperto)
+    if (!m_pDoc->fAperto())
         return;
-    pAddAreaBase(QString(), 0);
+    const QString sNome =
+        fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), QString()).value_or(QString());
+    if (sNome.isEmpty())
+        return;
+    m_pDoc->pAggiungiAreaBase(sNome);
 }

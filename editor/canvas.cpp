@@ -5,8 +5,11 @@
 #include "editor/canvas.h"
 
 #include "editor/frmbase.h"
+#include "editor/canvascontrols.h"
+#include "editor/labels.h"
 #include "editor/placement.h"
-#include "model/areastore.h"
+#include "document/projectdocument.h"
+#include "model/catalogo.h"
 #include "workspace/errors.h"
 #include "workspace/uty.h"
 
@@ -78,9 +81,9 @@ void TFrmBase::pPulisciTutto()
     }
 }
 
-void TFrmBase::pLoadImgArea(const QString &sId)
+void TFrmBase::pLoadImgArea(qint64 iId)
 {
-    const QString sPath = fAreaPicturePath(sId.toInt());
+    const QString sPath = m_pDoc->fAreaPicturePath(iId);
     if (QFileInfo::exists(sPath))
         pLoadBackground(sPath);
     else
@@ -103,17 +106,15 @@ void TFrmBase::pLoadBanner(int iLevel)
         fReadPicture(sGlobGrfcPath + (iLevel == 0 ? QStringLiteral("ban1.png") : QStringLiteral("ban2.png"))));
 }
 
-void TFrmBase::pDrawBline(const QString &sAreaId)
+void TFrmBase::pDrawBline()
 {
     QList<QLine> aLines;
-    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select * from tbsensori where area_id = ") + sAreaId);
-    while (q.fNext()) {
-        if (q.fInt(QStringLiteral("TipoSensore")) != 4)
+    for (const TSensore &s : m_pDoc->fOggetti()) {
+        if (s.Get_tiposensore() != 4)
             continue;
-        const int iIconSize = q.fInt(QStringLiteral("IconSize"));
-        aLines.append(QLine(
-            q.fInt(QStringLiteral("CoordX")) + iIconSize / 2, q.fInt(QStringLiteral("CoordY")) + iIconSize / 2,
-            q.fInt(QStringLiteral("CoordX2")) + iGlobB2Size / 2, q.fInt(QStringLiteral("CoordY2")) + iGlobB2Size / 2));
+        const int iIconSize = s.Get_iconsize();
+        aLines.append(QLine(s.Get_coordx() + iIconSize / 2, s.Get_coordy() + iIconSize / 2,
+                            s.Get_coordx2() + iGlobB2Size / 2, s.Get_coordy2() + iGlobB2Size / 2));
     }
     ImgCanvas->raise(); // above every placed control
     ImgCanvas->pSetLines(aLines);
@@ -126,29 +127,68 @@ void TFrmBase::pWipeBlines()
 
 void TFrmBase::BtnSfondoClick()
 {
-    const int iId = fSelectedAreaId();
-    if (!bGlobProgettoAperto || iId == 0) // no area, nowhere to store the picture
+    const qint64 iId = m_pDoc->fAreaMostrata();
+    if (!m_pDoc->fAperto() || iId == 0) // no area, nowhere to store the picture
         return;
-    const QString sFile = fDialogs().fOpenPicture(sGlobRootPrj);
+    const QString sFile = fDialogs().fOpenPicture(m_pDoc->fRootPrj());
     if (sFile.isEmpty())
         return;
     if (!QFileInfo::exists(sFile))
         throw TOmbrixError(QStringLiteral("File does not exist."));
-    const QPixmap pix = fReadPicture(sFile); // a picture that cannot be decoded changes nothing
-
-    // byte for byte, replacing the stored picture only once the copy is complete
-    QFile src(sFile);
-    const QString sDest = fAreaPicturePath(iId);
-    QSaveFile dest(sDest);
-    if (!src.open(QIODevice::ReadOnly))
-        throw TOmbrixError(sFile + QStringLiteral(": ") + src.errorString());
-    const QByteArray abData = src.readAll();
-    if (!dest.open(QIODevice::WriteOnly) || dest.write(abData) != abData.size() || !dest.commit())
-        throw TOmbrixError(sDest + QStringLiteral(": ") + dest.errorString());
-    Image_1->setPixmap(pix);
+    fReadPicture(sFile); // a picture that cannot be decoded changes nothing
+    m_pDoc->pCambiaSfondo(iId, sFile);
 }
 
-void TFrmBase::pPlaceStoredSensor(const TSensore &oSensore)
+void TFrmBase::pMostraAreaSulCanvas()
 {
-    pAddSensoreNew(*this, PnlImgArea, oSensore, false);
+    pWipeBlines();
+    pPulisciTutto();
+    const qint64 iId = m_pDoc->fAreaMostrata();
+    if (iId == 0) {
+        pClearBackground();
+        ImgBanner->clear();
+        return;
+    }
+    const TAreaRow *pArea = m_pDoc->fArea(iId);
+    pLoadImgArea(iId);
+    pLoadBanner(pArea ? pArea->iLivello : 0);
+    for (const TSensore &s : m_pDoc->fOggetti())
+        pAddSensoreNew(*this, PnlImgArea, s, false);
+    pRepaintAll();
+}
+
+void TFrmBase::pSincronizzaOggetto(qint64 iId)
+{
+    const TSensore *p = m_pDoc->fOggetto(iId);
+    if (!p)
+        return pRimuoviOggetto(iId);
+    const TSensore &s = *p;
+    const QString sName = fNomeSensore(s.Get_tiposensore(), s.Get_area_zoom(), iId, QString::number(s.Get_numsensore()));
+    QWidget *pIcon = fFindPlaced(PnlImgArea, sName);
+    if (!pIcon) {
+        // a new object lies on top when it is the newest; one brought back takes its place among the others
+        const bool bUltimo = m_pDoc->fOggetti().last().Get_id() == iId;
+        if (!bUltimo)
+            return pMostraAreaSulCanvas();
+        pAddSensoreNew(*this, PnlImgArea, s, false);
+        pRepaintAll();
+        return;
+    }
+    pIcon->move(s.Get_coordx(), s.Get_coordy());
+    if (QWidget *pMarker = fFindPlaced(PnlImgArea, sName + QStringLiteral("_")))
+        pMarker->move(s.Get_coordx2(), s.Get_coordy2());
+    pAddLabel(*this, iId, s.Get_coordxt(), s.Get_coordyt(), s.Get_fonttxt(), s.Get_colortxt(), s.Get_testo());
+    pRepaintAll();
+}
+
+void TFrmBase::pRimuoviOggetto(qint64 iId)
+{
+    const QString sId = QString::number(iId);
+    const QObjectList aChildren = PnlImgArea->children();
+    for (QObject *pChild : aChildren) {
+        const QString sName = pChild->objectName();
+        if (pChild->isWidgetType() && fIsPlacedControlName(sName) && fName2Id(sName) == sId)
+            delete pChild;
+    }
+    pRepaintAll();
 }

@@ -35,7 +35,7 @@ void TCanvasControl::pSetMark(int iMark)
 
 void TCanvasControl::mousePressEvent(QMouseEvent *pEvent)
 {
-    ControlMouseDown(pEvent->position().toPoint());
+    ControlMouseDown(m_frm, pEvent->position().toPoint());
     pEvent->accept();
 }
 
@@ -55,7 +55,7 @@ void TCanvasControl::mouseReleaseEvent(QMouseEvent *pEvent)
 void TCanvasControl::mouseDoubleClickEvent(QMouseEvent *pEvent)
 {
     // The second press of a double click: it starts a drag like any press.
-    ControlMouseDown(pEvent->position().toPoint());
+    ControlMouseDown(m_frm, pEvent->position().toPoint());
     if (bZoomNavigation)
         ZoomClick(m_frm, this);
     pEvent->accept();
@@ -68,7 +68,7 @@ void TCanvasControl::contextMenuEvent(QContextMenuEvent *pEvent)
         return;
     }
     // The right press that opened the menu gets no release of its own.
-    DragEnabled = false;
+    m_frm.fDrag().DragEnabled = false;
     pLastPopupControl = this;
     pPopup->popup(pEvent->globalPos());
     pEvent->accept();

@@ -2,9 +2,8 @@
 
 #include "editor/canvascontrols.h"
 #include "editor/frmbase.h"
+#include "document/projectdocument.h"
 #include "model/catalogo.h"
-#include "model/labelstore.h"
-#include "model/sensorstore.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -50,63 +49,55 @@ QPoint fLimitedPos(const QPoint &topLeft, const QSize &size, int iDx, int iDy)
     return {iLeft, iTop};
 }
 
-void ControlMouseDown(const QPoint &pos)
+void ControlMouseDown(TFrmBase &frm, const QPoint &pos)
 {
-    DragEnabled = true;
-    MouseDownPos = pos;
-    bGlobMouseDown = true;
+    TDragState &drag = frm.fDrag();
+    drag.DragEnabled = true;
+    drag.MouseDownPos = pos;
+    drag.bGlobMouseDown = true;
 }
 
 void ControlMouseMove(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos)
 {
-    if (!DragEnabled)
+    TDragState &drag = frm.fDrag();
+    if (!drag.DragEnabled)
         return;
     if (!bDragCursor) {
         QApplication::setOverrideCursor(Qt::SizeAllCursor);
         bDragCursor = true;
     }
-    if (pControl->objectName().startsWith(QStringLiteral("Barriera_")) && bGlobMouseDown) {
+    if (pControl->objectName().startsWith(QStringLiteral("Barriera_")) && drag.bGlobMouseDown) {
         frm.pWipeBlines();
-        bGlobMouseDown = false;
+        drag.bGlobMouseDown = false;
     }
-    pControl->move(
-        fLimitedPos(pControl->pos(), pControl->size(), pos.x() - MouseDownPos.x(), pos.y() - MouseDownPos.y()));
+    pControl->move(fLimitedPos(pControl->pos(), pControl->size(), pos.x() - drag.MouseDownPos.x(),
+                               pos.y() - drag.MouseDownPos.y()));
 }
 
 void ControlMouseUp(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos)
 {
-    if (!DragEnabled)
+    TDragState &drag = frm.fDrag();
+    if (!drag.DragEnabled)
         return;
     pRestoreCursor();
     pControl->releaseMouse();
-    DragEnabled = false;
+    drag.DragEnabled = false;
 
-    const QPoint final =
-        fLimitedPos(pControl->pos(), pControl->size(), pos.x() - MouseDownPos.x(), pos.y() - MouseDownPos.y());
+    const QPoint final = fLimitedPos(pControl->pos(), pControl->size(), pos.x() - drag.MouseDownPos.x(),
+                                     pos.y() - drag.MouseDownPos.y());
     // The control shows the position that is stored, even when the release lands off the last move.
     pControl->move(final);
-    if (fIsLabel(pControl)) {
-        // Stored exactly, 0 included, so that a reload shows the label where it was left.
-        pStoreLabelPlace(fName2Id(pControl->objectName()).toInt(), final.x(), final.y(), pControl->text());
-    } else {
-        pUpdateSensorInDb(pControl->objectName(), final.x(), final.y(), pControl->fMark());
-    }
-    if (frm.fSelectedAreaId() != 0)
-        frm.pDrawBline(QString::number(frm.fSelectedAreaId()));
+    const qint64 iId = fName2Id(pControl->objectName()).toLongLong();
+    if (fIsLabel(pControl))
+        frm.fDocument().pSpostaTesto(iId, final, pControl->text());
+    else
+        frm.fDocument().pSpostaOggetto(iId, pControl->fMark(), final);
+    frm.pRepaintAll();
 }
 
 void MnuEliminaSensoreClick(TFrmBase &frm, QWidget *pIcon)
 {
-    const QString sName = pIcon->objectName();
-    const QString sId = fName2Id(sName);
-    if (fDeleteSensorFromDb(sId) <= 0)
-        return;
-    QWidget *pPanel = pIcon->parentWidget();
-    delete pIcon;
-    if (sName.startsWith(QStringLiteral("Barriera_")))
-        delete fFindPlaced(pPanel, sName + QStringLiteral("_"));
-    delete fFindPlaced(pPanel, QStringLiteral("Testo_") + sId);
-    frm.pRepaintAll();
+    frm.fDocument().pEliminaOggetto(fName2Id(pIcon->objectName()).toLongLong());
 }
 
 void ZoomClick(TFrmBase &frm, QWidget *pMarker)
@@ -119,7 +110,7 @@ void ZoomClick(TFrmBase &frm, QWidget *pMarker)
 
 void KillControl(TFrmBase &frm, const QString &sMarkerName)
 {
-    DragEnabled = false;
+    frm.fDrag().DragEnabled = false;
     pRestoreCursor();
     frm.pRunCommand([&] { frm.pSelectNodeById(fName2Area(sMarkerName)); });
 }

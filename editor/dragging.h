@@ -12,26 +12,23 @@ class TFrmBase;
  * Editing on the canvas: dragging icons, second-end markers and labels,
  * deleting a sensor, and the zoom navigation of a zoom marker.
  *
- * One drag at a time, shared by every canvas control: a press starts it, the
- * moves carry the control along (always wholly inside the 480 x 272 canvas)
- * and the release stores the position. Barrier lines vanish at the first
+ * One drag at a time (the window's TDragState), shared by every canvas
+ * control: a press starts it, the moves carry the control along (always
+ * wholly inside the 480 x 272 canvas) and the release stores the position
+ * through the document, as one step of its history. Barrier lines vanish at the first
  * movement of either end of a barrier and are drawn again at the release.
  * Store failures throw TOmbrixError; the control stays where it was dragged.
  */
 
-inline bool DragEnabled = false;    // a drag is in progress
-inline QPoint MouseDownPos;         // press point, in the pressed control's coordinates
-inline bool bGlobMouseDown = false; // set by a press; cleared once a barrier drag has wiped the lines
-
 /** Left and top of a control of the given size moved by (iDx, iDy), kept inside the canvas. */
 QPoint fLimitedPos(const QPoint &topLeft, const QSize &size, int iDx, int iDy);
 
-void ControlMouseDown(const QPoint &pos);
+void ControlMouseDown(TFrmBase &frm, const QPoint &pos);
 void ControlMouseMove(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos);
 /** Ends the drag and stores the control's position; runs inside the window's error boundary. */
 void ControlMouseUp(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos);
 
-/** Deletes the sensor of an icon: its row, then its icon, second end and label. */
+/** Deletes the sensor of an icon: its row, and with it its icon, second end and label. */
 void MnuEliminaSensoreClick(TFrmBase &frm, QWidget *pIcon);
 
 /** Double click on a zoom marker: queues the navigation, which must not run inside the marker's own event. */

@@ -5,6 +5,7 @@
 #include "editor/canvascontrols.h"
 #include "editor/dragging.h"
 #include "editor/placement.h"
+#include "document/projectdocument.h"
 #include "workspace/errors.h"
 #include "workspace/settings.h"
 #include "workspace/uty.h"
@@ -15,6 +16,8 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeySequence>
+#include <QUndoStack>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
@@ -24,9 +27,11 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -81,10 +86,12 @@ TFrmBase::TFrmBase(const QString &sProgramPath, TDialogs *pDialogs, QWidget *pPa
     font.setPointSize(8);
     setFont(font);
 
+    m_pDoc = new TProjectDocument(this);
     pBuildMenus();
     pBuildPanels();
     pBuildToolBar();
     pConnectCommands();
+    pConnectDocument();
 
     // client area 909 x 470 below the menu, centred on the screen
     resize(iClientWidth, iClientHeight + menuBar()->sizeHint().height());
@@ -93,14 +100,12 @@ TFrmBase::TFrmBase(const QString &sProgramPath, TDialogs *pDialogs, QWidget *pPa
         move(rcScreen.center() - QPoint(width() / 2, height() / 2));
     }
 
-    pSetMapView(this);
     FormCreate(sProgramPath.isEmpty() ? QCoreApplication::applicationFilePath() : sProgramPath);
 }
 
 TFrmBase::~TFrmBase()
 {
     FormDestroy();
-    pSetMapView(nullptr);
 }
 
 void TFrmBase::pBuildMenus()
@@ -112,6 +117,18 @@ void TFrmBase::pBuildMenus()
     MnuChiudiProgetto = pMnuProgetto->addAction(QStringLiteral("&Chiudi Progetto"));
     MnuEsportaProgetto->setEnabled(false);
     MnuChiudiProgetto->setEnabled(false);
+
+    QMenu *pMnuModifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    MnuAnnulla = pMnuModifica->addAction(QStringLiteral("Annulla"));
+    MnuAnnulla->setObjectName(QStringLiteral("MnuAnnulla"));
+    MnuAnnulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MnuAnnulla->setToolTip(QStringLiteral("Annulla l'ultima modifica"));
+    MnuAnnulla->setEnabled(false);
+    MnuRipeti = pMnuModifica->addAction(QStringLiteral("Ripeti"));
+    MnuRipeti->setObjectName(QStringLiteral("MnuRipeti"));
+    MnuRipeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    MnuRipeti->setToolTip(QStringLiteral("Ripeti la modifica annullata"));
+    MnuRipeti->setEnabled(false);
 
     QMenu *pMnuDimensione = menuBar()->addMenu(QStringLiteral("&Dimensione icona"));
     GrpIconSize = new QActionGroup(this);
@@ -316,6 +333,67 @@ void TFrmBase::pConnectCommands()
                 [this, iType] { pRunCommand([this, iType] { pAddSensorButtonClick(*this, iType); }); });
     }
     pConnectCanvasCommands(*this);
+
+    QUndoStack *pUndo = m_pDoc->fUndoStack();
+    connect(MnuAnnulla, &QAction::triggered, this, [this, pUndo] {
+        pRunCommand([pUndo] {
+            if (pUndo->canUndo())
+                pUndo->undo();
+        });
+    });
+    connect(MnuRipeti, &QAction::triggered, this, [this, pUndo] {
+        pRunCommand([pUndo] {
+            if (pUndo->canRedo())
+                pUndo->redo();
+        });
+    });
+    connect(pUndo, &QUndoStack::canUndoChanged, MnuAnnulla, &QAction::setEnabled);
+    connect(pUndo, &QUndoStack::canRedoChanged, MnuRipeti, &QAction::setEnabled);
+    connect(pUndo, &QUndoStack::undoTextChanged, MnuAnnulla, [this](const QString &sStep) {
+        MnuAnnulla->setText(sStep.isEmpty() ? QStringLiteral("Annulla") : QStringLiteral("Annulla ") + sStep);
+    });
+    connect(pUndo, &QUndoStack::redoTextChanged, MnuRipeti, [this](const QString &sStep) {
+        MnuRipeti->setText(sStep.isEmpty() ? QStringLiteral("Ripeti") : QStringLiteral("Ripeti ") + sStep);
+    });
+}
+
+void TFrmBase::pConnectDocument()
+{
+    // every slot reports its failure to the command that made the document change
+    auto fGuard = [this](auto fn) {
+        return [this, fn](auto... args) {
+            try {
+                fn(args...);
+            } catch (...) {
+                pViewFailed(std::current_exception());
+            }
+        };
+    };
+    connect(m_pDoc, &TProjectDocument::sigProgetto, this, fGuard([this](bool bAperto) {
+                if (!bAperto) {
+                    pClearTree();
+                    pPulisciTutto();
+                    pClearBackground();
+                }
+                pSetProjectCommands(bAperto);
+            }));
+    connect(m_pDoc, &TProjectDocument::sigAreeCambiate, this, fGuard([this] { pPopolaTreeViewNew(); }));
+    connect(m_pDoc, &TProjectDocument::sigAreaRinominata, this,
+            fGuard([this](qint64 iId, const QString &sNome) {
+                for (QTreeWidgetItemIterator it(TvAree); *it; ++it)
+                    if ((*it)->data(0, Qt::UserRole).toLongLong() == iId)
+                        (*it)->setText(0, sNome);
+            }));
+    connect(m_pDoc, &TProjectDocument::sigAreaMostrata, this, fGuard([this](qint64 iId) {
+                pSegnaAreaMostrata(iId);
+                pMostraAreaSulCanvas();
+            }));
+    connect(m_pDoc, &TProjectDocument::sigSfondoCambiato, this, fGuard([this](qint64 iId) { pLoadImgArea(iId); }));
+    connect(m_pDoc, &TProjectDocument::sigOggettoAggiunto, this,
+            fGuard([this](qint64 iId) { pSincronizzaOggetto(iId); }));
+    connect(m_pDoc, &TProjectDocument::sigOggettoCambiato, this,
+            fGuard([this](qint64 iId) { pSincronizzaOggetto(iId); }));
+    connect(m_pDoc, &TProjectDocument::sigOggettoRimosso, this, fGuard([this](qint64 iId) { pRimuoviOggetto(iId); }));
 }
 
 // --- start-up and shutdown -------------------------------------------------
@@ -326,7 +404,7 @@ void TFrmBase::FormCreate(const QString &sProgramPath)
     // a failing step is reported and the steps after it are skipped; the window still opens
     pRunCommand([&] {
         pWorkspaceStartup(sProgramPath);
-        bGlobMouseDown = false;
+        m_drag.bGlobMouseDown = false;
         if (QAction *pEntry = findChild<QAction *>(QStringLiteral("N") + QString::number(iGlobIconSize)))
             pEntry->setChecked(true);
         iGlobXcenter = PnlImgArea->width() / 2 - ImgBanner->height() / 2;
@@ -337,6 +415,10 @@ void TFrmBase::FormCreate(const QString &sProgramPath)
 
 void TFrmBase::FormDestroy()
 {
+    {
+        const QSignalBlocker blocker(m_pDoc); // the window is going: nothing to show
+        m_pDoc->pChiudiProgetto();
+    }
     try {
         pWorkspaceShutdown();
     } catch (const std::exception &e) {
@@ -363,6 +445,8 @@ void TFrmBase::pRunCommand(const std::function<void()> &f)
     bool bFailed = false;
     try {
         f();
+        if (m_pPendingFailure)
+            std::rethrow_exception(std::exchange(m_pPendingFailure, nullptr));
     } catch (const TOmbrixError &e) {
         bFailed = true;
         sFailure = e.fMessage();
@@ -378,9 +462,18 @@ void TFrmBase::pRunCommand(const std::function<void()> &f)
     }
 }
 
+void TFrmBase::pViewFailed(std::exception_ptr pFailure)
+{
+    if (!m_pPendingFailure)
+        m_pPendingFailure = pFailure;
+    if (!m_bInCommand) { // not inside a command: report it now
+        pRunCommand([] {});
+    }
+}
+
 void TFrmBase::pResyncAfterFailure()
 {
-    if (!bGlobProgettoAperto) {
+    if (!m_pDoc->fAperto()) {
         // nothing may suggest a project that is not open
         const QSignalBlocker blocker(TvAree);
         TvAree->clear();
@@ -488,8 +581,8 @@ bool TFrmBase::fSplitterMoved(int iNewLeftWidth)
 
 void TFrmBase::pRepaintAll()
 {
-    if (fSelectedNode() && bGlobProgettoAperto)
-        pDrawBline(QString::number(fSelectedAreaId()));
+    if (m_pDoc->fAreaMostrata() != 0)
+        pDrawBline();
     else
         pWipeBlines();
     update();
@@ -501,9 +594,4 @@ void TFrmBase::pBusyCursor(bool bBusy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
-}
-
-std::optional<QString> TFrmBase::fAskText(const QString &sCaption, const QString &sPrompt, const QString &sDefault)
-{
-    return fDialogs().fInputBox(sCaption, sPrompt, sDefault);
 }

@@ -3,7 +3,9 @@
 #include "editor/canvas.h"
 #include "editor/dialogs.h"
 #include "editor/panels.h"
-#include "workspace/mapview.h"
+
+#include <QPoint>
+#include <QtGlobal>
 
 #include <QMainWindow>
 #include <QString>
@@ -11,6 +13,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -21,17 +24,29 @@ class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TFrmFont;
+class TProjectDocument;
+class TSensore;
+
+/** The drag in progress on the canvas, shared by every canvas control: one at a time. */
+struct TDragState
+{
+    bool DragEnabled = false;    // a drag is in progress
+    QPoint MouseDownPos;         // press point, in the pressed control's coordinates
+    bool bGlobMouseDown = false; // set by a press; cleared once a barrier drag has wiped the lines
+};
 
 /**
  * The main window: menu, tool bar, area tree on the left, the panel's bezel
- * with the 480 x 272 area canvas on the right. It is the map view of the
- * workspace and the model.
+ * with the 480 x 272 area canvas on the right. It is a view of the project
+ * document: every edit is a call on the document, and the tree and the
+ * canvas follow the document's signals. It keeps no project state and runs
+ * no SQL of its own.
  *
  * Every command runs inside pRunCommand, the one place where a failure
  * (TOmbrixError) is caught and shown in the error box; afterwards the window
- * is brought back in line with what the database holds.
+ * is brought back in line with what the document holds.
  */
-class TFrmBase : public QMainWindow, public TMapView
+class TFrmBase : public QMainWindow
 {
     Q_OBJECT
 
@@ -78,6 +93,8 @@ public:
     QAction *MnuApriProgetto = nullptr;
     QAction *MnuEsportaProgetto = nullptr;
     QAction *MnuChiudiProgetto = nullptr;
+    QAction *MnuAnnulla = nullptr; // "Annulla" + the step, Ctrl+Z
+    QAction *MnuRipeti = nullptr;  // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
     QAction *N48 = nullptr;
     QAction *N32 = nullptr;
     QAction *N16 = nullptr;
@@ -97,12 +114,19 @@ public:
 
     TFrmFont *FrmFont = nullptr; // the font dialog, created hidden by the program entry
 
+    /** The open project. */
+    TProjectDocument &fDocument() { return *m_pDoc; }
+    /** The drag in progress on the canvas. */
+    TDragState &fDrag() { return m_drag; }
+
     // --- dialogs and the error boundary ---------------------------------
     TDialogs &fDialogs() { return *m_pDialogs; }
     /** Replaces the dialogs (not owned); null goes back to the real ones. */
     void pSetDialogs(TDialogs *pDialogs);
     /** Runs one command; a failure is shown in the error box and the editor stays usable. */
     void pRunCommand(const std::function<void()> &f);
+    /** A view's failure while following the document: it is reported by the command that caused it. */
+    void pViewFailed(std::exception_ptr pFailure);
 
     // --- window ---------------------------------------------------------
     /** Enables or disables the tool buttons a project needs (not BtnZoomIn). */
@@ -125,10 +149,17 @@ public:
     void pOpenProjectFile(const QString &sDb);
 
     // --- area tree ------------------------------------------------------
-    int fSelectedAreaId() const; // 0 when no node is selected
-    int fSelectedLevel() const;  // level of the selected node, -1 when none
+    qint64 fSelectedAreaId() const; // 0 when no node is selected
+    int fSelectedLevel() const;     // level of the selected node, -1 when none
     QTreeWidgetItem *fSelectedNode() const;
+    /** Selects the node of area sId, showing that area; nothing when there is none. */
     void pSelectNodeById(const QString &sId);
+    /** Refills the tree from the document's area list; the node of the shown area stays selected. */
+    void pPopolaTreeViewNew();
+    void pClearTree();
+    void pSelectFirstNode();
+    void pSelectNodeByName(const QString &sName);
+    void pSelectNodeByLevel_Index(int iLevel, int iIndex);
     /** The pop-up request at a point of the tree's viewport; false when no menu opens. */
     bool fTvAreeContextPopup(const QPoint &pos);
     void PopEliminaAreaClick();
@@ -136,26 +167,26 @@ public:
     void BtnNewAreaClick();
 
     // --- canvas ---------------------------------------------------------
-    void pLoadImgArea(const QString &sId);
+    void pLoadImgArea(qint64 iId);
     void pLoadBanner(int iLevel);
-    /** Draws the barrier lines of the area sAreaId on the overlay now. */
-    void pDrawBline(const QString &sAreaId);
+    /** Draws the barrier lines of the shown area on the overlay now. */
+    void pDrawBline();
     /** Wipes the barrier lines until they are next drawn. */
     void pWipeBlines();
     void BtnSfondoClick();
+    /** Removes every placed control from the canvas. */
+    void pPulisciTutto();
+    /** Shows the picture file in the background layer; throws TOmbrixError when it cannot be decoded. */
+    void pLoadBackground(const QString &sPath);
+    void pClearBackground();
+    void pBusyCursor(bool bBusy);
 
-    // --- TMapView -------------------------------------------------------
-    void pPopolaTreeViewNew() override;
-    void pClearTree() override;
-    void pSelectFirstNode() override;
-    void pSelectNodeByName(const QString &sName) override;
-    void pSelectNodeByLevel_Index(int iLevel, int iIndex) override;
-    void pPulisciTutto() override;
-    void pLoadBackground(const QString &sPath) override;
-    void pClearBackground() override;
-    void pPlaceStoredSensor(const TSensore &oSensore) override;
-    std::optional<QString> fAskText(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override;
-    void pBusyCursor(bool bBusy) override;
+    // --- following the document -------------------------------------------
+    /** Shows the document's shown area on the canvas: background, banner, objects, lines. */
+    void pMostraAreaSulCanvas();
+    /** Brings the controls of object iId in line with the document (built, moved, restyled or removed). */
+    void pSincronizzaOggetto(qint64 iId);
+    void pRimuoviOggetto(qint64 iId);
 
 protected:
     bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
@@ -167,12 +198,15 @@ private:
     void pConnectCommands();
     void FormCreate(const QString &sProgramPath);
     void FormDestroy();
+    void pConnectDocument();
     void RadioMnu(QAction *pEntry);
     void TvAreeChange(QTreeWidgetItem *pNode);
+    /** The tree follows the document's shown area: its node selected, or none. */
+    void pSegnaAreaMostrata(qint64 iId);
     void pOnCurrentNodeChanged(QTreeWidgetItem *pNode);
     /** The current node, whose area is shown, is always the selected one. */
     void pKeepCurrentSelected();
-    /** Selects pNode from code, as if the user had; a failure of the change of selection is thrown here. */
+    /** Selects pNode from code, as if the user had: its area is shown. */
     void pSelectNode(QTreeWidgetItem *pNode);
     void pLayoutClient();
     /** After a failed command: the window shows only what the database holds. */
@@ -181,10 +215,12 @@ private:
      *  "Chiudi Progetto" and "Esporta Progetto". */
     void pSetProjectCommands(bool bOpen);
 
+    TProjectDocument *m_pDoc = nullptr;
+    TDragState m_drag;
     std::unique_ptr<TQtDialogs> m_pQtDialogs;
     TDialogs *m_pDialogs = nullptr;
     TClientArea *m_pClient = nullptr;
     int m_iLeftWidth = 249;
     bool m_bInCommand = false;
-    std::exception_ptr m_pPendingFailure; // failure of a selection change made from code
+    std::exception_ptr m_pPendingFailure; // a view's failure while following the document
 };

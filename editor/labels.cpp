@@ -4,11 +4,10 @@
 #include "editor/dragging.h"
 #include "editor/fontdialog.h"
 #include "editor/frmbase.h"
+#include "document/projectdocument.h"
 #include "model/catalogo.h"
-#include "model/labelstore.h"
-#include "model/sensorstore.h"
+#include "model/sensore.h"
 #include "workspace/errors.h"
-#include "workspace/uty.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,7 +18,7 @@
 namespace
 {
 
-QString fLabelName(int iId)
+QString fLabelName(qint64 iId)
 {
     return QStringLiteral("Testo_") + QString::number(iId);
 }
@@ -59,52 +58,48 @@ TFrmFont &fFontDialog(TFrmBase &frm)
     return *frm.FrmFont;
 }
 
-/** Reads the integer columns of one sensor row; throws when the row is gone. */
-QList<int> fReadRow(const QString &sSql, int iId, int iColumns)
+/** The shown object of a label or an icon; throws when it is gone. */
+const TSensore &fOggettoDi(TFrmBase &frm, QWidget *pControl)
 {
-    TSqlQuery query = SQLConn.fQuery(sSql + QString::number(iId));
-    if (!query.fNext())
+    const qint64 iId = fName2Id(pControl->objectName()).toLongLong();
+    const TSensore *p = frm.fDocument().fOggetto(iId);
+    if (!p)
         throw TOmbrixError(QStringLiteral("Sensore ") + QString::number(iId) + QStringLiteral(" non trovato"));
-    QList<int> aValues;
-    for (int i = 0; i < iColumns; ++i)
-        aValues.append(query.fInt(i));
-    return aValues;
+    return *p;
 }
 
 } // namespace
 
-void pAddLabel(TFrmBase &frm, int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto, bool bNew)
+void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto)
 {
-    if (sTesto.isEmpty())
-        return;
     const QString sName = fLabelName(iId);
-    delete fFindPlaced(frm.PnlImgArea, sName);
-
-    auto *pLabel = new TCanvasControl(frm, frm.PnlImgArea);
-    pLabel->setObjectName(sName);
+    auto *pLabel = qobject_cast<TCanvasControl *>(fFindPlaced(frm.PnlImgArea, sName));
+    if (sTesto.isEmpty()) {
+        delete pLabel;
+        return;
+    }
+    const bool bNuova = !pLabel;
+    if (bNuova) {
+        pLabel = new TCanvasControl(frm, frm.PnlImgArea);
+        pLabel->setObjectName(sName);
+        pLabel->setTextFormat(Qt::PlainText);
+        pLabel->setAutoFillBackground(false);
+        pLabel->setAttribute(Qt::WA_TranslucentBackground);
+        pLabel->setToolTip(sName);
+        pLabel->pPopup = frm.PopLabel;
+    }
     pLabel->setText(sTesto);
-    pLabel->setTextFormat(Qt::PlainText);
-    pLabel->setAutoFillBackground(false);
-    pLabel->setAttribute(Qt::WA_TranslucentBackground);
     pStyleLabel(pLabel, iFont, iColor);
     pLabel->move(iLeft, iTop);
-    pLabel->setToolTip(sName);
-    pLabel->pPopup = frm.PopLabel;
-
-    if (bNew) {
-        pAddTextToSensorInDb(iId, iLeft, iTop, iFont, iColor, sTesto);
-        // The update reads 0 and "@+|+#" as "keep": store what is shown in those cases too.
-        if (iLeft == 0 || iTop == 0 || sTesto == sKeepTesto)
-            pStoreLabelPlace(iId, iLeft, iTop, sTesto);
+    if (bNuova) {
+        pLabel->show();
+        pLabel->raise();
     }
-    pLabel->show();
-    pLabel->raise();
-    if (bNew) // a stored label is shown with its area, which repaints after its last sensor
-        frm.pRepaintAll();
 }
 
 void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon)
 {
+    const TSensore oggetto = fOggettoDi(frm, pIcon);
     const std::optional<QString> sTesto = fAskLabelText(frm, QString());
     if (!sTesto)
         return;
@@ -113,20 +108,15 @@ void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon)
     const int iFont = frmFont.Dimensione();
     const int iColor = frmFont.Colore();
 
-    const int iId = fName2Id(pIcon->objectName()).toInt();
-    const QList<int> aRow =
-        fReadRow(QStringLiteral("select IconSize, CoordX, CoordY from tbsensori where _id = "), iId, 3);
-    const int iIconSize = aRow.at(0);
-    const int iLeft = aRow.at(1) + iIconSize + 10;
-    const int iTop = aRow.at(2) + iIconSize / 2 - (fIntToDimensione(iFont) + iFont) / 2 - 2;
-    pAddLabel(frm, iId, iLeft, iTop, iFont, iColor, *sTesto, true);
+    const int iIconSize = oggetto.Get_iconsize();
+    const int iLeft = oggetto.Get_coordx() + iIconSize + 10;
+    const int iTop = oggetto.Get_coordy() + iIconSize / 2 - (fIntToDimensione(iFont) + iFont) / 2 - 2;
+    frm.fDocument().pAggiungiTesto(oggetto.Get_id(), QPoint(iLeft, iTop), iFont, iColor, *sTesto);
 }
 
 void PopEliminaLabelClick(TFrmBase &frm, QWidget *pLabel)
 {
-    pAddTextToSensorInDb(fName2Id(pLabel->objectName()).toInt(), 0, 0, 0, 0, QString());
-    delete pLabel;
-    frm.pRepaintAll();
+    frm.fDocument().pEliminaTesto(fOggettoDi(frm, pLabel).Get_id());
 }
 
 void popModTestoClick(TFrmBase &frm, QWidget *pLabel)
@@ -134,33 +124,20 @@ void popModTestoClick(TFrmBase &frm, QWidget *pLabel)
     auto *pText = qobject_cast<QLabel *>(pLabel);
     if (!pText)
         return;
+    const qint64 iId = fOggettoDi(frm, pLabel).Get_id();
     const std::optional<QString> sTesto = fAskLabelText(frm, pText->text());
     if (!sTesto)
         return;
-    const int iId = fName2Id(pLabel->objectName()).toInt();
-    if (*sTesto == sKeepTesto)
-        pStoreLabelText(iId, *sTesto); // the general update would keep the old text
-    else
-        pAddTextToSensorInDb(iId, 0, 0, 0, 0, *sTesto);
-    pText->setText(*sTesto);
-    pText->adjustSize();
-    frm.pRepaintAll();
+    frm.fDocument().pModificaTesto(iId, *sTesto);
 }
 
 void popDimensioneColoreClick(TFrmBase &frm, QWidget *pLabel)
 {
-    auto *pText = qobject_cast<QLabel *>(pLabel);
-    if (!pText)
-        return;
-    const int iId = fName2Id(pLabel->objectName()).toInt();
-    const QList<int> aRow = fReadRow(QStringLiteral("select FontTxt, ColorTxt from tbsensori where _id = "), iId, 2);
+    const TSensore &oggetto = fOggettoDi(frm, pLabel);
+    const qint64 iId = oggetto.Get_id();
     TFrmFont &frmFont = fFontDialog(frm);
-    frmFont.SetColore(aRow.at(1));
-    frmFont.SetDimensione(aRow.at(0));
+    frmFont.SetColore(oggetto.Get_colortxt());
+    frmFont.SetDimensione(oggetto.Get_fonttxt());
     frm.fDialogs().pShowFontDialog(frmFont);
-    const int iColor = frmFont.Colore();
-    const int iFont = frmFont.Dimensione();
-    pAddTextToSensorInDb(iId, 0, 0, iFont, iColor, sKeepTesto);
-    pStyleLabel(pText, iFont, iColor);
-    frm.pRepaintAll();
+    frm.fDocument().pStileTesto(iId, frmFont.Dimensione(), frmFont.Colore());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class QWidget;
 class TFrmBase;
@@ -16,9 +17,8 @@ class TFrmBase;
 
 inline constexpr int iMaxLabelText = 19;
 
-/** Shows the label of sensor iId (replacing any it has); with bNew it is also stored and the window repainted.
- *  Empty text: nothing. */
-void pAddLabel(TFrmBase &frm, int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto, bool bNew);
+/** Shows the label of sensor iId as given, building it when it has none; an empty text removes it. */
+void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto);
 
 /** "Aggiungi testo" on a sensor icon: a new label beside the icon, with a size and colour from the font dialog. */
 void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon);

@@ -4,17 +4,14 @@
 #include "editor/canvascontrols.h"
 #include "editor/frmbase.h"
 #include "editor/labels.h"
-#include "model/areastore.h"
+#include "document/projectdocument.h"
 #include "model/catalogo.h"
 #include "model/sensore.h"
-#include "model/sensorstore.h"
 #include "workspace/errors.h"
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
 #include <QPixmap>
-#include <QTreeWidget>
-#include <QTreeWidgetItem>
 
 namespace
 {
@@ -31,17 +28,10 @@ QString fHint(const QString &sName)
     return asParts.value(0) + QStringLiteral(" ") + asParts.value(2) + QStringLiteral(": ") + asParts.value(3);
 }
 
-/** Builds the 7 x 7 second end of the barrier sNomeSensore from its decoded picture; iTop2 < 0 puts it at its
- *  default place. */
-void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QPixmap &picture, const QString &sNomeSensore, int iIconSize,
-             int iTop2, int iLeft2)
+/** Builds the 7 x 7 second end of the barrier sNomeSensore from its decoded picture. */
+void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QPixmap &picture, const QString &sNomeSensore, int iTop,
+             int iLeft)
 {
-    int iTop = iTop2;
-    int iLeft = iLeft2;
-    if (iTop2 < 0) {
-        iLeft = iGlobXcenter + 30;
-        iTop = (iIconSize - iGlobB2Size) / 2 + iGlobYCenter;
-    }
     const QString sName = sNomeSensore + QStringLiteral("_");
     auto *pMarker = new TCanvasControl(frm, mioPanel);
     pMarker->setObjectName(sName);
@@ -60,7 +50,8 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     const int iTipo = oSensore.Get_tiposensore();
     const int iIconSize = oSensore.Get_iconsize();
     const bool bBarriera = iTipo == 4;
-    if (bNew && frm.fSelectedAreaId() == 0)
+    TProjectDocument &doc = frm.fDocument();
+    if (bNew && doc.fAreaMostrata() == 0)
         return; // no area to store it in
 
     // 1. the number text
@@ -83,33 +74,27 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     if (bBarriera)
         marker = fReadPicture(sGlobGrfcPath + QStringLiteral("b2.png"));
 
-    // 3. the position and the sensor id
-    QPoint pos(oSensore.Get_coordx(), oSensore.Get_coordy());
-    int iId = oSensore.Get_id();
+    // 3. a new sensor is stored; the document then shows it through this same placement
     if (bNew) {
-        pos = QPoint(iGlobXcenter, iGlobYCenter);
-        iId = fAddSensorToDb(QString::number(frm.fSelectedAreaId()), QString::number(oSensore.Get_area_zoom()), sNumero,
-                             QString::number(iIconSize), iTipo);
+        doc.pAggiungiOggetto(iTipo, iIconSize, sNumero);
+        return;
     }
+    const qint64 iId = oSensore.Get_id();
 
     // 4. the name, given at once so that clearing the canvas always finds the control
     const QString sName = fNomeSensore(iTipo, oSensore.Get_area_zoom(), iId, sNumero);
     auto *pIcon = new TCanvasControl(frm, mioPanel);
     pIcon->setObjectName(sName);
     pIcon->setPixmap(icon);
-    pIcon->setGeometry(pos.x(), pos.y(), iIconSize, iIconSize);
+    pIcon->setGeometry(oSensore.Get_coordx(), oSensore.Get_coordy(), iIconSize, iIconSize);
 
     // 5. the barrier's second end
-    if (bBarriera) {
-        if (bNew)
-            pCreaB2(frm, mioPanel, marker, sName, iIconSize, -1, -1);
-        else
-            pCreaB2(frm, mioPanel, marker, sName, iIconSize, oSensore.Get_coordy2(), oSensore.Get_coordx2());
-    }
+    if (bBarriera)
+        pCreaB2(frm, mioPanel, marker, sName, oSensore.Get_coordy2(), oSensore.Get_coordx2());
 
     // 6. the stored label, if any
     pAddLabel(frm, iId, oSensore.Get_coordxt(), oSensore.Get_coordyt(), oSensore.Get_fonttxt(), oSensore.Get_colortxt(),
-              oSensore.Get_testo(), false);
+              oSensore.Get_testo());
 
     // 7. the icon on top of its own marker and label
     pIcon->setToolTip(fHint(sName));
@@ -120,15 +105,11 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     pIcon->pSetMark(0);
     pIcon->show();
     pIcon->raise();
-
-    // 8. the barrier lines above everything; an area being shown draws them once, after its last sensor
-    if (bNew)
-        frm.pRepaintAll();
 }
 
 void pAddSensorButtonClick(TFrmBase &frm, int iTipo)
 {
-    if (!bGlobProgettoAperto || frm.fSelectedAreaId() == 0)
+    if (!frm.fDocument().fAperto() || frm.fDocument().fAreaMostrata() == 0)
         return;
     const TSensore oSensore = TSensore::fNuovo(iTipo, iGlobIconSize);
     pAddSensoreNew(frm, frm.PnlImgArea, oSensore, true);
@@ -136,18 +117,15 @@ void pAddSensorButtonClick(TFrmBase &frm, int iTipo)
 
 void pZoomInClick(TFrmBase &frm)
 {
-    QTreeWidgetItem *pNode = frm.fSelectedNode();
-    if (!bGlobProgettoAperto || !pNode || frm.fSelectedAreaId() == 0 || frm.fSelectedLevel() != 0)
+    TProjectDocument &doc = frm.fDocument();
+    const qint64 iParent = doc.fAreaMostrata();
+    const TAreaRow *pParent = doc.fArea(iParent);
+    if (!doc.fAperto() || !pParent || pParent->iLivello != 0)
         return;
     const std::optional<QString> sNome =
         frm.fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), QString());
     if (!sNome || sNome->isEmpty())
         return;
-    const int iParent = frm.fSelectedAreaId();
-    const int iLivello = frm.fSelectedLevel();
-    const int iIndex = pNode->parent() ? pNode->parent()->indexOfChild(pNode) : frm.TvAree->indexOfTopLevelItem(pNode);
-    const int iNuova = pAddAreaSon(*sNome, iLivello, iIndex, iParent);
-    const TSensore oMarker = TSensore::fNuovo(3, iGlobIconSize, iNuova);
-    pAddSensoreNew(frm, frm.PnlImgArea, oMarker, true);
-    frm.pLoadImgArea(QString::number(iParent));
+    fReadPicture(fIconPath(3, iGlobIconSize)); // the marker's picture, before anything is stored
+    doc.pAggiungiAreaDettaglio(iParent, *sNome, iGlobIconSize);
 }

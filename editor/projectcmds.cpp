@@ -2,9 +2,9 @@
 
 #include "editor/frmbase.h"
 
+#include "document/projectdocument.h"
 #include "export/exportrun.h"
 #include "workspace/errors.h"
-#include "workspace/project.h"
 #include "workspace/uty.h"
 
 #include <QAction>
@@ -23,8 +23,7 @@ void TFrmBase::MnuNuovoProgettoClick()
         return;
     while (sDir.size() > 1 && (sDir.endsWith(QLatin1Char('/')) || sDir.endsWith(QDir::separator())))
         sDir.chop(1);
-    pNuovoProgetto(sDir, *sNome);
-    pSetProjectCommands(true);
+    m_pDoc->pNuovoProgetto(sDir, *sNome);
 }
 
 void TFrmBase::MnuApriProgettoClick()
@@ -37,20 +36,17 @@ void TFrmBase::MnuApriProgettoClick()
 
 void TFrmBase::pOpenProjectFile(const QString &sDb)
 {
-    pApriProgetto(sDb);
-    pSetProjectCommands(true);
-    pRepaintAll();
+    m_pDoc->pApriProgetto(sDb);
 }
 
 void TFrmBase::MnuChiudiProgettoClick()
 {
-    pChiudiProgetto(); // also empties the canvas, its background, the tree and the barrier lines
-    pSetProjectCommands(false);
+    m_pDoc->pChiudiProgetto(); // the views empty the canvas, its background, the tree and the barrier lines
 }
 
 void TFrmBase::MnuEsportaProgettoClick()
 {
-    if (!bGlobProgettoAperto)
+    if (!m_pDoc->fAperto())
         return;
     // the dialog appears only when the run lasts longer than half a second;
     // the window keeps repainting meanwhile, but takes no input

@@ -56,7 +56,6 @@ void pApriPerEsportare(const QString &sDb)
     // keep the read lock from the first statement to the end instead of
     // taking and dropping it around each of the run's statements
     SQLConn.pExec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
-    bGlobProgettoAperto = true;
 }
 
 void pStampaErrore(const QString &sMessaggio)
@@ -83,7 +82,6 @@ int fRunExportCommandLine(const char *szProject)
         pStampaErrore(QString::fromLocal8Bit(e.what()));
         iEsito = 1;
     }
-    bGlobProgettoAperto = false;
     SQLConn.pClose();
     return iEsito;
 }

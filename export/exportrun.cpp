@@ -285,7 +285,7 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
 
 void pEsportaProgetto(const TExportProgress &progress, const TExportPreparazione &preparazione)
 {
-    if (!bGlobProgettoAperto)
+    if (!SQLConn.fIsOpen())
         return;
     const QString sOut = sGlobOutPath;
     std::exception_ptr errPulizia;

@@ -1,7 +1,6 @@
 #include "model/areastore.h"
 
 #include "workspace/errors.h"
-#include "workspace/mapview.h"
 #include "workspace/project.h"
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
@@ -9,44 +8,23 @@
 #include <QFile>
 #include <QStringList>
 
+#include <limits>
+
 namespace {
 
 const QStringList asAreaColumns = {QStringLiteral("_id"), QStringLiteral("livello"), QStringLiteral("father_id"),
                                    QStringLiteral("NomeArea"), QStringLiteral("Ordinamento")};
 
-QString fBlankPicture()
-{
-    return sGlobGrfcPath + QStringLiteral("blank.jpg");
-}
-
-/** A fresh copy of the blank picture for a new area; a failed copy leaves the area without a picture. */
-void pCopyBlankPicture(int iId)
-{
-    const QString sTarget = fAreaPicturePath(iId);
-    QFile::remove(sTarget);
-    QFile::copy(fBlankPicture(), sTarget);
-}
-
-/** Shows the busy cursor for its lifetime, also when the work fails. */
-class TBusyCursor
-{
-public:
-    TBusyCursor() { fMapView().pBusyCursor(true); }
-    ~TBusyCursor() { fMapView().pBusyCursor(false); }
-    TBusyCursor(const TBusyCursor &) = delete;
-    TBusyCursor &operator=(const TBusyCursor &) = delete;
-};
-
-/** One transaction on the project connection: rolled back unless committed. */
+/** One transaction on a connection: rolled back unless committed. */
 class TTransaction
 {
 public:
-    TTransaction() { SQLConn.pExec(QStringLiteral("BEGIN")); }
+    explicit TTransaction(TSqlConn &conn) : m_conn(conn) { m_conn.pExec(QStringLiteral("BEGIN")); }
     ~TTransaction()
     {
         if (!m_bDone) {
             try {
-                SQLConn.pExec(QStringLiteral("ROLLBACK"));
+                m_conn.pExec(QStringLiteral("ROLLBACK"));
             } catch (...) {
                 // SQLite has already rolled the transaction back itself
             }
@@ -57,98 +35,109 @@ public:
 
     void pCommit()
     {
-        SQLConn.pExec(QStringLiteral("COMMIT"));
+        m_conn.pExec(QStringLiteral("COMMIT"));
         m_bDone = true;
     }
 
 private:
+    TSqlConn &m_conn;
     bool m_bDone = false;
 };
 
 } // namespace
 
-QString fAreaPicturePath(int iId)
+QString fBlankPicture()
+{
+    return sGlobGrfcPath + QStringLiteral("blank.jpg");
+}
+
+QString fAreaPicturePath(qint64 iId)
 {
     return sGlobRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");
 }
 
-int fNuovoId()
+QString TAreaStore::fAreaPicturePath(qint64 iId) const
 {
-    CDArea.pLoad();
-    if (CDArea.fCount() == 0)
-        return 1;
-    TSqlQuery q = SQLConn.fQuery(QStringLiteral("SELECT _id + 1 new_id FROM tbarea mo ") +
-                                 QStringLiteral("WHERE NOT EXISTS (") +
-                                 QStringLiteral("SELECT NULL FROM tbarea mi WHERE mi._id = mo._id + 1) ") +
-                                 QStringLiteral("ORDER BY _id LIMIT 1"));
-    if (!q.fNext())
-        throw TOmbrixError(QStringLiteral("No free area id in tbarea"));
-    return q.fInt(0);
+    return m_sRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");
 }
 
-int pAddAreaBase(const QString &sNome, int iLivello)
+void TAreaStore::pCopyBlankPicture(qint64 iId) const
 {
-    QString sName = sNome;
-    if (sName.isEmpty())
-        sName = fMapView().fAskText(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), QString()).value_or(QString());
-    if (sName.isEmpty())
-        return 0;
+    const QString sTarget = fAreaPicturePath(iId);
+    QFile::remove(sTarget);
+    QFile::copy(fBlankPicture(), sTarget);
+}
 
-    const int iId = fNuovoId();
-    SQLConn.pExec(QStringLiteral("insert into tbarea(_id, livello, nomearea, ordinamento) values(") +
-                  QString::number(iId) + QLatin1Char(',') + QString::number(iLivello) + QStringLiteral(", ") +
-                  fSqlText(sName, asAreaColumns) + QStringLiteral(", 0);"));
-    fMapView().pPulisciTutto();
-    fMapView().pLoadBackground(fBlankPicture());
+qint64 TAreaStore::fNuovoId()
+{
+    m_CDArea.pLoad(m_conn);
+    if (m_CDArea.fCount() == 0)
+        return 1;
+    TSqlQuery q = m_conn.fQuery(QStringLiteral("SELECT _id + 1 new_id FROM tbarea mo ") +
+                                QStringLiteral("WHERE NOT EXISTS (") +
+                                QStringLiteral("SELECT NULL FROM tbarea mi WHERE mi._id = mo._id + 1) ") +
+                                QStringLiteral("ORDER BY _id LIMIT 1"));
+    if (!q.fNext())
+        throw TOmbrixError(QStringLiteral("No free area id in tbarea"));
+    // past the largest integer SQLite goes on in floating point: no id can be chosen
+    const QVariant v = q.fValue(0);
+    if (v.typeId() != QMetaType::LongLong || v.toLongLong() <= 0)
+        throw TOmbrixError(m_conn.fDatabase() + QStringLiteral(": nessun id libero per una nuova area"));
+    return v.toLongLong();
+}
+
+void TAreaStore::pInsertAreaBase(qint64 iId, const QString &sNome, int iLivello)
+{
+    m_conn.pExec(QStringLiteral("insert into tbarea(_id, livello, nomearea, ordinamento) values(") +
+                 QString::number(iId) + QLatin1Char(',') + QString::number(iLivello) + QStringLiteral(", ") +
+                 fSqlText(sNome, asAreaColumns) + QStringLiteral(", 0);"));
+}
+
+void TAreaStore::pInsertAreaSon(qint64 iNewId, const QString &sNome, int iLivello, qint64 iId)
+{
+    m_conn.pExec(QStringLiteral("insert into tbarea(_id, livello, father_id, nomearea, ordinamento) ") +
+                 QStringLiteral("values(") + QString::number(iNewId) + QLatin1Char(',') +
+                 QString::number(iLivello + 1) + QStringLiteral(", ") + QString::number(iId) + QLatin1Char(',') +
+                 fSqlText(sNome, asAreaColumns) + QStringLiteral(", 0);"));
+}
+
+qint64 TAreaStore::pAddAreaBase(const QString &sNome, int iLivello)
+{
+    const qint64 iId = fNuovoId();
+    pInsertAreaBase(iId, sNome, iLivello);
     pCopyBlankPicture(iId);
-    fMapView().pPopolaTreeViewNew();
-    fMapView().pSelectNodeByName(sName);
     return iId;
 }
 
-int pAddAreaSon(const QString &sNome, int iLivello, int iIndex, int iId)
+qint64 TAreaStore::pAddAreaSon(const QString &sNome, int iLivello, qint64 iId)
 {
-    const int iNewId = fNuovoId();
-    SQLConn.pExec(QStringLiteral("insert into tbarea(_id, livello, father_id, nomearea, ordinamento) ") +
-                  QStringLiteral("values(") + QString::number(iNewId) + QLatin1Char(',') +
-                  QString::number(iLivello + 1) + QStringLiteral(", ") + QString::number(iId) + QLatin1Char(',') +
-                  fSqlText(sNome, asAreaColumns) + QStringLiteral(", 0);"));
-    fMapView().pLoadBackground(fBlankPicture());
+    const qint64 iNewId = fNuovoId();
+    pInsertAreaSon(iNewId, sNome, iLivello, iId);
     pCopyBlankPicture(iNewId);
-    fMapView().pPopolaTreeViewNew();
-    fMapView().pSelectNodeByLevel_Index(iLivello, iIndex);
     return iNewId;
 }
 
-int pDelArea(int iId, int iLivello, int iIndexParent)
+int TAreaStore::pDelArea(qint64 iId)
 {
-    // The level and the parent's position do not change what is deleted.
-    Q_UNUSED(iLivello);
-    Q_UNUSED(iIndexParent);
-
-    TBusyCursor busy;
-    fMapView().pPulisciTutto();
     const QString sId = QString::number(iId);
     int iRemoved = 0;
     {
         // the area and every object that lies on it or leads to it go together, or not at all
-        TTransaction tx;
-        SQLConn.pExec(QStringLiteral("delete from tbsensori where area_id = ") + sId +
-                      QStringLiteral(" or area_zoom = ") + sId);
-        iRemoved = SQLConn.pExec(QStringLiteral("delete from tbarea where _id = ") + sId);
+        TTransaction tx(m_conn);
+        m_conn.pExec(QStringLiteral("delete from tbsensori where area_id = ") + sId +
+                     QStringLiteral(" or area_zoom = ") + sId);
+        iRemoved = m_conn.pExec(QStringLiteral("delete from tbarea where _id = ") + sId);
         tx.pCommit();
     }
     QFile::remove(fAreaPicturePath(iId));
-    CDArea.pLoad();
-    fMapView().pClearBackground();
-    fMapView().pPopolaTreeViewNew();
+    m_CDArea.pLoad(m_conn);
     return iRemoved;
 }
 
-void pRinominaAreaInDb(const QString &sId, const QString &sNome)
+void TAreaStore::pRinominaAreaInDb(const QString &sId, const QString &sNome)
 {
-    if (!fIsNumero(sId))
+    if (!fIsId(sId))
         throw TOmbrixError(QStringLiteral("Not an area id: \"%1\"").arg(sId));
-    SQLConn.pExec(QStringLiteral("update tbarea set NomeArea = ") + fSqlText(sNome, asAreaColumns) +
-                  QStringLiteral(" where _id = ") + sId);
+    m_conn.pExec(QStringLiteral("update tbarea set NomeArea = ") + fSqlText(sNome, asAreaColumns) +
+                 QStringLiteral(" where _id = ") + sId);
 }

@@ -72,7 +72,7 @@ TClasse fClasseTipo(int iTipo)
     return fTipo(iTipo).eClasse;
 }
 
-QString fNomeSensore(int iTipo, int iAreaZoom, int iId, const QString &sNumSensore)
+QString fNomeSensore(int iTipo, qint64 iAreaZoom, qint64 iId, const QString &sNumSensore)
 {
     const QString sCoda = iTipo == 3 ? QString::number(iAreaZoom) : sNumSensore;
     return fPrefissoTipo(iTipo) + QString::number(iId) + fParteMediaTipo(iTipo) + sCoda;

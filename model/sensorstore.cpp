@@ -3,11 +3,12 @@
 #include "model/catalogo.h"
 #include "model/sensore.h"
 #include "workspace/errors.h"
-#include "workspace/mapview.h"
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
 #include <QStringList>
+
+#include <limits>
 
 namespace {
 
@@ -26,6 +27,13 @@ void pRequireNumero(const QString &sText, const char *szWhat)
         throw TOmbrixError(QStringLiteral("Not a decimal integer (%1): \"%2\"").arg(QLatin1String(szWhat), sText));
 }
 
+/** Id texts: decimal integers of up to 64 bits. */
+void pRequireId(const QString &sText, const char *szWhat)
+{
+    if (!fIsId(sText))
+        throw TOmbrixError(QStringLiteral("Not a decimal integer (%1): \"%2\"").arg(QLatin1String(szWhat), sText));
+}
+
 /** The decimal number, or the column's own name when iValue is 0 (keep the stored value). */
 QString fValueOrKeep(int iValue, const QString &sColumn)
 {
@@ -34,11 +42,11 @@ QString fValueOrKeep(int iValue, const QString &sColumn)
 
 } // namespace
 
-int fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &sNumSensore, const QString &sIconSize,
-                   int iTipo)
+qint64 TSensorStore::fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &sNumSensore,
+                                    const QString &sIconSize, int iTipo)
 {
-    pRequireNumero(sId, "area_id");
-    pRequireNumero(sAreaZoom, "area_zoom");
+    pRequireId(sId, "area_id");
+    pRequireId(sAreaZoom, "area_zoom");
     pRequireNumero(sNumSensore, "NumSensore");
     pRequireNumero(sIconSize, "IconSize");
 
@@ -49,35 +57,44 @@ int fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &
         iY2 = (sIconSize.toInt() - iGlobB2Size) / 2 + iGlobYCenter;
     }
     const QLatin1Char comma(',');
-    SQLConn.pExec(QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, "
-                                 "CoordX2, CoordY2, TipoSensore, ZonaSensore, Orientamento) ") +
-                  QStringLiteral("values(") + sId + comma + sAreaZoom + comma + sNumSensore + comma + sIconSize +
-                  comma + QString::number(iGlobXcenter) + comma + QString::number(iGlobYCenter) + comma +
-                  QString::number(iX2) + comma + QString::number(iY2) + comma + QString::number(iTipo) +
-                  QStringLiteral(", 1, ") + QStringLiteral("0") + QStringLiteral(");"));
+    const QString sInsert = QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, "
+                                "CoordX2, CoordY2, TipoSensore, ZonaSensore, Orientamento) ") +
+                 QStringLiteral("values(") + sId + comma + sAreaZoom + comma + sNumSensore + comma + sIconSize +
+                 comma + QString::number(iGlobXcenter) + comma + QString::number(iGlobYCenter) + comma +
+                 QString::number(iX2) + comma + QString::number(iY2) + comma + QString::number(iTipo) +
+                 QStringLiteral(", 1, ") + QStringLiteral("0") + QStringLiteral(");");
+    try {
+        m_conn.pExec(sInsert);
+    } catch (const TOmbrixError &) {
+        // AUTOINCREMENT past the largest id fails as a full database: say what it is
+        TSqlQuery q = m_conn.fQuery(QStringLiteral("select max(_id) from tbsensori"), {});
+        if (q.fNext() && !q.fIsNull(0) && q.fInt64(0) == std::numeric_limits<qint64>::max())
+            throw TOmbrixError(m_conn.fDatabase() + QStringLiteral(": nessun id libero per un nuovo oggetto"));
+        throw;
+    }
 
-    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select max(_id) from tbsensori;"));
+    TSqlQuery q = m_conn.fQuery(QStringLiteral("select max(_id) from tbsensori;"));
     if (!q.fNext())
         throw TOmbrixError(QStringLiteral("No sensor id in tbsensori"));
-    return q.fInt(0);
+    return q.fInt64(0);
 }
 
-int fDeleteSensorFromDb(const QString &sId)
+int TSensorStore::fDeleteSensorFromDb(const QString &sId)
 {
-    pRequireNumero(sId, "_id");
-    return SQLConn.pExec(QStringLiteral("delete from tbsensori where _id = ") + sId);
+    pRequireId(sId, "_id");
+    return m_conn.pExec(QStringLiteral("delete from tbsensori where _id = ") + sId);
 }
 
-void pUpdateSensorInDb(const QString &sNomeSensore, int CoordX, int CoordY, int Barriera)
+void TSensorStore::pUpdateSensorInDb(const QString &sNomeSensore, int CoordX, int CoordY, int Barriera)
 {
     const bool bSecondEnd = Barriera == 1;
     const QString sColX = bSecondEnd ? QStringLiteral("CoordX2") : QStringLiteral("CoordX");
     const QString sColY = bSecondEnd ? QStringLiteral("CoordY2") : QStringLiteral("CoordY");
     const QString sId = fName2Id(sNomeSensore); // a second end carries its barrier's id
-    pRequireNumero(sId, "_id");
-    SQLConn.pExec(QStringLiteral("update tbsensori set ") + sColX + QStringLiteral(" = ") + QString::number(CoordX) +
-                  QStringLiteral(", ") + sColY + QStringLiteral(" = ") + QString::number(CoordY) +
-                  QStringLiteral(" where _id = ") + sId);
+    pRequireId(sId, "_id");
+    m_conn.pExec(QStringLiteral("update tbsensori set ") + sColX + QStringLiteral(" = ") + QString::number(CoordX) +
+                 QStringLiteral(", ") + sColY + QStringLiteral(" = ") + QString::number(CoordY) +
+                 QStringLiteral(" where _id = ") + sId);
 }
 
 QString fTestoSql(const QString &sTesto)
@@ -85,32 +102,51 @@ QString fTestoSql(const QString &sTesto)
     return fSqlText(sTesto, asSensoriColumns);
 }
 
-void pAddTextToSensorInDb(int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto)
+void TSensorStore::pAddTextToSensorInDb(qint64 iId, int iLeft, int iTop, int iFont, int iColor,
+                                        const QString &sTesto)
 {
     // A column given as its own name keeps its value, so one statement serves every label change.
     const QString sText = sTesto == sKeepTesto ? QStringLiteral("Testo") : fTestoSql(sTesto);
-    SQLConn.pExec(QStringLiteral("UPDATE tbsensori SET") + QStringLiteral(" CoordXt = ") +
-                  fValueOrKeep(iLeft, QStringLiteral("CoordXt")) + QStringLiteral(", CoordYt = ") +
-                  fValueOrKeep(iTop, QStringLiteral("CoordYt")) + QStringLiteral(", FontTxt = ") +
-                  fValueOrKeep(iFont, QStringLiteral("FontTxt")) + QStringLiteral(", ColorTxt = ") +
-                  fValueOrKeep(iColor, QStringLiteral("ColorTxt")) + QStringLiteral(", Testo = ") + sText +
-                  QStringLiteral(" WHERE _id = ") + QString::number(iId));
+    m_conn.pExec(QStringLiteral("UPDATE tbsensori SET") + QStringLiteral(" CoordXt = ") +
+                 fValueOrKeep(iLeft, QStringLiteral("CoordXt")) + QStringLiteral(", CoordYt = ") +
+                 fValueOrKeep(iTop, QStringLiteral("CoordYt")) + QStringLiteral(", FontTxt = ") +
+                 fValueOrKeep(iFont, QStringLiteral("FontTxt")) + QStringLiteral(", ColorTxt = ") +
+                 fValueOrKeep(iColor, QStringLiteral("ColorTxt")) + QStringLiteral(", Testo = ") + sText +
+                 QStringLiteral(" WHERE _id = ") + QString::number(iId));
 }
 
-void pLoadSensori(const QString &sArea_id)
+void TSensorStore::pStoreLabelPlace(qint64 iId, int iLeft, int iTop, const QString &sTesto)
 {
-    pRequireNumero(sArea_id, "area_id");
-    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select * from tbsensori where area_id = ") + sArea_id);
-    while (q.fNext()) {
-        const TSensore rec(q.fInt(QStringLiteral("_id")), q.fInt(QStringLiteral("area_id")),
-                           q.fInt(QStringLiteral("area_zoom")), q.fInt(QStringLiteral("NumSensore")),
-                           q.fInt(QStringLiteral("iconsize")), q.fInt(QStringLiteral("TipoSensore")),
-                           q.fInt(QStringLiteral("zonasensore")), q.fInt(QStringLiteral("coordx")),
-                           q.fInt(QStringLiteral("coordy")), q.fInt(QStringLiteral("coordx2")),
-                           q.fInt(QStringLiteral("coordy2")), q.fInt(QStringLiteral("coordxt")),
-                           q.fInt(QStringLiteral("coordyt")), q.fInt(QStringLiteral("fonttxt")),
-                           q.fInt(QStringLiteral("colortxt")), q.fInt(QStringLiteral("Orientamento")),
-                           q.fText(QStringLiteral("testo")));
-        fMapView().pPlaceStoredSensor(rec);
-    }
+    m_conn.pExec(QStringLiteral("UPDATE tbsensori SET CoordXt = ") + QString::number(iLeft) +
+                 QStringLiteral(", CoordYt = ") + QString::number(iTop) + QStringLiteral(", Testo = ") +
+                 fTestoSql(sTesto) + QStringLiteral(" WHERE _id = ") + QString::number(iId));
+}
+
+void TSensorStore::pStoreLabelText(qint64 iId, const QString &sTesto)
+{
+    m_conn.pExec(QStringLiteral("UPDATE tbsensori SET Testo = ") + fTestoSql(sTesto) +
+                 QStringLiteral(" WHERE _id = ") + QString::number(iId));
+}
+
+QList<TSensore> TSensorStore::pLoadSensori(const QString &sArea_id)
+{
+    pRequireId(sArea_id, "area_id");
+    TSqlQuery q = m_conn.fQuery(QStringLiteral("select * from tbsensori where area_id = ") + sArea_id);
+    QList<TSensore> aSensori;
+    while (q.fNext())
+        aSensori.append(fSensoreDaRiga(q));
+    return aSensori;
+}
+
+TSensore fSensoreDaRiga(const TSqlQuery &q)
+{
+    return TSensore(q.fInt64(QStringLiteral("_id")), q.fInt64(QStringLiteral("area_id")),
+                    q.fInt64(QStringLiteral("area_zoom")), q.fInt64(QStringLiteral("NumSensore")),
+                    q.fInt(QStringLiteral("iconsize")), q.fInt(QStringLiteral("TipoSensore")),
+                    q.fInt(QStringLiteral("zonasensore")), q.fInt(QStringLiteral("coordx")),
+                    q.fInt(QStringLiteral("coordy")), q.fInt(QStringLiteral("coordx2")),
+                    q.fInt(QStringLiteral("coordy2")), q.fInt(QStringLiteral("coordxt")),
+                    q.fInt(QStringLiteral("coordyt")), q.fInt(QStringLiteral("fonttxt")),
+                    q.fInt(QStringLiteral("colortxt")), q.fInt(QStringLiteral("Orientamento")),
+                    q.fText(QStringLiteral("testo")));
 }

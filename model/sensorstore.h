@@ -1,26 +1,55 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QtGlobal>
 
-/**
- * The five operations on tbsensori. Every statement runs at once; a failing
- * one throws TOmbrixError with SQLite's message and nothing after it runs.
- */
+class TSensore;
+class TSqlConn;
 
 /** Marker text of pAddTextToSensorInDb: leave Testo unchanged. */
 inline const QString sKeepTesto = QStringLiteral("@+|+#");
 
-/** Stores a new object on area sId and returns its sensor id. sNumSensore must pass fIsNumero. */
-int fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &sNumSensore, const QString &sIconSize,
-                   int iTipo);
-/** Deletes one object's row; returns the rows removed (0 or 1). */
-int fDeleteSensorFromDb(const QString &sId);
-/** Stores the top-left corner of an icon (Barriera 0) or of a barrier's second end (Barriera 1). */
-void pUpdateSensorInDb(const QString &sNomeSensore, int CoordX, int CoordY, int Barriera);
+/**
+ * The operations on tbsensori, on one project's connection. Every statement
+ * runs at once; a failing one throws TOmbrixError with SQLite's message and
+ * nothing after it runs.
+ */
+class TSensorStore
+{
+public:
+    explicit TSensorStore(TSqlConn &conn) : m_conn(conn) {}
+
+    /** Stores a new object on area sId and returns its sensor id. sNumSensore must pass fIsNumero.
+     *  Throws a clear error when no id is left above the largest one. */
+    qint64 fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &sNumSensore,
+                          const QString &sIconSize, int iTipo);
+    /** Deletes one object's row; returns the rows removed (0 or 1). */
+    int fDeleteSensorFromDb(const QString &sId);
+    /** Stores the top-left corner of an icon (Barriera 0) or of a barrier's second end (Barriera 1). */
+    void pUpdateSensorInDb(const QString &sNomeSensore, int CoordX, int CoordY, int Barriera);
+    /** Changes the label columns of object iId; 0 and "@+|+#" mean "leave this column unchanged". */
+    void pAddTextToSensorInDb(qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto);
+    /** Every stored object of the area, in ascending id. */
+    QList<TSensore> pLoadSensori(const QString &sArea_id);
+
+    // Label writes that store exactly what the canvas shows. The general
+    // label update reads 0 and "@+|+#" as "leave the column unchanged", so a
+    // label dragged to the left or top edge, or a label whose text is that
+    // marker, would come back elsewhere or with another text after a reload.
+    /** Stores a label's position and text: CoordXt, CoordYt and Testo of row iId, nothing else. */
+    void pStoreLabelPlace(qint64 iId, int iLeft, int iTop, const QString &sTesto);
+    /** Stores a label's text only: Testo of row iId. */
+    void pStoreLabelText(qint64 iId, const QString &sTesto);
+
+private:
+    TSqlConn &m_conn;
+};
+
 /** A label text as an SQL literal of tbsensori: "text" as the statements show
  *  it, or quoted so that it can never be read as a column (fSqlText). */
 QString fTestoSql(const QString &sTesto);
-/** Changes the label columns of object iId; 0 and "@+|+#" mean "leave this column unchanged". */
-void pAddTextToSensorInDb(int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto);
-/** Hands every stored object of the area to the map view's placement, in ascending id. */
-void pLoadSensori(const QString &sArea_id);
+
+class TSqlQuery;
+/** The record of the row a query stands on (every column of tbsensori read by name). */
+TSensore fSensoreDaRiga(const TSqlQuery &q);

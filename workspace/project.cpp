@@ -1,8 +1,7 @@
 #include "workspace/project.h"
 
 #include "workspace/errors.h"
-#include "workspace/mapview.h"
-#include "workspace/uty.h"
+#include "workspace/sqlconn.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,16 +9,16 @@
 
 // --- TAreaList -------------------------------------------------------------------
 
-void TAreaList::pLoad()
+void TAreaList::pLoad(TSqlConn &conn)
 {
     pClose();
-    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select * from tbarea order by Ordinamento"));
+    TSqlQuery q = conn.fQuery(QStringLiteral("select * from tbarea order by Ordinamento"));
     QList<TAreaRow> rows;
     while (q.fNext()) {
         TAreaRow row;
-        row.iId = q.fInt(QStringLiteral("_id"));
+        row.iId = q.fInt64(QStringLiteral("_id"));
         row.iLivello = q.fInt(QStringLiteral("livello"));
-        row.iFatherId = q.fInt(QStringLiteral("father_id"));
+        row.iFatherId = q.fInt64(QStringLiteral("father_id"));
         row.sNome = q.fText(QStringLiteral("NomeArea"));
         row.iOrdinamento = q.fInt(QStringLiteral("Ordinamento"));
         rows.append(row);
@@ -34,56 +33,12 @@ void TAreaList::pClose()
     m_bOpen = false;
 }
 
-// --- project life ----------------------------------------------------------------
+// --- project files ----------------------------------------------------------------
 
-void pCreaTabelle()
+void pCreaTabelle(TSqlConn &conn)
 {
-    SQLConn.pExec(sArea);
-    SQLConn.pExec(sSensori);
-}
-
-void pLeaveToNoProject() noexcept
-{
-    try {
-        pChiudiProgetto();
-    } catch (...) {
-        // the failure being reported is the one that brought us here
-    }
-}
-
-void pOpenProject(const QString &sDb, bool bNew)
-{
-    bGlobProgettoAperto = true;
-    try {
-        // A file that is already there is written only once it has proved to
-        // be a project: its area list must load before any schema statement.
-        const QFileInfo info(sDb);
-        const bool bExisting = info.exists() && info.size() > 0;
-        SQLConn.pOpen(sDb, bNew);
-        if (bNew && bExisting)
-            CDArea.pLoad();
-        if (bNew)
-            pCreaTabelle();
-        CDArea.pLoad();
-    } catch (...) {
-        pLeaveToNoProject();
-        throw;
-    }
-    if (CDArea.fCount() > 0) {
-        fMapView().pPopolaTreeViewNew();
-        fMapView().pSelectFirstNode();
-    }
-}
-
-void pCloseProject()
-{
-    bGlobProgettoAperto = false;
-    if (CDArea.fIsOpen())
-        CDArea.pClose();
-    if (SQLConn.fIsOpen())
-        SQLConn.pClose();
-    fMapView().pPulisciTutto();
-    fMapView().pClearBackground();
+    conn.pExec(sArea);
+    conn.pExec(sSensori);
 }
 
 void pDelFileFromDir(const QString &sDir)
@@ -95,21 +50,3 @@ void pDelFileFromDir(const QString &sDir)
         QFile::remove(dir.filePath(sName)); // a file that cannot be deleted is skipped
 }
 
-void pApriProgetto(const QString &sDb)
-{
-    pCloseProject();
-    // the tree is refilled only when the new project has areas: the closed
-    // project's nodes must not stay on screen meanwhile
-    fMapView().pClearTree();
-    sGlobRootPrj = QFileInfo(sDb).absolutePath();
-    if (!sGlobRootPrj.endsWith(QLatin1Char('/')))
-        sGlobRootPrj += QLatin1Char('/');
-    sGlobOutPath = sGlobRootPrj + QStringLiteral("out/");
-    pOpenProject(sDb, false);
-}
-
-void pChiudiProgetto()
-{
-    pCloseProject();
-    fMapView().pClearTree();
-}

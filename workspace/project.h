@@ -4,9 +4,8 @@
 #include <QString>
 
 /**
- * The life of a project: its folder (name.omb, "areas", "out"), its schema,
- * and the steps of New, Open and Close that are not dialogs. A failing step
- * throws TOmbrixError; a failed open leaves the clean "no project" state.
+ * A project's files: its folder (name.omb, "areas", "out") and its schema.
+ * The open project itself is the project document's.
  */
 
 inline const QString sArea = QStringLiteral(
@@ -23,19 +22,21 @@ inline const QString sSensori = QStringLiteral(
 /** One row of tbarea. */
 struct TAreaRow
 {
-    int iId = 0;
+    qint64 iId = 0;
     int iLivello = 0;
-    int iFatherId = 0;
+    qint64 iFatherId = 0;
     QString sNome;
     int iOrdinamento = 0;
 };
+
+class TSqlConn;
 
 /** The in-memory list of all rows of tbarea, in the order of Ordinamento. */
 class TAreaList
 {
 public:
-    void pLoad();  // (re)loads it from the open connection
-    void pClose(); // empties it
+    void pLoad(TSqlConn &conn); // (re)loads it from the connection
+    void pClose();              // empties it
     bool fIsOpen() const { return m_bOpen; }
     int fCount() const { return int(m_rows.size()); }
     const QList<TAreaRow> &fRows() const { return m_rows; }
@@ -45,25 +46,7 @@ private:
     QList<TAreaRow> m_rows;
 };
 
-inline TAreaList CDArea;
-
 /** Runs sArea, then sSensori. */
-void pCreaTabelle();
-/** Opens the project database sDb (creating it and its tables when bNew), loads the area list, fills the tree and selects the first node. */
-void pOpenProject(const QString &sDb, bool bNew);
-/** Clears the project state, closes the area list and the connection, clears the canvas and the background. */
-void pCloseProject();
+void pCreaTabelle(TSqlConn &conn);
 /** Deletes every plain, non-hidden file directly inside sDir; files that cannot be deleted are skipped. */
 void pDelFileFromDir(const QString &sDir);
-
-/** Brings back the clean "no project" state after a failed open: flag false, area list and connection
- *  closed, canvas, background and tree emptied. Never throws. */
-void pLeaveToNoProject() noexcept;
-
-/** New project after its two dialogs: the project folder sDir/sNome with "areas" and "out", its database, its first area.
- *  It adds the first area through the area store, so it is built with the model (model/nuovoprogetto.cpp). */
-void pNuovoProgetto(const QString &sDir, const QString &sNome);
-/** Open project after its dialog: the project of the database file sDb. */
-void pApriProgetto(const QString &sDb);
-/** Close project: pCloseProject, then the tree is emptied. */
-void pChiudiProgetto();

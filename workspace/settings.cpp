@@ -1,7 +1,6 @@
 #include "workspace/settings.h"
 
 #include "workspace/errors.h"
-#include "workspace/project.h"
 #include "workspace/uty.h"
 
 #include <QDir>
@@ -127,23 +126,13 @@ void pWorkspaceStartup(const QString &sProgramPath)
 {
     pSetApplicationFolders(sProgramPath);
     QDir().mkdir(sGlobPath + QStringLiteral("progetti")); // a failure is not reported
-    sGlobRootPrj = sGlobPath;
-    sGlobOutPath.clear();
-    bGlobProgettoAperto = false;
     pLoadFromIni();
     iGlobXcenter = iPanelWidth / 2 - iBannerHeight / 2;
     iGlobYCenter = iPanelHeight / 2 - iBannerHeight / 2;
-    SQLConn.sConnectionName = QStringLiteral("ombrx");
-    SQLConn.sDriverName = QStringLiteral("Sqlite");
-    SQLConn.sHostName = QStringLiteral("localhost");
 }
 
 void pWorkspaceShutdown()
 {
-    if (CDArea.fIsOpen())
-        CDArea.pClose();
-    if (SQLConn.fIsOpen())
-        SQLConn.pClose();
     try {
         pWriteToIni();
     } catch (const TOmbrixError &) {

@@ -10,9 +10,9 @@
 
 /** Works out sGlobBinPath and sGlobPath from the program's own path (its folder and that folder's parent). */
 void pSetApplicationFolders(const QString &sProgramPath);
-/** The non-window start-up steps: folders, "progetti", project state, settings, connection settings. */
+/** The non-window start-up steps: folders, "progetti", settings. */
 void pWorkspaceStartup(const QString &sProgramPath);
-/** The non-window shutdown steps: close the area list and the connection, write the settings. */
+/** The non-window shutdown steps: write the settings. */
 void pWorkspaceShutdown();
 
 /** Reads IconSize from [Options] of sGlobBinPath + "ombrix.ini"; 32 when missing or not one of 16, 32, 48. */

@@ -52,6 +52,65 @@ bool TSqlQuery::fNext()
     pThrowSqlite(m_pDb, iRc);
 }
 
+void TSqlQuery::pBind(const QVariantList &aValori)
+{
+    for (int i = 0; i < aValori.size(); ++i) {
+        const QVariant &v = aValori.at(i);
+        int iRc = SQLITE_OK;
+        switch (v.typeId()) {
+        case QMetaType::UnknownType:
+        case QMetaType::Nullptr:
+            iRc = sqlite3_bind_null(m_pStmt, i + 1);
+            break;
+        case QMetaType::Double:
+            iRc = sqlite3_bind_double(m_pStmt, i + 1, v.toDouble());
+            break;
+        case QMetaType::QString: {
+            if (v.isNull()) {
+                iRc = sqlite3_bind_null(m_pStmt, i + 1);
+                break;
+            }
+            const QByteArray utf8 = v.toString().toUtf8();
+            iRc = sqlite3_bind_text(m_pStmt, i + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = v.toByteArray();
+            iRc = sqlite3_bind_blob(m_pStmt, i + 1, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        default:
+            iRc = sqlite3_bind_int64(m_pStmt, i + 1, v.toLongLong());
+            break;
+        }
+        if (iRc != SQLITE_OK)
+            pThrowSqlite(m_pDb, iRc);
+    }
+}
+
+QVariant TSqlQuery::fValue(int iCol) const
+{
+    switch (sqlite3_column_type(m_pStmt, iCol)) {
+    case SQLITE_INTEGER:
+        return QVariant::fromValue<qint64>(sqlite3_column_int64(m_pStmt, iCol));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_pStmt, iCol));
+    case SQLITE_TEXT:
+        return QVariant(fText(iCol));
+    case SQLITE_BLOB: {
+        const auto *p = static_cast<const char *>(sqlite3_column_blob(m_pStmt, iCol));
+        return QVariant(QByteArray(p, sqlite3_column_bytes(m_pStmt, iCol)));
+    }
+    default:
+        return QVariant();
+    }
+}
+
+QString TSqlQuery::fColumnName(int iCol) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_pStmt, iCol));
+}
+
 int TSqlQuery::fColumnCount() const
 {
     return sqlite3_column_count(m_pStmt);
@@ -103,6 +162,11 @@ QString TSqlQuery::fText(int iCol) const
 int TSqlQuery::fInt(const QString &sName) const
 {
     return fInt(fColumnOrThrow(sName));
+}
+
+qint64 TSqlQuery::fInt64(const QString &sName) const
+{
+    return fInt64(fColumnOrThrow(sName));
 }
 
 QString TSqlQuery::fText(const QString &sName) const
@@ -171,6 +235,21 @@ TSqlQuery TSqlConn::fQuery(const QString &sSql)
     return TSqlQuery(fDbOrThrow(), sSql);
 }
 
+TSqlQuery TSqlConn::fQuery(const QString &sSql, const QVariantList &aValori)
+{
+    TSqlQuery q(fDbOrThrow(), sSql);
+    q.pBind(aValori);
+    return q;
+}
+
+int TSqlConn::pExec(const QString &sSql, const QVariantList &aValori)
+{
+    TSqlQuery q = fQuery(sSql, aValori);
+    while (q.fNext()) {
+    }
+    return sqlite3_changes(m_pDb);
+}
+
 // --- literals ------------------------------------------------------------------
 
 QString fSqlText(const QString &sText, const QStringList &asColumns)
@@ -207,4 +286,14 @@ bool fIsNumero(const QString &sText)
         return fIsNumero(sign.isNull() ? s : QString(sign) + s);
     }
     return n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max();
+}
+
+bool fIsId(const QString &sText)
+{
+    static const QRegularExpression re(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!re.match(sText).hasMatch())
+        return false;
+    bool bOk = false;
+    sText.toLongLong(&bOk);
+    return bOk;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+#include <QVariantList>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -23,6 +25,9 @@ public:
     TSqlQuery &operator=(const TSqlQuery &) = delete;
     TSqlQuery(TSqlQuery &&other) noexcept;
 
+    /** Binds aValori to the statement's parameters, in order: null, integer,
+     *  real, text or bytes as the variant holds. */
+    void pBind(const QVariantList &aValori);
     /** Steps to the next row; false after the last one. */
     bool fNext();
 
@@ -32,7 +37,11 @@ public:
     qint64 fInt64(int iCol) const;
     int fInt(int iCol) const;
     QString fText(int iCol) const;
+    /** The column's value as stored: null, qint64, double, QString or QByteArray. */
+    QVariant fValue(int iCol) const;
+    QString fColumnName(int iCol) const;
     int fInt(const QString &sName) const;
+    qint64 fInt64(const QString &sName) const;
     QString fText(const QString &sName) const;
 
 private:
@@ -64,15 +73,19 @@ public:
 
     /** Runs one direct statement; returns the number of rows it changed. */
     int pExec(const QString &sSql);
+    /** Runs one statement with its parameters bound to aValori; returns the rows it changed. */
+    int pExec(const QString &sSql, const QVariantList &aValori);
     /** Prepares a query; step it with fNext(). */
     TSqlQuery fQuery(const QString &sSql);
+    /** Prepares a query with its parameters bound to aValori. */
+    TSqlQuery fQuery(const QString &sSql, const QVariantList &aValori);
 
     sqlite3 *fHandle() const { return m_pDb; }
 
     // connection settings, kept for their own sake: the driver is always SQLite
-    QString sConnectionName;
-    QString sDriverName;
-    QString sHostName;
+    QString sConnectionName = QStringLiteral("ombrx");
+    QString sDriverName = QStringLiteral("Sqlite");
+    QString sHostName = QStringLiteral("localhost");
 
 private:
     sqlite3 *fDbOrThrow() const;
@@ -90,3 +103,7 @@ QString fSqlText(const QString &sText, const QStringList &asColumns);
 /** True when sText is a decimal integer with an optional sign that fits in
  *  32 bits: the only number texts that go into a statement as typed. */
 bool fIsNumero(const QString &sText);
+
+/** True when sText is a decimal integer with an optional sign that fits in
+ *  64 bits: the id texts that go into a statement as typed. */
+bool fIsId(const QString &sText);

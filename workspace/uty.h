@@ -17,10 +17,9 @@ inline QString sGlobGrfcPath; // sGlobPath + "grfc/": icons, banners, blank.jpg,
 inline QString sGlobResPath;  // sGlobPath + "res/": tool-bar bitmaps
 inline QString sGlobPrjPath;  // sGlobPath + "progetti/": home of project folders
 
-// the open project
+// BRIDGE (until the export takes the document's connection): the open project
 inline QString sGlobRootPrj; // project folder
 inline QString sGlobOutPath; // sGlobRootPrj + "out/"
-inline bool bGlobProgettoAperto = false;
 
 // placing new sensors
 inline int iGlobIconSize = 32;
@@ -28,5 +27,5 @@ inline int iGlobXcenter = 223;
 inline int iGlobYCenter = 119;
 inline constexpr int iGlobB2Size = 7;
 
-// the project database connection
+// BRIDGE: the project database connection, owned by the project document
 inline TSqlConn SQLConn;

@@ -1,0 +1,147 @@
+#include "document/commands/modifica.h"
+
+#include "document/projectdocument.h"
+#include "workspace/errors.h"
+#include "workspace/sqlconn.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+/** The bytes of an area picture; nullopt when there is no file. Never opens anything but a plain file. */
+std::optional<QByteArray> fLeggiImmagine(const QString &sPath)
+{
+    const QFileInfo info(sPath);
+    if (!info.exists() && !info.isSymLink())
+        return std::nullopt;
+    if (!info.isFile())
+        throw TOmbrixError(sPath + QStringLiteral(": non è un file regolare"));
+    QFile file(sPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TOmbrixError(sPath + QStringLiteral(": ") + file.errorString());
+    return file.readAll();
+}
+
+} // namespace
+
+TModifica::TModifica(TProjectDocument &doc, const QString &sTesto) : QUndoCommand(sTesto), m_doc(doc)
+{
+}
+
+void TModifica::pToccaArea(qint64 iId)
+{
+    if (m_chiavi.aAree.contains(iId))
+        return;
+    m_chiavi.aAree << iId;
+    const QList<TRiga> aRighe =
+        fLeggiRighe(m_doc.fConn(), QStringLiteral("SELECT * FROM tbarea WHERE _id = ?"), {QVariant(iId)});
+    if (!aRighe.isEmpty())
+        m_prima.aree.insert(iId, aRighe.first());
+}
+
+void TModifica::pToccaSensore(qint64 iId)
+{
+    if (m_chiavi.aSensori.contains(iId))
+        return;
+    m_chiavi.aSensori << iId;
+    const QList<TRiga> aRighe =
+        fLeggiRighe(m_doc.fConn(), QStringLiteral("SELECT * FROM tbsensori WHERE _id = ?"), {QVariant(iId)});
+    if (!aRighe.isEmpty())
+        m_prima.sensori.insert(iId, aRighe.first());
+}
+
+void TModifica::pToccaImmagine(qint64 iId)
+{
+    if (m_chiavi.aImmagini.contains(iId))
+        return;
+    m_chiavi.aImmagini << iId;
+    if (const std::optional<QByteArray> bytes = fLeggiImmagine(m_doc.fAreaPicturePath(iId)))
+        m_prima.immagini.insert(iId, *bytes);
+}
+
+TStato TModifica::fLeggiStato() const
+{
+    TStato stato;
+    TSqlConn &conn = m_doc.fConn();
+    for (qint64 iId : m_chiavi.aAree) {
+        const QList<TRiga> a = fLeggiRighe(conn, QStringLiteral("SELECT * FROM tbarea WHERE _id = ?"), {iId});
+        if (!a.isEmpty())
+            stato.aree.insert(iId, a.first());
+    }
+    for (qint64 iId : m_chiavi.aSensori) {
+        const QList<TRiga> a = fLeggiRighe(conn, QStringLiteral("SELECT * FROM tbsensori WHERE _id = ?"), {iId});
+        if (!a.isEmpty())
+            stato.sensori.insert(iId, a.first());
+    }
+    for (qint64 iId : m_chiavi.aImmagini)
+        if (const std::optional<QByteArray> bytes = fLeggiImmagine(m_doc.fAreaPicturePath(iId)))
+            stato.immagini.insert(iId, *bytes);
+    return stato;
+}
+
+void TModifica::pScriviImmagini(const TStato &stato)
+{
+    for (qint64 iId : m_chiavi.aImmagini) {
+        const QString sPath = m_doc.fAreaPicturePath(iId);
+        const auto it = stato.immagini.constFind(iId);
+        if (it == stato.immagini.constEnd()) {
+            if ((QFileInfo::exists(sPath) || QFileInfo(sPath).isSymLink()) && !QFile::remove(sPath))
+                throw TOmbrixError(sPath + QStringLiteral(": impossibile eliminare il file"));
+            continue;
+        }
+        QSaveFile file(sPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(*it) != it->size() || !file.commit())
+            throw TOmbrixError(sPath + QStringLiteral(": ") + file.errorString());
+    }
+}
+
+void TModifica::pApplica(const TStato &verso, const TStato &da)
+{
+    TSqlConn &conn = m_doc.fConn();
+    conn.pExec(QStringLiteral("SAVEPOINT ombrix_storia"));
+    try {
+        for (qint64 iId : m_chiavi.aSensori)
+            conn.pExec(QStringLiteral("DELETE FROM tbsensori WHERE _id = ?"), {iId});
+        for (qint64 iId : m_chiavi.aAree)
+            conn.pExec(QStringLiteral("DELETE FROM tbarea WHERE _id = ?"), {iId});
+        for (const TRiga &riga : verso.aree)
+            pScriviRiga(conn, QStringLiteral("tbarea"), riga);
+        for (const TRiga &riga : verso.sensori)
+            pScriviRiga(conn, QStringLiteral("tbsensori"), riga);
+        try {
+            pScriviImmagini(verso);
+        } catch (...) {
+            try {
+                pScriviImmagini(da); // the pictures go back with the rows
+            } catch (...) {
+            }
+            throw;
+        }
+        conn.pExec(QStringLiteral("RELEASE ombrix_storia"));
+    } catch (...) {
+        try {
+            conn.pExec(QStringLiteral("ROLLBACK TO ombrix_storia"));
+            conn.pExec(QStringLiteral("RELEASE ombrix_storia"));
+        } catch (...) {
+        }
+        throw;
+    }
+}
+
+void TModifica::undo()
+{
+    pApplica(m_prima, m_dopo);
+    m_doc.pPubblica(m_chiavi.aAree, m_chiavi.aSensori, m_chiavi.aImmagini, iMostrataPrima);
+}
+
+void TModifica::redo()
+{
+    if (m_bGiaFatta) {
+        m_bGiaFatta = false;
+        return;
+    }
+    pApplica(m_dopo, m_prima);
+    m_doc.pPubblica(m_chiavi.aAree, m_chiavi.aSensori, m_chiavi.aImmagini, iMostrataDopo);
+}

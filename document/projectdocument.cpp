@@ -1,0 +1,274 @@
+#include "document/projectdocument.h"
+
+#include "document/commands/modifica.h"
+#include "model/righe.h"
+#include "workspace/errors.h"
+#include "workspace/sqlconn.h"
+#include "workspace/uty.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <memory>
+
+TProjectDocument::TProjectDocument(QObject *pParent) : QObject(pParent), m_conn(SQLConn)
+{
+}
+
+TProjectDocument::~TProjectDocument()
+{
+    const QSignalBlocker blocker(this); // the views may be gone already
+    pCloseProject();
+}
+
+QString TProjectDocument::fDatabase() const
+{
+    return m_conn.fDatabase();
+}
+
+// --- the project's life --------------------------------------------------------
+
+void TProjectDocument::pImpostaCartella(const QString &sRootPrj)
+{
+    m_sRootPrj = sRootPrj;
+    if (!m_sRootPrj.endsWith(QLatin1Char('/')))
+        m_sRootPrj += QLatin1Char('/');
+    m_pAreaStore = std::make_unique<TAreaStore>(m_conn, CDArea, m_sRootPrj);
+    m_pSensorStore = std::make_unique<TSensorStore>(m_conn);
+    // the export still reads the open project's folders from the workspace
+    sGlobRootPrj = m_sRootPrj;
+    sGlobOutPath = fOutPath();
+}
+
+void TProjectDocument::pOpenProject(const QString &sDb, bool bNew)
+{
+    try {
+        // A file that is already there is written only once it has proved to
+        // be a project: its area list must load before any schema statement.
+        const QFileInfo info(sDb);
+        const bool bExisting = info.exists() && info.size() > 0;
+        m_conn.pOpen(sDb, bNew);
+        if (bNew && bExisting)
+            CDArea.pLoad(m_conn);
+        if (bNew)
+            pCreaTabelle(m_conn);
+        CDArea.pLoad(m_conn);
+    } catch (const TOmbrixError &e) {
+        pCloseProject();
+        // the message names the file it is about
+        if (e.fMessage().contains(sDb))
+            throw;
+        throw TOmbrixError(sDb + QStringLiteral(": ") + e.fMessage());
+    } catch (...) {
+        pCloseProject();
+        throw;
+    }
+    m_bAperto = true;
+    emit sigProgetto(true);
+    emit sigAreeCambiate();
+    const QList<TAreaRow> aRows = fAreeInOrdineAlbero();
+    if (!aRows.isEmpty())
+        pMostraArea(aRows.first().iId);
+}
+
+void TProjectDocument::pCloseProject()
+{
+    const bool bEraAperto = m_bAperto || m_conn.fIsOpen();
+    m_bAperto = false;
+    m_undo.clear();
+    m_iMostrata = 0;
+    m_aOggetti.clear();
+    if (CDArea.fIsOpen())
+        CDArea.pClose();
+    if (m_conn.fIsOpen())
+        m_conn.pClose();
+    if (bEraAperto)
+        emit sigProgetto(false);
+}
+
+void TProjectDocument::pNuovoProgetto(const QString &sDir, const QString &sNome)
+{
+    if (sNome.isEmpty())
+        return;
+    QString sFolder = QDir::fromNativeSeparators(sDir);
+    while (sFolder.size() > 1 && sFolder.endsWith(QLatin1Char('/')))
+        sFolder.chop(1);
+
+    pCloseProject();
+    const QString sRoot = sFolder + QLatin1Char('/') + sNome + QLatin1Char('/');
+    // Folders that exist stay as they are; a folder that cannot be made
+    // shows up as the failure to create the database below.
+    QDir().mkdir(sFolder + QLatin1Char('/') + sNome);
+    QDir().mkdir(sRoot + QStringLiteral("areas"));
+    QDir().mkdir(sRoot + QStringLiteral("out"));
+    pImpostaCartella(sRoot);
+
+    pOpenProject(sRoot + sNome + QStringLiteral(".omb"), true);
+    try {
+        // the first area is part of the new project, not a step that can be taken back
+        const qint64 iId = m_pAreaStore->pAddAreaBase(sNome, 0);
+        CDArea.pLoad(m_conn);
+        emit sigAreeCambiate();
+        pMostraArea(iId);
+    } catch (...) {
+        // a new project without its first area is not a usable project
+        pCloseProject();
+        throw;
+    }
+    m_undo.clear();
+}
+
+void TProjectDocument::pApriProgetto(const QString &sDb)
+{
+    pCloseProject();
+    pImpostaCartella(QFileInfo(sDb).absolutePath());
+    pOpenProject(sDb, false);
+}
+
+void TProjectDocument::pChiudiProgetto()
+{
+    pCloseProject();
+}
+
+// --- areas ---------------------------------------------------------------------
+
+QList<TAreaRow> TProjectDocument::fAreeInOrdineAlbero() const
+{
+    QList<TAreaRow> aRows = CDArea.fRows();
+    std::stable_sort(aRows.begin(), aRows.end(), [](const TAreaRow &a, const TAreaRow &b) {
+        if (a.iLivello != b.iLivello)
+            return a.iLivello < b.iLivello;
+        return a.iOrdinamento < b.iOrdinamento;
+    });
+    return aRows;
+}
+
+const TAreaRow *TProjectDocument::fArea(qint64 iId) const
+{
+    for (const TAreaRow &row : CDArea.fRows())
+        if (row.iId == iId)
+            return &row;
+    return nullptr;
+}
+
+QString TProjectDocument::fAreaPicturePath(qint64 iId) const
+{
+    return m_sRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");
+}
+
+// --- the shown area ------------------------------------------------------------
+
+void TProjectDocument::pMostraArea(qint64 iId)
+{
+    if (!m_bAperto)
+        return;
+    m_iMostrata = 0;
+    m_aOggetti.clear();
+    if (iId != 0 && fArea(iId)) {
+        m_iMostrata = iId;
+        m_aOggetti = m_pSensorStore->pLoadSensori(QString::number(iId));
+    }
+    emit sigAreaMostrata(m_iMostrata);
+}
+
+const TSensore *TProjectDocument::fOggetto(qint64 iId) const
+{
+    for (const TSensore &s : m_aOggetti)
+        if (s.Get_id() == iId)
+            return &s;
+    return nullptr;
+}
+
+// --- edits -----------------------------------------------------------------------
+
+void TProjectDocument::pEsegui(TModifica *pModifica)
+{
+    std::unique_ptr<TModifica> p(pModifica);
+    if (!m_bAperto)
+        return;
+    p->iMostrataPrima = m_iMostrata;
+    p->iMostrataDopo = m_iMostrata;
+    try {
+        p->pAvanti();
+        p->m_dopo = p->fLeggiStato();
+    } catch (...) {
+        pRicarica();
+        throw;
+    }
+    const TChiavi chiavi = p->fChiavi();
+    const qint64 iDaMostrare = p->iMostrataDopo;
+    if (!p->fNulla())
+        m_undo.push(p.release()); // its first redo does nothing: the edit is done
+    pPubblica(chiavi.aAree, chiavi.aSensori, chiavi.aImmagini, iDaMostrare);
+}
+
+void TProjectDocument::pPubblica(const QList<qint64> &aAree, const QList<qint64> &aSensori,
+                                 const QList<qint64> &aImmagini, qint64 iDaMostrare)
+{
+    if (!aAree.isEmpty()) {
+        const QList<TAreaRow> aPrima = CDArea.fRows();
+        CDArea.pLoad(m_conn);
+        const QList<TAreaRow> &aDopo = CDArea.fRows();
+        bool bSoloNomi = aPrima.size() == aDopo.size();
+        for (qsizetype i = 0; bSoloNomi && i < aPrima.size(); ++i)
+            bSoloNomi = aPrima.at(i).iId == aDopo.at(i).iId && aPrima.at(i).iLivello == aDopo.at(i).iLivello &&
+                        aPrima.at(i).iFatherId == aDopo.at(i).iFatherId &&
+                        aPrima.at(i).iOrdinamento == aDopo.at(i).iOrdinamento;
+        if (bSoloNomi) {
+            for (qsizetype i = 0; i < aPrima.size(); ++i)
+                if (aPrima.at(i).sNome != aDopo.at(i).sNome)
+                    emit sigAreaRinominata(aDopo.at(i).iId, aDopo.at(i).sNome);
+        } else {
+            emit sigAreeCambiate();
+        }
+    }
+    if (iDaMostrare != 0 && !fArea(iDaMostrare))
+        iDaMostrare = 0;
+    if (iDaMostrare != m_iMostrata || (m_iMostrata != 0 && !fArea(m_iMostrata))) {
+        pMostraArea(iDaMostrare);
+        return;
+    }
+    if (m_iMostrata == 0)
+        return;
+    for (qint64 iId : aSensori) {
+        const QList<TRiga> aRighe =
+            fLeggiRighe(m_conn, QStringLiteral("SELECT * FROM tbsensori WHERE _id = ?"), {QVariant(iId)});
+        const auto it = std::find_if(m_aOggetti.begin(), m_aOggetti.end(),
+                                     [iId](const TSensore &s) { return s.Get_id() == iId; });
+        const bool bQui = !aRighe.isEmpty() && aRighe.first().fValore(QStringLiteral("area_id")).toLongLong() ==
+                                                   m_iMostrata;
+        if (!bQui) {
+            if (it != m_aOggetti.end()) {
+                m_aOggetti.erase(it);
+                emit sigOggettoRimosso(iId);
+            }
+            continue;
+        }
+        const TSensore s = fSensoreDaRiga(aRighe.first());
+        if (it != m_aOggetti.end()) {
+            *it = s;
+            emit sigOggettoCambiato(iId);
+        } else {
+            const auto pos = std::find_if(m_aOggetti.begin(), m_aOggetti.end(),
+                                          [iId](const TSensore &o) { return o.Get_id() > iId; });
+            m_aOggetti.insert(pos, s);
+            emit sigOggettoAggiunto(iId);
+        }
+    }
+    if (aImmagini.contains(m_iMostrata))
+        emit sigSfondoCambiato(m_iMostrata);
+}
+
+void TProjectDocument::pRicarica()
+{
+    if (!m_bAperto)
+        return;
+    try {
+        CDArea.pLoad(m_conn);
+        emit sigAreeCambiate();
+        pMostraArea(fArea(m_iMostrata) ? m_iMostrata : 0);
+    } catch (...) {
+        // the failure being reported is the one that brought us here
+    }
+}

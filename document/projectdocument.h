@@ -1,0 +1,137 @@
+#pragma once
+
+#include "model/areastore.h"
+#include "model/sensore.h"
+#include "model/sensorstore.h"
+#include "workspace/project.h"
+
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <QUndoStack>
+
+#include <functional>
+
+class TSqlConn;
+class TModifica;
+
+/**
+ * The open project: its connection, its area list (CDArea), the shown area
+ * with its objects, and the undo history of its edits.
+ *
+ * Every edit goes through one of the p... edit calls, which runs the store
+ * operations with their own statements, pushes one command on the history
+ * and tells the views through the signals. Undo and redo put back the rows
+ * and the area pictures exactly, and show the area the step was made on.
+ *
+ * A failing step throws TOmbrixError with the failing layer's message; the
+ * steps before it stay done, nothing is pushed, and the document reloads
+ * what it shows so that it keeps showing what the database holds. An undo
+ * or a redo that fails changes nothing and leaves the history where it was.
+ */
+class TProjectDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TProjectDocument(QObject *pParent = nullptr);
+    ~TProjectDocument() override;
+
+    // --- the project's life -------------------------------------------------
+    /** New project: the folder sDir/sNome with "areas" and "out", its database and its first area. */
+    void pNuovoProgetto(const QString &sDir, const QString &sNome);
+    /** Opens the project of the database file sDb, closing the open one first; shows its first area. */
+    void pApriProgetto(const QString &sDb);
+    /** Closes the project; the history is cleared. */
+    void pChiudiProgetto();
+
+    bool fAperto() const { return m_bAperto; }
+    const QString &fRootPrj() const { return m_sRootPrj; }
+    QString fOutPath() const { return m_sRootPrj + QStringLiteral("out/"); }
+    QString fDatabase() const;
+    TSqlConn &fConn() { return m_conn; }
+    QUndoStack *fUndoStack() { return &m_undo; }
+
+    // --- areas ----------------------------------------------------------------
+    const TAreaList &fAree() const { return CDArea; }
+    /** The areas in the order of the tree: by level, then Ordinamento, then as stored. */
+    QList<TAreaRow> fAreeInOrdineAlbero() const;
+    /** The row of area iId; null when there is none. */
+    const TAreaRow *fArea(qint64 iId) const;
+    QString fAreaPicturePath(qint64 iId) const;
+
+    // --- the shown area -----------------------------------------------------
+    /** Shows area iId (0: none): its objects are read and the views rebuild. */
+    void pMostraArea(qint64 iId);
+    qint64 fAreaMostrata() const { return m_iMostrata; }
+    /** The shown area's objects, in ascending id. */
+    const QList<TSensore> &fOggetti() const { return m_aOggetti; }
+    /** One of the shown area's objects; null when it is not there. */
+    const TSensore *fOggetto(qint64 iId) const;
+
+    // --- edits: each one step of the history --------------------------------
+    /** A base area named sNome; it is then shown. Returns its id. */
+    qint64 pAggiungiAreaBase(const QString &sNome);
+    /** The zoom command: a detail area sNome under the base area iPadre, and its zoom marker (icon size
+     *  iIconSize) on iPadre, which stays shown. Returns the detail area's id. */
+    qint64 pAggiungiAreaDettaglio(qint64 iPadre, const QString &sNome, int iIconSize);
+    /** Deletes area iId with its objects, the zoom markers leading to it and its picture; no area is shown after. */
+    void pEliminaArea(qint64 iId);
+    void pRinominaArea(qint64 iId, const QString &sNome);
+    /** Replaces area iId's picture with a byte-for-byte copy of sFile. */
+    void pCambiaSfondo(qint64 iId, const QString &sFile);
+
+    /** Places a new object of type iTipo with the number text sNumero on the shown area; returns its id. */
+    qint64 pAggiungiOggetto(int iTipo, int iIconSize, const QString &sNumero);
+    /** Moves an object's icon (iMark 0) or its barrier's second end (iMark 1) to pos. */
+    void pSpostaOggetto(qint64 iId, int iMark, const QPoint &pos);
+    void pEliminaOggetto(qint64 iId);
+
+    /** A new label on object iId. */
+    void pAggiungiTesto(qint64 iId, const QPoint &pos, int iFont, int iColor, const QString &sTesto);
+    /** A label moved to pos, keeping the text it shows. */
+    void pSpostaTesto(qint64 iId, const QPoint &pos, const QString &sTesto);
+    void pModificaTesto(qint64 iId, const QString &sTesto);
+    void pStileTesto(qint64 iId, int iFont, int iColor);
+    void pEliminaTesto(qint64 iId);
+
+    // --- what commands use ----------------------------------------------------
+    TAreaStore &fAreaStore() { return *m_pAreaStore; }
+    TSensorStore &fSensorStore() { return *m_pSensorStore; }
+    /** Runs an edit: captures what it changes, runs fAvanti, pushes the step, tells the views. */
+    void pEsegui(TModifica *pModifica);
+    /** Shows the area a step leaves shown and tells the views what it changed. */
+    void pPubblica(const QList<qint64> &aAree, const QList<qint64> &aSensori, const QList<qint64> &aImmagini,
+                   qint64 iDaMostrare);
+
+signals:
+    /** A project was opened or closed: views start again from nothing. */
+    void sigProgetto(bool bAperto);
+    /** The area list changed (added, removed or restored areas): the tree refills. */
+    void sigAreeCambiate();
+    void sigAreaRinominata(qint64 iId, const QString &sNome);
+    /** The shown area changed (0: none): the canvas rebuilds from the document. */
+    void sigAreaMostrata(qint64 iId);
+    void sigSfondoCambiato(qint64 iId);
+    void sigOggettoAggiunto(qint64 iId);
+    void sigOggettoCambiato(qint64 iId);
+    void sigOggettoRimosso(qint64 iId);
+
+private:
+    void pOpenProject(const QString &sDb, bool bNew);
+    void pCloseProject();
+    void pImpostaCartella(const QString &sRootPrj);
+    /** After a failed edit: reload what is shown from the database. */
+    void pRicarica();
+
+    TSqlConn &m_conn;
+    TAreaList CDArea;
+    std::unique_ptr<TAreaStore> m_pAreaStore;
+    std::unique_ptr<TSensorStore> m_pSensorStore;
+    QUndoStack m_undo;
+    QString m_sRootPrj;
+    bool m_bAperto = false;
+    qint64 m_iMostrata = 0;
+    QList<TSensore> m_aOggetti;
+};
