@@ -43,7 +43,7 @@ qint64 TProjectDocument::pAggiungiAreaDettaglio(qint64 iPadre, const QString &sN
         // the marker that leads to it, on its parent
         const qint64 iMarker = fSensorStore().fAddSensorToDb(QString::number(iPadre), QString::number(iNuova),
                                                              QStringLiteral("0"), QString::number(iIconSize), 3);
-        m.pToccaSensore(iMarker);
+        m.pToccaSensoreNuovo(iMarker);
         m.iMostrataDopo = iPadre;
     }));
     return iNuova;

@@ -26,9 +26,7 @@ std::optional<QByteArray> fLeggiImmagine(const QString &sPath)
 
 } // namespace
 
-TModifica::TModifica(TProjectDocument &doc, const QString &sTesto) : QUndoCommand(sTesto), m_doc(doc)
-{
-}
+TModifica::TModifica(TProjectDocument &doc, const QString &sTesto) : QUndoCommand(sTesto), m_doc(doc) {}
 
 void TModifica::pToccaArea(qint64 iId)
 {
@@ -50,6 +48,12 @@ void TModifica::pToccaSensore(qint64 iId)
         fLeggiRighe(m_doc.fConn(), QStringLiteral("SELECT * FROM tbsensori WHERE _id = ?"), {QVariant(iId)});
     if (!aRighe.isEmpty())
         m_prima.sensori.insert(iId, aRighe.first());
+}
+
+void TModifica::pToccaSensoreNuovo(qint64 iId)
+{
+    if (!m_chiavi.aSensori.contains(iId))
+        m_chiavi.aSensori << iId;
 }
 
 void TModifica::pToccaImmagine(qint64 iId)

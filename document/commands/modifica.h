@@ -59,6 +59,8 @@ public:
 protected:
     void pToccaArea(qint64 iId);
     void pToccaSensore(qint64 iId);
+    /** Names a row of tbsensori that the step has just inserted: before it, there was no such row. */
+    void pToccaSensoreNuovo(qint64 iId);
     void pToccaImmagine(qint64 iId);
 
     TProjectDocument &m_doc;
@@ -88,6 +90,7 @@ public:
     using TModifica::pToccaArea;
     using TModifica::pToccaImmagine;
     using TModifica::pToccaSensore;
+    using TModifica::pToccaSensoreNuovo;
 
 private:
     std::function<void(TModificaFn &)> m_fnAvanti;

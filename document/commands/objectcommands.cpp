@@ -14,7 +14,7 @@ qint64 TProjectDocument::pAggiungiOggetto(int iTipo, int iIconSize, const QStrin
     pEsegui(new TModificaFn(*this, tr("inserimento oggetto"), [&](TModificaFn &m) {
         iNuovo = fSensorStore().fAddSensorToDb(QString::number(iArea), QStringLiteral("0"), sNumero,
                                                QString::number(iIconSize), iTipo);
-        m.pToccaSensore(iNuovo); // a new id: there was no such row before
+        m.pToccaSensoreNuovo(iNuovo); // a new id: there was no such row before
     }));
     return iNuovo;
 }
