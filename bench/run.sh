@@ -11,6 +11,8 @@
 # the ratio against the same djpeg work written as a plain sh loop, and the
 # export's peak memory (target: under 150 MiB). The headline ratio uses the
 # stricter loop: each djpeg is started straight from the timing tool.
+# Then the area show: the time from selecting an area of 300 labelled objects
+# to the painted window (bench/areashow.cpp; target: under 30 ms).
 set -euo pipefail
 
 BUILD_DIR=${1:?usage: bench/run.sh BUILD_DIR [RUNS]}
@@ -62,3 +64,17 @@ awk -v te="$T_EXPORT" -v td="$T_DJPEG" -v r="$RATIO" -v be="$B_EXPORT" -v bd="$B
   printf "same djpeg work as a plain sh loop: %.1f ms, ratio %.3f\n", ts, te / ts
   printf "ombrix --export (8000 x 6000):   %8.1f ms   peak %6.1f MiB (target < 150)\n", th, mh / 1024
 }'
+
+# Area show: the real window offscreen, in process; the time from selecting
+# a busy area's node to the painted window.
+AREASHOW="$WORK/areashow"
+LIBS=()
+for lib in editor document export model workspace; do
+  [ -f "$BUILD_DIR/$lib/libombrix_$lib.a" ] && LIBS+=("$BUILD_DIR/$lib/libombrix_$lib.a")
+done
+if [ ! -x "$AREASHOW" ] || [ "$SRC_DIR/bench/areashow.cpp" -nt "$AREASHOW" ] || [ "${LIBS[0]}" -nt "$AREASHOW" ]; then
+  # shellcheck disable=SC2046
+  g++ -std=c++20 -O2 -fPIC -I"$SRC_DIR" $(pkg-config --cflags Qt6Widgets) "$SRC_DIR/bench/areashow.cpp" \
+      -o "$AREASHOW" "${LIBS[@]}" $(pkg-config --libs Qt6Widgets) -lsqlite3 -ljpeg
+fi
+"$AREASHOW" "$BUILD_DIR" "$WORK" 2>/dev/null

@@ -1,0 +1,170 @@
+// Area-show benchmark: the real window, offscreen, in process. A project
+// with a busy area (300 objects of every type, each labelled, the barriers
+// with their lines) is opened; each round selects the busy area's node and
+// grabs the window, which finishes its paint. Prints the median time from
+// the selection to the painted window, and the fastest round.
+//
+//   areashow APP_ROOT WORK_DIR [ROUNDS]
+//
+// APP_ROOT is the build folder that holds grfc/ and res/.
+
+#include "editor/dialogs.h"
+#include "editor/frmbase.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+/** Answers the window's dialogs from queues; nothing is shown. */
+class TBenchDialogs final : public TDialogs
+{
+public:
+    QStringList asInput, asProjects, asFolders, asErrors;
+    std::optional<QString> fInputBox(const QString &, const QString &, const QString &) override
+    {
+        return asInput.isEmpty() ? std::nullopt : std::optional<QString>(asInput.takeFirst());
+    }
+    void pMessage(const QString &) override {}
+    void pErrorBox(const QString &sText) override { asErrors << sText; }
+    QString fOpenProjectFile(const QString &) override
+    {
+        return asProjects.isEmpty() ? QString() : asProjects.takeFirst();
+    }
+    QString fOpenPicture(const QString &) override { return QString(); }
+    QString fSelectFolder(const QString &, const QString &) override
+    {
+        return asFolders.isEmpty() ? QString() : asFolders.takeFirst();
+    }
+    void pShowFontDialog(TFrmFont &) override {}
+};
+
+void pCopyFolder(const QString &sFrom, const QString &sTo)
+{
+    QDir().mkpath(sTo);
+    for (const QFileInfo &fi : QDir(sFrom).entryInfoList(QDir::Files | QDir::NoDotAndDotDot))
+        QFile::copy(fi.absoluteFilePath(), sTo + QLatin1Char('/') + fi.fileName());
+}
+
+bool fExec(sqlite3 *pDb, const QString &sSql)
+{
+    char *szErr = nullptr;
+    if (sqlite3_exec(pDb, sSql.toUtf8().constData(), nullptr, nullptr, &szErr) == SQLITE_OK)
+        return true;
+    std::fprintf(stderr, "%s\n", szErr);
+    sqlite3_free(szErr);
+    return false;
+}
+
+/** Area 2 (base) with 300 objects, types 1 to 10 in turn, each labelled; area 3 is the detail area the zoom
+ *  markers lead to. */
+bool fFillProject(const QString &sDb)
+{
+    sqlite3 *pDb = nullptr;
+    if (sqlite3_open(sDb.toUtf8().constData(), &pDb) != SQLITE_OK)
+        return false;
+    bool bOk = fExec(pDb, QStringLiteral("BEGIN")) &&
+               fExec(pDb, QStringLiteral("INSERT INTO tbarea(_id, livello, father_id, NomeArea, Ordinamento) "
+                                         "VALUES (2, 0, 0, 'Piena', 0), (3, 1, 2, 'Dettaglio', 0)"));
+    for (int i = 0; bOk && i < 300; ++i) {
+        const int iTipo = i % 10 + 1;
+        const int x = 10 + (i * 37) % 420, y = 10 + (i * 23) % 220;
+        bOk = fExec(pDb, QStringLiteral("INSERT INTO tbsensori(area_id, area_zoom, NumSensore, IconSize, TipoSensore, "
+                                        "ZonaSensore, CoordX, CoordY, CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, "
+                                        "ColorTxt, Testo, Orientamento) VALUES (2, %1, %2, 32, %3, 1, %4, %5, %6, %7, "
+                                        "%8, %9, %10, %11, 'Oggetto %2', 0)")
+                             .arg(iTipo == 3 ? 3 : 0)
+                             .arg(i + 1)
+                             .arg(iTipo)
+                             .arg(x)
+                             .arg(y)
+                             .arg(iTipo == 4 ? (x + 200) % 440 : 0)
+                             .arg(iTipo == 4 ? (y + 120) % 240 : 0)
+                             .arg(x + 20)
+                             .arg(y + 30)
+                             .arg(i % 8 + 1)
+                             .arg(i % 10 + 1));
+    }
+    bOk = bOk && fExec(pDb, QStringLiteral("COMMIT"));
+    sqlite3_close(pDb);
+    bOk = bOk && QFile::copy(QFileInfo(sDb).absolutePath() + QStringLiteral("/areas/img_1.jpg"),
+                             QFileInfo(sDb).absolutePath() + QStringLiteral("/areas/img_2.jpg"));
+    return bOk;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList as = app.arguments();
+    if (as.size() < 3) {
+        std::fprintf(stderr, "usage: areashow APP_ROOT WORK_DIR [ROUNDS]\n");
+        return 2;
+    }
+    const QString sRoot = QDir(as.at(2)).absolutePath() + QStringLiteral("/areashow");
+    const int iRounds = as.size() > 3 ? as.at(3).toInt() : 25;
+    QDir(sRoot).removeRecursively();
+    QDir().mkpath(sRoot + QStringLiteral("/bin"));
+    QDir().mkpath(sRoot + QStringLiteral("/progetti"));
+    pCopyFolder(as.at(1) + QStringLiteral("/grfc"), sRoot + QStringLiteral("/grfc"));
+    pCopyFolder(as.at(1) + QStringLiteral("/res"), sRoot + QStringLiteral("/res"));
+
+    TBenchDialogs dialogs;
+    int iRc = 0;
+    {
+        TFrmBase frm(sRoot + QStringLiteral("/bin/ombrix"), &dialogs);
+        frm.show();
+        QCoreApplication::processEvents();
+        dialogs.asInput << QStringLiteral("bench");
+        dialogs.asFolders << sRoot + QStringLiteral("/progetti");
+        frm.MnuNuovoProgetto->trigger();
+        const QString sDb = sRoot + QStringLiteral("/progetti/bench/bench.omb");
+        frm.MnuChiudiProgetto->trigger();
+        if (!fFillProject(sDb)) {
+            std::fprintf(stderr, "cannot fill %s\n", qPrintable(sDb));
+            return 1;
+        }
+        dialogs.asProjects << sDb;
+        frm.MnuApriProgetto->trigger();
+        if (!dialogs.asErrors.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(dialogs.asErrors.join(QLatin1Char('\n'))));
+            return 1;
+        }
+
+        QList<double> aMs;
+        for (int i = 0; i < iRounds + 2; ++i) {
+            frm.pSelectNodeById(QStringLiteral("1")); // the empty area, untimed
+            QCoreApplication::processEvents();
+            (void)frm.grab();
+            QElapsedTimer t;
+            t.start();
+            frm.pSelectNodeById(QStringLiteral("2"));
+            QCoreApplication::processEvents();
+            (void)frm.grab();
+            if (i >= 2) // the first rounds load the icons
+                aMs << double(t.nsecsElapsed()) / 1e6;
+        }
+        const int iShown = frm.PnlImgArea->findChildren<QWidget *>().size();
+        std::sort(aMs.begin(), aMs.end());
+        std::printf("area show: 300 objects (%d controls on the canvas), %d rounds: median %.1f ms, best %.1f ms "
+                    "(target: under 30 ms)\n",
+                    iShown, int(aMs.size()), aMs.at(aMs.size() / 2), aMs.first());
+        if (iShown < 600)
+            iRc = 1; // the area was not shown with its objects and labels
+        QCloseEvent ev;
+        QCoreApplication::sendEvent(&frm, &ev);
+    }
+    return iRc;
+}
