@@ -66,7 +66,7 @@ void TProjectDocument::pOpenProject(const QString &sDb, bool bNew)
     }
     m_bAperto = true;
     emit sigProgetto(true);
-    emit sigAreeCambiate();
+    pAreeCambiate();
     const QList<TAreaRow> aRows = fAreeInOrdineAlbero();
     if (!aRows.isEmpty())
         pMostraArea(aRows.first().iId);
@@ -79,6 +79,7 @@ void TProjectDocument::pCloseProject()
     m_undo.clear();
     m_iMostrata = 0;
     m_aOggetti.clear();
+    m_aAreeViste.clear();
     if (CDArea.fIsOpen())
         CDArea.pClose();
     if (m_conn.fIsOpen())
@@ -109,7 +110,7 @@ void TProjectDocument::pNuovoProgetto(const QString &sDir, const QString &sNome)
         // the first area is part of the new project, not a step that can be taken back
         const qint64 iId = m_pAreaStore->pAddAreaBase(sNome, 0);
         CDArea.pLoad(m_conn);
-        emit sigAreeCambiate();
+        pAreeCambiate();
         pMostraArea(iId);
     } catch (...) {
         // a new project without its first area is not a usable project
@@ -207,8 +208,9 @@ void TProjectDocument::pPubblica(const QList<qint64> &aAree, const QList<qint64>
                                  const QList<qint64> &aImmagini, qint64 iDaMostrare)
 {
     if (!aAree.isEmpty()) {
-        const QList<TAreaRow> aPrima = CDArea.fRows();
+        const QList<TAreaRow> aPrima = m_aAreeViste;
         CDArea.pLoad(m_conn);
+        m_aAreeViste = CDArea.fRows();
         const QList<TAreaRow> &aDopo = CDArea.fRows();
         bool bSoloNomi = aPrima.size() == aDopo.size();
         for (qsizetype i = 0; bSoloNomi && i < aPrima.size(); ++i)
@@ -220,7 +222,7 @@ void TProjectDocument::pPubblica(const QList<qint64> &aAree, const QList<qint64>
                 if (aPrima.at(i).sNome != aDopo.at(i).sNome)
                     emit sigAreaRinominata(aDopo.at(i).iId, aDopo.at(i).sNome);
         } else {
-            emit sigAreeCambiate();
+            pAreeCambiate();
         }
     }
     if (iDaMostrare != 0 && !fArea(iDaMostrare))
@@ -260,14 +262,25 @@ void TProjectDocument::pPubblica(const QList<qint64> &aAree, const QList<qint64>
         emit sigSfondoCambiato(m_iMostrata);
 }
 
-void TProjectDocument::pRicarica()
+void TProjectDocument::pAreeCambiate()
+{
+    m_aAreeViste = CDArea.fRows();
+    emit sigAreeCambiate();
+}
+
+void TProjectDocument::pRileggi()
 {
     if (!m_bAperto)
         return;
+    CDArea.pLoad(m_conn);
+    pAreeCambiate();
+    pMostraArea(fArea(m_iMostrata) ? m_iMostrata : 0);
+}
+
+void TProjectDocument::pRicarica()
+{
     try {
-        CDArea.pLoad(m_conn);
-        emit sigAreeCambiate();
-        pMostraArea(fArea(m_iMostrata) ? m_iMostrata : 0);
+        pRileggi();
     } catch (...) {
         // the failure being reported is the one that brought us here
     }

@@ -62,6 +62,8 @@ public:
     QString fAreaPicturePath(qint64 iId) const;
 
     // --- the shown area -----------------------------------------------------
+    /** Reads the area list and the shown area's objects again, for changes made to the database from outside. */
+    void pRileggi();
     /** Shows area iId (0: none): its objects are read and the views rebuild. */
     void pMostraArea(qint64 iId);
     qint64 fAreaMostrata() const { return m_iMostrata; }
@@ -122,6 +124,8 @@ private:
     void pOpenProject(const QString &sDb, bool bNew);
     void pCloseProject();
     void pImpostaCartella(const QString &sRootPrj);
+    /** The area list changed: the views are told, and it is what they now show. */
+    void pAreeCambiate();
     /** After a failed edit: reload what is shown from the database. */
     void pRicarica();
 
@@ -132,6 +136,7 @@ private:
     QUndoStack m_undo;
     QString m_sRootPrj;
     bool m_bAperto = false;
+    QList<TAreaRow> m_aAreeViste; // the area list as the views last had it
     qint64 m_iMostrata = 0;
     QList<TSensore> m_aOggetti;
 };

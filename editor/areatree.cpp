@@ -166,10 +166,11 @@ void TFrmBase::pOnCurrentNodeChanged(QTreeWidgetItem *pNode)
 
 void TFrmBase::TvAreeChange(QTreeWidgetItem *pNode)
 {
-    if (!pNode || !m_pDoc->fAperto())
+    if (!m_pDoc->fAperto())
         return;
-    if (fIdOf(pNode) != m_pDoc->fAreaMostrata())
-        m_pDoc->pMostraArea(fIdOf(pNode));
+    const qint64 iId = pNode ? fIdOf(pNode) : 0; // no node: no area shown
+    if (iId != m_pDoc->fAreaMostrata())
+        m_pDoc->pMostraArea(iId);
 }
 
 bool TFrmBase::fTvAreeContextPopup(const QPoint &pos)

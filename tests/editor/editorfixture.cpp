@@ -2,6 +2,7 @@
 
 #include "editor/canvas.h"
 #include "editor/frmbase.h"
+#include "document/projectdocument.h"
 #include "workspace/uty.h"
 
 #include <QAction>
@@ -25,10 +26,39 @@ void pCopyFolder(const QString &sFrom, const QString &sTo)
         QFile::copy(fi.absoluteFilePath(), sTo + QLatin1Char('/') + fi.fileName());
 }
 
+TEditorFixture *pCurrentFixture = nullptr;
+
+TProjectDocument &fCurrentDocument()
+{
+    Q_ASSERT(pCurrentFixture);
+    return pCurrentFixture->frm().fDocument();
+}
+
 } // namespace
+
+TSqlConn &fProjectConn()
+{
+    return fCurrentDocument().fConn();
+}
+
+QString fProjectRoot()
+{
+    return fCurrentDocument().fRootPrj();
+}
+
+QString fProjectOut()
+{
+    return fCurrentDocument().fOutPath();
+}
+
+bool fProjectOpen()
+{
+    return fCurrentDocument().fAperto();
+}
 
 TEditorFixture::TEditorFixture()
 {
+    pCurrentFixture = this;
     QDir().mkpath(m_dir.path() + QStringLiteral("/bin"));
     pCopyFolder(QStringLiteral(OMBRIX_APP_ROOT "grfc"), m_dir.path() + QStringLiteral("/grfc"));
     pCopyFolder(QStringLiteral(OMBRIX_APP_ROOT "res"), m_dir.path() + QStringLiteral("/res"));
@@ -37,6 +67,8 @@ TEditorFixture::TEditorFixture()
 TEditorFixture::~TEditorFixture()
 {
     pStop();
+    if (pCurrentFixture == this)
+        pCurrentFixture = nullptr;
 }
 
 void TEditorFixture::pWriteIni(const QByteArray &abText)
@@ -98,12 +130,12 @@ void TEditorFixture::pOpenProject(const QString &sDb)
 
 void TEditorFixture::pExec(const QString &sSql)
 {
-    SQLConn.pExec(sSql);
+    fProjectConn().pExec(sSql);
 }
 
 int TEditorFixture::fQueryInt(const QString &sSql)
 {
-    TSqlQuery q = SQLConn.fQuery(sSql);
+    TSqlQuery q = fProjectConn().fQuery(sSql);
     return q.fNext() ? q.fInt(0) : 0;
 }
 

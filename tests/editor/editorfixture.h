@@ -9,6 +9,13 @@
 #include <memory>
 
 class TFrmBase;
+class TSqlConn;
+
+/** The open project of the one running fixture's window: its connection, folder, "out" folder, and whether one is open. */
+TSqlConn &fProjectConn();
+QString fProjectRoot();
+QString fProjectOut();
+bool fProjectOpen();
 
 /**
  * A fresh installation for one GUI test: a temporary application root with

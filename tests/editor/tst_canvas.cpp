@@ -4,6 +4,8 @@
 
 #include "editorfixture.h"
 
+#include "document/projectdocument.h"
+
 #include "editor/frmbase.h"
 #include "workspace/uty.h"
 
@@ -57,12 +59,12 @@ void TstCanvas::barrierLinePixels()
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
     fx.pNewProject("casa");
-    TEditorFixture::pWriteJpeg(sGlobRootPrj + "areas/img_1.jpg", 480, 272, Qt::black);
+    TEditorFixture::pWriteJpeg(fProjectRoot() + "areas/img_1.jpg", 480, 272, Qt::black);
     fx.pExec(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, "
                             "CoordY, CoordX2, CoordY2, Orientamento) values (1, 0, 5, %1, 4, 223, 119, 253, %2, 0)")
                  .arg(iSize)
                  .arg(iTop2));
-    frm.pPopolaTreeViewNew();
+    frm.fDocument().pRileggi();
     frm.pSelectFirstNode();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{line});
@@ -87,13 +89,13 @@ void TstCanvas::barrierLinePixels()
         // wiped while a barrier moves, drawn again at the end of the drag
         frm.pWipeBlines();
         QVERIFY(QColor(frm.PnlImgArea->grab().toImage().pixel(xMid, 127)).blue() < 30);
-        frm.pDrawBline("1");
+        frm.pDrawBline();
         QVERIFY(QColor(frm.PnlImgArea->grab().toImage().pixel(xMid, 127)).blue() > 40);
     }
 
-    // the lines follow the stored row, not the controls
+    // the lines follow the stored row, as the document reads it
     fx.pExec("update tbsensori set CoordX2 = 400, CoordY2 = 200");
-    frm.pRepaintAll();
+    frm.fDocument().pRileggi();
     QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(line.p1(), QPoint(403, 203))});
 
     // no project open: no line, whatever was selected
@@ -162,23 +164,23 @@ void TstCanvas::backgroundOfAnySize()
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
     fx.pNewProject("casa");
-    const QString sPic = sGlobRootPrj + "areas/img_1.jpg";
+    const QString sPic = fProjectRoot() + "areas/img_1.jpg";
 
     TEditorFixture::pWriteJpeg(sPic, 800, 600, QColor(200, 30, 30));
-    frm.pLoadImgArea("1");
+    frm.pLoadImgArea(1);
     QImage img = frm.PnlImgArea->grab().toImage();
     QCOMPARE(img.size(), QSize(480, 272));
     QVERIFY(QColor(img.pixel(479, 271)).red() > 170);
     QCOMPARE(frm.Image_1->geometry(), QRect(0, 0, 480, 272));
 
     TEditorFixture::pWriteJpeg(sPic, 320, 240, QColor(30, 30, 200));
-    frm.pLoadImgArea("1");
+    frm.pLoadImgArea(1);
     img = frm.PnlImgArea->grab().toImage();
     QVERIFY(QColor(img.pixel(319, 239)).blue() > 170);
     QVERIFY(QColor(img.pixel(330, 250)).blue() < 170 || QColor(img.pixel(330, 250)).red() > 100);
 
     QFile::remove(sPic);
-    frm.pLoadImgArea("1");
+    frm.pLoadImgArea(1);
     QVERIFY(frm.Image_1->pixmap().isNull());
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
@@ -194,8 +196,8 @@ void TstCanvas::backgroundCommandCopiesTheFile()
     fx.dialogs.asPictures << sChosen;
     frm.BtnSfondo->click();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
-    QCOMPARE(fx.dialogs.asPictureStartDirs.value(0), sGlobRootPrj);
-    QCOMPARE(TEditorFixture::fReadAll(sGlobRootPrj + "areas/img_1.jpg"),
+    QCOMPARE(fx.dialogs.asPictureStartDirs.value(0), fProjectRoot());
+    QCOMPARE(TEditorFixture::fReadAll(fProjectRoot() + "areas/img_1.jpg"),
              TEditorFixture::fReadAll(sChosen)); // not re-encoded
     QCOMPARE(frm.Image_1->pixmap().size(), QSize(800, 600));
 
@@ -206,11 +208,11 @@ void TstCanvas::backgroundCommandCopiesTheFile()
     TEditorFixture::pWriteJpeg(sOther, 320, 240, Qt::yellow);
     fx.dialogs.asPictures << sOther;
     frm.BtnSfondo->click();
-    QCOMPARE(TEditorFixture::fReadAll(sGlobRootPrj + "areas/img_1.jpg"), TEditorFixture::fReadAll(sOther));
+    QCOMPARE(TEditorFixture::fReadAll(fProjectRoot() + "areas/img_1.jpg"), TEditorFixture::fReadAll(sOther));
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 
     frm.BtnSfondo->click(); // cancelled
-    QCOMPARE(TEditorFixture::fReadAll(sGlobRootPrj + "areas/img_1.jpg"), TEditorFixture::fReadAll(sOther));
+    QCOMPARE(TEditorFixture::fReadAll(fProjectRoot() + "areas/img_1.jpg"), TEditorFixture::fReadAll(sOther));
 }
 
 void TstCanvas::backgroundCommandFailuresChangeNothing()
@@ -218,7 +220,7 @@ void TstCanvas::backgroundCommandFailuresChangeNothing()
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
     fx.pNewProject("casa");
-    const QString sStored = sGlobRootPrj + "areas/img_1.jpg";
+    const QString sStored = fProjectRoot() + "areas/img_1.jpg";
     const QByteArray abBefore = TEditorFixture::fReadAll(sStored);
     const QImage imgBefore = frm.Image_1->pixmap().toImage();
 
@@ -239,7 +241,7 @@ void TstCanvas::backgroundCommandFailuresChangeNothing()
 
     QCOMPARE(TEditorFixture::fReadAll(sStored), abBefore);
     QCOMPARE(frm.Image_1->pixmap().toImage(), imgBefore);
-    QVERIFY(bGlobProgettoAperto);
+    QVERIFY(fProjectOpen());
     QCOMPARE(frm.fSelectedAreaId(), 1);
 }
 

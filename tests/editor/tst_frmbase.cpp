@@ -83,7 +83,7 @@ void TstFrmBase::startState()
     // workspace
     QCOMPARE(sGlobPath, fx.fRoot());
     QVERIFY(QFileInfo(fx.fProgetti()).isDir());
-    QVERIFY(!bGlobProgettoAperto);
+    QVERIFY(!fProjectOpen());
     QCOMPARE(iGlobIconSize, 32);
     QCOMPARE(iGlobXcenter, 223);
     QCOMPARE(iGlobYCenter, 119);
@@ -243,7 +243,7 @@ void TstFrmBase::missingBitmapIsReportedAndStartGoesOn()
     QVERIFY2(fx.dialogs.asErrors.first().contains("cont.bmp"), qPrintable(fx.dialogs.asErrors.first()));
     // the window works: a project can be made
     fx.pNewProject("casa");
-    QVERIFY(bGlobProgettoAperto);
+    QVERIFY(fProjectOpen());
     QVERIFY(frm.BtnContact->isEnabled());
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
 }
@@ -254,7 +254,7 @@ void TstFrmBase::infoEntryDoesNothing()
     TFrmBase &frm = fx.pStart();
     frm.MnuAbout->trigger();
     QVERIFY(fx.dialogs.asErrors.isEmpty() && fx.dialogs.asMessages.isEmpty());
-    QVERIFY(!bGlobProgettoAperto);
+    QVERIFY(!fProjectOpen());
 }
 
 QTEST_MAIN(TstFrmBase)

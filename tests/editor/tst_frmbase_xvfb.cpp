@@ -155,10 +155,11 @@ void TstFrmBaseXvfb::projectFileArgumentIsOpenedAtStart()
     const QString sPrj = sRoot + "/lavori/casa/";
     QVERIFY(QDir().mkpath(sPrj + "areas"));
     QVERIFY(QDir().mkpath(sPrj + "out"));
-    SQLConn.pOpen(sPrj + "casa.omb", true);
-    pCreaTabelle();
-    SQLConn.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (1, 0, 0, \"casa\", 0)");
-    SQLConn.pClose();
+    TSqlConn conn;
+    conn.pOpen(sPrj + "casa.omb", true);
+    pCreaTabelle(conn);
+    conn.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (1, 0, 0, \"casa\", 0)");
+    conn.pClose();
     QImage imgRed(480, 272, QImage::Format_RGB32);
     imgRed.fill(Qt::red);
     QVERIFY(imgRed.save(sPrj + "areas/img_1.jpg", "JPG", 95));

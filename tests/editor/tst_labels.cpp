@@ -14,7 +14,7 @@ namespace {
 
 QString fTesto(int iId)
 {
-    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select Testo from tbsensori where _id = ") + QString::number(iId));
+    TSqlQuery q = fProjectConn().fQuery(QStringLiteral("select Testo from tbsensori where _id = ") + QString::number(iId));
     return q.fNext() ? q.fText(0) : QStringLiteral("<no row>");
 }
 
@@ -171,11 +171,13 @@ void TstLabels::fontDialogRemembersItsChoiceAndOpensAtTheStoredLabel()
 
     // "Dimensione/Colore" opens at the label's stored indexes
     fx.pExec(QStringLiteral("update tbsensori set FontTxt = 4, ColorTxt = 10 where _id = %1").arg(iFirst));
+    frm.fDocument().pRileggi();
     aShown.clear();
     pPopupEntry(fLabel(fx, iFirst), frm.PopLabel, frm.popDimensioneColore);
     QCOMPARE(aShown, (QList<int>{4, 10}));
     // and a row never given a size or colour opens at "16" and "nero"
     fx.pExec(QStringLiteral("update tbsensori set FontTxt = 0, ColorTxt = 0 where _id = %1").arg(iFirst));
+    frm.fDocument().pRileggi();
     aShown.clear();
     pPopupEntry(fLabel(fx, iFirst), frm.PopLabel, frm.popDimensioneColore);
     QCOMPARE(aShown, (QList<int>{9, 16}));

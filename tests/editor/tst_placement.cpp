@@ -22,7 +22,7 @@ private slots:
     void newContactAnsweredWithSpacesAroundSeven();
     void refusedNumbersStoreNothing_data();
     void refusedNumbersStoreNothing();
-    void leadingZerosStayInTheNameUntilReload();
+    void aTypedNumberIsShownAsStored();
     void everyTypeGetsItsPictureNameAndHint();
     void barrierAndMarkerAtTheirDefaults_data();
     void barrierAndMarkerAtTheirDefaults();
@@ -102,13 +102,13 @@ void TstPlacement::refusedNumbersStoreNothing()
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 
-void TstPlacement::leadingZerosStayInTheNameUntilReload()
+void TstPlacement::aTypedNumberIsShownAsStored()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     pAddWithButton(fx, frm.BtnVolumetrico, QStringLiteral("007"));
     const int iId = fLastSensorId(fx);
-    QVERIFY(fPlaced(frm, QStringLiteral("Radar_%1_ingresso_007").arg(iId)));
+    QVERIFY(fPlaced(frm, QStringLiteral("Radar_%1_ingresso_7").arg(iId)));
     QCOMPARE(fColumn(fx, iId, "NumSensore"), 7);
 
     pAddWithButton(fx, frm.BtnLampada, QStringLiteral("-3"));
@@ -250,18 +250,19 @@ void TstPlacement::showingAnAreaReadsItsObjectsAndLinesOnce()
     fx.pExec(sInsert.arg(iArea).arg(1).arg(4).arg(QStringLiteral("\"Giardino\"")));
     fx.pExec(sInsert.arg(iArea).arg(2).arg(2).arg(QStringLiteral("\"Porta\"")));
     fx.pExec(sInsert.arg(iArea).arg(3).arg(6).arg(QStringLiteral("NULL")));
-    frm.pPopolaTreeViewNew(); // no node selected
+    frm.fDocument().pRileggi();
+    frm.fDocument().pMostraArea(0); // no area shown
 
     QStringList asSql;
-    sqlite3_trace_v2(SQLConn.fHandle(), SQLITE_TRACE_STMT, &fOnStatement, &asSql);
+    sqlite3_trace_v2(fProjectConn().fHandle(), SQLITE_TRACE_STMT, &fOnStatement, &asSql);
     frm.pSelectNodeById(QString::number(iArea));
-    sqlite3_trace_v2(SQLConn.fHandle(), 0, nullptr, nullptr);
+    sqlite3_trace_v2(fProjectConn().fHandle(), 0, nullptr, nullptr);
 
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.fPlacedNames().size(), 6); // three icons, the barrier's second end and two labels
     QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(18, 28, 303, 203)});
-    // one read of the area's rows places its objects, one more draws its barrier lines
-    QCOMPARE(asSql.filter(QStringLiteral("from tbsensori where area_id")).size(), 2);
+    // one read of the area's rows places its objects and gives its barrier lines
+    QCOMPARE(asSql.filter(QStringLiteral("from tbsensori where area_id")).size(), 1);
 }
 
 void TstPlacement::twoNewSensorsLieOnTopOfEachOther()

@@ -11,7 +11,10 @@
 
 #include "editor/canvascontrols.h"
 #include "editor/frmbase.h"
+#include "document/projectdocument.h"
 #include "workspace/uty.h"
+
+#include <QUndoStack>
 
 #include <QContextMenuEvent>
 #include <QImage>
@@ -103,7 +106,7 @@ inline int fContactWithLabel(TEditorFixture &fx, const QString &sText)
 /** Shows the open project afresh (reopens it: the first area is selected and loaded from the database). */
 inline void pReopen(TFrmBase &frm)
 {
-    const QString sDb = SQLConn.fDatabase();
+    const QString sDb = fProjectConn().fDatabase();
     frm.pRunCommand([&] { frm.pOpenProjectFile(sDb); });
 }
 

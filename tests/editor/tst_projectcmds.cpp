@@ -35,7 +35,7 @@ namespace {
 
 void pVerifyNoProjectState(TFrmBase &frm)
 {
-    QVERIFY(!bGlobProgettoAperto);
+    QVERIFY(!fProjectOpen());
     QCOMPARE(frm.TvAree->topLevelItemCount(), 0);
     for (QToolButton *pBtn :
          {frm.BtnNewArea, frm.BtnSfondo, frm.BtnZoomIn, frm.BtnVolumetrico, frm.BtnContact, frm.BtnBarriera,
@@ -68,8 +68,8 @@ void TstProject::newProjectEndToEnd()
     QVERIFY(QFileInfo(sPrj + "areas").isDir());
     QVERIFY(QFileInfo(sPrj + "out").isDir());
     QVERIFY(QFileInfo(sPrj + "areas/img_1.jpg").isFile());
-    QCOMPARE(sGlobRootPrj, sPrj);
-    QCOMPARE(sGlobOutPath, sPrj + "out/");
+    QCOMPARE(fProjectRoot(), sPrj);
+    QCOMPARE(fProjectOut(), sPrj + "out/");
 
     QCOMPARE(fx.fQueryInt("select count(*) from tbarea"), 1);
     QCOMPARE(fx.fQueryInt("select count(*) from tbarea where _id = 1 and NomeArea = \"casa\" and livello = 0 and "
@@ -139,8 +139,8 @@ void TstProject::closeThenOpen()
     fx.pOpenProject(sMoved + "/casa.omb");
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.dialogs.asProjectStartDirs.value(0), fx.fProgetti());
-    QCOMPARE(sGlobRootPrj, sMoved + "/");
-    QCOMPARE(sGlobOutPath, sMoved + "/out/");
+    QCOMPARE(fProjectRoot(), sMoved + "/");
+    QCOMPARE(fProjectOut(), sMoved + "/out/");
     QCOMPARE(fx.fTreeTexts(), (QStringList{"casa", "  Cucina"}));
     QCOMPARE(frm.fSelectedAreaId(), 1);
     QVERIFY(frm.BtnZoomIn->isEnabled());
@@ -163,7 +163,7 @@ void TstProject::openReplacesOpenProject()
     QCOMPARE(fx.fTreeTexts(), QStringList{"due"});
     fx.pOpenProject(fx.fProgetti() + "uno/uno.omb");
     QCOMPARE(fx.fTreeTexts(), QStringList{"uno"});
-    QCOMPARE(sGlobRootPrj, fx.fProgetti() + "uno/");
+    QCOMPARE(fProjectRoot(), fx.fProgetti() + "uno/");
     QCOMPARE(fx.fQueryInt("select count(*) from tbarea where NomeArea = \"uno\""), 1);
     QVERIFY(fx.dialogs.asErrors.isEmpty());
     QVERIFY(fx.fPlacedNames().isEmpty());
@@ -175,7 +175,7 @@ void TstProject::openCancelledKeepsProject()
     TFrmBase &frm = fx.pStart();
     fx.pNewProject("casa");
     frm.MnuApriProgetto->trigger(); // cancelled
-    QVERIFY(bGlobProgettoAperto);
+    QVERIFY(fProjectOpen());
     QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
     QCOMPARE(frm.fSelectedAreaId(), 1);
 }
@@ -226,8 +226,8 @@ void TstProject::exportMatchesHeadlessExport()
              "CoordX2, CoordY2, Orientamento) values (1, 0, 5, 32, 4, 100, 80, 140, 92, 0)");
     fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
              "Orientamento) values (1, 2, 0, 32, 3, 10, 40, 0)");
-    TEditorFixture::pWriteJpeg(sGlobRootPrj + "areas/img_2.jpg", 480, 272, QColor(200, 180, 40));
-    const QString sOut = sGlobOutPath;
+    TEditorFixture::pWriteJpeg(fProjectRoot() + "areas/img_2.jpg", 480, 272, QColor(200, 180, 40));
+    const QString sOut = fProjectOut();
     QFile stale(sOut + "vecchio.txt");
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.close();

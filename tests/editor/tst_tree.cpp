@@ -4,6 +4,8 @@
 
 #include "editorfixture.h"
 
+#include "document/projectdocument.h"
+
 #include "editor/frmbase.h"
 #include "workspace/uty.h"
 
@@ -65,8 +67,8 @@ void TstTree::pMakeProject()
              "CoordX2, CoordY2, Orientamento) values (2, 0, 5, 16, 4, 223, 119, 253, 123, 0)");
     fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
              "Orientamento) values (2, 0, 2, 32, 6, 40, 50, 0)");
-    TEditorFixture::pWriteJpeg(sGlobRootPrj + "areas/img_2.jpg", 480, 272, QColor(0, 160, 0));
-    m_pFrm->pPopolaTreeViewNew();
+    TEditorFixture::pWriteJpeg(fProjectRoot() + "areas/img_2.jpg", 480, 272, QColor(0, 160, 0));
+    m_pFrm->fDocument().pRileggi();
 }
 
 QTreeWidgetItem *TstTree::fNode(int iId) const
@@ -81,7 +83,7 @@ void TstTree::fillOrderAndColours()
 {
     QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "  Cucina", "Garage"}));
     QVERIFY(fNode(1)->isExpanded());
-    QCOMPARE(m_pFrm->fSelectedAreaId(), 0); // a fill selects nothing
+    QCOMPARE(m_pFrm->fSelectedAreaId(), m_pFrm->fDocument().fAreaMostrata()); // the fill keeps the shown area
     QCOMPARE(fNode(1)->foreground(0).color(), QColor("#191970"));
     QCOMPARE(fNode(3)->foreground(0).color(), QColor("#191970"));
     QCOMPARE(fNode(2)->foreground(0).color(), QColor("#0000CD"));
@@ -144,7 +146,7 @@ void TstTree::selectionShowsTheArea()
     QVERIFY(m_pFx->dialogs.asErrors.first().contains("ban2.png"));
     QVERIFY(m_pFx->fPlacedNames().isEmpty());
     // the project stays open and workable
-    QVERIFY(bGlobProgettoAperto);
+    QVERIFY(fProjectOpen());
     QVERIFY(frm.BtnNewArea->isEnabled() && frm.MnuChiudiProgetto->isEnabled());
     frm.TvAree->setCurrentItem(fNode(1));
     QCOMPARE(m_pFx->dialogs.asErrors.size(), 1);
@@ -172,7 +174,7 @@ void TstTree::selectionOperations()
 
     // two areas of the same name: the first in tree order
     m_pFx->pExec("update tbarea set NomeArea = \"Garage\" where _id = 2");
-    frm.pPopolaTreeViewNew();
+    frm.fDocument().pRileggi();
     frm.pSelectNodeByName("Garage");
     QCOMPARE(frm.fSelectedAreaId(), 2);
 }
@@ -198,7 +200,7 @@ void TstTree::popupEnabling()
 
     // a base area with a detail area under it
     m_pFx->pExec("update tbarea set father_id = 3 where _id = 2");
-    frm.pPopolaTreeViewNew();
+    frm.fDocument().pRileggi();
     QVERIFY(frm.fTvAreeContextPopup(fCentre(3)));
     QVERIFY(!frm.PopEliminaArea->isEnabled());
 
@@ -275,7 +277,7 @@ void TstTree::renameStoresTheAnswer()
     QCOMPARE(pNode->text(0), QStringLiteral(" Sala \"grande\" ")); // same node: no refill
     QCOMPARE(frm.fSelectedAreaId(), 2);
     QCOMPARE(pNode->foreground(0).color(), QColor("#0000CD"));
-    frm.pPopolaTreeViewNew();
+    frm.fDocument().pRileggi();
     QCOMPARE(fNode(2)->text(0), QStringLiteral(" Sala \"grande\" "));
 }
 

@@ -20,13 +20,11 @@ TProgettoProva::TProgettoProva()
     SQLConn.pExec(sSensori);
     sGlobRootPrj = fRoot();
     sGlobOutPath = fOut();
-    bGlobProgettoAperto = true;
 }
 
 TProgettoProva::~TProgettoProva()
 {
     SQLConn.pClose();
-    bGlobProgettoAperto = false;
 }
 
 QString TProgettoProva::fImmagine(int iId) const
