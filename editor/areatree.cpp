@@ -27,9 +27,9 @@ int fLevelOf(const QTreeWidgetItem *pNode)
     return iLevel;
 }
 
-int fIdOf(const QTreeWidgetItem *pNode)
+qint64 fIdOf(const QTreeWidgetItem *pNode)
 {
-    return pNode->data(0, Qt::UserRole).toInt();
+    return pNode->data(0, Qt::UserRole).toLongLong();
 }
 
 /** Text colour of a node by its level: midnight blue, medium blue, then royal blue. */
@@ -60,11 +60,11 @@ void TFrmBase::pPopolaTreeViewNew()
     }
     pWipeBlines(); // no node is selected, so no area's lines are shown
     // every id tbarea can hold finds its node; a row whose parent has no node goes to the top level
-    QHash<int, QTreeWidgetItem *> aNodes;
+    QHash<qint64, QTreeWidgetItem *> aNodes;
     TSqlQuery q = SQLConn.fQuery(QStringLiteral("select * from tbarea order by livello, ordinamento"));
     while (q.fNext()) {
-        const int iFather = q.fInt(QStringLiteral("father_id"));
-        const int iId = q.fInt(QStringLiteral("_id"));
+        const qint64 iFather = q.fInt64(QStringLiteral("father_id"));
+        const qint64 iId = q.fInt64(QStringLiteral("_id"));
         const QString sNome = q.fText(QStringLiteral("NomeArea"));
         QTreeWidgetItem *pParent = iFather == 0 ? nullptr : aNodes.value(iFather, nullptr);
         QTreeWidgetItem *pNode = pParent ? new QTreeWidgetItem(pParent) : new QTreeWidgetItem(TvAree);
@@ -88,7 +88,7 @@ QTreeWidgetItem *TFrmBase::fSelectedNode() const
     return TvAree->currentItem();
 }
 
-int TFrmBase::fSelectedAreaId() const
+qint64 TFrmBase::fSelectedAreaId() const
 {
     const QTreeWidgetItem *pNode = fSelectedNode();
     return pNode ? fIdOf(pNode) : 0;
@@ -124,7 +124,7 @@ void TFrmBase::pSelectNodeByName(const QString &sName)
 void TFrmBase::pSelectNodeById(const QString &sId)
 {
     bool bOk = false;
-    const int iId = sId.toInt(&bOk);
+    const qint64 iId = sId.toLongLong(&bOk);
     if (!bOk)
         return;
     for (QTreeWidgetItemIterator it(TvAree); *it; ++it)
@@ -197,7 +197,7 @@ void TFrmBase::PopEliminaAreaClick()
     const QTreeWidgetItem *pNode = fSelectedNode();
     if (!pNode || !bGlobProgettoAperto)
         return;
-    const int iId = fIdOf(pNode);
+    const qint64 iId = fIdOf(pNode);
     const int iLevel = fLevelOf(pNode);
     const int iIndexParent = pNode->parent() ? fSiblingIndex(pNode->parent()) : -1;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); // the menu closes first

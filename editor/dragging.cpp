@@ -87,7 +87,7 @@ void ControlMouseUp(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos)
     pControl->move(final);
     if (fIsLabel(pControl)) {
         // Stored exactly, 0 included, so that a reload shows the label where it was left.
-        pStoreLabelPlace(fName2Id(pControl->objectName()).toInt(), final.x(), final.y(), pControl->text());
+        pStoreLabelPlace(fName2Id(pControl->objectName()).toLongLong(), final.x(), final.y(), pControl->text());
     } else {
         pUpdateSensorInDb(pControl->objectName(), final.x(), final.y(), pControl->fMark());
     }

@@ -125,8 +125,8 @@ public:
     void pOpenProjectFile(const QString &sDb);
 
     // --- area tree ------------------------------------------------------
-    int fSelectedAreaId() const; // 0 when no node is selected
-    int fSelectedLevel() const;  // level of the selected node, -1 when none
+    qint64 fSelectedAreaId() const; // 0 when no node is selected
+    int fSelectedLevel() const;     // level of the selected node, -1 when none
     QTreeWidgetItem *fSelectedNode() const;
     void pSelectNodeById(const QString &sId);
     /** The pop-up request at a point of the tree's viewport; false when no menu opens. */

@@ -19,7 +19,7 @@
 namespace
 {
 
-QString fLabelName(int iId)
+QString fLabelName(qint64 iId)
 {
     return QStringLiteral("Testo_") + QString::number(iId);
 }
@@ -45,6 +45,10 @@ std::optional<QString> fAskLabelText(TFrmBase &frm, const QString &sDefault)
                        .value_or(QString()));
     if (sTesto.isEmpty())
         return std::nullopt;
+    if (fHasControlChars(sTesto)) {
+        frm.fDialogs().pMessage(sTestoConControllo);
+        return std::nullopt;
+    }
     if (sTesto.size() > iMaxLabelText) {
         frm.fDialogs().pMessage(QStringLiteral("Massimo 19 caratteri!"));
         return std::nullopt;
@@ -60,7 +64,7 @@ TFrmFont &fFontDialog(TFrmBase &frm)
 }
 
 /** Reads the integer columns of one sensor row; throws when the row is gone. */
-QList<int> fReadRow(const QString &sSql, int iId, int iColumns)
+QList<int> fReadRow(const QString &sSql, qint64 iId, int iColumns)
 {
     TSqlQuery query = SQLConn.fQuery(sSql + QString::number(iId));
     if (!query.fNext())
@@ -73,7 +77,7 @@ QList<int> fReadRow(const QString &sSql, int iId, int iColumns)
 
 } // namespace
 
-void pAddLabel(TFrmBase &frm, int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto, bool bNew)
+void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto, bool bNew)
 {
     if (sTesto.isEmpty())
         return;
@@ -113,7 +117,7 @@ void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon)
     const int iFont = frmFont.Dimensione();
     const int iColor = frmFont.Colore();
 
-    const int iId = fName2Id(pIcon->objectName()).toInt();
+    const qint64 iId = fName2Id(pIcon->objectName()).toLongLong();
     const QList<int> aRow =
         fReadRow(QStringLiteral("select IconSize, CoordX, CoordY from tbsensori where _id = "), iId, 3);
     const int iIconSize = aRow.at(0);
@@ -124,7 +128,7 @@ void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon)
 
 void PopEliminaLabelClick(TFrmBase &frm, QWidget *pLabel)
 {
-    pAddTextToSensorInDb(fName2Id(pLabel->objectName()).toInt(), 0, 0, 0, 0, QString());
+    pAddTextToSensorInDb(fName2Id(pLabel->objectName()).toLongLong(), 0, 0, 0, 0, QString());
     delete pLabel;
     frm.pRepaintAll();
 }
@@ -137,7 +141,7 @@ void popModTestoClick(TFrmBase &frm, QWidget *pLabel)
     const std::optional<QString> sTesto = fAskLabelText(frm, pText->text());
     if (!sTesto)
         return;
-    const int iId = fName2Id(pLabel->objectName()).toInt();
+    const qint64 iId = fName2Id(pLabel->objectName()).toLongLong();
     if (*sTesto == sKeepTesto)
         pStoreLabelText(iId, *sTesto); // the general update would keep the old text
     else
@@ -152,7 +156,7 @@ void popDimensioneColoreClick(TFrmBase &frm, QWidget *pLabel)
     auto *pText = qobject_cast<QLabel *>(pLabel);
     if (!pText)
         return;
-    const int iId = fName2Id(pLabel->objectName()).toInt();
+    const qint64 iId = fName2Id(pLabel->objectName()).toLongLong();
     const QList<int> aRow = fReadRow(QStringLiteral("select FontTxt, ColorTxt from tbsensori where _id = "), iId, 2);
     TFrmFont &frmFont = fFontDialog(frm);
     frmFont.SetColore(aRow.at(1));

@@ -18,7 +18,7 @@ inline constexpr int iMaxLabelText = 19;
 
 /** Shows the label of sensor iId (replacing any it has); with bNew it is also stored and the window repainted.
  *  Empty text: nothing. */
-void pAddLabel(TFrmBase &frm, int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto, bool bNew);
+void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto, bool bNew);
 
 /** "Aggiungi testo" on a sensor icon: a new label beside the icon, with a size and colour from the font dialog. */
 void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon);

@@ -85,7 +85,7 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
 
     // 3. the position and the sensor id
     QPoint pos(oSensore.Get_coordx(), oSensore.Get_coordy());
-    int iId = oSensore.Get_id();
+    qint64 iId = oSensore.Get_id();
     if (bNew) {
         pos = QPoint(iGlobXcenter, iGlobYCenter);
         iId = fAddSensorToDb(QString::number(frm.fSelectedAreaId()), QString::number(oSensore.Get_area_zoom()), sNumero,
@@ -143,10 +143,10 @@ void pZoomInClick(TFrmBase &frm)
         frm.fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), QString());
     if (!sNome || sNome->isEmpty())
         return;
-    const int iParent = frm.fSelectedAreaId();
+    const qint64 iParent = frm.fSelectedAreaId();
     const int iLivello = frm.fSelectedLevel();
     const int iIndex = pNode->parent() ? pNode->parent()->indexOfChild(pNode) : frm.TvAree->indexOfTopLevelItem(pNode);
-    const int iNuova = pAddAreaSon(*sNome, iLivello, iIndex, iParent);
+    const qint64 iNuova = pAddAreaSon(*sNome, iLivello, iIndex, iParent);
     const TSensore oMarker = TSensore::fNuovo(3, iGlobIconSize, iNuova);
     pAddSensoreNew(frm, frm.PnlImgArea, oMarker, true);
     frm.pLoadImgArea(QString::number(iParent));

@@ -1,5 +1,6 @@
 #include "model/areastore.h"
 
+#include "model/catalogo.h"
 #include "workspace/errors.h"
 #include "workspace/mapview.h"
 #include "workspace/project.h"
@@ -20,7 +21,7 @@ QString fBlankPicture()
 }
 
 /** A fresh copy of the blank picture for a new area; a failed copy leaves the area without a picture. */
-void pCopyBlankPicture(int iId)
+void pCopyBlankPicture(qint64 iId)
 {
     const QString sTarget = fAreaPicturePath(iId);
     QFile::remove(sTarget);
@@ -67,12 +68,12 @@ private:
 
 } // namespace
 
-QString fAreaPicturePath(int iId)
+QString fAreaPicturePath(qint64 iId)
 {
     return sGlobRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");
 }
 
-int fNuovoId()
+qint64 fNuovoId()
 {
     CDArea.pLoad();
     if (CDArea.fCount() == 0)
@@ -83,18 +84,25 @@ int fNuovoId()
                                  QStringLiteral("ORDER BY _id LIMIT 1"));
     if (!q.fNext())
         throw TOmbrixError(QStringLiteral("No free area id in tbarea"));
-    return q.fInt(0);
+    // past the largest id SQLite's sum turns into a real number, which is no id
+    const QString sNew = q.fText(0);
+    bool bOk = false;
+    const qint64 iNew = sNew.toLongLong(&bOk);
+    if (!bOk || !fIsId(sNew))
+        throw TOmbrixError(QStringLiteral("Nessun id libero per una nuova area: ") + SQLConn.fDatabase());
+    return iNew;
 }
 
-int pAddAreaBase(const QString &sNome, int iLivello)
+qint64 pAddAreaBase(const QString &sNome, int iLivello)
 {
     QString sName = sNome;
     if (sName.isEmpty())
         sName = fMapView().fAskText(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), QString()).value_or(QString());
     if (sName.isEmpty())
         return 0;
+    pRequireNoControlChars(sName);
 
-    const int iId = fNuovoId();
+    const qint64 iId = fNuovoId();
     SQLConn.pExec(QStringLiteral("insert into tbarea(_id, livello, nomearea, ordinamento) values(") +
                   QString::number(iId) + QLatin1Char(',') + QString::number(iLivello) + QStringLiteral(", ") +
                   fSqlText(sName, asAreaColumns) + QStringLiteral(", 0);"));
@@ -106,9 +114,10 @@ int pAddAreaBase(const QString &sNome, int iLivello)
     return iId;
 }
 
-int pAddAreaSon(const QString &sNome, int iLivello, int iIndex, int iId)
+qint64 pAddAreaSon(const QString &sNome, int iLivello, int iIndex, qint64 iId)
 {
-    const int iNewId = fNuovoId();
+    pRequireNoControlChars(sNome);
+    const qint64 iNewId = fNuovoId();
     SQLConn.pExec(QStringLiteral("insert into tbarea(_id, livello, father_id, nomearea, ordinamento) ") +
                   QStringLiteral("values(") + QString::number(iNewId) + QLatin1Char(',') +
                   QString::number(iLivello + 1) + QStringLiteral(", ") + QString::number(iId) + QLatin1Char(',') +
@@ -120,7 +129,7 @@ int pAddAreaSon(const QString &sNome, int iLivello, int iIndex, int iId)
     return iNewId;
 }
 
-int pDelArea(int iId, int iLivello, int iIndexParent)
+int pDelArea(qint64 iId, int iLivello, int iIndexParent)
 {
     // The level and the parent's position do not change what is deleted.
     Q_UNUSED(iLivello);
@@ -147,8 +156,9 @@ int pDelArea(int iId, int iLivello, int iIndexParent)
 
 void pRinominaAreaInDb(const QString &sId, const QString &sNome)
 {
-    if (!fIsNumero(sId))
+    if (!fIsId(sId))
         throw TOmbrixError(QStringLiteral("Not an area id: \"%1\"").arg(sId));
+    pRequireNoControlChars(sNome);
     SQLConn.pExec(QStringLiteral("update tbarea set NomeArea = ") + fSqlText(sNome, asAreaColumns) +
                   QStringLiteral(" where _id = ") + sId);
 }

@@ -1,5 +1,7 @@
 #include "model/catalogo.h"
 
+#include "workspace/errors.h"
+
 #include <QStringList>
 
 #include <iterator>
@@ -72,7 +74,7 @@ TClasse fClasseTipo(int iTipo)
     return fTipo(iTipo).eClasse;
 }
 
-QString fNomeSensore(int iTipo, int iAreaZoom, int iId, const QString &sNumSensore)
+QString fNomeSensore(int iTipo, qint64 iAreaZoom, qint64 iId, const QString &sNumSensore)
 {
     const QString sCoda = iTipo == 3 ? QString::number(iAreaZoom) : sNumSensore;
     return fPrefissoTipo(iTipo) + QString::number(iId) + fParteMediaTipo(iTipo) + sCoda;
@@ -86,6 +88,21 @@ QString fName2Id(const QString &sName)
 QString fName2Area(const QString &sName)
 {
     return fNamePart(sName, 3);
+}
+
+bool fHasControlChars(const QString &sText)
+{
+    // a line break, a NUL or a tab inside a name would break the records it is written into
+    for (const QChar ch : sText)
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
+            return true;
+    return false;
+}
+
+void pRequireNoControlChars(const QString &sText)
+{
+    if (fHasControlChars(sText))
+        throw TOmbrixError(sTestoConControllo);
 }
 
 std::uint32_t fIntToColor(int iColor)

@@ -13,6 +13,6 @@
  */
 
 /** Stores a label's position and text: CoordXt, CoordYt and Testo of row iId, nothing else. */
-void pStoreLabelPlace(int iId, int iLeft, int iTop, const QString &sTesto);
+void pStoreLabelPlace(qint64 iId, int iLeft, int iTop, const QString &sTesto);
 /** Stores a label's text only: Testo of row iId. */
-void pStoreLabelText(int iId, const QString &sTesto);
+void pStoreLabelText(qint64 iId, const QString &sTesto);

@@ -2,6 +2,7 @@
 // It lives with the model because the first area is added by the area store.
 
 #include "model/areastore.h"
+#include "model/catalogo.h"
 #include "workspace/project.h"
 #include "workspace/uty.h"
 
@@ -11,6 +12,7 @@ void pNuovoProgetto(const QString &sDir, const QString &sNome)
 {
     if (sNome.isEmpty())
         return;
+    pRequireNoControlChars(sNome); // the name of the first area too: refused before anything is made
     QString sFolder = QDir::fromNativeSeparators(sDir);
     while (sFolder.size() > 1 && sFolder.endsWith(QLatin1Char('/')))
         sFolder.chop(1);

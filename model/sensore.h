@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 /**
  * The in-memory copy of one row of tbsensori, made for one placement call
@@ -10,9 +11,9 @@
 class TSensore
 {
 public:
-    TSensore(int _id, int area_id, int area_zoom, int numsensore, int iconsize, int tiposensore, int zonasensore,
-             int coordx, int coordy, int coordx2, int coordy2, int coordxt, int coordyt, int fonttxt, int colortxt,
-             int orientament, const QString &testo)
+    TSensore(qint64 _id, qint64 area_id, qint64 area_zoom, int numsensore, int iconsize, int tiposensore,
+             int zonasensore, int coordx, int coordy, int coordx2, int coordy2, int coordxt, int coordyt, int fonttxt,
+             int colortxt, int orientament, const QString &testo)
         : f_id(_id), f_area_id(area_id), f_area_zoom(area_zoom), f_numsensore(numsensore), f_iconsize(iconsize),
           f_tiposensore(tiposensore), f_zonasensore(zonasensore), f_coordx(coordx), f_coordy(coordy),
           f_coordx2(coordx2), f_coordy2(coordy2), f_coordxt(coordxt), f_coordyt(coordyt), f_fonttxt(fonttxt),
@@ -21,16 +22,16 @@ public:
     }
 
     /** The record of a new object: every field 0 or empty but its type, icon size and zoom target. */
-    static TSensore fNuovo(int iTipo, int iIconSize, int iAreaZoom = 0)
+    static TSensore fNuovo(int iTipo, int iIconSize, qint64 iAreaZoom = 0)
     {
         return TSensore(0, 0, iAreaZoom, 0, iIconSize, iTipo, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, QString());
     }
-    int Get_id() const { return f_id; }
-    void Set_id(int v) { f_id = v; }
-    int Get_area_id() const { return f_area_id; }
-    void Set_area_id(int v) { f_area_id = v; }
-    int Get_area_zoom() const { return f_area_zoom; }
-    void Set_area_zoom(int v) { f_area_zoom = v; }
+    qint64 Get_id() const { return f_id; }
+    void Set_id(qint64 v) { f_id = v; }
+    qint64 Get_area_id() const { return f_area_id; }
+    void Set_area_id(qint64 v) { f_area_id = v; }
+    qint64 Get_area_zoom() const { return f_area_zoom; }
+    void Set_area_zoom(qint64 v) { f_area_zoom = v; }
     int Get_numsensore() const { return f_numsensore; }
     void Set_numsensore(int v) { f_numsensore = v; }
     int Get_iconsize() const { return f_iconsize; }
@@ -59,10 +60,11 @@ public:
     void Set_testo(const QString &v) { f_testo = v; }
     int Get_orientamento() const { return f_orientamento; }
     void Set_orientamento(int v) { f_orientamento = v; }
+
 private:
-    int f_id;
-    int f_area_id;
-    int f_area_zoom;
+    qint64 f_id;
+    qint64 f_area_id;
+    qint64 f_area_zoom;
     int f_numsensore;
     int f_iconsize;
     int f_tiposensore;

@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <limits>
+
 namespace {
 
 const QStringList asSensoriColumns = {
@@ -26,6 +28,24 @@ void pRequireNumero(const QString &sText, const char *szWhat)
         throw TOmbrixError(QStringLiteral("Not a decimal integer (%1): \"%2\"").arg(QLatin1String(szWhat), sText));
 }
 
+/** Ids are 64-bit: their texts go into the statements as typed too. */
+void pRequireId(const QString &sText, const char *szWhat)
+{
+    if (!fIsId(sText))
+        throw TOmbrixError(QStringLiteral("Not an id (%1): \"%2\"").arg(QLatin1String(szWhat), sText));
+}
+
+/** True when tbsensori has handed out its largest id, so that no new row can be numbered. */
+bool fSensorIdsExhausted()
+{
+    const qint64 iMax = std::numeric_limits<qint64>::max();
+    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select max(_id) from tbsensori"));
+    if (q.fNext() && q.fInt64(0) == iMax)
+        return true;
+    TSqlQuery seq = SQLConn.fQuery(QStringLiteral("select seq from sqlite_sequence where name = 'tbsensori'"));
+    return seq.fNext() && seq.fInt64(0) == iMax;
+}
+
 /** The decimal number, or the column's own name when iValue is 0 (keep the stored value). */
 QString fValueOrKeep(int iValue, const QString &sColumn)
 {
@@ -34,11 +54,11 @@ QString fValueOrKeep(int iValue, const QString &sColumn)
 
 } // namespace
 
-int fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &sNumSensore, const QString &sIconSize,
-                   int iTipo)
+qint64 fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &sNumSensore,
+                      const QString &sIconSize, int iTipo)
 {
-    pRequireNumero(sId, "area_id");
-    pRequireNumero(sAreaZoom, "area_zoom");
+    pRequireId(sId, "area_id");
+    pRequireId(sAreaZoom, "area_zoom");
     pRequireNumero(sNumSensore, "NumSensore");
     pRequireNumero(sIconSize, "IconSize");
 
@@ -49,22 +69,31 @@ int fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &
         iY2 = (sIconSize.toInt() - iGlobB2Size) / 2 + iGlobYCenter;
     }
     const QLatin1Char comma(',');
-    SQLConn.pExec(QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, "
-                                 "CoordX2, CoordY2, TipoSensore, ZonaSensore, Orientamento) ") +
-                  QStringLiteral("values(") + sId + comma + sAreaZoom + comma + sNumSensore + comma + sIconSize +
-                  comma + QString::number(iGlobXcenter) + comma + QString::number(iGlobYCenter) + comma +
-                  QString::number(iX2) + comma + QString::number(iY2) + comma + QString::number(iTipo) +
-                  QStringLiteral(", 1, ") + QStringLiteral("0") + QStringLiteral(");"));
+    const QString sInsert =
+        (QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, "
+                        "CoordX2, CoordY2, TipoSensore, ZonaSensore, Orientamento) ") +
+         QStringLiteral("values(") + sId + comma + sAreaZoom + comma + sNumSensore + comma + sIconSize + comma +
+         QString::number(iGlobXcenter) + comma + QString::number(iGlobYCenter) + comma + QString::number(iX2) + comma +
+         QString::number(iY2) + comma + QString::number(iTipo) + QStringLiteral(", 1, ") + QStringLiteral("0") +
+         QStringLiteral(");"));
+    try {
+        SQLConn.pExec(sInsert);
+    } catch (const TOmbrixError &) {
+        // SQLite reports the exhausted AUTOINCREMENT as a full disk
+        if (fSensorIdsExhausted())
+            throw TOmbrixError(QStringLiteral("Nessun id libero per un nuovo oggetto: ") + SQLConn.fDatabase());
+        throw;
+    }
 
     TSqlQuery q = SQLConn.fQuery(QStringLiteral("select max(_id) from tbsensori;"));
     if (!q.fNext())
         throw TOmbrixError(QStringLiteral("No sensor id in tbsensori"));
-    return q.fInt(0);
+    return q.fInt64(0);
 }
 
 int fDeleteSensorFromDb(const QString &sId)
 {
-    pRequireNumero(sId, "_id");
+    pRequireId(sId, "_id");
     return SQLConn.pExec(QStringLiteral("delete from tbsensori where _id = ") + sId);
 }
 
@@ -74,7 +103,7 @@ void pUpdateSensorInDb(const QString &sNomeSensore, int CoordX, int CoordY, int 
     const QString sColX = bSecondEnd ? QStringLiteral("CoordX2") : QStringLiteral("CoordX");
     const QString sColY = bSecondEnd ? QStringLiteral("CoordY2") : QStringLiteral("CoordY");
     const QString sId = fName2Id(sNomeSensore); // a second end carries its barrier's id
-    pRequireNumero(sId, "_id");
+    pRequireId(sId, "_id");
     SQLConn.pExec(QStringLiteral("update tbsensori set ") + sColX + QStringLiteral(" = ") + QString::number(CoordX) +
                   QStringLiteral(", ") + sColY + QStringLiteral(" = ") + QString::number(CoordY) +
                   QStringLiteral(" where _id = ") + sId);
@@ -85,8 +114,9 @@ QString fTestoSql(const QString &sTesto)
     return fSqlText(sTesto, asSensoriColumns);
 }
 
-void pAddTextToSensorInDb(int iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto)
+void pAddTextToSensorInDb(qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto)
 {
+    pRequireNoControlChars(sTesto);
     // A column given as its own name keeps its value, so one statement serves every label change.
     const QString sText = sTesto == sKeepTesto ? QStringLiteral("Testo") : fTestoSql(sTesto);
     SQLConn.pExec(QStringLiteral("UPDATE tbsensori SET") + QStringLiteral(" CoordXt = ") +
@@ -99,18 +129,17 @@ void pAddTextToSensorInDb(int iId, int iLeft, int iTop, int iFont, int iColor, c
 
 void pLoadSensori(const QString &sArea_id)
 {
-    pRequireNumero(sArea_id, "area_id");
+    pRequireId(sArea_id, "area_id");
     TSqlQuery q = SQLConn.fQuery(QStringLiteral("select * from tbsensori where area_id = ") + sArea_id);
     while (q.fNext()) {
-        const TSensore rec(q.fInt(QStringLiteral("_id")), q.fInt(QStringLiteral("area_id")),
-                           q.fInt(QStringLiteral("area_zoom")), q.fInt(QStringLiteral("NumSensore")),
-                           q.fInt(QStringLiteral("iconsize")), q.fInt(QStringLiteral("TipoSensore")),
-                           q.fInt(QStringLiteral("zonasensore")), q.fInt(QStringLiteral("coordx")),
-                           q.fInt(QStringLiteral("coordy")), q.fInt(QStringLiteral("coordx2")),
-                           q.fInt(QStringLiteral("coordy2")), q.fInt(QStringLiteral("coordxt")),
-                           q.fInt(QStringLiteral("coordyt")), q.fInt(QStringLiteral("fonttxt")),
-                           q.fInt(QStringLiteral("colortxt")), q.fInt(QStringLiteral("Orientamento")),
-                           q.fText(QStringLiteral("testo")));
+        const TSensore rec(
+            q.fInt64(QStringLiteral("_id")), q.fInt64(QStringLiteral("area_id")), q.fInt64(QStringLiteral("area_zoom")),
+            q.fInt(QStringLiteral("NumSensore")), q.fInt(QStringLiteral("iconsize")),
+            q.fInt(QStringLiteral("TipoSensore")), q.fInt(QStringLiteral("zonasensore")),
+            q.fInt(QStringLiteral("coordx")), q.fInt(QStringLiteral("coordy")), q.fInt(QStringLiteral("coordx2")),
+            q.fInt(QStringLiteral("coordy2")), q.fInt(QStringLiteral("coordxt")), q.fInt(QStringLiteral("coordyt")),
+            q.fInt(QStringLiteral("fonttxt")), q.fInt(QStringLiteral("colortxt")),
+            q.fInt(QStringLiteral("Orientamento")), q.fText(QStringLiteral("testo")));
         fMapView().pPlaceStoredSensor(rec);
     }
 }

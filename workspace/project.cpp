@@ -17,9 +17,9 @@ void TAreaList::pLoad()
     QList<TAreaRow> rows;
     while (q.fNext()) {
         TAreaRow row;
-        row.iId = q.fInt(QStringLiteral("_id"));
+        row.iId = q.fInt64(QStringLiteral("_id"));
         row.iLivello = q.fInt(QStringLiteral("livello"));
-        row.iFatherId = q.fInt(QStringLiteral("father_id"));
+        row.iFatherId = q.fInt64(QStringLiteral("father_id"));
         row.sNome = q.fText(QStringLiteral("NomeArea"));
         row.iOrdinamento = q.fInt(QStringLiteral("Ordinamento"));
         rows.append(row);
@@ -65,6 +65,12 @@ void pOpenProject(const QString &sDb, bool bNew)
         if (bNew)
             pCreaTabelle();
         CDArea.pLoad();
+    } catch (const TOmbrixError &e) {
+        pLeaveToNoProject();
+        // SQLite's messages ("file is not a database") do not say which file
+        if (!e.fMessage().contains(sDb))
+            throw TOmbrixError(sDb + QStringLiteral(": ") + e.fMessage());
+        throw;
     } catch (...) {
         pLeaveToNoProject();
         throw;

@@ -23,9 +23,9 @@ inline const QString sSensori = QStringLiteral(
 /** One row of tbarea. */
 struct TAreaRow
 {
-    int iId = 0;
+    qint64 iId = 0;
     int iLivello = 0;
-    int iFatherId = 0;
+    qint64 iFatherId = 0;
     QString sNome;
     int iOrdinamento = 0;
 };
@@ -49,7 +49,8 @@ inline TAreaList CDArea;
 
 /** Runs sArea, then sSensori. */
 void pCreaTabelle();
-/** Opens the project database sDb (creating it and its tables when bNew), loads the area list, fills the tree and selects the first node. */
+/** Opens the project database sDb (creating it and its tables when bNew), loads the area list, fills the tree and
+ * selects the first node. */
 void pOpenProject(const QString &sDb, bool bNew);
 /** Clears the project state, closes the area list and the connection, clears the canvas and the background. */
 void pCloseProject();
@@ -60,8 +61,8 @@ void pDelFileFromDir(const QString &sDir);
  *  closed, canvas, background and tree emptied. Never throws. */
 void pLeaveToNoProject() noexcept;
 
-/** New project after its two dialogs: the project folder sDir/sNome with "areas" and "out", its database, its first area.
- *  It adds the first area through the area store, so it is built with the model (model/nuovoprogetto.cpp). */
+/** New project after its two dialogs: the project folder sDir/sNome with "areas" and "out", its database, its first
+ * area. It adds the first area through the area store, so it is built with the model (model/nuovoprogetto.cpp). */
 void pNuovoProgetto(const QString &sDir, const QString &sNome);
 /** Open project after its dialog: the project of the database file sDb. */
 void pApriProgetto(const QString &sDb);

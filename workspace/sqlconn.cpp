@@ -105,6 +105,11 @@ int TSqlQuery::fInt(const QString &sName) const
     return fInt(fColumnOrThrow(sName));
 }
 
+qint64 TSqlQuery::fInt64(const QString &sName) const
+{
+    return fInt64(fColumnOrThrow(sName));
+}
+
 QString TSqlQuery::fText(const QString &sName) const
 {
     return fText(fColumnOrThrow(sName));
@@ -207,4 +212,22 @@ bool fIsNumero(const QString &sText)
         return fIsNumero(sign.isNull() ? s : QString(sign) + s);
     }
     return n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max();
+}
+
+bool fIsId(const QString &sText)
+{
+    static const QRegularExpression re(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!re.match(sText).hasMatch())
+        return false;
+    // leading zeros are accepted; a value beyond 64 bits is not
+    QString s = sText;
+    const bool bSign = s.startsWith(QLatin1Char('+')) || s.startsWith(QLatin1Char('-'));
+    const QString sSign = bSign ? s.left(1) : QString();
+    if (bSign)
+        s.remove(0, 1);
+    while (s.size() > 1 && s.startsWith(QLatin1Char('0')))
+        s.remove(0, 1);
+    bool bOk = false;
+    (sSign + s).toLongLong(&bOk);
+    return bOk;
 }

@@ -33,6 +33,7 @@ public:
     int fInt(int iCol) const;
     QString fText(int iCol) const;
     int fInt(const QString &sName) const;
+    qint64 fInt64(const QString &sName) const;
     QString fText(const QString &sName) const;
 
 private:
@@ -90,3 +91,7 @@ QString fSqlText(const QString &sText, const QStringList &asColumns);
 /** True when sText is a decimal integer with an optional sign that fits in
  *  32 bits: the only number texts that go into a statement as typed. */
 bool fIsNumero(const QString &sText);
+
+/** True when sText is a decimal integer with an optional sign that fits in
+ *  64 bits: the id texts (areas, objects) that go into a statement as typed. */
+bool fIsId(const QString &sText);
