@@ -1,6 +1,7 @@
 #include "document/projectdocument.h"
 
 #include "document/commands/modifica.h"
+#include "model/catalogo.h"
 #include "model/righe.h"
 #include "workspace/errors.h"
 #include "workspace/sqlconn.h"
@@ -92,6 +93,7 @@ void TProjectDocument::pNuovoProgetto(const QString &sDir, const QString &sNome)
 {
     if (sNome.isEmpty())
         return;
+    pRequireNoControlChars(sNome); // the name of the first area too: refused before anything is made
     QString sFolder = QDir::fromNativeSeparators(sDir);
     while (sFolder.size() > 1 && sFolder.endsWith(QLatin1Char('/')))
         sFolder.chop(1);

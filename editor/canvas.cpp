@@ -22,6 +22,21 @@
 
 namespace {
 
+// the panel's screen; a picture is decoded only as far as it shows there
+constexpr int iCanvasWidth = 480;
+constexpr int iCanvasHeight = 272;
+// a picture whose decoder cannot clip is refused beyond this many bytes decoded
+constexpr qint64 iMaxDecodedBytes = qint64(1) << 30;
+
+/** Refuses an existing path that is not a plain file (a FIFO, a folder, a device), before anything opens it. */
+void pRequireRegularFile(const QString &sPath)
+{
+    // a FIFO would block the decoder, a folder or a device is no picture: only plain files are opened
+    const QFileInfo info(sPath);
+    if (info.exists() && !info.isFile())
+        throw TOmbrixError(sPath + QStringLiteral(": non è un file normale"));
+}
+
 const char *const aszPrefissi[] = {"Radar_", "Contatto_", "Zoom_",    "Barriera_",    "Telecamera_", "Lampada_",
                                    "Tapsu_", "Tapgiu_",   "Allarme_", "Irrigazione_", "Sensore_",    "Testo_"};
 
@@ -29,10 +44,25 @@ const char *const aszPrefissi[] = {"Radar_", "Contatto_", "Zoom_",    "Barriera_
 
 QPixmap fReadPicture(const QString &sPath)
 {
+    pRequireRegularFile(sPath);
     QImageReader reader(sPath);
-    const QImage img = reader.read();
-    if (img.isNull())
-        throw TOmbrixError(sPath + QStringLiteral(": ") + reader.errorString());
+    // the canvas shows only its top-left 480 x 272, so only that part is decoded
+    const QSize size = reader.size();
+    const QRect visible = QRect(0, 0, iCanvasWidth, iCanvasHeight).intersected(QRect(QPoint(0, 0), size));
+    if (size.isValid() && reader.supportsOption(QImageIOHandler::ClipRect))
+        reader.setClipRect(visible);
+    else if (size.isValid() && qint64(size.width()) * size.height() * 4 > iMaxDecodedBytes)
+        throw TOmbrixError(sPath +
+                           QStringLiteral(": immagine troppo grande (%1 x %2)").arg(size.width()).arg(size.height()));
+    QImage img = reader.read();
+    if (img.isNull()) {
+        QString sSize;
+        if (size.isValid())
+            sSize = QStringLiteral(" (%1 x %2)").arg(size.width()).arg(size.height());
+        throw TOmbrixError(sPath + QStringLiteral(": ") + reader.errorString() + sSize);
+    }
+    if (size.isValid() && img.size() != visible.size())
+        img = img.copy(visible); // a decoder that ignored the clip
     return QPixmap::fromImage(img);
 }
 
@@ -135,7 +165,7 @@ void TFrmBase::BtnSfondoClick()
         return;
     if (!QFileInfo::exists(sFile))
         throw TOmbrixError(QStringLiteral("File does not exist."));
-    fReadPicture(sFile); // a picture that cannot be decoded changes nothing
+    fReadPicture(sFile); // a picture that cannot be decoded, or no plain file, changes nothing
     m_pDoc->pCambiaSfondo(iId, sFile);
 }
 

@@ -19,6 +19,7 @@
 #include <QKeySequence>
 #include <QUndoStack>
 #include <QImageReader>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -498,6 +499,14 @@ bool TFrmBase::eventFilter(QObject *pWatched, QEvent *pEvent)
     if ((pWatched == TvAree || pWatched == TvAree->viewport()) && pEvent->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent *>(pEvent)->reason() == QContextMenuEvent::Keyboard)
         return true;
+    // Taking the focus with no current node (after a delete, or back from a menu) would make the first node
+    // current and so show its area; the tree takes the focus without that, and no area is shown.
+    if (pWatched == TvAree && pEvent->type() == QEvent::FocusIn && !TvAree->currentItem()) {
+        const QSignalBlocker blocker(TvAree);
+        static_cast<QObject *>(TvAree)->event(pEvent);
+        TvAree->selectionModel()->clearCurrentIndex();
+        return true;
+    }
     return QMainWindow::eventFilter(pWatched, pEvent);
 }
 

@@ -44,6 +44,10 @@ std::optional<QString> fAskLabelText(TFrmBase &frm, const QString &sDefault)
                        .value_or(QString()));
     if (sTesto.isEmpty())
         return std::nullopt;
+    if (fHasControlChars(sTesto)) {
+        frm.fDialogs().pMessage(sTestoConControllo);
+        return std::nullopt;
+    }
     if (sTesto.size() > iMaxLabelText) {
         frm.fDialogs().pMessage(QStringLiteral("Massimo 19 caratteri!"));
         return std::nullopt;

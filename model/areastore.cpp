@@ -1,5 +1,6 @@
 #include "model/areastore.h"
 
+#include "model/catalogo.h"
 #include "workspace/errors.h"
 #include "workspace/project.h"
 #include "workspace/sqlconn.h"
@@ -79,15 +80,16 @@ qint64 TAreaStore::fNuovoId()
                                 QStringLiteral("ORDER BY _id LIMIT 1"));
     if (!q.fNext())
         throw TOmbrixError(QStringLiteral("No free area id in tbarea"));
-    // past the largest integer SQLite goes on in floating point: no id can be chosen
+    // past the largest id SQLite's sum turns into a real number, which is no id
     const QVariant v = q.fValue(0);
-    if (v.typeId() != QMetaType::LongLong || v.toLongLong() <= 0)
-        throw TOmbrixError(m_conn.fDatabase() + QStringLiteral(": nessun id libero per una nuova area"));
+    if (v.typeId() != QMetaType::LongLong)
+        throw TOmbrixError(QStringLiteral("Nessun id libero per una nuova area: ") + m_conn.fDatabase());
     return v.toLongLong();
 }
 
 void TAreaStore::pInsertAreaBase(qint64 iId, const QString &sNome, int iLivello)
 {
+    pRequireNoControlChars(sNome);
     m_conn.pExec(QStringLiteral("insert into tbarea(_id, livello, nomearea, ordinamento) values(") +
                  QString::number(iId) + QLatin1Char(',') + QString::number(iLivello) + QStringLiteral(", ") +
                  fSqlText(sNome, asAreaColumns) + QStringLiteral(", 0);"));
@@ -95,6 +97,7 @@ void TAreaStore::pInsertAreaBase(qint64 iId, const QString &sNome, int iLivello)
 
 void TAreaStore::pInsertAreaSon(qint64 iNewId, const QString &sNome, int iLivello, qint64 iId)
 {
+    pRequireNoControlChars(sNome);
     m_conn.pExec(QStringLiteral("insert into tbarea(_id, livello, father_id, nomearea, ordinamento) ") +
                  QStringLiteral("values(") + QString::number(iNewId) + QLatin1Char(',') +
                  QString::number(iLivello + 1) + QStringLiteral(", ") + QString::number(iId) + QLatin1Char(',') +
@@ -103,6 +106,7 @@ void TAreaStore::pInsertAreaSon(qint64 iNewId, const QString &sNome, int iLivell
 
 qint64 TAreaStore::pAddAreaBase(const QString &sNome, int iLivello)
 {
+    pRequireNoControlChars(sNome); // refused before a new id is even looked for
     const qint64 iId = fNuovoId();
     pInsertAreaBase(iId, sNome, iLivello);
     pCopyBlankPicture(iId);
@@ -111,6 +115,7 @@ qint64 TAreaStore::pAddAreaBase(const QString &sNome, int iLivello)
 
 qint64 TAreaStore::pAddAreaSon(const QString &sNome, int iLivello, qint64 iId)
 {
+    pRequireNoControlChars(sNome);
     const qint64 iNewId = fNuovoId();
     pInsertAreaSon(iNewId, sNome, iLivello, iId);
     pCopyBlankPicture(iNewId);
@@ -138,6 +143,7 @@ void TAreaStore::pRinominaAreaInDb(const QString &sId, const QString &sNome)
 {
     if (!fIsId(sId))
         throw TOmbrixError(QStringLiteral("Not an area id: \"%1\"").arg(sId));
+    pRequireNoControlChars(sNome);
     m_conn.pExec(QStringLiteral("update tbarea set NomeArea = ") + fSqlText(sNome, asAreaColumns) +
                  QStringLiteral(" where _id = ") + sId);
 }

@@ -1,5 +1,7 @@
 #include "model/catalogo.h"
 
+#include "workspace/errors.h"
+
 #include <QStringList>
 
 #include <iterator>
@@ -86,6 +88,21 @@ QString fName2Id(const QString &sName)
 QString fName2Area(const QString &sName)
 {
     return fNamePart(sName, 3);
+}
+
+bool fHasControlChars(const QString &sText)
+{
+    // a line break, a NUL or a tab inside a name would break the records it is written into
+    for (const QChar ch : sText)
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
+            return true;
+    return false;
+}
+
+void pRequireNoControlChars(const QString &sText)
+{
+    if (fHasControlChars(sText))
+        throw TOmbrixError(sTestoConControllo);
 }
 
 std::uint32_t fIntToColor(int iColor)

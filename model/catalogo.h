@@ -28,6 +28,13 @@ QString fName2Id(const QString &sName);
 /** Part 3 of a control name split at every "_" ("" when missing). */
 QString fName2Area(const QString &sName);
 
+/** The message for a typed name or text that holds a control character. */
+inline const QString sTestoConControllo = QStringLiteral("Il testo non può contenere caratteri di controllo");
+/** True when sText holds a control character (U+0000 to U+001F or U+007F) anywhere. */
+bool fHasControlChars(const QString &sText);
+/** Refuses an area name or label text with a control character: throws TOmbrixError(sTestoConControllo). */
+void pRequireNoControlChars(const QString &sText);
+
 /** Label colour of a colour index, as 0xRRGGBB; black for every index outside 1 to 10. */
 std::uint32_t fIntToColor(int iColor);
 /** Label point size of a size index: 1..8 give 8..15, everything else 16. */

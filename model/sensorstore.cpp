@@ -34,6 +34,21 @@ void pRequireId(const QString &sText, const char *szWhat)
         throw TOmbrixError(QStringLiteral("Not a decimal integer (%1): \"%2\"").arg(QLatin1String(szWhat), sText));
 }
 
+} // namespace
+
+/** True when tbsensori has handed out its largest id, so that no new row can be numbered. */
+bool TSensorStore::fSensorIdsExhausted()
+{
+    const qint64 iMax = std::numeric_limits<qint64>::max();
+    TSqlQuery q = m_conn.fQuery(QStringLiteral("select max(_id) from tbsensori"), {});
+    if (q.fNext() && q.fInt64(0) == iMax)
+        return true;
+    TSqlQuery seq = m_conn.fQuery(QStringLiteral("select seq from sqlite_sequence where name = 'tbsensori'"), {});
+    return seq.fNext() && seq.fInt64(0) == iMax;
+}
+
+namespace {
+
 /** The decimal number, or the column's own name when iValue is 0 (keep the stored value). */
 QString fValueOrKeep(int iValue, const QString &sColumn)
 {
@@ -66,10 +81,9 @@ qint64 TSensorStore::fAddSensorToDb(const QString &sId, const QString &sAreaZoom
     try {
         m_conn.pExec(sInsert);
     } catch (const TOmbrixError &) {
-        // AUTOINCREMENT past the largest id fails as a full database: say what it is
-        TSqlQuery q = m_conn.fQuery(QStringLiteral("select max(_id) from tbsensori"), {});
-        if (q.fNext() && !q.fIsNull(0) && q.fInt64(0) == std::numeric_limits<qint64>::max())
-            throw TOmbrixError(m_conn.fDatabase() + QStringLiteral(": nessun id libero per un nuovo oggetto"));
+        // SQLite reports the exhausted AUTOINCREMENT as a full disk
+        if (fSensorIdsExhausted())
+            throw TOmbrixError(QStringLiteral("Nessun id libero per un nuovo oggetto: ") + m_conn.fDatabase());
         throw;
     }
 
@@ -105,6 +119,7 @@ QString fTestoSql(const QString &sTesto)
 void TSensorStore::pAddTextToSensorInDb(qint64 iId, int iLeft, int iTop, int iFont, int iColor,
                                         const QString &sTesto)
 {
+    pRequireNoControlChars(sTesto);
     // A column given as its own name keeps its value, so one statement serves every label change.
     const QString sText = sTesto == sKeepTesto ? QStringLiteral("Testo") : fTestoSql(sTesto);
     m_conn.pExec(QStringLiteral("UPDATE tbsensori SET") + QStringLiteral(" CoordXt = ") +

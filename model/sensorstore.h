@@ -43,6 +43,8 @@ public:
     void pStoreLabelText(qint64 iId, const QString &sTesto);
 
 private:
+    bool fSensorIdsExhausted();
+
     TSqlConn &m_conn;
 };
 

@@ -293,7 +293,15 @@ bool fIsId(const QString &sText)
     static const QRegularExpression re(QStringLiteral("^[+-]?[0-9]+$"));
     if (!re.match(sText).hasMatch())
         return false;
+    // leading zeros are accepted; a value beyond 64 bits is not
+    QString s = sText;
+    const bool bSign = s.startsWith(QLatin1Char('+')) || s.startsWith(QLatin1Char('-'));
+    const QString sSign = bSign ? s.left(1) : QString();
+    if (bSign)
+        s.remove(0, 1);
+    while (s.size() > 1 && s.startsWith(QLatin1Char('0')))
+        s.remove(0, 1);
     bool bOk = false;
-    sText.toLongLong(&bOk);
+    (sSign + s).toLongLong(&bOk);
     return bOk;
 }

@@ -78,16 +78,23 @@ void TProjectDocument::pCambiaSfondo(qint64 iId, const QString &sFile)
         return;
     pEsegui(new TModificaFn(*this, tr("cambio sfondo"), [&](TModificaFn &m) {
         m.pToccaImmagine(iId);
-        // byte for byte, replacing the stored picture only once the copy is complete
-        QFile src(sFile);
+        // byte for byte, in pieces, replacing the stored picture only once the copy is complete
         if (!QFileInfo(sFile).isFile())
-            throw TOmbrixError(sFile + QStringLiteral(": non è un file regolare"));
-        if (!src.open(QIODevice::ReadOnly))
-            throw TOmbrixError(sFile + QStringLiteral(": ") + src.errorString());
-        const QByteArray abData = src.readAll();
+            throw TOmbrixError(sFile + QStringLiteral(": non è un file normale"));
+        QFile src(sFile);
         const QString sDest = fAreaPicturePath(iId);
         QSaveFile dest(sDest);
-        if (!dest.open(QIODevice::WriteOnly) || dest.write(abData) != abData.size() || !dest.commit())
+        if (!src.open(QIODevice::ReadOnly))
+            throw TOmbrixError(sFile + QStringLiteral(": ") + src.errorString());
+        if (!dest.open(QIODevice::WriteOnly))
+            throw TOmbrixError(sDest + QStringLiteral(": ") + dest.errorString());
+        QByteArray abChunk;
+        while (!(abChunk = src.read(1 << 20)).isEmpty())
+            if (dest.write(abChunk) != abChunk.size())
+                throw TOmbrixError(sDest + QStringLiteral(": ") + dest.errorString());
+        if (src.error() != QFileDevice::NoError)
+            throw TOmbrixError(sFile + QStringLiteral(": ") + src.errorString());
+        if (!dest.commit())
             throw TOmbrixError(sDest + QStringLiteral(": ") + dest.errorString());
         m.iMostrataDopo = iId;
     }));

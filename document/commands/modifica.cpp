@@ -17,7 +17,7 @@ std::optional<QByteArray> fLeggiImmagine(const QString &sPath)
     if (!info.exists() && !info.isSymLink())
         return std::nullopt;
     if (!info.isFile())
-        throw TOmbrixError(sPath + QStringLiteral(": non è un file regolare"));
+        throw TOmbrixError(sPath + QStringLiteral(": non è un file normale"));
     QFile file(sPath);
     if (!file.open(QIODevice::ReadOnly))
         throw TOmbrixError(sPath + QStringLiteral(": ") + file.errorString());

@@ -10,11 +10,22 @@
 #include "workspace/uty.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QLabel>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TstCanvas : public QObject
 {
@@ -28,9 +39,24 @@ private slots:
     void backgroundOfAnySize();
     void backgroundCommandCopiesTheFile();
     void backgroundCommandFailuresChangeNothing();
+    void picturesThatAreNoPlainFileAreRefused_data();
+    void picturesThatAreNoPlainFileAreRefused();
+    void hugePicturesShowTheirTopLeftOrAreRefused();
 };
 
 namespace {
+
+/** The CRC of a PNG chunk (before its final inversion). */
+quint32 crc32_ieee(const QByteArray &ab)
+{
+    quint32 c = 0xffffffffu;
+    for (char ch : ab) {
+        c ^= uchar(ch);
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+    }
+    return c;
+}
 
 bool fIsLineColour(QRgb rgb, int iTolerance)
 {
@@ -38,6 +64,43 @@ bool fIsLineColour(QRgb rgb, int iTolerance)
     return qAbs(c.red() - 91) <= iTolerance && qAbs(c.green() - 110) <= iTolerance &&
            qAbs(c.blue() - 216) <= iTolerance;
 }
+
+/** Notices a reader blocked on any of the FIFOs at the paths: a writer can open one only while it is read. */
+class TFifoWatch
+{
+public:
+    explicit TFifoWatch(const QStringList &asPaths)
+        : m_thread([this, asPaths] {
+              while (!m_bStop) {
+                  for (const QString &sPath : asPaths) {
+                      struct stat st
+                      {
+                      };
+                      if (::stat(QFile::encodeName(sPath).constData(), &st) != 0 || !S_ISFIFO(st.st_mode))
+                          continue;
+                      const int fd = ::open(QFile::encodeName(sPath).constData(), O_WRONLY | O_NONBLOCK);
+                      if (fd >= 0) {
+                          m_bBlocked = true;
+                          ::close(fd); // the reader sees the end and goes on
+                      }
+                  }
+                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+              }
+          })
+    {
+    }
+    ~TFifoWatch()
+    {
+        m_bStop = true;
+        m_thread.join();
+    }
+    bool fBlocked() const { return m_bBlocked; }
+
+private:
+    std::atomic<bool> m_bStop{false};
+    std::atomic<bool> m_bBlocked{false};
+    std::thread m_thread;
+};
 
 } // namespace
 
@@ -198,8 +261,8 @@ void TstCanvas::backgroundCommandCopiesTheFile()
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.dialogs.asPictureStartDirs.value(0), fProjectRoot());
     QCOMPARE(TEditorFixture::fReadAll(fProjectRoot() + "areas/img_1.jpg"),
-             TEditorFixture::fReadAll(sChosen)); // not re-encoded
-    QCOMPARE(frm.Image_1->pixmap().size(), QSize(800, 600));
+             TEditorFixture::fReadAll(sChosen));             // not re-encoded
+    QCOMPARE(frm.Image_1->pixmap().size(), QSize(480, 272)); // only the part that shows is decoded
 
     // the same picture twice, and then another: overwritten without a question
     fx.dialogs.asPictures << sChosen;
@@ -243,6 +306,96 @@ void TstCanvas::backgroundCommandFailuresChangeNothing()
     QCOMPARE(frm.Image_1->pixmap().toImage(), imgBefore);
     QVERIFY(fProjectOpen());
     QCOMPARE(frm.fSelectedAreaId(), 1);
+}
+
+void TstCanvas::picturesThatAreNoPlainFileAreRefused_data()
+{
+    QTest::addColumn<bool>("bFifo");
+    QTest::newRow("FIFO") << true;
+    QTest::newRow("folder") << false;
+}
+
+void TstCanvas::picturesThatAreNoPlainFileAreRefused()
+{
+    QFETCH(bool, bFifo);
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    const QString sStored = fProjectRoot() + "areas/img_1.jpg";
+    const QByteArray abBefore = TEditorFixture::fReadAll(sStored);
+    const QString sOdd = fx.fRoot() + "strano.jpg";
+    if (bFifo)
+        QCOMPARE(::mkfifo(QFile::encodeName(sOdd).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkdir(sOdd));
+    TFifoWatch watch({sOdd, sStored});
+
+    fx.dialogs.asPictures << sOdd;
+    frm.BtnSfondo->click();
+    QCOMPARE(fx.dialogs.asErrors.size(), 1);
+    QVERIFY2(fx.dialogs.asErrors.last().contains("strano.jpg"), qPrintable(fx.dialogs.asErrors.last()));
+    QCOMPARE(TEditorFixture::fReadAll(sStored), abBefore);
+
+    // the area's own picture: showing the area is refused, naming it
+    QVERIFY(QFile::remove(sStored));
+    QVERIFY(QDir().rename(sOdd, sStored));
+    frm.pRunCommand([&] { frm.pOpenProjectFile(fProjectConn().fDatabase()); });
+    QCOMPARE(fx.dialogs.asErrors.size(), 2);
+    QVERIFY2(fx.dialogs.asErrors.last().contains("img_1.jpg"), qPrintable(fx.dialogs.asErrors.last()));
+    QVERIFY(!watch.fBlocked());
+}
+
+void TstCanvas::hugePicturesShowTheirTopLeftOrAreRefused()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    const QString sStored = fProjectRoot() + "areas/img_1.jpg";
+    {
+        // 8000 x 6000 with a pattern in the part that shows
+        QImage big(8000, 6000, QImage::Format_Grayscale8);
+        big.fill(128);
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 500; ++x)
+                big.scanLine(y)[x] = uchar((x * 7 + y * 13) % 256);
+        QImageWriter writer(sStored, "jpeg");
+        writer.setQuality(20);
+        QVERIFY(writer.write(big));
+    }
+    frm.pRunCommand([&] { frm.pLoadImgArea(1); });
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QImageReader full(sStored); // the whole picture decoded, for reference
+    full.setAllocationLimit(0);
+    const QImage expected = full.read().copy(0, 0, 480, 272).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(frm.Image_1->pixmap().toImage().convertToFormat(QImage::Format_RGB32), expected);
+
+    // a picture whose decoder cannot clip, beyond 1 GiB decoded: refused by its header, naming file and size
+    const auto fBigEndian = [](quint32 v) {
+        QByteArray ab;
+        for (int i = 3; i >= 0; --i)
+            ab.append(char((v >> (8 * i)) & 0xff));
+        return ab;
+    };
+    const auto fChunk = [&](const QByteArray &abTypeAndData) {
+        return fBigEndian(quint32(abTypeAndData.size() - 4)) + abTypeAndData + fBigEndian(~crc32_ieee(abTypeAndData));
+    };
+    const QByteArray abPng =
+        QByteArray::fromHex("89504e470d0a1a0a") +
+        fChunk("IHDR" + fBigEndian(20000) + fBigEndian(20000) + QByteArray::fromHex("0806000000")) + fChunk("IDAT");
+    const QString sHuge = fx.fRoot() + "enorme.png";
+    {
+        QFile f(sHuge);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(abPng);
+    }
+    const QByteArray abStoredBefore = TEditorFixture::fReadAll(sStored);
+    fx.dialogs.asPictures << sHuge;
+    frm.BtnSfondo->click();
+    QCOMPARE(fx.dialogs.asErrors.size(), 1);
+    QVERIFY2(fx.dialogs.asErrors.last().contains("enorme.png") && fx.dialogs.asErrors.last().contains("20000 x 20000"),
+             qPrintable(fx.dialogs.asErrors.last()));
+    QCOMPARE(TEditorFixture::fReadAll(sStored), abStoredBefore);
 }
 
 QTEST_MAIN(TstCanvas)

@@ -9,9 +9,12 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -66,6 +69,9 @@ private slots:
     void doubleClickOnZoomMarkerShowsTheDetailArea();
     void zoomMarkerCanBeDragged();
     void failedStoreLeavesTheControlWhereItWasDragged();
+    void largeIdsRoundTripExactly_data();
+    void largeIdsRoundTripExactly();
+    void newIdsAfterTheLargestAreRefused();
 };
 
 void TstDrag::iconStopsAtTheCanvasEdges_data()
@@ -381,6 +387,82 @@ void TstDrag::failedStoreLeavesTheControlWhereItWasDragged()
     QCOMPARE(pIcon->pos(), QPoint(253, 159));
     QVERIFY(!fx.frm().fDrag().DragEnabled);
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void TstDrag::largeIdsRoundTripExactly_data()
+{
+    QTest::addColumn<qint64>("iId");
+    QTest::newRow("2^31+5") << (qint64(1) << 31) + 5;
+    QTest::newRow("2^40") << (qint64(1) << 40);
+    QTest::newRow("2^63-1") << std::numeric_limits<qint64>::max();
+}
+
+void TstDrag::largeIdsRoundTripExactly()
+{
+    // a base area, its detail area, a lamp and a zoom marker, each with an id past 32 bits
+    QFETCH(qint64, iId);
+    const qint64 iDetail = iId - 1;
+    TEditorFixture fx;
+    TFrmBase &frm = fStartWithProject(fx);
+    fx.pExec(QStringLiteral("insert into tbarea values(%1, 0, 0, \"Grande\", 0)").arg(iId));
+    fx.pExec(QStringLiteral("insert into tbarea values(%1, 1, %2, \"Dettaglio\", 0)").arg(iDetail).arg(iId));
+    const QString sInsert = QStringLiteral("insert into tbsensori(_id, area_id, area_zoom, NumSensore, IconSize, "
+                                           "CoordX, CoordY, TipoSensore, Orientamento) values(%1, %2, %3, %4, 32, "
+                                           "40, 50, %5, 0)");
+    fx.pExec(sInsert.arg(iId).arg(iId).arg(0).arg(8).arg(6));
+    fx.pExec(sInsert.arg(iDetail).arg(iId).arg(iDetail).arg(0).arg(3));
+    pReopen(frm);
+    frm.pRunCommand([&] { frm.pSelectNodeByName(QStringLiteral("Grande")); });
+    QCOMPARE(frm.fSelectedAreaId(), iId);
+    const QString sLamp = QStringLiteral("Lampada_%1_uscita_8").arg(iId);
+    const QString sMarker = QStringLiteral("Zoom_%1_area_%1").arg(iDetail);
+    QCOMPARE(fx.fPlacedNames(), (QStringList{sMarker, sLamp})); // in ascending id
+
+    pDrag(frm, fPlaced(frm, sLamp), QPoint(5, 5), {QPoint(30, 40)});
+    fx.dialogs.aInputAnswers << QStringLiteral("Luce");
+    pPopupEntry(fPlaced(frm, sLamp), frm.popImg, frm.MnuAggiungitesto);
+    TSqlQuery q = fProjectConn().fQuery(QStringLiteral("select CoordX, CoordY, Testo, area_id from tbsensori where _id = ") +
+                                 QString::number(iId));
+    QVERIFY(q.fNext());
+    QCOMPARE(q.fInt(0), 70);
+    QCOMPARE(q.fInt(1), 90);
+    QCOMPARE(q.fText(2), QStringLiteral("Luce"));
+    QCOMPARE(q.fInt64(3), iId);
+    QVERIFY(fPlaced(frm, QStringLiteral("Testo_%1").arg(iId)));
+
+    QTest::mouseDClick(fPlaced(frm, sMarker), Qt::LeftButton, {}, QPoint(8, 8));
+    QTRY_COMPARE(frm.fSelectedAreaId(), iDetail);
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join(QLatin1Char('\n'))));
+}
+
+void TstDrag::newIdsAfterTheLargestAreRefused()
+{
+    const qint64 iMax = std::numeric_limits<qint64>::max();
+    TEditorFixture fx;
+    TFrmBase &frm = fStartWithProject(fx);
+    const QString sDb = QFileInfo(fProjectConn().fDatabase()).fileName();
+    fx.pExec(QStringLiteral("insert into tbsensori(_id, area_id, area_zoom, NumSensore, IconSize, TipoSensore, "
+                            "Orientamento) values(%1, 1, 0, 1, 32, 6, 0)")
+                 .arg(iMax));
+    fx.pExec(QStringLiteral("update tbarea set _id = %1").arg(iMax)); // the one area: its successor overflows
+    pReopen(frm);
+    const QStringList asBefore = fx.fPlacedNames();
+
+    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    QCOMPARE(fx.dialogs.asErrors.size(), 1);
+    QVERIFY2(fx.dialogs.asErrors.last().contains(QStringLiteral("Nessun id libero per un nuovo oggetto")) &&
+                 fx.dialogs.asErrors.last().contains(sDb),
+             qPrintable(fx.dialogs.asErrors.last()));
+    QCOMPARE(fSensorCount(fx), 1);
+    QCOMPARE(fx.fPlacedNames(), asBefore);
+
+    fx.dialogs.aInputAnswers << QStringLiteral("Nuova");
+    QTest::mouseClick(frm.BtnNewArea, Qt::LeftButton);
+    QCOMPARE(fx.dialogs.asErrors.size(), 2);
+    QVERIFY2(fx.dialogs.asErrors.last().contains(QStringLiteral("Nessun id libero per una nuova area")) &&
+                 fx.dialogs.asErrors.last().contains(sDb),
+             qPrintable(fx.dialogs.asErrors.last()));
+    QCOMPARE(fx.fQueryInt(QStringLiteral("select count(*) from tbarea")), 1);
 }
 
 QTEST_MAIN(TstDrag)

@@ -7,8 +7,11 @@
 #include "editor/fontdialog.h"
 
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -66,6 +69,8 @@ private slots:
     void textsAreStoredExactlyAsTyped_data();
     void textsAreStoredExactlyAsTyped();
     void labelNearTheTopEdgeIsStoredAsShown();
+    void controlCharactersAreRefused_data();
+    void controlCharactersAreRefused();
 };
 
 void TstLabels::newLabelInTahomaFourteenBlackBesideTheIcon()
@@ -400,6 +405,64 @@ void TstLabels::labelNearTheTopEdgeIsStoredAsShown()
     QCOMPARE(fColumn(fx, iId, "CoordYt"), 0);
     pReopen(frm);
     QCOMPARE(fLabel(fx, iId)->pos(), QPoint(249, 0));
+}
+
+void TstLabels::controlCharactersAreRefused_data()
+{
+    QTest::addColumn<QChar>("ch");
+    QTest::newRow("CR") << QChar(0x0d);
+    QTest::newRow("LF") << QChar(0x0a);
+    QTest::newRow("NUL") << QChar(0x00);
+    QTest::newRow("TAB") << QChar(0x09);
+    QTest::newRow("DEL") << QChar(0x7f);
+}
+
+void TstLabels::controlCharactersAreRefused()
+{
+    // in the middle of the text, where trimming leaves it: area names and label texts alike
+    QFETCH(QChar, ch);
+    const QString sTyped = QStringLiteral("Ab") + ch + QStringLiteral("cd");
+    TEditorFixture fx;
+    TFrmBase &frm = fStartWithProject(fx);
+    const int iId = fNewContact(fx);
+    pAddText(fx, iId, QStringLiteral("Porta"));
+    const auto fTable = [&](const char *szTable) {
+        QStringList asRows;
+        TSqlQuery q = fProjectConn().fQuery(QStringLiteral("select * from ") + QLatin1String(szTable));
+        while (q.fNext())
+            for (int i = 0; i < q.fColumnCount(); ++i)
+                asRows << q.fText(i);
+        return asRows;
+    };
+    const QStringList asAree = fTable("tbarea");
+    const QStringList asSensori = fTable("tbsensori");
+    const auto fShown = [&] { return fx.dialogs.asMessages + fx.dialogs.asErrors; };
+
+    const std::function<void()> aSteps[] = {
+        [&] { frm.BtnNewArea->click(); },
+        [&] { frm.BtnZoomIn->click(); },
+        [&] { frm.PopRinomina->trigger(); },
+        [&] { pPopupEntry(fLabel(fx, iId), frm.PopLabel, frm.popModTesto); },
+        [&] { pPopupEntry(fIcon(fx, iId), frm.popImg, frm.MnuAggiungitesto); },
+    };
+    for (const auto &pStep : aSteps) {
+        const qsizetype iShown = fShown().size();
+        fx.dialogs.aInputAnswers.clear();
+        fx.dialogs.aInputAnswers << sTyped;
+        pStep();
+        QCOMPARE(fShown().size(), iShown + 1);
+        QCOMPARE(fShown().last(), QStringLiteral("Il testo non può contenere caratteri di controllo"));
+        QCOMPARE(fTable("tbarea"), asAree);
+        QCOMPARE(fTable("tbsensori"), asSensori);
+    }
+    QCOMPARE(fLabel(fx, iId)->text(), QStringLiteral("Porta"));
+    QCOMPARE(fx.fTreeTexts(), QStringList{QStringLiteral("Casa")});
+
+    // a new project named so: refused before its folder is made
+    fx.dialogs.aInputAnswers.clear();
+    fx.pNewProject(sTyped);
+    QCOMPARE(fShown().last(), QStringLiteral("Il testo non può contenere caratteri di controllo"));
+    QVERIFY(!QFileInfo::exists(fx.fProgetti() + sTyped));
 }
 
 QTEST_MAIN(TstLabels)

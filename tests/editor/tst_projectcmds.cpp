@@ -193,6 +193,8 @@ void TstProject::failedOpenLeavesNoProject()
     }
     fx.pOpenProject(sBad);
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
+    QVERIFY2(fx.dialogs.asErrors.last().contains(sBad + ": file is not a database"),
+             qPrintable(fx.dialogs.asErrors.last()));
     pVerifyNoProjectState(frm);
     QVERIFY(fx.fPlacedNames().isEmpty());
 

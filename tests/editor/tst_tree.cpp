@@ -10,9 +10,11 @@
 #include "workspace/uty.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -34,6 +36,7 @@ private slots:
     void renameStoresTheAnswer();
     void deleteDetailArea();
     void addBaseArea();
+    void nothingSelectedAfterDeleteAlsoWithRealFocus();
 
 private:
     /** casa(1) with Cucina(2) under it, Garage(3); a barrier and a lamp on area 2. */
@@ -311,6 +314,38 @@ void TstTree::addBaseArea()
     QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "  Cucina", "Garage", "Soffitta"}));
     QCOMPARE(frm.fSelectedAreaId(), 4);
     QVERIFY(frm.BtnZoomIn->isEnabled());
+}
+
+void TstTree::nothingSelectedAfterDeleteAlsoWithRealFocus()
+{
+    TFrmBase &frm = *m_pFrm;
+    frm.pSelectNodeById("2");
+    frm.PopEliminaArea->trigger();
+    const QString sCounts = "select (select count(*) from tbarea) * 1000 + (select count(*) from tbsensori)";
+    const int iCounts = m_pFx->fQueryInt(sCounts);
+
+    // the tree gets the keyboard focus of the active window, then a menu opens and closes over it
+    QApplication::setActiveWindow(&frm);
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    frm.TvAree->clearFocus();
+    frm.TvAree->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(frm.TvAree->hasFocus());
+    QMenu *pMenu = frm.menuBar()->actions().first()->menu();
+    pMenu->popup(frm.mapToGlobal(QPoint(10, 10)));
+    QTRY_VERIFY(pMenu->isVisible());
+    QTest::keyClick(pMenu, Qt::Key_Escape);
+    QTRY_VERIFY(!pMenu->isVisible());
+    QTRY_VERIFY(frm.TvAree->hasFocus());
+    QTest::qWait(50);
+
+    QVERIFY(!frm.TvAree->currentItem());
+    QVERIFY(frm.TvAree->selectedItems().isEmpty());
+    QCOMPARE(frm.fSelectedAreaId(), 0);
+    QVERIFY(m_pFx->fPlacedNames().isEmpty());
+    QVERIFY(frm.Image_1->pixmap().isNull());
+    QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "Garage"}));
+    QCOMPARE(m_pFx->fQueryInt(sCounts), iCounts);
+    QVERIFY(m_pFx->dialogs.asErrors.isEmpty());
 }
 
 QTEST_MAIN(TstTree)

@@ -231,11 +231,11 @@ private slots:
 
         QCOMPARE(fx.view.aPlaced.size(), 2);
         const TSensore &a = fx.view.aPlaced.at(0);
-        const int aGot[] = {a.Get_id(),      a.Get_area_id(), a.Get_area_zoom(), a.Get_numsensore(),
+        const qint64 aGot[] = {a.Get_id(),      a.Get_area_id(), a.Get_area_zoom(), a.Get_numsensore(),
                             a.Get_iconsize(), a.Get_tiposensore(), a.Get_zonasensore(), a.Get_coordx(),
                             a.Get_coordy(),  a.Get_coordx2(), a.Get_coordy2(),   a.Get_coordxt(),
                             a.Get_coordyt(), a.Get_fonttxt(), a.Get_colortxt(),  a.Get_orientamento()};
-        const int aWant[] = {5, 150, 3, 7, 48, 4, 2, 10, 11, 12, 13, 14, 15, 6, 8, 9};
+        const qint64 aWant[] = {5, 150, 3, 7, 48, 4, 2, 10, 11, 12, 13, 14, 15, 6, 8, 9};
         for (int i = 0; i < 16; ++i)
             QCOMPARE(aGot[i], aWant[i]);
         QCOMPARE(a.Get_testo(), QStringLiteral("Porta"));
