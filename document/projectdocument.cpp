@@ -189,6 +189,8 @@ void TProjectDocument::pEsegui(TModifica *pModifica)
         return;
     p->iMostrataPrima = m_iMostrata;
     p->iMostrataDopo = m_iMostrata;
+    // the stores reload CDArea (a delete does), so the list the views know is taken now
+    const QList<TAreaRow> aAreePrima = CDArea.fRows();
     try {
         p->pAvanti();
         p->m_dopo = p->fLeggiStato();
@@ -200,14 +202,14 @@ void TProjectDocument::pEsegui(TModifica *pModifica)
     const qint64 iDaMostrare = p->iMostrataDopo;
     if (!p->fNulla())
         m_undo.push(p.release()); // its first redo does nothing: the edit is done
-    pPubblica(chiavi.aAree, chiavi.aSensori, chiavi.aImmagini, iDaMostrare);
+    pPubblica(chiavi.aAree, chiavi.aSensori, chiavi.aImmagini, iDaMostrare, &aAreePrima);
 }
 
 void TProjectDocument::pPubblica(const QList<qint64> &aAree, const QList<qint64> &aSensori,
-                                 const QList<qint64> &aImmagini, qint64 iDaMostrare)
+                                 const QList<qint64> &aImmagini, qint64 iDaMostrare, const QList<TAreaRow> *pAreePrima)
 {
     if (!aAree.isEmpty()) {
-        const QList<TAreaRow> aPrima = CDArea.fRows();
+        const QList<TAreaRow> aPrima = pAreePrima ? *pAreePrima : CDArea.fRows();
         CDArea.pLoad(m_conn);
         const QList<TAreaRow> &aDopo = CDArea.fRows();
         bool bSoloNomi = aPrima.size() == aDopo.size();
