@@ -106,6 +106,8 @@ void TAreaStore::pInsertAreaSon(qint64 iNewId, const QString &sNome, int iLivell
 
 qint64 TAreaStore::pAddAreaBase(const QString &sNome, int iLivello)
 {
+    if (sNome.isEmpty())
+        return 0; // asking for a name is the editor's: without one there is no area
     pRequireNoControlChars(sNome); // refused before a new id is even looked for
     const qint64 iId = fNuovoId();
     pInsertAreaBase(iId, sNome, iLivello);

@@ -27,7 +27,8 @@ public:
     /** The id for a new area: one more than the smallest id whose successor is free; 1 in an empty table.
      *  Throws when that id cannot be represented. */
     qint64 fNuovoId();
-    /** Adds a base area named sNome (not empty) and gives it a copy of the blank picture; returns its id. */
+    /** Adds a base area named sNome and gives it a copy of the blank picture; returns its id, or 0 (and
+     *  changes nothing) when sNome is empty. */
     qint64 pAddAreaBase(const QString &sNome, int iLivello);
     /** Adds a detail area under the area iId (at level iLivello + 1) with a copy of the blank picture; returns its id. */
     qint64 pAddAreaSon(const QString &sNome, int iLivello, qint64 iId);

@@ -8,14 +8,14 @@ class TstAreaStore : public QObject
 {
     Q_OBJECT
 
-    static void pInsertAreas(const QList<int> &aIds)
+    static void pInsertAreas(TProjectFixture &fx, const QList<int> &aIds)
     {
         for (const int i : aIds)
-            SQLConn.pExec(QStringLiteral("insert into tbarea(_id, NomeArea) values(%1, 'a%1')").arg(i));
+            fx.conn.pExec(QStringLiteral("insert into tbarea(_id, NomeArea) values(%1, 'a%1')").arg(i));
     }
-    static void pInsertSensor(int iArea, int iZoom, int iTipo)
+    static void pInsertSensor(TProjectFixture &fx, int iArea, int iZoom, int iTipo)
     {
-        SQLConn.pExec(QStringLiteral("insert into tbsensori(area_id, area_zoom, IconSize, TipoSensore, Orientamento) "
+        fx.conn.pExec(QStringLiteral("insert into tbsensori(area_id, area_zoom, IconSize, TipoSensore, Orientamento) "
                                      "values(%1, %2, 32, %3, 0)")
                           .arg(iArea)
                           .arg(iZoom)
@@ -41,36 +41,36 @@ private slots:
         QFETCH(int, iNew);
         TProjectFixture fx;
         fx.fOpenEmptyProject();
-        pInsertAreas(aIds);
-        QCOMPARE(fNuovoId(), iNew);
-        QCOMPARE(CDArea.fCount(), aIds.size()); // the area list is refreshed first
+        pInsertAreas(fx, aIds);
+        QCOMPARE(fx.aree->fNuovoId(), iNew);
+        QCOMPARE(fx.CDArea.fCount(), aIds.size()); // the area list is refreshed first
     }
 
     void statementsForOrdinaryNames()
     {
         TProjectFixture fx;
         fx.fOpenEmptyProject();
-        pInsertAreas({1});
+        pInsertAreas(fx, {1});
         fx.pTrace();
         const QString sList = QStringLiteral("select * from tbarea order by Ordinamento");
         const QString sNewId = QStringLiteral("SELECT _id + 1 new_id FROM tbarea mo WHERE NOT EXISTS (SELECT NULL FROM "
                                               "tbarea mi WHERE mi._id = mo._id + 1) ORDER BY _id LIMIT 1");
 
-        QCOMPARE(pAddAreaBase(QStringLiteral("Piano terra"), 0), 2);
+        QCOMPARE(fx.aree->pAddAreaBase(QStringLiteral("Piano terra"), 0), 2);
         QCOMPARE(fx.fTakeSql(),
                  QStringList({sList, sNewId,
                               QStringLiteral("insert into tbarea(_id, livello, nomearea, ordinamento) values(2,0, "
                                              "\"Piano terra\", 0);")}));
 
-        QCOMPARE(pAddAreaSon(QStringLiteral("Sala"), 0, 1, 2), 3);
+        QCOMPARE(fx.aree->pAddAreaSon(QStringLiteral("Sala"), 0, 2), 3);
         QCOMPARE(fx.fTakeSql(), QStringList({sList, sNewId,
                                              QStringLiteral("insert into tbarea(_id, livello, father_id, nomearea, "
                                                             "ordinamento) values(3,1, 2,\"Sala\", 0);")}));
 
-        pRinominaAreaInDb(QStringLiteral("3"), QStringLiteral("Salone"));
+        fx.aree->pRinominaAreaInDb(QStringLiteral("3"), QStringLiteral("Salone"));
         QCOMPARE(fx.fTakeSql(), QStringList({QStringLiteral("update tbarea set NomeArea = \"Salone\" where _id = 3")}));
 
-        QCOMPARE(pDelArea(3, 1, 1), 1);
+        QCOMPARE(fx.aree->pDelArea(3), 1);
         QCOMPARE(fx.fTakeSql(), QStringList({QStringLiteral("BEGIN"),
                                              QStringLiteral("delete from tbsensori where area_id = 3 or area_zoom = 3"),
                                              QStringLiteral("delete from tbarea where _id = 3"),
@@ -83,24 +83,28 @@ private slots:
     void addingAnAreaShowsItAndCopiesTheBlankPicture()
     {
         TProjectFixture fx;
-        fx.fOpenEmptyProject();
-        const QString sPic1 = sGlobRootPrj + QStringLiteral("areas/img_1.jpg");
+        const QString sDb = fx.fOpenEmptyProject();
+        const QString sPic1 = fx.sRootPrj + QStringLiteral("areas/img_1.jpg");
         QFile stale(sPic1);
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.write("an old picture of a deleted area, longer than the blank one");
         stale.close();
+        TProjectDocument doc;
+        doc.pApriProgetto(sDb);
+        fx.pListen(doc);
 
-        QCOMPARE(pAddAreaBase(QStringLiteral(" casa "), 0), 1);
-        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("clearcanvas"), QStringLiteral("background:") + fx.fBlankPath(),
-                                               QStringLiteral("tree"), QStringLiteral("selectname: casa ")}));
+        QCOMPARE(doc.pAggiungiAreaBase(QStringLiteral(" casa ")), 1);
+        QCOMPARE(fx.asSignals, QStringList({QStringLiteral("aree"), QStringLiteral("mostrata:1")}));
+        QCOMPARE(doc.fAreaMostrata(), 1);
         QCOMPARE(fFileBytes(sPic1), TProjectFixture::fBlankBytes());
         QCOMPARE(fx.fRows(QStringLiteral("select * from tbarea")), QStringList({QStringLiteral("1|0|0| casa |0")}));
 
-        fx.view.asCalls.clear();
-        QCOMPARE(pAddAreaSon(QStringLiteral("Sala"), 0, 0, 1), 2);
-        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("background:") + fx.fBlankPath(), QStringLiteral("tree"),
-                                               QStringLiteral("selectlevel:0,0")}));
-        QCOMPARE(fFileBytes(sGlobRootPrj + QStringLiteral("areas/img_2.jpg")), TProjectFixture::fBlankBytes());
+        // a detail area: the tree refills and its parent stays shown
+        fx.asSignals.clear();
+        QCOMPARE(doc.pAggiungiAreaDettaglio(1, QStringLiteral("Sala"), 32), 2);
+        QCOMPARE(fx.asSignals, QStringList({QStringLiteral("aree")}));
+        QCOMPARE(doc.fAreaMostrata(), 1);
+        QCOMPARE(fFileBytes(fx.sRootPrj + QStringLiteral("areas/img_2.jpg")), TProjectFixture::fBlankBytes());
         QCOMPARE(fx.fRows(QStringLiteral("select * from tbarea where _id = 2")),
                  QStringList({QStringLiteral("2|1|1|Sala|0")}));
     }
@@ -109,17 +113,12 @@ private slots:
     {
         TProjectFixture fx;
         fx.fOpenEmptyProject();
-        fx.view.oAnswer = std::nullopt;
-        QCOMPARE(pAddAreaBase(QString(), 0), 0);
-        fx.view.oAnswer = QString();
-        QCOMPARE(pAddAreaBase(QString(), 0), 0);
-        const QString sAsk = QStringLiteral("ask:Nome Area?|Nome Area?|");
-        QCOMPARE(fx.view.asCalls, QStringList({sAsk, sAsk}));
+        // asking for the name is the editor's; an empty name adds nothing
+        QCOMPARE(fx.aree->pAddAreaBase(QString(), 0), 0);
         QCOMPARE(fx.fRows(QStringLiteral("select count(*) from tbarea")), QStringList({QStringLiteral("0")}));
-        QVERIFY(QDir(sGlobRootPrj + QStringLiteral("areas")).isEmpty());
+        QVERIFY(QDir(fx.sRootPrj + QStringLiteral("areas")).isEmpty());
 
-        fx.view.oAnswer = QStringLiteral("Garage");
-        QCOMPARE(pAddAreaBase(QString(), 0), 1);
+        QCOMPARE(fx.aree->pAddAreaBase(QStringLiteral("Garage"), 0), 1);
         QCOMPARE(fx.fRows(QStringLiteral("select NomeArea from tbarea")), QStringList({QStringLiteral("Garage")}));
     }
 
@@ -128,16 +127,16 @@ private slots:
         TProjectFixture fx;
         fx.fOpenEmptyProject();
         for (int i = 1; i <= 4; ++i)
-            QCOMPARE(pAddAreaBase(QStringLiteral("p%1").arg(i), 0), i);
-        const QString sPic3 = sGlobRootPrj + QStringLiteral("areas/img_3.jpg");
+            QCOMPARE(fx.aree->pAddAreaBase(QStringLiteral("p%1").arg(i), 0), i);
+        const QString sPic3 = fx.sRootPrj + QStringLiteral("areas/img_3.jpg");
         QFile pic(sPic3);
         QVERIFY(pic.open(QIODevice::WriteOnly));
         pic.write("a background chosen by the user");
         pic.close();
 
-        QCOMPARE(pDelArea(3, 0, -1), 1);
+        QCOMPARE(fx.aree->pDelArea(3), 1);
         QVERIFY(!QFile::exists(sPic3));
-        QCOMPARE(pAddAreaBase(QStringLiteral("nuovo"), 0), 3);
+        QCOMPARE(fx.aree->pAddAreaBase(QStringLiteral("nuovo"), 0), 3);
         QCOMPARE(fFileBytes(sPic3), TProjectFixture::fBlankBytes());
     }
 
@@ -152,62 +151,64 @@ private slots:
         QFETCH(int, iDetail);
         TProjectFixture fx;
         fx.fOpenEmptyProject();
-        pInsertAreas({1, 2, iDetail});
-        SQLConn.pExec(QStringLiteral("update tbarea set livello = 1, father_id = 1 where _id = %1").arg(iDetail));
-        pInsertSensor(1, 0, 1);       // 1: stays
-        pInsertSensor(1, iDetail, 3); // 2: marker on the parent leading to it
-        pInsertSensor(2, iDetail, 3); // 3: marker elsewhere leading to it
-        pInsertSensor(iDetail, 0, 6); // 4: on the area
-        pInsertSensor(iDetail, 0, 4); // 5: on the area
-        pInsertSensor(2, 1, 3);       // 6: marker to another area, stays
-        pInsertSensor(2, 0, 2);       // 7: stays
-        const QString sPic = fAreaPicturePath(iDetail);
-        QCOMPARE(sPic, sGlobRootPrj + QStringLiteral("areas/img_%1.jpg").arg(iDetail));
+        pInsertAreas(fx, {1, 2, iDetail});
+        fx.conn.pExec(QStringLiteral("update tbarea set livello = 1, father_id = 1 where _id = %1").arg(iDetail));
+        pInsertSensor(fx, 1, 0, 1);       // 1: stays
+        pInsertSensor(fx, 1, iDetail, 3); // 2: marker on the parent leading to it
+        pInsertSensor(fx, 2, iDetail, 3); // 3: marker elsewhere leading to it
+        pInsertSensor(fx, iDetail, 0, 6); // 4: on the area
+        pInsertSensor(fx, iDetail, 0, 4); // 5: on the area
+        pInsertSensor(fx, 2, 1, 3);       // 6: marker to another area, stays
+        pInsertSensor(fx, 2, 0, 2);       // 7: stays
+        const QString sPic = fx.aree->fAreaPicturePath(iDetail);
+        QCOMPARE(sPic, fx.sRootPrj + QStringLiteral("areas/img_%1.jpg").arg(iDetail));
         QFile pic(sPic);
         QVERIFY(pic.open(QIODevice::WriteOnly));
         pic.close();
-        fx.view.asCalls.clear();
 
-        QCOMPARE(pDelArea(iDetail, 1, 0), 1);
+        QCOMPARE(fx.aree->pDelArea(iDetail), 1);
         QCOMPARE(fx.fRows(QStringLiteral("select _id from tbsensori")),
                  QStringList({QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("7")}));
         QCOMPARE(fx.fRows(QStringLiteral("select _id from tbarea")), QStringList({QStringLiteral("1"), QStringLiteral("2")}));
-        QCOMPARE(CDArea.fCount(), 2);
+        QCOMPARE(fx.CDArea.fCount(), 2);
         QVERIFY(!QFile::exists(sPic));
-        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("busy"), QStringLiteral("clearcanvas"),
-                                               QStringLiteral("clearbackground"), QStringLiteral("tree"),
-                                               QStringLiteral("idle")}));
 
-        // an id that is not there: nothing removed, the screen refreshed all the same
-        fx.view.asCalls.clear();
-        QCOMPARE(pDelArea(77, 0, -1), 0);
+        // an id that is not there: nothing removed
+        QCOMPARE(fx.aree->pDelArea(77), 0);
         QCOMPARE(fx.fRows(QStringLiteral("select count(*) from tbsensori")), QStringList({QStringLiteral("3")}));
-        QCOMPARE(fx.view.asCalls.size(), 5);
+
+        // through the document the tree refills and no area is shown after
+        TProjectDocument doc;
+        doc.pApriProgetto(fx.conn.fDatabase());
+        doc.pMostraArea(2);
+        fx.pListen(doc);
+        doc.pEliminaArea(2);
+        QCOMPARE(fx.asSignals, QStringList({QStringLiteral("aree"), QStringLiteral("mostrata:0")}));
+        QCOMPARE(doc.fAreaMostrata(), 0);
+        QCOMPARE(fx.fRows(QStringLiteral("select _id from tbsensori")), QStringList({QStringLiteral("1")}));
     }
 
     void aFailedDeleteLeavesTheAreaAndItsObjects()
     {
         TProjectFixture fx;
         fx.fOpenEmptyProject();
-        pInsertAreas({1, 2});
-        pInsertSensor(2, 0, 1);
-        pInsertSensor(1, 2, 3);
-        SQLConn.pExec(QStringLiteral("create trigger keep before delete on tbarea begin select raise(abort, "
+        pInsertAreas(fx, {1, 2});
+        pInsertSensor(fx, 2, 0, 1);
+        pInsertSensor(fx, 1, 2, 3);
+        fx.conn.pExec(QStringLiteral("create trigger keep before delete on tbarea begin select raise(abort, "
                                      "'area locked'); end"));
-        fx.view.asCalls.clear();
 
         try {
-            pDelArea(2, 1, 0);
+            fx.aree->pDelArea(2);
             QFAIL("the delete should fail");
         } catch (const TOmbrixError &e) {
             QCOMPARE(e.fMessage(), QStringLiteral("area locked"));
         }
         QCOMPARE(fx.fRows(QStringLiteral("select count(*) from tbsensori")), QStringList({QStringLiteral("2")}));
         QCOMPARE(fx.fRows(QStringLiteral("select count(*) from tbarea")), QStringList({QStringLiteral("2")}));
-        QCOMPARE(fx.view.asCalls.last(), QStringLiteral("idle"));
         // the connection is usable again: no transaction was left open
-        SQLConn.pExec(QStringLiteral("drop trigger keep"));
-        QCOMPARE(pDelArea(2, 1, 0), 1);
+        fx.conn.pExec(QStringLiteral("drop trigger keep"));
+        QCOMPARE(fx.aree->pDelArea(2), 1);
         QCOMPARE(fx.fRows(QStringLiteral("select count(*) from tbsensori")), QStringList({QStringLiteral("0")}));
     }
 
@@ -228,13 +229,12 @@ private slots:
         QFETCH(QString, sNome);
         TProjectFixture fx;
         fx.fOpenEmptyProject();
-        pInsertAreas({1, 2});
+        pInsertAreas(fx, {1, 2});
         const QStringList asOthers = fx.fRows(QStringLiteral("select * from tbarea"));
 
-        QCOMPARE(pAddAreaBase(sNome, 0), 3);
-        QCOMPARE(pAddAreaSon(sNome, 0, 0, 1), 4);
-        pRinominaAreaInDb(QStringLiteral("2"), sNome);
-        QCOMPARE(fx.view.asCalls.at(3), QStringLiteral("selectname:") + sNome);
+        QCOMPARE(fx.aree->pAddAreaBase(sNome, 0), 3);
+        QCOMPARE(fx.aree->pAddAreaSon(sNome, 0, 1), 4);
+        fx.aree->pRinominaAreaInDb(QStringLiteral("2"), sNome);
 
         const QStringList asRows = fx.fRows(QStringLiteral("select * from tbarea"));
         QCOMPARE(asRows, QStringList({asOthers.at(0), QStringLiteral("2|0|0|%1|0").arg(sNome),
@@ -245,8 +245,9 @@ private slots:
     {
         TProjectFixture fx;
         fx.fOpenEmptyProject();
-        pInsertAreas({1, 2});
-        QVERIFY_THROWS_EXCEPTION(TOmbrixError, pRinominaAreaInDb(QStringLiteral("1 or 1=1"), QStringLiteral("x")));
+        pInsertAreas(fx, {1, 2});
+        QVERIFY_THROWS_EXCEPTION(TOmbrixError,
+                                 fx.aree->pRinominaAreaInDb(QStringLiteral("1 or 1=1"), QStringLiteral("x")));
         QCOMPARE(fx.fRows(QStringLiteral("select NomeArea from tbarea")),
                  QStringList({QStringLiteral("a1"), QStringLiteral("a2")}));
     }

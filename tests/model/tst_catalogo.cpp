@@ -82,10 +82,10 @@ private slots:
     void recordKeepsEveryArgumentInItsField()
     {
         const TSensore s(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 2, QStringLiteral("Porta"));
-        const qint64 aGot[] = {s.Get_id(),      s.Get_area_id(), s.Get_area_zoom(), s.Get_numsensore(),
-                            s.Get_iconsize(), s.Get_tiposensore(), s.Get_zonasensore(), s.Get_coordx(),
-                            s.Get_coordy(),  s.Get_coordx2(), s.Get_coordy2(),   s.Get_coordxt(),
-                            s.Get_coordyt(), s.Get_fonttxt(), s.Get_colortxt()};
+        const qint64 aGot[] = {s.Get_id(),       s.Get_area_id(),     s.Get_area_zoom(),   s.Get_numsensore(),
+                               s.Get_iconsize(), s.Get_tiposensore(), s.Get_zonasensore(), s.Get_coordx(),
+                               s.Get_coordy(),   s.Get_coordx2(),     s.Get_coordy2(),     s.Get_coordxt(),
+                               s.Get_coordyt(),  s.Get_fonttxt(),     s.Get_colortxt()};
         for (int i = 0; i < 15; ++i)
             QCOMPARE(aGot[i], qint64(i + 1));
         QCOMPARE(s.Get_orientamento(), 2);

@@ -1,5 +1,6 @@
 #include "model/projectfixture.h"
 
+#include "document/projectdocument.h"
 #include "workspace/project.h"
 #include "workspace/uty.h"
 
@@ -25,24 +26,25 @@ class TstProject : public QObject
                            .arg(sNome));
     }
 
-    static void pVerifyNoProject(const TFakeView &view)
+    /** No project: the document, its connection and its area list closed, and the views told so. */
+    static void pVerifyNoProject(TProjectDocument &doc, const TProjectFixture &fx)
     {
-        QVERIFY(!bGlobProgettoAperto);
-        QVERIFY(!SQLConn.fIsOpen());
-        QVERIFY(!CDArea.fIsOpen());
-        QVERIFY(view.asCalls.contains(QStringLiteral("cleartree")));
+        QVERIFY(!doc.fAperto());
+        QVERIFY(!doc.fConn().fIsOpen());
+        QVERIFY(!doc.fAree().fIsOpen());
+        QVERIFY(fx.asSignals.contains(QStringLiteral("progetto:0")));
     }
 
 private slots:
     void createTablesRunsTheTwoStatementsAndIsHarmlessTwice()
     {
         TProjectFixture fx;
-        SQLConn.pOpen(fx.dir.filePath(QStringLiteral("a.omb")), true);
+        fx.conn.pOpen(fx.dir.filePath(QStringLiteral("a.omb")), true);
         fx.pTrace();
-        pCreaTabelle();
+        pCreaTabelle(fx.conn);
         QCOMPARE(fx.fTakeSql(), QStringList({sArea, sSensori}));
-        SQLConn.pExec(QStringLiteral("insert into tbarea(_id, NomeArea) values(1, 'x')"));
-        pCreaTabelle();
+        fx.conn.pExec(QStringLiteral("insert into tbarea(_id, NomeArea) values(1, 'x')"));
+        pCreaTabelle(fx.conn);
         QCOMPARE(fx.fRows(QStringLiteral("select * from tbarea")), QStringList({QStringLiteral("1|0|0|x|0")}));
     }
 
@@ -54,25 +56,34 @@ private slots:
         pMakeProject(sEmpty, QString());
         pMakeProject(sOne, QStringLiteral("casa"));
 
-        pOpenProject(sEmpty, false);
-        QVERIFY(bGlobProgettoAperto);
-        QVERIFY(CDArea.fIsOpen());
-        QCOMPARE(CDArea.fCount(), 0);
-        QCOMPARE(fx.view.asCalls, QStringList());
+        TProjectDocument doc;
+        fx.pListen(doc);
+        doc.pApriProgetto(sEmpty);
+        QVERIFY(doc.fAperto());
+        QVERIFY(doc.fAree().fIsOpen());
+        QCOMPARE(doc.fAree().fCount(), 0);
+        QCOMPARE(doc.fAreaMostrata(), 0);
+        QCOMPARE(fx.asSignals, QStringList({QStringLiteral("progetto:1"), QStringLiteral("aree")}));
 
-        pOpenProject(sOne, false);
-        QCOMPARE(CDArea.fCount(), 1);
-        QCOMPARE(CDArea.fRows().first().sNome, QStringLiteral("casa"));
-        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("tree"), QStringLiteral("selectfirst")}));
+        fx.asSignals.clear();
+        doc.pApriProgetto(sOne);
+        QCOMPARE(doc.fAree().fCount(), 1);
+        QCOMPARE(doc.fAree().fRows().first().sNome, QStringLiteral("casa"));
+        QCOMPARE(fx.asSignals, QStringList({QStringLiteral("progetto:0"), QStringLiteral("progetto:1"),
+                                            QStringLiteral("aree"), QStringLiteral("mostrata:1")}));
+        QCOMPARE(doc.fAreaMostrata(), 1);
     }
 
     void openOfAMissingFileCreatesNothing()
     {
         TProjectFixture fx;
         const QString sDb = fx.dir.filePath(QStringLiteral("missing.omb"));
-        QVERIFY_THROWS_EXCEPTION(TOmbrixError, pOpenProject(sDb, false));
+        TProjectDocument doc;
+        doc.pNuovoProgetto(fx.dir.path(), QStringLiteral("aperto"));
+        fx.pListen(doc);
+        QVERIFY_THROWS_EXCEPTION(TOmbrixError, doc.pApriProgetto(sDb));
         QVERIFY(!QFile::exists(sDb));
-        pVerifyNoProject(fx.view);
+        pVerifyNoProject(doc, fx);
     }
 
     void openNeverChangesAFileThatIsNotAProject_data()
@@ -85,7 +96,8 @@ private slots:
     {
         QFETCH(bool, bSqlite);
         TProjectFixture fx;
-        const QString sDb = fx.dir.filePath(QStringLiteral("other.omb"));
+        QVERIFY(QDir().mkpath(fx.dir.filePath(QStringLiteral("other"))));
+        const QString sDb = fx.dir.filePath(QStringLiteral("other/other.omb"));
         if (bSqlite) {
             TSqlConn conn;
             conn.pOpen(sDb, true);
@@ -98,13 +110,19 @@ private slots:
         const QByteArray before = fFileBytes(sDb);
 
         // both as an opened project and as the database of a new one
+        TProjectDocument doc;
+        fx.pListen(doc);
         for (const bool bNew : {false, true}) {
-            fx.view.asCalls.clear();
-            QVERIFY_THROWS_EXCEPTION(TOmbrixError, pOpenProject(sDb, bNew));
-            pVerifyNoProject(fx.view);
+            fx.asSignals.clear();
+            if (bNew)
+                QVERIFY_THROWS_EXCEPTION(TOmbrixError, doc.pNuovoProgetto(fx.dir.path(), QStringLiteral("other")));
+            else
+                QVERIFY_THROWS_EXCEPTION(TOmbrixError, doc.pApriProgetto(sDb));
+            pVerifyNoProject(doc, fx);
             QCOMPARE(fFileBytes(sDb), before);
         }
-        QCOMPARE(QDir(fx.dir.path()).entryList(QDir::Files), QStringList({QStringLiteral("other.omb")}));
+        QCOMPARE(QDir(fx.dir.filePath(QStringLiteral("other"))).entryList(QDir::Files),
+                 QStringList({QStringLiteral("other.omb")}));
     }
 
     void openProjectClosesTheOpenOneFirst()
@@ -116,16 +134,19 @@ private slots:
         pMakeProject(sFirst, QStringLiteral("uno"));
         pMakeProject(sMoved, QStringLiteral("due"));
 
-        pApriProgetto(sFirst);
-        fx.view.asCalls.clear();
-        pApriProgetto(sMoved);
-        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("clearcanvas"), QStringLiteral("clearbackground"),
-                                               QStringLiteral("cleartree"), QStringLiteral("tree"),
-                                               QStringLiteral("selectfirst")}));
-        QCOMPARE(sGlobRootPrj, fx.dir.filePath(QStringLiteral("moved/away/")));
-        QCOMPARE(sGlobOutPath, fx.dir.filePath(QStringLiteral("moved/away/out/")));
-        QCOMPARE(SQLConn.fDatabase(), sMoved);
-        QCOMPARE(CDArea.fRows().first().sNome, QStringLiteral("due"));
+        TProjectDocument doc;
+        doc.pApriProgetto(sFirst);
+        fx.pListen(doc);
+        doc.pApriProgetto(sMoved);
+        QCOMPARE(fx.asSignals, QStringList({QStringLiteral("progetto:0"), QStringLiteral("progetto:1"),
+                                            QStringLiteral("aree"), QStringLiteral("mostrata:1")}));
+        QCOMPARE(doc.fRootPrj(), fx.dir.filePath(QStringLiteral("moved/away/")));
+        QCOMPARE(doc.fOutPath(), fx.dir.filePath(QStringLiteral("moved/away/out/")));
+        // the export still reads them from the workspace
+        QCOMPARE(sGlobRootPrj, doc.fRootPrj());
+        QCOMPARE(sGlobOutPath, doc.fOutPath());
+        QCOMPARE(doc.fDatabase(), sMoved);
+        QCOMPARE(doc.fAree().fRows().first().sNome, QStringLiteral("due"));
     }
 
     void openingAProjectWithoutAreasLeavesNoNodeOfTheClosedOne()
@@ -136,12 +157,16 @@ private slots:
         pMakeProject(sFirst, QStringLiteral("uno"));
         pMakeProject(sEmpty, QString());
 
-        pApriProgetto(sFirst);
-        fx.view.asCalls.clear();
-        pApriProgetto(sEmpty);
-        QVERIFY(bGlobProgettoAperto);
-        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("clearcanvas"), QStringLiteral("clearbackground"),
-                                               QStringLiteral("cleartree")}));
+        TProjectDocument doc;
+        doc.pApriProgetto(sFirst);
+        fx.pListen(doc);
+        doc.pApriProgetto(sEmpty);
+        QVERIFY(doc.fAperto());
+        // the views start from nothing and the tree refills with no node
+        QCOMPARE(fx.asSignals,
+                 QStringList({QStringLiteral("progetto:0"), QStringLiteral("progetto:1"), QStringLiteral("aree")}));
+        QCOMPARE(doc.fAree().fCount(), 0);
+        QCOMPARE(doc.fAreaMostrata(), 0);
     }
 
     void closeLeavesNoProject()
@@ -149,20 +174,22 @@ private slots:
         TProjectFixture fx;
         const QString sDb = fx.dir.filePath(QStringLiteral("p.omb"));
         pMakeProject(sDb, QStringLiteral("casa"));
-        pApriProgetto(sDb);
-        fx.view.asCalls.clear();
-        pCloseProject();
-        QVERIFY(!bGlobProgettoAperto);
-        QVERIFY(!SQLConn.fIsOpen());
-        QVERIFY(!CDArea.fIsOpen());
-        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("clearcanvas"), QStringLiteral("clearbackground")}));
+        {
+            TProjectDocument doc;
+            doc.pApriProgetto(sDb);
+            fx.pListen(doc);
+            doc.pChiudiProgetto();
+            QVERIFY(!doc.fAperto());
+            QVERIFY(!doc.fConn().fIsOpen());
+            QVERIFY(!doc.fAree().fIsOpen());
+            QCOMPARE(doc.fAreaMostrata(), 0);
+            QCOMPARE(fx.asSignals, QStringList({QStringLiteral("progetto:0")}));
 
-        pApriProgetto(sDb);
-        fx.view.asCalls.clear();
-        pChiudiProgetto();
-        QVERIFY(!bGlobProgettoAperto);
-        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("clearcanvas"), QStringLiteral("clearbackground"),
-                                               QStringLiteral("cleartree")}));
+            // a document that goes away (the window closing) closes its project too
+            doc.pApriProgetto(sDb);
+            QVERIFY(SQLConn.fIsOpen()); // the document's connection is the workspace's for now
+        }
+        QVERIFY(!SQLConn.fIsOpen());
     }
 
     void emptyingAFolderKeepsHiddenFilesSubfoldersAndSpecialFiles()

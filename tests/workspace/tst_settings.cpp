@@ -55,20 +55,18 @@ private slots:
 
     void startupMakesProgettiAndSetsTheWorkspace()
     {
-        bGlobProgettoAperto = true;
         iGlobXcenter = iGlobYCenter = 0;
         pWorkspaceStartup(m_sBin + QStringLiteral("ombrix"));
         const QString sRoot = m_dir.path() + QStringLiteral("/inst/");
         QCOMPARE(sGlobPath, sRoot);
         QVERIFY(QFileInfo(sRoot + QStringLiteral("progetti")).isDir());
-        QCOMPARE(sGlobRootPrj, sRoot);
-        QVERIFY(!bGlobProgettoAperto);
         QCOMPARE(iGlobIconSize, 32);
         QCOMPARE(iGlobXcenter, 223);
         QCOMPARE(iGlobYCenter, 119);
-        QCOMPARE(SQLConn.sConnectionName, QStringLiteral("ombrx"));
-        QCOMPARE(SQLConn.sDriverName, QStringLiteral("Sqlite"));
-        QCOMPARE(SQLConn.sHostName, QStringLiteral("localhost"));
+        const TSqlConn conn; // the connection settings come with every connection
+        QCOMPARE(conn.sConnectionName, QStringLiteral("ombrx"));
+        QCOMPARE(conn.sDriverName, QStringLiteral("Sqlite"));
+        QCOMPARE(conn.sHostName, QStringLiteral("localhost"));
         QVERIFY(!QFile::exists(fIni())); // reading never creates the file
 
         // an existing projects folder and its content stay as they were
@@ -150,16 +148,11 @@ private slots:
         QCOMPARE(iGlobIconSize, 48);
     }
 
-    void shutdownClosesAndWritesTheSize()
+    void shutdownWritesTheSize()
     {
-        const QString sDb = m_dir.path() + QStringLiteral("/x.omb");
-        SQLConn.pOpen(sDb, true);
-        pCreaTabelle();
-        CDArea.pLoad();
+        // closing the project is the document's now
         iGlobIconSize = 16;
         pWorkspaceShutdown();
-        QVERIFY(!SQLConn.fIsOpen());
-        QVERIFY(!CDArea.fIsOpen());
         QCOMPARE(fReadIni(), QByteArray("[Options]\nIconSize=16\n"));
     }
 
