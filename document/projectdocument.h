@@ -103,10 +103,9 @@ public:
     TSensorStore &fSensorStore() { return *m_pSensorStore; }
     /** Runs an edit: captures what it changes, runs fAvanti, pushes the step, tells the views. */
     void pEsegui(TModifica *pModifica);
-    /** Shows the area a step leaves shown and tells the views what it changed. pAreePrima is the area list
-     *  the views last saw when a store has already reloaded CDArea during the step; null: CDArea as it is. */
+    /** Shows the area a step leaves shown and tells the views what it changed. */
     void pPubblica(const QList<qint64> &aAree, const QList<qint64> &aSensori, const QList<qint64> &aImmagini,
-                   qint64 iDaMostrare, const QList<TAreaRow> *pAreePrima = nullptr);
+                   qint64 iDaMostrare);
 
 signals:
     /** A project was opened or closed: views start again from nothing. */
