@@ -49,19 +49,24 @@ inline TAreaList CDArea;
 
 /** Runs sArea, then sSensori. */
 void pCreaTabelle();
-/** Opens the project database sDb (creating it and its tables when bNew), loads the area list, fills the tree and selects the first node. */
+/** Opens the project database sDb (creating it and its tables when bNew), loads the area list, fills the tree and
+ * selects the first node. */
 void pOpenProject(const QString &sDb, bool bNew);
 /** Clears the project state, closes the area list and the connection, clears the canvas and the background. */
 void pCloseProject();
-/** Deletes every plain, non-hidden file directly inside sDir; files that cannot be deleted are skipped. */
+/** Deletes every plain, non-hidden file and every link (never its target) directly inside sDir, and the
+ *  hidden working files a killed export left there; files that cannot be deleted are skipped. */
 void pDelFileFromDir(const QString &sDir);
+/** True for the hidden name of a bitmap an export was still writing: ".file0001.bmp.part" or with a unique
+ *  part, ".file0001.bmp.Ab12Cd.part". */
+bool fTemporaneoEsportazione(const QString &sNome);
 
 /** Brings back the clean "no project" state after a failed open: flag false, area list and connection
  *  closed, canvas, background and tree emptied. Never throws. */
 void pLeaveToNoProject() noexcept;
 
-/** New project after its two dialogs: the project folder sDir/sNome with "areas" and "out", its database, its first area.
- *  It adds the first area through the area store, so it is built with the model (model/nuovoprogetto.cpp). */
+/** New project after its two dialogs: the project folder sDir/sNome with "areas" and "out", its database, its first
+ * area. It adds the first area through the area store, so it is built with the model (model/nuovoprogetto.cpp). */
 void pNuovoProgetto(const QString &sDir, const QString &sNome);
 /** Open project after its dialog: the project of the database file sDb. */
 void pApriProgetto(const QString &sDb);
