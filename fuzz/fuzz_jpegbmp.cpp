@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QByteArray head = f.read(54);
         if (head.size() != 54 || !head.startsWith("BM"))
             std::abort();
-        const quint32 iSize = quint8(head[2]) | quint8(head[3]) << 8 | quint8(head[4]) << 16 | quint32(quint8(head[5])) << 24;
+        const quint32 iSize =
+            quint8(head[2]) | quint8(head[3]) << 8 | quint8(head[4]) << 16 | quint32(quint8(head[5])) << 24;
         if (iSize != quint64(f.size()))
             std::abort();
     } catch (const TOmbrixError &e) {

@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     pVerifica(sNumero.toLongLong(&bOk) == a[0] && bOk);
     pVerifica(sNumero.size() >= iLarghezza);
 
-    const QString sRecord = fCreaTxtIO(sTipo, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], a[10], sTesto);
+    const QString sRecord =
+        fCreaTxtIO(sTipo, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], a[10], sTesto);
     const QByteArray record = fToCp1252(sRecord);
     pVerifica(record.size() == fLunghezzaTesto(sRecord));
     pVerifica(record.size() >= 128 || fLunghezzaTesto(sTipo) < 4);

@@ -95,8 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         for (qsizetype i = 0; i < maps.size(); ++i) {
             const unsigned char c = static_cast<unsigned char>(maps[i]);
-            const bool bFineRiga = (c == '\r' && i + 1 < maps.size() && maps[i + 1] == '\n')
-                                   || (c == '\n' && i > 0 && maps[i - 1] == '\r');
+            const bool bFineRiga = (c == '\r' && i + 1 < maps.size() && maps[i + 1] == '\n') ||
+                                   (c == '\n' && i > 0 && maps[i - 1] == '\r');
             if ((c < 0x20 || c == 0x7F) && !bFineRiga)
                 std::abort();
         }
