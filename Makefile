@@ -33,10 +33,11 @@ asan: deps
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
 # The export tests under ThreadSanitizer: the export decodes on worker threads.
+tsan: export TSAN_OPTIONS = suppressions=$(CURDIR)/.ci/tsan.supp halt_on_error=1
 tsan: deps
 	@cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DOMBRIX_TSAN=ON >/dev/null
 	@cmake --build build-tsan -j $(JOBS) --target ombrix $(EXPORT_TESTS)
-	cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j $(JOBS) -R '^($(subst $(eval) ,|,$(EXPORT_TESTS)))$$'
+	cd build-tsan && ctest --output-on-failure -j $(JOBS) -R '^($(subst $(eval) ,|,$(EXPORT_TESTS)))$$'
 
 # Each libFuzzer target for FUZZ_TIME seconds from the seeds in fuzz/corpus;
 # the inputs it finds go to build-fuzz/corpus. Any crash fails.

@@ -126,9 +126,9 @@ private slots:
         pApriProgetto(sFirst);
         fx.view.asCalls.clear();
         pApriProgetto(sMoved);
-        QCOMPARE(fx.view.asCalls,
-                 QStringList({QStringLiteral("clearcanvas"), QStringLiteral("clearbackground"),
-                              QStringLiteral("cleartree"), QStringLiteral("tree"), QStringLiteral("selectfirst")}));
+        QCOMPARE(fx.view.asCalls, QStringList({QStringLiteral("clearcanvas"), QStringLiteral("clearbackground"),
+                                               QStringLiteral("cleartree"), QStringLiteral("tree"),
+                                               QStringLiteral("selectfirst")}));
         QCOMPARE(sGlobRootPrj, fx.dir.filePath(QStringLiteral("moved/away/")));
         QCOMPARE(sGlobOutPath, fx.dir.filePath(QStringLiteral("moved/away/out/")));
         QCOMPARE(SQLConn.fDatabase(), sMoved);
