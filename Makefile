@@ -33,7 +33,7 @@ asan: deps
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
 # The export tests under ThreadSanitizer: the export decodes on worker threads.
-tsan: export TSAN_OPTIONS = suppressions=$(CURDIR)/.ci/tsan.supp halt_on_error=1
+tsan: export TSAN_OPTIONS = suppressions=$(CURDIR)/.ci/tsan.supp halt_on_error=1 die_after_fork=0
 tsan: deps
 	@cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DOMBRIX_TSAN=ON >/dev/null
 	@cmake --build build-tsan -j $(JOBS) --target ombrix $(EXPORT_TESTS)
