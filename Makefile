@@ -5,7 +5,11 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test asan bench clean
+FUZZ_TIME ?= 60
+FUZZ_TARGETS = maplines rows jpegbmp
+EXPORT_TESTS = tst_exportrun tst_exportcli tst_exportsafety tst_jpegbmp tst_maplines
+
+.PHONY: deps configure build run test asan tsan fuzz bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -28,8 +32,29 @@ asan: deps
 	@cmake --build build-asan -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
+# The export tests under ThreadSanitizer: the export decodes on worker threads.
+tsan: export TSAN_OPTIONS = suppressions=$(CURDIR)/.ci/tsan.supp halt_on_error=1 die_after_fork=0
+tsan: deps
+	@cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DOMBRIX_TSAN=ON >/dev/null
+	@cmake --build build-tsan -j $(JOBS) --target ombrix $(EXPORT_TESTS)
+	cd build-tsan && ctest --output-on-failure -j $(JOBS) -R '^($(subst $(eval) ,|,$(EXPORT_TESTS)))$$'
+
+# Each libFuzzer target for FUZZ_TIME seconds from the seeds in fuzz/corpus;
+# the inputs it finds go to build-fuzz/corpus. Any crash fails.
+fuzz: deps
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRIX_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t; \
+	  echo "fuzz_$$t: $(FUZZ_TIME) s"; \
+	  build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_TIME) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$t fuzz/corpus/$$t 2>build-fuzz/fuzz_$$t.log \
+	    || { tail -40 build-fuzz/fuzz_$$t.log; exit 1; }; \
+	  grep -E '^stat::number_of_executed_units' build-fuzz/fuzz_$$t.log || true; \
+	done
+
 bench: deps build
 	bench/run.sh $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan
+	rm -rf $(BUILD_DIR) build-asan build-tsan build-fuzz

@@ -11,6 +11,9 @@
 # the ratio against the same djpeg work written as a plain sh loop, and the
 # export's peak memory (target: under 150 MiB). The headline ratio uses the
 # stricter loop: each djpeg is started straight from the timing tool.
+# Last, the scaling case: projects of 1,000 and 10,000 areas with small
+# pictures and two objects each, and the export time per area of each size
+# (target: the time per area at 10,000 at most 1.5 times that at 1,000).
 # Then the area show: the time from selecting an area of 300 labelled objects
 # to the painted window (bench/areashow.cpp; target: under 30 ms).
 set -euo pipefail
@@ -31,7 +34,7 @@ if [ ! -x "$TOOL" ] || [ "$SRC_DIR/bench/benchtool.cpp" -nt "$TOOL" ] || [ "$SRC
   # shellcheck disable=SC2046
   g++ -std=c++20 -O2 -fPIC -I"$SRC_DIR" $(pkg-config --cflags Qt6Core) "$SRC_DIR/bench/benchtool.cpp" \
       -o "$TOOL" $(pkg-config --libs Qt6Core) -ljpeg -lsqlite3
-  rm -rf "$WORK/large" "$WORK/huge"
+  rm -rf "$WORK/large" "$WORK/huge" "$WORK/scale1000" "$WORK/scale10000"
 fi
 
 if [ ! -f "$WORK/large/bench.omb" ]; then
@@ -63,6 +66,23 @@ awk -v te="$T_EXPORT" -v td="$T_DJPEG" -v r="$RATIO" -v be="$B_EXPORT" -v bd="$B
   printf "best rounds: export %.1f ms, djpeg %.1f ms, ratio %.3f (the machine at its quietest)\n", be, bd, be / bd
   printf "same djpeg work as a plain sh loop: %.1f ms, ratio %.3f\n", ts, te / ts
   printf "ombrix --export (8000 x 6000):   %8.1f ms   peak %6.1f MiB (target < 150)\n", th, mh / 1024
+}'
+
+# scaling: the time per area must not grow with the number of areas
+for N in 1000 10000; do
+  if [ ! -f "$WORK/scale$N/bench.omb" ]; then
+    echo "building the $N-area project in $WORK/scale$N ..."
+    "$TOOL" project "$WORK/scale$N" "$N" 32 18 2
+  fi
+done
+"$OMBRIX" --export "$WORK/scale1000/bench.omb" >/dev/null
+read -r T_1K _ < <("$TOOL" time 5 -- "$OMBRIX" --export "$WORK/scale1000/bench.omb")
+read -r T_10K _ < <("$TOOL" time 3 -- "$OMBRIX" --export "$WORK/scale10000/bench.omb")
+awk -v t1="$T_1K" -v t2="$T_10K" 'BEGIN {
+  p1 = t1 / 1000; p2 = t2 / 10000
+  printf "ombrix --export (1,000 areas):   %8.1f ms   %.3f ms per area\n", t1, p1
+  printf "ombrix --export (10,000 areas):  %8.1f ms   %.3f ms per area\n", t2, p2
+  printf "per-area time 10,000 / 1,000:    %8.2f   (target <= 1.5)\n", p2 / p1
 }'
 
 # Area show: the real window offscreen, in process; the time from selecting

@@ -27,7 +27,6 @@ TBmpPipeline::TBmpPipeline(const QList<TLavoro> &aLavori)
     for (const TLavoro &l : aLavori) {
         TVoce v;
         v.lavoro = l;
-        v.sTmp = fBmpTemporaneo(l.sBmp);
         m_voci.push_back(std::move(v));
     }
     const int iThreads = int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
@@ -91,7 +90,7 @@ void TBmpPipeline::pEsegui(TVoce &v)
         eStato = TStato::Assente;
     } else {
         try {
-            const int iFd = fCreaFileBmp(v.sTmp, v.lavoro.sBmp);
+            const int iFd = fCreaFileBmp(v.lavoro.sBmp, v.sTmp);
             try {
                 pJpegToBmpFd(v.lavoro.sJpeg, iFd, v.lavoro.sBmp, &m_bStop);
             } catch (...) {
@@ -101,11 +100,13 @@ void TBmpPipeline::pEsegui(TVoce &v)
             if (::close(iFd) != 0)
                 throw TOmbrixError(v.lavoro.sBmp + QStringLiteral(": ") + QString::fromLocal8Bit(strerror(errno)));
         } catch (const TOmbrixError &e) {
-            pRimuovi(v.sTmp);
+            if (!v.sTmp.isEmpty())
+                pRimuovi(v.sTmp);
             eStato = TStato::Fallito;
             sErrore = e.fMessage();
         } catch (const std::exception &e) {
-            pRimuovi(v.sTmp);
+            if (!v.sTmp.isEmpty())
+                pRimuovi(v.sTmp);
             eStato = TStato::Fallito;
             sErrore = v.lavoro.sJpeg + QStringLiteral(": ") + QString::fromLocal8Bit(e.what());
         }

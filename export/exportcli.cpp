@@ -14,33 +14,10 @@
 
 namespace {
 
-/**
- * The export reads tbsensori three times per area, and the table has no
- * index on area_id: each read would scan every object of the project. For
- * this one read-only run the connection gets a private in-memory copy of the
- * table, indexed on area_id, under the same name: the temporary schema comes
- * first when names are resolved, so the export's statements, unchanged, read
- * the copy, with the same rows in the same (ascending id) order. The project
- * file is not touched. If the copy cannot be made (a database without the
- * table, for one), nothing is set up and the export meets the failure at its
- * own step.
- */
-void pIndicizzaSensori()
-{
-    try {
-        SQLConn.pExec(QStringLiteral("PRAGMA temp_store = MEMORY"));
-        SQLConn.pExec(QStringLiteral("CREATE TEMP TABLE tbsensori AS SELECT * FROM main.tbsensori"));
-        SQLConn.pExec(QStringLiteral("CREATE INDEX temp.tbsensori_area_id ON tbsensori (area_id)"));
-    } catch (const TOmbrixError &) {
-        try {
-            SQLConn.pExec(QStringLiteral("DROP TABLE IF EXISTS temp.tbsensori"));
-        } catch (const TOmbrixError &) {
-        }
-    }
-}
-
 /** Opens the project of the database file sDb as Open project does, but
- *  read-only and without creating anything: the export only reads it. */
+ *  without creating anything: the export only reads it. The file is opened
+ *  for writing all the same where allowed, as SQLite must be able to recover
+ *  a hot journal and to use the shared memory of a database in WAL mode. */
 void pApriPerEsportare(const QString &sDb)
 {
     const QFileInfo fi(sDb);
@@ -50,12 +27,10 @@ void pApriPerEsportare(const QString &sDb)
         throw TOmbrixError(sDb + QStringLiteral(": Is a directory"));
     sGlobRootPrj = fi.absolutePath() + QLatin1Char('/');
     sGlobOutPath = sGlobRootPrj + QStringLiteral("out/");
-    SQLConn.pOpen(fi.absoluteFilePath(), false, true);
+    SQLConn.pOpen(fi.absoluteFilePath(), false);
     // read the file through a memory map rather than copying its pages
     SQLConn.pExec(QStringLiteral("PRAGMA mmap_size = 268435456"));
-    // keep the read lock from the first statement to the end instead of
-    // taking and dropping it around each of the run's statements
-    SQLConn.pExec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+    SQLConn.pExec(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
 
 void pStampaErrore(const QString &sMessaggio)
@@ -73,7 +48,7 @@ int fRunExportCommandLine(const char *szProject)
     int iEsito = 0;
     try {
         pApriPerEsportare(QFile::decodeName(szProject));
-        pEsportaProgetto({}, pIndicizzaSensori);
+        pEsportaProgetto();
         std::printf("%s\n", fMessaggioEsportazione().toLocal8Bit().constData());
     } catch (const TOmbrixError &e) {
         pStampaErrore(e.fMessage());

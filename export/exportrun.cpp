@@ -8,26 +8,62 @@
 #include "model/areastore.h"
 #include "workspace/errors.h"
 #include "workspace/project.h"
+#include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 #include <QVariant>
 
-
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
+#include <map>
+#include <set>
 #include <thread>
 #include <vector>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
 constexpr qsizetype iBufferMassimo = qsizetype(4) << 20; // maps.txt bytes held before a write
 
-/** A database failure names the database file. */
-[[noreturn]] void pErroreDb(const QString &sMessaggio)
+/** A failure of the database layer, with SQLite's result code: a missing
+ *  table or column (SQLITE_ERROR) is met by the run at its own step, while
+ *  a locked, unreadable or broken file stops the export before it starts. */
+class TErroreDb : public TOmbrixError
 {
-    throw TOmbrixError(SQLConn.fDatabase() + QStringLiteral(": ") + sMessaggio);
+public:
+    TErroreDb(const QString &sMessaggio, int iCodice) : TOmbrixError(sMessaggio), m_iCodice(iCodice) {}
+    int fCodice() const { return m_iCodice; }
+
+private:
+    int m_iCodice;
+};
+
+/** A database failure names the database file. */
+[[noreturn]] void pErroreDb(const QString &sMessaggio, int iCodice = SQLITE_ERROR)
+{
+    throw TErroreDb(SQLConn.fDatabase() + QStringLiteral(": ") + sMessaggio, iCodice);
+}
+
+/** A value that no line may carry: names the row, the column and the reason. */
+[[noreturn]] void pErroreValore(const QString &sRiga, const char *szColonna, const QString &sMotivo)
+{
+    throw TOmbrixError(SQLConn.fDatabase() + QStringLiteral(": ") + sRiga + QStringLiteral(", column ") +
+                       QLatin1String(szColonna) + QStringLiteral(": ") + sMotivo);
+}
+
+/** True when sTesto holds a control character (U+0000 to U+001F, U+007F):
+ *  in maps.txt it would break the record or start a new one. */
+bool fControllo(const QString &sTesto)
+{
+    return std::any_of(sTesto.cbegin(), sTesto.cend(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
 }
 
 /**
@@ -44,7 +80,7 @@ public:
         try {
             return m_q.fNext();
         } catch (const TOmbrixError &e) {
-            pErroreDb(e.fMessage());
+            pErroreDb(e.fMessage(), SQLConn.fErrCode());
         }
     }
     /** Index of a column, its name matched without regard to case. */
@@ -56,9 +92,25 @@ public:
         return i;
     }
     bool fIsNull(int c) const { return m_q.fIsNull(c); }
+    int fType(int c) const { return m_q.fType(c); }
     int fInt(int c) const { return m_q.fInt(c); }
     qint64 fInt64(int c) const { return m_q.fInt64(c); }
     QString fText(int c) const { return m_q.fText(c); }
+    /** True when column c holds a whole number (or NULL, read as 0). */
+    bool fIntero(int c) const
+    {
+        const int t = m_q.fType(c);
+        return t == SQLITE_INTEGER || t == SQLITE_NULL;
+    }
+    /** The 64-bit value of an integer column; any other value (a fraction,
+     *  a text, a blob) cannot be written and fails naming sRiga and the column. */
+    qint64 fNumero(int c, const QString &sRiga, const char *szColonna) const
+    {
+        if (!fIntero(c))
+            pErroreValore(sRiga, szColonna,
+                          QStringLiteral("\"") + fText(c) + QStringLiteral("\" is not a whole number"));
+        return m_q.fInt64(c);
+    }
 
 private:
     static TSqlQuery fPrepara(const QString &sSql)
@@ -66,24 +118,42 @@ private:
         try {
             return SQLConn.fQuery(sSql);
         } catch (const TOmbrixError &e) {
-            pErroreDb(e.fMessage());
+            pErroreDb(e.fMessage(), SQLConn.fErrCode());
         }
     }
 
     TSqlQuery m_q;
 };
 
+/** a + b, or a failure naming the row and the column when it does not fit in 64 bits. */
+qint64 fSomma(qint64 a, qint64 b, const QString &sRiga, const char *szColonna)
+{
+    qint64 r = 0;
+    if (__builtin_add_overflow(a, b, &r))
+        pErroreValore(sRiga, szColonna, QString::number(a) + QStringLiteral(" is too large"));
+    return r;
+}
+
 struct TArea
 {
-    int iId = 0;
-    int iLivello = 0;
-    int iFather_id = 0;
+    qint64 iId = 0;
+    qint64 iLivello = 0;
+    qint64 iFather_id = 0;
+    bool bFatherNull = false; // a NULL father_id reads as 0 but matches no "father_id = " query
     QString sNome;
     QList<QVariant> aChiave; // livello, father_id, Ordinamento as the database sorts them
+    TPrevNext rPrevNext;
 };
 
+QString fRigaArea(qint64 iId)
+{
+    return QStringLiteral("tbarea, area ") + QString::number(iId);
+}
+
 /** The areas in export order: by level, parent and Ordinamento as the query
- *  sorts them, and by id among areas equal in all three. */
+ *  sorts them, and by id among areas equal in all three. Every value is
+ *  checked here, before anything is written: ids and numbers must be whole
+ *  numbers, names free of control characters. */
 std::vector<TArea> fLeggiAree()
 {
     TLettura q(QStringLiteral("select * from tbarea order by livello, father_id, ordinamento;"));
@@ -95,10 +165,15 @@ std::vector<TArea> fLeggiAree()
     std::vector<TArea> aAree;
     while (q.fNext()) {
         TArea a;
-        a.iId = q.fInt(cId);
-        a.iLivello = q.fInt(cLiv);
-        a.iFather_id = q.fInt(cFather);
+        a.iId = q.fNumero(cId, fRigaArea(q.fInt64(cId)), "_id");
+        const QString sRiga = fRigaArea(a.iId);
+        a.iLivello = q.fNumero(cLiv, sRiga, "livello");
+        a.iFather_id = q.fNumero(cFather, sRiga, "father_id");
+        a.bFatherNull = q.fIsNull(cFather);
+        q.fNumero(cOrd, sRiga, "Ordinamento");
         a.sNome = q.fText(cNome);
+        if (fControllo(a.sNome))
+            pErroreValore(sRiga, "NomeArea", QStringLiteral("control character in the name"));
         for (int c : {cLiv, cFather, cOrd})
             a.aChiave.append(q.fIsNull(c) ? QVariant() : QVariant(q.fInt64(c)));
         aAree.push_back(std::move(a));
@@ -115,24 +190,96 @@ std::vector<TArea> fLeggiAree()
     return aAree;
 }
 
+/**
+ * The neighbours of every area at once, with the very result of fPrevNext's
+ * queries, in time linear in the number of areas (up to a sort) instead of
+ * one scan of the table per area. Siblings are the areas whose father_id
+ * equals the area's (read) parent. The previous one is, among the siblings
+ * with a smaller id, the first by Ordinamento and then the greatest id, else
+ * the same among all siblings; the next one is, among the siblings with a
+ * greater id, the first by Ordinamento and then the smallest id, else the
+ * same among all.
+ */
+void pVicini(std::vector<TArea> &aAree)
+{
+    using TOrd = std::pair<int, qint64>; // NULL first, as the database sorts
+    struct TFratello
+    {
+        qint64 iId;
+        TOrd ord;
+    };
+    std::map<qint64, std::vector<TFratello>> gruppi;
+    for (const TArea &a : aAree) {
+        if (a.bFatherNull)
+            continue;
+        const QVariant &v = a.aChiave.at(2);
+        gruppi[a.iFather_id].push_back({a.iId, v.isNull() ? TOrd{0, 0} : TOrd{1, v.toLongLong()}});
+    }
+    struct TIndice
+    {
+        std::vector<qint64> aId;
+        std::vector<qint64> aPrev; // best "previous" among the first i+1
+        std::vector<qint64> aNext; // best "next" among those from i on
+    };
+    std::map<qint64, TIndice> indici;
+    for (auto &[iFather, aF] : gruppi) {
+        std::sort(aF.begin(), aF.end(), [](const TFratello &a, const TFratello &b) { return a.iId < b.iId; });
+        TIndice &ix = indici[iFather];
+        const std::size_t n = aF.size();
+        ix.aId.resize(n);
+        ix.aPrev.resize(n);
+        ix.aNext.resize(n);
+        TOrd best{};
+        for (std::size_t i = 0; i < n; ++i) {
+            ix.aId[i] = aF[i].iId;
+            if (i == 0 || aF[i].ord <= best) { // equal Ordinamento: the greater id wins
+                best = aF[i].ord;
+                ix.aPrev[i] = aF[i].iId;
+            } else {
+                ix.aPrev[i] = ix.aPrev[i - 1];
+            }
+        }
+        for (std::size_t i = n; i-- > 0;) {
+            if (i == n - 1 || aF[i].ord <= best) { // equal Ordinamento: the smaller id wins
+                best = aF[i].ord;
+                ix.aNext[i] = aF[i].iId;
+            } else {
+                ix.aNext[i] = ix.aNext[i + 1];
+            }
+        }
+    }
+    for (TArea &a : aAree) {
+        const auto it = indici.find(a.iFather_id);
+        if (it == indici.end()) {
+            a.rPrevNext = {0, 0};
+            continue;
+        }
+        const TIndice &ix = it->second;
+        const std::size_t n = ix.aId.size();
+        if (n == 1) {
+            a.rPrevNext = {a.iId, a.iId};
+            continue;
+        }
+        const auto iSotto = std::size_t(std::lower_bound(ix.aId.begin(), ix.aId.end(), a.iId) - ix.aId.begin());
+        const auto iSopra = std::size_t(std::upper_bound(ix.aId.begin(), ix.aId.end(), a.iId) - ix.aId.begin());
+        a.rPrevNext.iPrev = iSotto > 0 ? ix.aPrev[iSotto - 1] : ix.aPrev[n - 1];
+        a.rPrevNext.iNext = iSopra < n ? ix.aNext[iSopra] : ix.aNext[0];
+    }
+}
+
 /** The key record of a key leading to iTarget, drawn at x iX. */
-QString fTasto(const QString &sTipo, int iTarget, int iX)
+QString fTasto(const QString &sTipo, qint64 iTarget, int iX)
 {
     return fCreaTxtIO(sTipo, iTarget, 0, 32, iX, 18, 0, 0, 0, 0, 0, 0, QString());
 }
 
-int fSomma(int a, int b)
-{
-    return static_cast<int>(qint64(a) + qint64(b)); // wraps instead of overflowing on absurd values
-}
-
 /** Reads _id of the first row of sSql into iId; false when there is no row. */
-bool fPrimoId(const QString &sSql, int &iId)
+bool fPrimoId(const QString &sSql, qint64 &iId)
 {
     TLettura q(sSql);
     if (!q.fNext())
         return false;
-    iId = q.fInt(q.fColonna("_id"));
+    iId = q.fInt64(q.fColonna("_id"));
     return true;
 }
 
@@ -140,13 +287,13 @@ bool fPrimoId(const QString &sSql, int &iId)
 void pBlocco(TMapsWriter &w, const TArea &a)
 {
     w.pRiga(fCreacommento(2));
-    w.pRiga(fCreacommento(2, QStringLiteral("Livello ") + QString::number(a.iLivello)
-                                 + QStringLiteral(" *********** ") + a.sNome));
+    w.pRiga(fCreacommento(2, QStringLiteral("Livello ") + QString::number(a.iLivello) +
+                                 QStringLiteral(" *********** ") + a.sNome));
     w.pRiga(fCreacommento(2));
     w.pRiga(fCreaNomeCampi());
     w.pRiga(fCreaTxtImg(a.iId));
     w.pRiga(fCreacommento(3, QStringLiteral("TASTI")));
-    const TPrevNext rPrevNext = fPrevNext(a.iId, a.iFather_id);
+    const TPrevNext &rPrevNext = a.rPrevNext;
     if (a.iLivello == 0) {
         w.pRiga(fTasto(QStringLiteral("Tpre"), rPrevNext.iPrev, 180));
         w.pRiga(fTasto(QStringLiteral("Tesc"), 0, 240));
@@ -163,6 +310,128 @@ void pBlocco(TMapsWriter &w, const TArea &a)
     w.pRiga(fCreaEndBlock());
 }
 
+/** The columns of tbsensori the export reads, looked up once per read. */
+struct TColonne
+{
+    explicit TColonne(const TLettura &q)
+        : cId(q.fColonna("_id")), cArea(q.fColonna("area_id")), cZoom(q.fColonna("area_zoom")),
+          cNum(q.fColonna("NumSensore")), cIcon(q.fColonna("IconSize")), cTipo(q.fColonna("TipoSensore")),
+          cX(q.fColonna("CoordX")), cY(q.fColonna("CoordY")), cX2(q.fColonna("CoordX2")), cY2(q.fColonna("CoordY2")),
+          cXt(q.fColonna("CoordXt")), cYt(q.fColonna("CoordYt")), cFont(q.fColonna("FontTxt")),
+          cColor(q.fColonna("ColorTxt")), cTesto(q.fColonna("Testo"))
+    {
+    }
+    int cId, cArea, cZoom, cNum, cIcon, cTipo, cX, cY, cX2, cY2, cXt, cYt, cFont, cColor, cTesto;
+};
+
+/** One object record's arguments, read and checked from the current row. */
+QString fRecordOggetto(const TLettura &q, const TColonne &c, bool bZoom)
+{
+    const QString sRiga = QStringLiteral("tbsensori, object ") + QString::number(q.fInt64(c.cId));
+    const qint64 iIconSize = q.fNumero(c.cIcon, sRiga, "IconSize");
+    const qint64 ioffset = iIconSize / 2;
+    const qint64 iX2 = q.fNumero(c.cX2, sRiga, "CoordX2");
+    const qint64 iOffset2 = iX2 > 0 ? iGlobB2Size / 2 : 0;
+    const qint64 iX = fSomma(q.fNumero(c.cX, sRiga, "CoordX"), ioffset, sRiga, "CoordX");
+    const qint64 iY = fSomma(q.fNumero(c.cY, sRiga, "CoordY"), ioffset, sRiga, "CoordY");
+    const qint64 iX2c = fSomma(iX2, iOffset2, sRiga, "CoordX2");
+    const qint64 iY2c = fSomma(q.fNumero(c.cY2, sRiga, "CoordY2"), iOffset2, sRiga, "CoordY2");
+    const QString sTipo = fGetTipoTxt(int(q.fInt64(c.cTipo)));
+    if (bZoom)
+        return fCreaTxtIO(sTipo, q.fNumero(c.cZoom, sRiga, "area_zoom"), 0, iIconSize, iX, iY, iX2c, iY2c, 0, 0, 0, 0,
+                          QString());
+    const QString sTesto = q.fText(c.cTesto);
+    if (fControllo(sTesto))
+        pErroreValore(sRiga, "Testo", QStringLiteral("control character in the label"));
+    return fCreaTxtIO(sTipo, q.fNumero(c.cId, sRiga, "_id"), q.fNumero(c.cNum, sRiga, "NumSensore"), iIconSize, iX, iY,
+                      iX2c, iY2c, q.fNumero(c.cXt, sRiga, "CoordXt"), q.fNumero(c.cYt, sRiga, "CoordYt"),
+                      q.fNumero(c.cFont, sRiga, "FontTxt"), q.fNumero(c.cColor, sRiga, "ColorTxt"), sTesto);
+}
+
+/**
+ * Every object the run will write, read and checked once before anything is
+ * touched: a value that no line can carry stops the export with "out" as it
+ * was. A missing table or column is left for the run to meet at its step.
+ */
+void pControllaOggetti(const std::vector<TArea> &aAree)
+{
+    std::set<qint64> aId;
+    for (const TArea &a : aAree)
+        aId.insert(a.iId);
+    TLettura q(QStringLiteral("select * from tbsensori"));
+    const TColonne c(q);
+    while (q.fNext()) {
+        // only rows that one of the run's queries returns
+        if (q.fType(c.cArea) != SQLITE_INTEGER || q.fType(c.cTipo) != SQLITE_INTEGER || !aId.count(q.fInt64(c.cArea)))
+            continue;
+        const qint64 iTipo = q.fInt64(c.cTipo);
+        if (iTipo < 1 || iTipo > 10)
+            continue;
+        fRecordOggetto(q, c, iTipo == 3);
+    }
+}
+
+/**
+ * For the length of an export, the connection reads a private in-memory copy
+ * of tbsensori indexed on area_id, under the same name: the temporary schema
+ * comes first when names are resolved, so the run's statements, unchanged,
+ * read the copy with the same rows in the same (ascending id) order, instead
+ * of scanning the whole table three times per area. The project file is not
+ * touched. Making the copy is the run's first read of the database: a locked
+ * or unreadable file fails here, before "out" is emptied. A missing table is
+ * met by the run at its own step. The copy goes when the export ends.
+ */
+class TCopiaSensori
+{
+public:
+    TCopiaSensori()
+    {
+        try {
+            SQLConn.pExec(QStringLiteral("CREATE TEMP TABLE tbsensori AS SELECT * FROM main.tbsensori"));
+            m_bCopia = true;
+            SQLConn.pExec(QStringLiteral("CREATE INDEX temp.tbsensori_area_id ON tbsensori (area_id)"));
+        } catch (const TOmbrixError &e) {
+            const int iCodice = SQLConn.fErrCode();
+            pTogli();
+            if (iCodice != SQLITE_ERROR)
+                pErroreDb(e.fMessage(), iCodice);
+        }
+    }
+    ~TCopiaSensori() { pTogli(); }
+    TCopiaSensori(const TCopiaSensori &) = delete;
+    TCopiaSensori &operator=(const TCopiaSensori &) = delete;
+
+private:
+    void pTogli() noexcept
+    {
+        if (!m_bCopia)
+            return;
+        m_bCopia = false;
+        try {
+            SQLConn.pExec(QStringLiteral("DROP TABLE IF EXISTS temp.tbsensori"));
+        } catch (...) {
+        }
+    }
+    bool m_bCopia = false;
+};
+
+/** The "out" folder must be a folder of the project itself: a link to
+ *  another place, or a file, is refused before anything is changed. A
+ *  missing folder is met by the first write, which names the file. */
+void pControllaOut(const QString &sOut)
+{
+    QString sPath = sOut;
+    while (sPath.size() > 1 && sPath.endsWith(QLatin1Char('/')))
+        sPath.chop(1);
+    struct stat st;
+    if (::lstat(QFile::encodeName(sPath).constData(), &st) != 0)
+        return;
+    if (S_ISLNK(st.st_mode))
+        throw TOmbrixError(sPath + QStringLiteral(": is a symbolic link, not a folder of the project"));
+    if (!S_ISDIR(st.st_mode))
+        throw TOmbrixError(sPath + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+}
+
 } // namespace
 
 QString fMessaggioEsportazione()
@@ -170,33 +439,36 @@ QString fMessaggioEsportazione()
     return QStringLiteral("Esportazione effettuata correttamente!");
 }
 
-QString fBmpPath(int iId)
+QString fMessaggioEsportazioneInCorso()
+{
+    return QStringLiteral("Esportazione già in corso");
+}
+
+QString fBmpPath(qint64 iId)
 {
     return sGlobOutPath + QStringLiteral("file") + AddLeadingZeroes(iId, 4) + QStringLiteral(".bmp");
 }
 
 namespace {
 
+QString fImmagineArea(qint64 iId)
+{
+    return sGlobRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");
+}
+
 /**
- * The run behind pOutTxt. pPulizia, when given, is the emptying of the "out"
- * folder still under way on another thread: meanwhile the areas are read,
- * the first pictures decoded into hidden files (which the emptying leaves
- * alone) and the first blocks built in memory; maps.txt and the bitmaps are
- * touched only after it has ended.
+ * The run behind pOutTxt, over the areas already read (or the failure of
+ * reading them, met here after the file's first steps). The pictures decode
+ * on worker threads into hidden files while the blocks are built; maps.txt
+ * is written in large pieces, each block only after its area's bitmap is in
+ * place.
  */
-void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::exception_ptr *pErrPulizia,
+void pEsegui(std::vector<TArea> aAree, std::exception_ptr errAree, const TExportProgress &progress,
              const TExportPreparazione &preparazione)
 {
-    std::vector<TArea> aAree;
-    std::exception_ptr errAree;
-    try {
-        aAree = fLeggiAree();
-    } catch (...) {
-        errAree = std::current_exception();
-    }
     QList<TBmpPipeline::TLavoro> aLavori;
     for (const TArea &a : aAree)
-        aLavori.append({fAreaPicturePath(a.iId), fBmpPath(a.iId)});
+        aLavori.append({fImmagineArea(a.iId), fBmpPath(a.iId)});
     TBmpPipeline bitmap(aLavori);
     if (preparazione)
         preparazione();
@@ -212,10 +484,6 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
         if (bAperto)
             return;
         bAperto = true;
-        if (pPulizia && pPulizia->joinable())
-            pPulizia->join();
-        if (pErrPulizia && *pErrPulizia)
-            std::rethrow_exception(*pErrPulizia);
         const QString sTesta = fCreaTestata() + fCreaNomeCampi();
         EmptyFile(sFile);
         w.pRiga(sTesta);
@@ -281,36 +549,63 @@ void pEsegui(std::thread *pPulizia, const TExportProgress &progress, const std::
     }
 }
 
+/** Reads the areas and checks every value the run will write. A missing
+ *  table or column is handed to the run (errAree); any other failure
+ *  (locked, unreadable, a value no line can carry) is thrown now. */
+std::vector<TArea> fPrepara(std::exception_ptr &errAree)
+{
+    std::vector<TArea> aAree;
+    try {
+        aAree = fLeggiAree();
+        pVicini(aAree);
+    } catch (const TErroreDb &e) {
+        if (e.fCodice() != SQLITE_ERROR)
+            throw;
+        errAree = std::current_exception();
+        return {};
+    }
+    try {
+        pControllaOggetti(aAree);
+    } catch (const TErroreDb &e) {
+        if (e.fCodice() != SQLITE_ERROR)
+            throw;
+    }
+    return aAree;
+}
+
 } // namespace
 
 void pEsportaProgetto(const TExportProgress &progress, const TExportPreparazione &preparazione)
 {
     if (!SQLConn.fIsOpen())
         return;
-    const QString sOut = sGlobOutPath;
-    std::exception_ptr errPulizia;
-    std::thread pulizia([sOut, &errPulizia] {
-        try {
-            pDelFileFromDir(sOut);
-        } catch (...) {
-            errPulizia = std::current_exception();
-        }
-    });
-    try {
-        pEsegui(&pulizia, progress, &errPulizia, preparazione);
-    } catch (...) {
-        if (pulizia.joinable())
-            pulizia.join();
-        throw;
+    pControllaOut(sGlobOutPath);
+    // one export of a project at a time, whichever program runs it; the lock
+    // of a process that died is taken over
+    QLockFile blocco(sGlobRootPrj + QStringLiteral(".ombrix-export.lock"));
+    blocco.setStaleLockTime(0);
+    if (!blocco.tryLock(0)) {
+        if (blocco.error() == QLockFile::LockFailedError)
+            throw TOmbrixError(fMessaggioEsportazioneInCorso() + QStringLiteral(": ") + sGlobRootPrj);
+        throw TOmbrixError(
+            sGlobRootPrj + QStringLiteral(".ombrix-export.lock: ") +
+            QString::fromLocal8Bit(std::strerror(blocco.error() == QLockFile::PermissionError ? EACCES : EIO)));
     }
+    const TCopiaSensori copia;
+    std::exception_ptr errAree;
+    std::vector<TArea> aAree = fPrepara(errAree);
+    pDelFileFromDir(sGlobOutPath);
+    pEsegui(std::move(aAree), errAree, progress, preparazione);
 }
 
 void pOutTxt(const TExportProgress &progress)
 {
-    pEsegui(nullptr, progress, nullptr, {});
+    std::exception_ptr errAree;
+    std::vector<TArea> aAree = fPrepara(errAree);
+    pEsegui(std::move(aAree), errAree, progress, {});
 }
 
-TPrevNext fPrevNext(int iId, int iFather_id)
+TPrevNext fPrevNext(qint64 iId, qint64 iFather_id)
 {
     const QString sFather = QString::number(iFather_id);
     const QString sId = QString::number(iId);
@@ -324,14 +619,14 @@ TPrevNext fPrevNext(int iId, int iFather_id)
     }
     TPrevNext r;
     auto vicino = [&](const QString &sSegno, const QString &sVerso) {
-        int iTrovato = 0;
-        if (!fPrimoId(QStringLiteral("SELECT _id FROM tbarea WHERE _id ") + sSegno + QStringLiteral(" ") + sId
-                          + QStringLiteral(" AND father_id = ") + sFather
-                          + QStringLiteral(" ORDER BY ordinamento, _id ") + sVerso + QStringLiteral(" LIMIT 1;"),
+        qint64 iTrovato = 0;
+        if (!fPrimoId(QStringLiteral("SELECT _id FROM tbarea WHERE _id ") + sSegno + QStringLiteral(" ") + sId +
+                          QStringLiteral(" AND father_id = ") + sFather +
+                          QStringLiteral(" ORDER BY ordinamento, _id ") + sVerso + QStringLiteral(" LIMIT 1;"),
                       iTrovato)) {
             // past the end: wrap to the other end
-            fPrimoId(QStringLiteral("select _id from tbarea where father_id = ") + sFather
-                         + QStringLiteral(" order by ordinamento, _id ") + sVerso + QStringLiteral(" LIMIT 1"),
+            fPrimoId(QStringLiteral("select _id from tbarea where father_id = ") + sFather +
+                         QStringLiteral(" order by ordinamento, _id ") + sVerso + QStringLiteral(" LIMIT 1"),
                      iTrovato);
         }
         return iTrovato;
@@ -341,7 +636,7 @@ TPrevNext fPrevNext(int iId, int iFather_id)
     return r;
 }
 
-QString fSensoriTxt(int iArea_id)
+QString fSensoriTxt(qint64 iArea_id)
 {
     struct TSezione
     {
@@ -358,49 +653,21 @@ QString fSensoriTxt(int iArea_id)
     QStringList asRighe;
     for (const TSezione &sez : aSezioni) {
         TLettura q(sBase + sez.sCondizione);
-        const int cId = q.fColonna("_id");
-        const int cZoom = q.fColonna("area_zoom");
-        const int cNum = q.fColonna("NumSensore");
-        const int cIcon = q.fColonna("IconSize");
-        const int cTipo = q.fColonna("TipoSensore");
-        const int cX = q.fColonna("CoordX");
-        const int cY = q.fColonna("CoordY");
-        const int cX2 = q.fColonna("CoordX2");
-        const int cY2 = q.fColonna("CoordY2");
-        const int cXt = q.fColonna("CoordXt");
-        const int cYt = q.fColonna("CoordYt");
-        const int cFont = q.fColonna("FontTxt");
-        const int cColor = q.fColonna("ColorTxt");
-        const int cTesto = q.fColonna("Testo");
+        const TColonne c(q);
         bool bPrima = true;
         while (q.fNext()) {
             if (bPrima && !sez.sTitolo.isEmpty())
                 asRighe.append(fCreacommento(3, sez.sTitolo));
             bPrima = false;
-            const int iIconSize = q.fInt(cIcon);
-            const int ioffset = iIconSize / 2;
-            const int iX2 = q.fInt(cX2);
-            const int iOffset2 = iX2 > 0 ? iGlobB2Size / 2 : 0;
-            const int iX = fSomma(q.fInt(cX), ioffset);
-            const int iY = fSomma(q.fInt(cY), ioffset);
-            const int iX2c = fSomma(iX2, iOffset2);
-            const int iY2c = fSomma(q.fInt(cY2), iOffset2);
-            const QString sTipo = fGetTipoTxt(q.fInt(cTipo));
-            if (sez.bZoom) {
-                asRighe.append(fCreaTxtIO(sTipo, q.fInt(cZoom), 0, iIconSize, iX, iY, iX2c, iY2c, 0, 0, 0, 0,
-                                          QString()));
-            } else {
-                asRighe.append(fCreaTxtIO(sTipo, q.fInt(cId), q.fInt(cNum), iIconSize, iX, iY, iX2c, iY2c,
-                                          q.fInt(cXt), q.fInt(cYt), q.fInt(cFont), q.fInt(cColor), q.fText(cTesto)));
-            }
+            asRighe.append(fRecordOggetto(q, c, sez.bZoom));
         }
     }
     return asRighe.join(QStringLiteral("\r\n"));
 }
 
-void pExportBmp(int iId)
+void pExportBmp(qint64 iId)
 {
-    const QString sJpeg = fAreaPicturePath(iId);
+    const QString sJpeg = fImmagineArea(iId);
     if (!QFileInfo::exists(sJpeg))
         return;
     pJpegToBmp(sJpeg, fBmpPath(iId));

@@ -18,8 +18,8 @@
 /** The keys "Tpre" and "Tnex" of an area lead to these areas. */
 struct TPrevNext
 {
-    int iPrev = 0;
-    int iNext = 0;
+    qint64 iPrev = 0;
+    qint64 iNext = 0;
 };
 
 /** Progress of a run: iFatte of iTotale areas are done. Their bitmaps are in
@@ -33,26 +33,34 @@ using TExportProgress = std::function<void(int iFatte, int iTotale)>;
 using TExportPreparazione = std::function<void()>;
 
 /** The export command: empties the "out" folder (pDelFileFromDir), then runs
- *  pOutTxt. The files written are the same with or without a progress hook. */
+ *  pOutTxt. The files written are the same with or without a progress hook.
+ *  Before anything is changed it refuses an "out" that is a link or not a
+ *  folder, takes the project's export lock (a second export of the same
+ *  project fails at once with "Esportazione già in corso"), and reads and
+ *  checks every area and object: a locked or unreadable database, a value
+ *  that no line can carry (not a whole number, a control character) stop it
+ *  with "out" as it was. */
 void pEsportaProgetto(const TExportProgress &progress = {}, const TExportPreparazione &preparazione = {});
 
 /** The success message of the export command. */
 QString fMessaggioEsportazione();
+/** The start of the failure of an export while another one of the same project runs. */
+QString fMessaggioEsportazioneInCorso();
 
 /** Writes maps.txt and the area bitmaps. */
 void pOutTxt(const TExportProgress &progress = {});
 
 /** The neighbours of area iId among the areas under iFather_id (0: the base
  *  areas), cycling in the order of Ordinamento, then id. */
-TPrevNext fPrevNext(int iId, int iFather_id);
+TPrevNext fPrevNext(qint64 iId, qint64 iFather_id);
 
 /** The object lines of an area: zoom markers, then "SENSORI" and the inputs,
  *  then "USCITE" and the outputs, joined with CR LF; empty when it has none. */
-QString fSensoriTxt(int iArea_id);
+QString fSensoriTxt(qint64 iArea_id);
 
 /** Writes the bitmap of area iId, when its picture exists, to
  *  sGlobOutPath + "file" + 4-digit id + ".bmp". */
-void pExportBmp(int iId);
+void pExportBmp(qint64 iId);
 
 /** Path of area iId's bitmap in the "out" folder. */
-QString fBmpPath(int iId);
+QString fBmpPath(qint64 iId);

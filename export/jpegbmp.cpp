@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <jpeglib.h>
@@ -102,8 +103,7 @@ std::uint32_t fPixelPerMetro(int iUnita, unsigned iDensita)
     return 0;
 }
 
-void pTestata(unsigned char *p, const jpeg_decompress_struct &ci, int iBpp, std::uint32_t iStride,
-              std::uint32_t iDati)
+void pTestata(unsigned char *p, const jpeg_decompress_struct &ci, int iBpp, std::uint32_t iStride, std::uint32_t iDati)
 {
     const std::uint32_t iPalette = iBpp == 8 ? 256 * 4 : 0;
     const std::uint32_t iOffBits = iFileHeader + iInfoHeader + iPalette;
@@ -111,7 +111,7 @@ void pTestata(unsigned char *p, const jpeg_decompress_struct &ci, int iBpp, std:
     p[0] = 'B';
     p[1] = 'M';
     pPut32(p + 2, iOffBits + iStride * ci.output_height); // bfSize
-    pPut32(p + 10, iOffBits);                            // bfOffBits
+    pPut32(p + 10, iOffBits);                             // bfOffBits
     unsigned char *q = p + iFileHeader;
     pPut32(q, iInfoHeader);
     pPut32(q + 4, ci.output_width);
@@ -279,6 +279,34 @@ QString fErrore(int iErrno)
     return QString::fromLocal8Bit(std::strerror(iErrno));
 }
 
+/** Opens a picture for reading. Opening does not wait (a FIFO with no
+ *  writer would block it), and anything but a regular file is refused. */
+std::FILE *fApriImmagine(const QString &sJpeg)
+{
+    const int iFd = ::open(QFile::encodeName(sJpeg).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (iFd < 0)
+        throw TOmbrixError(sJpeg + QStringLiteral(": ") + fErrore(errno));
+    struct stat st;
+    if (::fstat(iFd, &st) != 0) {
+        const int iErr = errno;
+        ::close(iFd);
+        throw TOmbrixError(sJpeg + QStringLiteral(": ") + fErrore(iErr));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(iFd);
+        throw TOmbrixError(sJpeg + (S_ISDIR(st.st_mode) ? QStringLiteral(": ") + fErrore(EISDIR)
+                                                        : QStringLiteral(": not a regular file")));
+    }
+    ::fcntl(iFd, F_SETFL, ::fcntl(iFd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE *pIn = ::fdopen(iFd, "rb");
+    if (!pIn) {
+        const int iErr = errno;
+        ::close(iFd);
+        throw TOmbrixError(sJpeg + QStringLiteral(": ") + fErrore(iErr));
+    }
+    return pIn;
+}
+
 } // namespace
 
 void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const std::atomic<bool> *pbStop)
@@ -286,9 +314,7 @@ void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const 
     TDecodifica d;
     d.iFd = iFd;
     d.pbStop = pbStop;
-    d.pIn = std::fopen(QFile::encodeName(sJpeg).constData(), "rb");
-    if (!d.pIn)
-        throw TOmbrixError(sJpeg + QStringLiteral(": ") + fErrore(errno));
+    d.pIn = fApriImmagine(sJpeg);
     // a buffer of our own: given none, the C library reads 4 KiB at a time
     constexpr std::size_t iLettura = std::size_t(1) << 18;
     char *pLettura = static_cast<char *>(std::malloc(iLettura));
@@ -314,17 +340,17 @@ void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const 
     }
 }
 
-QString fBmpTemporaneo(const QString &sBmp)
+int fCreaFileBmp(const QString &sBmp, QString &sTmp)
 {
+    // a fresh hidden name beside the bitmap, created exclusively: never a
+    // file that is already there, and never through a planted link
     const QFileInfo fi(sBmp);
-    return fi.path() + QStringLiteral("/.") + fi.fileName() + QStringLiteral(".part");
-}
-
-int fCreaFileBmp(const QString &sPath, const QString &sNome)
-{
-    const int iFd = ::open(QFile::encodeName(sPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    QByteArray modello = QFile::encodeName(fi.path() + QStringLiteral("/.") + fi.fileName()) + ".XXXXXX.part";
+    const int iFd = ::mkostemps(modello.data(), 5, O_CLOEXEC);
     if (iFd < 0)
-        throw TOmbrixError(sNome + QStringLiteral(": ") + fErrore(errno));
+        throw TOmbrixError(sBmp + QStringLiteral(": ") + fErrore(errno));
+    ::fchmod(iFd, 0644);
+    sTmp = QFile::decodeName(modello);
     return iFd;
 }
 
@@ -336,8 +362,8 @@ void pRinomina(const QString &sFrom, const QString &sTo)
 
 void pJpegToBmp(const QString &sJpeg, const QString &sBmp)
 {
-    const QString sTmp = fBmpTemporaneo(sBmp);
-    const int iFd = fCreaFileBmp(sTmp, sBmp);
+    QString sTmp;
+    const int iFd = fCreaFileBmp(sBmp, sTmp);
     try {
         pJpegToBmpFd(sJpeg, iFd, sBmp);
     } catch (...) {

@@ -33,9 +33,10 @@ void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const 
  *  partial sBmp behind. */
 void pJpegToBmp(const QString &sJpeg, const QString &sBmp);
 
-/** The hidden name under which the bitmap sBmp is written before it is renamed. */
-QString fBmpTemporaneo(const QString &sBmp);
-/** Creates (or empties) sPath for writing; a failure throws naming sNome. */
-int fCreaFileBmp(const QString &sPath, const QString &sNome);
+/** Creates a new hidden file beside sBmp (".file0001.bmp.XXXXXX.part", a
+ *  unique name, created exclusively and never through a link) for writing
+ *  its bitmap; returns its descriptor and sets sTmp to its path. A failure
+ *  throws naming sBmp. */
+int fCreaFileBmp(const QString &sBmp, QString &sTmp);
 /** Renames sFrom to sTo, replacing sTo; throws naming sTo. */
 void pRinomina(const QString &sFrom, const QString &sTo);

@@ -5,33 +5,62 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
-[[noreturn]] void pThrowFile(const QFile &file)
+[[noreturn]] void pThrowFile(const QString &sFile, int iErrno)
 {
-    throw TOmbrixError(file.fileName() + QStringLiteral(": ") + file.errorString());
+    throw TOmbrixError(sFile + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(iErrno)));
 }
 
+/** Opens sFile for writing, never through a link; iFlags adds O_APPEND, O_TRUNC... */
+int fApri(const QString &sFile, int iFlags)
+{
+    const int iFd =
+        ::open(QFile::encodeName(sFile).constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | iFlags, 0666);
+    if (iFd < 0)
+        pThrowFile(sFile, errno);
+    return iFd;
+}
+
+/** Appends data whole or not at all: when a write fails (disk full, quota),
+ *  the file is cut back to where it was, so it never ends mid-record. */
 void pAppend(const QString &sFile, const QByteArray &data)
 {
-    QFile file(sFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        pThrowFile(file);
-    if (file.write(data) != data.size() || !file.flush()) {
-        // QFile closes in its destructor; report the first error
-        pThrowFile(file);
+    const int iFd = fApri(sFile, O_APPEND);
+    const off_t iPrima = ::lseek(iFd, 0, SEEK_END);
+    const char *p = data.constData();
+    std::size_t n = std::size_t(data.size());
+    while (n > 0) {
+        const ssize_t k = ::write(iFd, p, n);
+        if (k < 0 && errno == EINTR)
+            continue;
+        if (k <= 0) {
+            const int iErr = k < 0 ? errno : ENOSPC;
+            if (iPrima >= 0)
+                (void)::ftruncate(iFd, iPrima);
+            ::close(iFd);
+            pThrowFile(sFile, iErr);
+        }
+        p += k;
+        n -= std::size_t(k);
     }
-    file.close();
+    if (::close(iFd) != 0)
+        pThrowFile(sFile, errno);
 }
 
 } // namespace
 
 void EmptyFile(const QString &FileToClear)
 {
-    QFile file(FileToClear);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        pThrowFile(file);
-    file.close();
+    const int iFd = fApri(FileToClear, O_TRUNC);
+    if (::close(iFd) != 0)
+        pThrowFile(FileToClear, errno);
 }
 
 void pToFileout(const QString &s, const QString &sFileout)

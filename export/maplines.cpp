@@ -12,14 +12,15 @@ constexpr int iCampoTesto = 24; // width of the label field
 const QString sCrLf = QStringLiteral("\r\n");
 
 /** Appends aNumber as AddLeadingZeroes writes it, without a temporary string. */
-void pAccodaNumero(QString &s, int aNumber, int Length)
+void pAccodaNumero(QString &s, qint64 aNumber, int Length)
 {
-    char16_t cifre[12];
+    char16_t cifre[20];
     int n = 0;
-    qint64 v = aNumber;
-    if (v < 0) {
+    // the magnitude as unsigned: -2^63 has no positive counterpart in qint64
+    quint64 v = quint64(aNumber);
+    if (aNumber < 0) {
         s += QLatin1Char('-');
-        v = -v;
+        v = 0 - v;
     }
     do {
         cifre[n++] = char16_t(u'0' + v % 10);
@@ -32,7 +33,7 @@ void pAccodaNumero(QString &s, int aNumber, int Length)
 }
 
 /** Appends "," + both values in 3 digits when both are above 0, else ",---,---". */
-void pAccodaCoppia(QString &s, int a, int b)
+void pAccodaCoppia(QString &s, qint64 a, qint64 b)
 {
     if (a > 0 && b > 0) {
         s += QLatin1Char(',');
@@ -53,10 +54,10 @@ QString fCreaStringa(const QString &sToken, int iLength)
     return sToken.repeated(iLength);
 }
 
-QString AddLeadingZeroes(int aNumber, int Length)
+QString AddLeadingZeroes(qint64 aNumber, int Length)
 {
     QString s;
-    s.reserve(std::max(Length, 0) + 12);
+    s.reserve(std::max(Length, 0) + 21);
     pAccodaNumero(s, aNumber, Length);
     return s;
 }
@@ -81,17 +82,21 @@ QString fCreaTbd()
 
 QString fCreaNomeCampi()
 {
-    return QStringLiteral("*OBJ,LNK,tttttttttttttttt,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,"
-                          "yyy,IC,ANG,")
-           + fCreaTbd();
+    return QStringLiteral(
+               "*OBJ,LNK,tttttttttttttttt,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,"
+               "yyy,IC,ANG,") +
+           fCreaTbd();
 }
 
 QString fCreacommento(int iTipo)
 {
     switch (iTipo) {
-    case 2: return fCreaStringa(QStringLiteral("*"), iLarghezza);
-    case 3: return fCreaStringa(QStringLiteral(" "), iLarghezza - 1) + QLatin1Char('*');
-    default: return QString();
+    case 2:
+        return fCreaStringa(QStringLiteral("*"), iLarghezza);
+    case 3:
+        return fCreaStringa(QStringLiteral(" "), iLarghezza - 1) + QLatin1Char('*');
+    default:
+        return QString();
     }
 }
 
@@ -106,9 +111,10 @@ QString fCreacommento(int iTipo, const QString &sCommento)
     case 2:
         return fCreaStringa(QStringLiteral("*"), ihalf) + sTesto + fCreaStringa(QStringLiteral("*"), ihalf + ioffset);
     case 3:
-        return fCreaStringa(QStringLiteral(" "), ihalf) + sTesto
-               + fCreaStringa(QStringLiteral(" "), ihalf - 1 + ioffset) + QLatin1Char('*');
-    default: return QString();
+        return fCreaStringa(QStringLiteral(" "), ihalf) + sTesto +
+               fCreaStringa(QStringLiteral(" "), ihalf - 1 + ioffset) + QLatin1Char('*');
+    default:
+        return QString();
     }
 }
 
@@ -122,15 +128,15 @@ QString fCreaEnd()
     return QStringLiteral("END OF FILE") + fCreaStringa(QStringLiteral(" "), 116) + QLatin1Char('*');
 }
 
-QString fCreaTxtImg(int iId)
+QString fCreaTxtImg(qint64 iId)
 {
-    return QStringLiteral("Iimg,---,file") + AddLeadingZeroes(iId, 4) + QStringLiteral(".bmp----,")
-           + AddLeadingZeroes(iId, 2)
-           + QStringLiteral(",---,---,---,---,--,---,00,---,---,---,---,--,---,00,---,---,---,---,--,---,") + fCreaTbd();
+    return QStringLiteral("Iimg,---,file") + AddLeadingZeroes(iId, 4) + QStringLiteral(".bmp----,") +
+           AddLeadingZeroes(iId, 2) +
+           QStringLiteral(",---,---,---,---,--,---,00,---,---,---,---,--,---,00,---,---,---,---,--,---,") + fCreaTbd();
 }
 
-QString fCreaTxtIO(const QString &sTipo, int iId, int iLink, int iIconSize, int iX, int iY, int iX2, int iY2,
-                   int iXt, int iYt, int iFont, int iColor, const QString &sTesto)
+QString fCreaTxtIO(const QString &sTipo, qint64 iId, qint64 iLink, qint64 iIconSize, qint64 iX, qint64 iY, qint64 iX2,
+                   qint64 iY2, qint64 iXt, qint64 iYt, qint64 iFont, qint64 iColor, const QString &sTesto)
 {
     QString s;
     s.reserve(iLarghezza + sTesto.size() + 16);

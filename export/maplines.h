@@ -13,9 +13,9 @@
 
 /** sToken written iLength times; empty for iLength <= 0. */
 QString fCreaStringa(const QString &sToken, int iLength);
-/** aNumber in decimal with at least Length digits, "0"-filled on the left;
+/** aNumber (any 64-bit value) in decimal with at least Length digits, "0"-filled on the left;
  *  a negative number is "-" followed by its filled digits (-5, 3 -> "-005"). */
-QString AddLeadingZeroes(int aNumber, int Length);
+QString AddLeadingZeroes(qint64 aNumber, int Length);
 
 /** The three ruler lines that number the columns 1 to 128, each followed by CR LF. */
 QString fCreaTestata();
@@ -33,10 +33,10 @@ QString fCreaEndBlock();
 /** "END OF FILE" line. */
 QString fCreaEnd();
 /** The image record of area iId: column 3 names its bitmap "file" + 4-digit id + ".bmp". */
-QString fCreaTxtImg(int iId);
+QString fCreaTxtImg(qint64 iId);
 /** The object record. Pairs (iX2, iY2), (iXt, iYt), (iFont, iColor) are
  *  written only when both values are above 0, else "---,---"; iLink only when
  *  above 0. The label field is sTesto + "|" filled with spaces to 24
  *  characters, or 24 x "?" when sTesto is empty. */
-QString fCreaTxtIO(const QString &sTipo, int iId, int iLink, int iIconSize, int iX, int iY, int iX2, int iY2,
-                   int iXt, int iYt, int iFont, int iColor, const QString &sTesto);
+QString fCreaTxtIO(const QString &sTipo, qint64 iId, qint64 iLink, qint64 iIconSize, qint64 iX, qint64 iY, qint64 iX2,
+                   qint64 iY2, qint64 iXt, qint64 iYt, qint64 iFont, qint64 iColor, const QString &sTesto);

@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-wine
   xvfb xauth x11-utils     # the editor under a virtual display
   xdotool python3 imagemagick  # finding, grabbing and closing its window in the Xvfb test
+  clang-14 libclang-rt-14-dev  # the libFuzzer targets (make fuzz)
 )
 
 missing=()

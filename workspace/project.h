@@ -48,5 +48,9 @@ private:
 
 /** Runs sArea, then sSensori. */
 void pCreaTabelle(TSqlConn &conn);
-/** Deletes every plain, non-hidden file directly inside sDir; files that cannot be deleted are skipped. */
+/** Deletes every plain, non-hidden file and every link (never its target) directly inside sDir, and the
+ *  hidden working files a killed export left there; files that cannot be deleted are skipped. */
 void pDelFileFromDir(const QString &sDir);
+/** True for the hidden name of a bitmap an export was still writing: ".file0001.bmp.part" or with a unique
+ *  part, ".file0001.bmp.Ab12Cd.part". */
+bool fTemporaneoEsportazione(const QString &sNome);

@@ -141,6 +141,11 @@ bool TSqlQuery::fIsNull(int iCol) const
     return sqlite3_column_type(m_pStmt, iCol) == SQLITE_NULL;
 }
 
+int TSqlQuery::fType(int iCol) const
+{
+    return sqlite3_column_type(m_pStmt, iCol);
+}
+
 qint64 TSqlQuery::fInt64(int iCol) const
 {
     return sqlite3_column_int64(m_pStmt, iCol);
@@ -198,6 +203,8 @@ void TSqlConn::pOpen(const QString &sDatabase, bool bCreate, bool bReadOnly)
     sqlite3_db_config(pDb, SQLITE_DBCONFIG_DQS_DML, 1, nullptr);
     sqlite3_db_config(pDb, SQLITE_DBCONFIG_DQS_DDL, 1, nullptr);
     sqlite3_extended_result_codes(pDb, 0);
+    // another program (a second editor, a backup) may hold the file for a moment
+    sqlite3_busy_timeout(pDb, iGlobBusyTimeout);
     m_pDb = pDb;
     m_sDatabase = sDatabase;
 }
@@ -208,6 +215,11 @@ void TSqlConn::pClose()
         sqlite3_close_v2(m_pDb);
         m_pDb = nullptr;
     }
+}
+
+int TSqlConn::fErrCode() const
+{
+    return m_pDb ? sqlite3_errcode(m_pDb) & 0xFF : SQLITE_MISUSE;
 }
 
 sqlite3 *TSqlConn::fDbOrThrow() const
@@ -255,8 +267,8 @@ int TSqlConn::pExec(const QString &sSql, const QVariantList &aValori)
 QString fSqlText(const QString &sText, const QStringList &asColumns)
 {
     static const QStringList asRowid = {QStringLiteral("rowid"), QStringLiteral("oid"), QStringLiteral("_rowid_")};
-    const bool bHostile = sText.contains(QLatin1Char('"')) || asColumns.contains(sText, Qt::CaseInsensitive)
-                          || asRowid.contains(sText, Qt::CaseInsensitive);
+    const bool bHostile = sText.contains(QLatin1Char('"')) || asColumns.contains(sText, Qt::CaseInsensitive) ||
+                          asRowid.contains(sText, Qt::CaseInsensitive);
     if (!bHostile)
         return QLatin1Char('"') + sText + QLatin1Char('"');
     QString s = sText;

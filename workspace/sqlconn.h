@@ -34,6 +34,8 @@ public:
     int fColumnCount() const;
     int fColumnIndex(const QString &sName) const; // -1 when there is none
     bool fIsNull(int iCol) const;
+    /** SQLite's storage class of the column's value (SQLITE_INTEGER, SQLITE_TEXT...). */
+    int fType(int iCol) const;
     qint64 fInt64(int iCol) const;
     int fInt(int iCol) const;
     QString fText(int iCol) const;
@@ -81,6 +83,12 @@ public:
     TSqlQuery fQuery(const QString &sSql, const QVariantList &aValori);
 
     sqlite3 *fHandle() const { return m_pDb; }
+    /** SQLite's primary result code of the last failing call (SQLITE_BUSY, ...). */
+    int fErrCode() const;
+
+    /** How long a statement waits for another program's lock before it fails
+     *  with "database is locked", in milliseconds. */
+    static inline int iGlobBusyTimeout = 5000;
 
     // connection settings, kept for their own sake: the driver is always SQLite
     QString sConnectionName = QStringLiteral("ombrx");

@@ -80,6 +80,7 @@ private slots:
     void brokenPictureStopsBeforeItsBlock();
     void databaseErrorStopsAtTheFailingStep();
     void missingOutFolderFailsNamingTheFile();
+    void keysAgreeWithTheNeighbourQueries();
 };
 
 void TstExportRun::workedExampleBlock()
@@ -406,6 +407,35 @@ void TstExportRun::missingOutFolderFailsNamingTheFile()
     const QString sErrore = fErroreDi([] { pEsportaProgetto(); });
     QVERIFY2(sErrore.startsWith(p.fMaps() + QStringLiteral(": ")), qPrintable(sErrore));
     QVERIFY(!QFileInfo::exists(p.fOut()));
+}
+
+void TstExportRun::keysAgreeWithTheNeighbourQueries()
+{
+    // the run finds all neighbours at once; its keys must be what the
+    // queries of fPrevNext give, also with mixed Ordinamento, a parent
+    // with one child, and an area whose parent is NULL
+    TProgettoProva p;
+    const int aOrd[] = {0, 2, 0, 1, 2, 0, 1, 0, 3, 0, 2, 1};
+    for (int i = 1; i <= 12; ++i)
+        p.pArea(i * 3, i <= 6 ? 0 : 1, i <= 6 ? 0 : (i % 2 ? 3 : 6), QStringLiteral("a%1").arg(i), aOrd[i - 1]);
+    p.pArea(40, 1, 9, QStringLiteral("sola"));
+    p.pSql(QStringLiteral("insert into tbarea values (41, 0, NULL, 'orfana', 0)"));
+    pEsportaProgetto();
+    const QStringList asRighe = fRighe(fLeggiFile(p.fMaps()));
+    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select _id, livello, father_id, NomeArea from tbarea"));
+    int iAree = 0;
+    while (q.fNext()) {
+        ++iAree;
+        const QStringList asBlocco = fBlocco(asRighe, q.fText(3));
+        const TPrevNext r = fPrevNext(q.fInt(0), q.fInt(2));
+        const int iX = q.fInt(1) == 0 ? 180 : 150;
+        QCOMPARE(fRecord(asBlocco, QStringLiteral("Tpre")),
+                 QStringList{fCreaTxtIO(QStringLiteral("Tpre"), r.iPrev, 0, 32, iX, 18, 0, 0, 0, 0, 0, 0, QString())});
+        QCOMPARE(fRecord(asBlocco, QStringLiteral("Tnex")),
+                 QStringList{fCreaTxtIO(QStringLiteral("Tnex"), r.iNext, 0, 32, iX + (q.fInt(1) == 0 ? 120 : 180), 18,
+                                        0, 0, 0, 0, 0, 0, QString())});
+    }
+    QCOMPARE(iAree, 14);
 }
 
 QTEST_GUILESS_MAIN(TstExportRun)

@@ -114,10 +114,19 @@ private slots:
         fx.pListen(doc);
         for (const bool bNew : {false, true}) {
             fx.asSignals.clear();
-            if (bNew)
-                QVERIFY_THROWS_EXCEPTION(TOmbrixError, doc.pNuovoProgetto(fx.dir.path(), QStringLiteral("other")));
-            else
-                QVERIFY_THROWS_EXCEPTION(TOmbrixError, doc.pApriProgetto(sDb));
+            // the message names the file ("<file>: file is not a database")
+            QString sErrore;
+            try {
+                if (bNew)
+                    doc.pNuovoProgetto(fx.dir.path(), QStringLiteral("other"));
+                else
+                    doc.pApriProgetto(sDb);
+            } catch (const TOmbrixError &e) {
+                sErrore = e.fMessage();
+            }
+            QVERIFY2(sErrore.contains(QStringLiteral(".omb: ")), qPrintable(sErrore));
+            if (!bNew)
+                QVERIFY2(sErrore.startsWith(sDb + QStringLiteral(": ")), qPrintable(sErrore));
             pVerifyNoProject(doc, fx);
             QCOMPARE(fFileBytes(sDb), before);
         }
