@@ -1,5 +1,7 @@
 #include "check/lettura.h"
 
+#include "model/catalogo.h"
+
 #include <algorithm>
 
 namespace {
@@ -26,6 +28,27 @@ QString fNomeTipo(qint64 iTipo)
     if (iTipo < 1 || iTipo > qint64(std::size(aszNomi)))
         return QStringLiteral("sensore");
     return QString::fromUtf8(aszNomi[iTipo - 1]);
+}
+
+std::optional<TClasseIo> fClasseIo(qint64 iTipo)
+{
+    if (iTipo < 1 || iTipo > 10)
+        return std::nullopt;
+    switch (fClasseTipo(int(iTipo))) {
+    case TClasse::Ingresso:
+        return TClasseIo::Ingresso;
+    case TClasse::Uscita:
+        return TClasseIo::Uscita;
+    case TClasse::Zoom:
+    case TClasse::Nessuna:
+        break;
+    }
+    return std::nullopt;
+}
+
+QString fNomeClasseIo(TClasseIo eClasse)
+{
+    return eClasse == TClasseIo::Ingresso ? QStringLiteral("ingresso") : QStringLiteral("uscita");
 }
 
 const TAreaLetta *TProgettoLetto::fArea(qint64 iId) const

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 /**
  * The rows of a project as the check and the I/O cross-reference read them:
  * every area and every object, read once through a connection that is only
@@ -48,3 +50,12 @@ TProgettoLetto fLeggiProgetto(TSqlConn &conn);
 /** The name of a sensor type in messages and in the I/O cross-reference
  *  ("contatto", "lampada"...); "sensore" for a number outside 1 to 10. */
 QString fNomeTipo(qint64 iTipo);
+
+/** The class of an object that stands for a panel input or output. */
+enum class TClasseIo { Ingresso, Uscita };
+
+/** The class of type iTipo; none for a zoom marker or a number outside 1 to 10. */
+std::optional<TClasseIo> fClasseIo(qint64 iTipo);
+
+/** "ingresso" or "uscita". */
+QString fNomeClasseIo(TClasseIo eClasse);

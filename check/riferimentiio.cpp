@@ -2,7 +2,6 @@
 
 #include "check/lettura.h"
 #include "check/verifica.h"
-#include "model/catalogo.h"
 
 #include <QMap>
 #include <QSet>
@@ -23,24 +22,17 @@ QByteArray fCampoCsv(const QString &s)
 
 } // namespace
 
-QString fNomeClasseIo(TClasseIo eClasse)
-{
-    return eClasse == TClasseIo::Ingresso ? QStringLiteral("ingresso") : QStringLiteral("uscita");
-}
-
 QList<TRigaIo> fRiferimentiIo(TSqlConn &conn)
 {
     const TProgettoLetto p = fLeggiProgetto(conn);
     QList<TRigaIo> aRighe;
     for (const TOggettoLetto &o : p.aOggetti) {
-        if (o.iTipo < 1 || o.iTipo > 10)
-            continue;
-        const TClasse e = fClasseTipo(int(o.iTipo));
-        if (e != TClasse::Ingresso && e != TClasse::Uscita)
+        const std::optional<TClasseIo> eClasse = fClasseIo(o.iTipo);
+        if (!eClasse)
             continue;
         const TAreaLetta *pArea = p.fArea(o.iAreaId);
-        aRighe.append({e == TClasse::Ingresso ? TClasseIo::Ingresso : TClasseIo::Uscita, o.iNumSensore,
-                       fNomeTipo(o.iTipo), o.iAreaId, pArea ? pArea->sNome : QString(), o.iId, o.sTesto});
+        aRighe.append({*eClasse, o.iNumSensore, fNomeTipo(o.iTipo), o.iAreaId, pArea ? pArea->sNome : QString(), o.iId,
+                       o.sTesto});
     }
     std::sort(aRighe.begin(), aRighe.end(), [](const TRigaIo &a, const TRigaIo &b) {
         return std::tuple(a.eClasse, a.iNumero, a.iAreaId, a.iSensoreId) <

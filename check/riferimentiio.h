@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/lettura.h"
 #include "workspace/sqlconn.h"
 
 #include <QByteArray>
@@ -11,8 +12,6 @@
  * of the project stands for, and where it lies. Read through a connection
  * that is only read; a failing read throws TOmbrixError naming the file.
  */
-
-enum class TClasseIo { Ingresso, Uscita };
 
 struct TRigaIo
 {
@@ -28,9 +27,6 @@ struct TRigaIo
 /** One row per input or output object (zoom markers and unknown types have
  *  no number), sorted by class (inputs first), number, area id, sensor id. */
 QList<TRigaIo> fRiferimentiIo(TSqlConn &conn);
-
-/** "ingresso" or "uscita". */
-QString fNomeClasseIo(TClasseIo eClasse);
 
 /** The rows as CSV in UTF-8: the header
  *  classe,numero,tipo,area_id,area,sensore_id,testo, then one line per row,

@@ -3,15 +3,12 @@
 #include "check/lettura.h"
 #include "export/cp1252.h"
 #include "model/appfonts.h"
-#include "model/catalogo.h"
 #include "model/labelfont.h"
 #include "workspace/uty.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QHash>
 #include <QImageReader>
-#include <QSet>
 
 #include <algorithm>
 #include <map>
@@ -62,19 +59,6 @@ bool fNelPannello(qint64 x, qint64 y)
 QString fPunto(qint64 x, qint64 y)
 {
     return QStringLiteral("(%1, %2)").arg(x).arg(y);
-}
-
-bool fClasseIo(qint64 iTipo)
-{
-    if (iTipo < 1 || iTipo > 10)
-        return false;
-    const TClasse e = fClasseTipo(int(iTipo));
-    return e == TClasse::Ingresso || e == TClasse::Uscita;
-}
-
-QString fNomeClasse(qint64 iTipo)
-{
-    return fClasseTipo(int(iTipo)) == TClasse::Uscita ? QStringLiteral("uscita") : QStringLiteral("ingresso");
 }
 
 /** Collects the findings of one run. */
@@ -216,7 +200,7 @@ private:
 
     void pNumero(const TAreaLetta &a, const TOggettoLetto &o)
     {
-        const QString sClasse = fNomeClasse(o.iTipo);
+        const QString sClasse = fNomeClasseIo(*fClasseIo(o.iTipo));
         if (o.iNumSensore < 1 || o.iNumSensore > iNumeroMassimo) {
             pOggetto(TGravita::Errore, a, o, "numero-fuori-campo",
                      QStringLiteral("%1 numero %2 fuori dal campo 1-%3")

@@ -6,9 +6,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -20,20 +17,10 @@ struct TEsito
     QByteArray err;
 };
 
-/** Runs the program with a bare environment: no display, no platform chosen. */
 TEsito fOmbrix(const QStringList &asArgs)
 {
-    QProcess p;
-    QProcessEnvironment env;
-    env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(OMBRIX_BIN), asArgs);
     TEsito r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    r.iCodice = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.iCodice = fEsegui(QStringLiteral(OMBRIX_BIN), asArgs, &r.out, &r.err);
     return r;
 }
 
@@ -44,12 +31,20 @@ class TstCheckCli : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void findingsOneLineEachSortedWithExitCode();
     void warningsAloneExitZero();
     void ioListsNumbersAsQuotedCsv();
     void unreadableProjectExitsTwoAndStaysUncreated_data();
     void unreadableProjectExitsTwoAndStaysUncreated();
 };
+
+void TstCheckCli::initTestCase()
+{
+    // the program runs with no display of any kind and no platform chosen
+    for (const char *sz : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        qunsetenv(sz);
+}
 
 void TstCheckCli::findingsOneLineEachSortedWithExitCode()
 {
