@@ -132,7 +132,8 @@ private:
             return;
         }
         if (!fi.isFile()) { // a folder, a pipe, a device: never opened
-            pArea(TGravita::Errore, a, "sfondo-mancante", QStringLiteral("sfondo %1 non è un file").arg(sNome));
+            pArea(TGravita::Errore, a, "sfondo-mancante",
+                  QStringLiteral("sfondo %1 non è un file regolare").arg(sNome));
             return;
         }
         QImageReader reader(sFile, "jpeg");
