@@ -132,29 +132,34 @@ private:
             return;
         }
         if (!fi.isFile()) { // a folder, a pipe, a device: never opened
-            pArea(TGravita::Errore, a, "sfondo-mancante",
-                  QStringLiteral("sfondo %1 non è un file regolare").arg(sNome));
+            pArea(TGravita::Errore, a, "sfondo-mancante", QStringLiteral("sfondo %1 non è un file normale").arg(sNome));
             return;
         }
         QImageReader reader(sFile, "jpeg");
         reader.setAutoDetectImageFormat(false); // the export decodes JPEG only
+        // the whole stream is decoded, but a large picture at a reduced scale, so its size costs no memory
+        const QSize size = reader.size();
+        if (size.isValid() && (size.width() > iLarghezzaPannello || size.height() > iAltezzaPannello))
+            reader.setScaledSize(
+                size.scaled(iLarghezzaPannello, iAltezzaPannello, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
         const QImage img = reader.read();
         if (img.isNull()) {
             pArea(TGravita::Errore, a, "sfondo-mancante",
                   QStringLiteral("sfondo %1 non leggibile come JPEG: %2").arg(sNome, reader.errorString()));
             return;
         }
-        if (img.width() != iLarghezzaPannello || img.height() != iAltezzaPannello)
+        const QSize dim = size.isValid() ? size : img.size();
+        if (dim != QSize(iLarghezzaPannello, iAltezzaPannello))
             pArea(TGravita::Avviso, a, "sfondo-dimensioni",
                   QStringLiteral("sfondo %1 di %2 x %3 pixel invece di %4 x %5")
                       .arg(sNome)
-                      .arg(img.width())
-                      .arg(img.height())
+                      .arg(dim.width())
+                      .arg(dim.height())
                       .arg(iLarghezzaPannello)
                       .arg(iAltezzaPannello));
     }
 
-    /** The character checks of an area name (pOggetto null) or of a label. */
+    /** The character checks of an area name (pO null) or of a label. */
     void pTesto(const TAreaLetta &a, const TOggettoLetto *pO, const QString &s, const QString &sCosa)
     {
         const auto pTrovato = [&](TGravita e, const char *szCodice, const QString &sDettaglio) {
