@@ -1,6 +1,6 @@
 #include "editor/editorapp.h"
 
-#include "editor/appfonts.h"
+#include "model/appfonts.h"
 #include "editor/fontdialog.h"
 #include "editor/frmbase.h"
 

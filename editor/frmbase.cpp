@@ -1,6 +1,6 @@
 #include "editor/frmbase.h"
 
-#include "editor/appfonts.h"
+#include "model/appfonts.h"
 #include "editor/bezel.h"
 #include "editor/canvascontrols.h"
 #include "editor/dragging.h"

@@ -6,6 +6,7 @@
 #include "editor/frmbase.h"
 #include "document/projectdocument.h"
 #include "model/catalogo.h"
+#include "model/labelfont.h"
 #include "model/sensore.h"
 #include "workspace/errors.h"
 
@@ -26,9 +27,7 @@ QString fLabelName(qint64 iId)
 /** Gives a label its font and colour, and its size follows its text. */
 void pStyleLabel(QLabel *pLabel, int iFont, int iColor)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(fIntToDimensione(iFont));
-    pLabel->setFont(font);
+    pLabel->setFont(fLabelFont(iFont));
     QPalette palette = pLabel->palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgb(fIntToColor(iColor)));
     pLabel->setPalette(palette);

@@ -1,4 +1,4 @@
-#include "editor/appfonts.h"
+#include "model/appfonts.h"
 
 #include <QFile>
 #include <QFontDatabase>

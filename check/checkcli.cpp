@@ -1,0 +1,101 @@
+#include "check/checkcli.h"
+
+#include "check/riferimentiio.h"
+#include "check/verifica.h"
+#include "workspace/errors.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <exception>
+#include <functional>
+
+namespace {
+
+constexpr int iNonLeggibile = 2;
+
+/** Keeps stderr for the check's own lines: the platform's notices (a runtime
+ *  folder not set, and the like) are not about the project. */
+void pSoloErroriGravi(QtMsgType eTipo, const QMessageLogContext &, const QString &sMessaggio)
+{
+    if (eTipo == QtCriticalMsg || eTipo == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", sMessaggio.toUtf8().constData());
+}
+
+/** Opens the project of the database file sDb read-only, without creating
+ *  anything; returns its folder. */
+QString fApriInLettura(TSqlConn &conn, const QString &sDb)
+{
+    const QFileInfo fi(sDb);
+    if (!fi.exists())
+        throw TOmbrixError(sDb + QStringLiteral(": No such file or directory"));
+    if (fi.isDir())
+        throw TOmbrixError(sDb + QStringLiteral(": Is a directory"));
+    conn.pOpen(fi.absoluteFilePath(), false, true);
+    return fi.absolutePath() + QLatin1Char('/');
+}
+
+void pScrivi(std::FILE *f, const QByteArray &b)
+{
+    std::fwrite(b.constData(), 1, std::size_t(b.size()), f);
+}
+
+/** Runs pLavoro on the open project; a project that cannot be read gives its
+ *  message on stderr and exit code 2. */
+int fSulProgetto(const char *szProject, const std::function<int(TSqlConn &, const QString &)> &pLavoro)
+{
+    try {
+        TSqlConn conn;
+        const QString sRoot = fApriInLettura(conn, QFile::decodeName(szProject));
+        return pLavoro(conn, sRoot);
+    } catch (const TOmbrixError &e) {
+        pScrivi(stderr, e.fMessage().toUtf8() + '\n');
+    } catch (const std::exception &e) {
+        pScrivi(stderr, QByteArray(e.what()) + '\n');
+    }
+    return iNonLeggibile;
+}
+
+QString fConta(qsizetype n, const char *szUno, const char *szPiu)
+{
+    return QString::number(n) + QLatin1Char(' ') + QString::fromLatin1(n == 1 ? szUno : szPiu);
+}
+
+} // namespace
+
+int fRunCheckCommandLine(int argc, char **argv, const char *szProject)
+{
+    // Label widths need fonts, not a screen: the check never needs a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(pSoloErroriGravi);
+    QGuiApplication app(argc, argv);
+    return fSulProgetto(szProject, [](TSqlConn &conn, const QString &sRoot) {
+        const QList<TFinding> aFindings = fVerificaProgetto(conn, sRoot);
+        qsizetype nErrori = 0;
+        QByteArray out;
+        for (const TFinding &f : aFindings) {
+            nErrori += f.eGravita == TGravita::Errore;
+            const QString sOggetto = f.iOggettoId ? QString::number(*f.iOggettoId) : QStringLiteral("-");
+            out += QStringList{fNomeGravita(f.eGravita), QString::number(f.iAreaId), sOggetto, f.sCodice, f.sMessaggio}
+                       .join(QLatin1Char('\t'))
+                       .toUtf8() +
+                   '\n';
+        }
+        pScrivi(stdout, out);
+        std::fflush(stdout);
+        pScrivi(stderr, (fConta(nErrori, "errore", "errori") + QStringLiteral(", ") +
+                         fConta(aFindings.size() - nErrori, "avviso", "avvisi") + QLatin1Char('\n'))
+                            .toUtf8());
+        return nErrori > 0 ? 1 : 0;
+    });
+}
+
+int fRunIoCommandLine(const char *szProject)
+{
+    return fSulProgetto(szProject, [](TSqlConn &conn, const QString &) {
+        pScrivi(stdout, fCsvIo(fRiferimentiIo(conn)));
+        return 0;
+    });
+}

@@ -1,0 +1,81 @@
+#include "check/lettura.h"
+
+#include "model/catalogo.h"
+
+#include <algorithm>
+
+namespace {
+
+/** Runs sSql to its end, handing each row to pRiga; failures name the database file. */
+template <typename F> void pLeggi(TSqlConn &conn, const QString &sSql, F pRiga)
+{
+    try {
+        TSqlQuery q = conn.fQuery(sSql);
+        while (q.fNext())
+            pRiga(q);
+    } catch (const TOmbrixError &e) {
+        throw TOmbrixError(conn.fDatabase() + QStringLiteral(": ") + e.fMessage());
+    }
+}
+
+} // namespace
+
+QString fNomeTipo(qint64 iTipo)
+{
+    static const char *const aszNomi[] = {"volumetrico", "contatto",   "marcatore di zoom", "barriera",
+                                          "telecamera",  "lampada",    "tapparelle su",     "tapparelle giù",
+                                          "allarme",     "irrigazione"};
+    if (iTipo < 1 || iTipo > qint64(std::size(aszNomi)))
+        return QStringLiteral("sensore");
+    return QString::fromUtf8(aszNomi[iTipo - 1]);
+}
+
+std::optional<TClasseIo> fClasseIo(qint64 iTipo)
+{
+    if (iTipo < 1 || iTipo > 10)
+        return std::nullopt;
+    switch (fClasseTipo(int(iTipo))) {
+    case TClasse::Ingresso:
+        return TClasseIo::Ingresso;
+    case TClasse::Uscita:
+        return TClasseIo::Uscita;
+    case TClasse::Zoom:
+    case TClasse::Nessuna:
+        break;
+    }
+    return std::nullopt;
+}
+
+QString fNomeClasseIo(TClasseIo eClasse)
+{
+    return eClasse == TClasseIo::Ingresso ? QStringLiteral("ingresso") : QStringLiteral("uscita");
+}
+
+const TAreaLetta *TProgettoLetto::fArea(qint64 iId) const
+{
+    const auto it =
+        std::lower_bound(aAree.cbegin(), aAree.cend(), iId, [](const TAreaLetta &a, qint64 i) { return a.iId < i; });
+    return it != aAree.cend() && it->iId == iId ? &*it : nullptr;
+}
+
+TProgettoLetto fLeggiProgetto(TSqlConn &conn)
+{
+    TProgettoLetto p;
+    pLeggi(conn, QStringLiteral("select _id, livello, father_id, NomeArea from tbarea order by _id"),
+           [&](const TSqlQuery &q) {
+               p.aAree.append({q.fInt64(0), q.fInt64(1), q.fInt64(2), q.fText(3)});
+           });
+    pLeggi(conn,
+           QStringLiteral("select _id, area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+                          "CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, Testo from tbsensori order by _id"),
+           [&](const TSqlQuery &q) {
+               TOggettoLetto o;
+               qint64 *aCampi[] = {&o.iId, &o.iAreaId, &o.iAreaZoom, &o.iNumSensore, &o.iIconSize, &o.iTipo, &o.iX,
+                                   &o.iY,  &o.iX2,     &o.iY2,       &o.iXt,         &o.iYt,       &o.iFont};
+               for (int c = 0; c < int(std::size(aCampi)); ++c)
+                   *aCampi[c] = q.fInt64(c);
+               o.sTesto = q.fText(13);
+               p.aOggetti.append(o);
+           });
+    return p;
+}
