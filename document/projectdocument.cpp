@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <memory>
 
-TProjectDocument::TProjectDocument(QObject *pParent) : QObject(pParent), m_conn(SQLConn)
+TProjectDocument::TProjectDocument(QObject *pParent) : QObject(pParent)
 {
 }
 
@@ -37,9 +37,6 @@ void TProjectDocument::pImpostaCartella(const QString &sRootPrj)
         m_sRootPrj += QLatin1Char('/');
     m_pAreaStore = std::make_unique<TAreaStore>(m_conn, CDArea, m_sRootPrj);
     m_pSensorStore = std::make_unique<TSensorStore>(m_conn);
-    // the export still reads the open project's folders from the workspace
-    sGlobRootPrj = m_sRootPrj;
-    sGlobOutPath = fOutPath();
 }
 
 void TProjectDocument::pOpenProject(const QString &sDb, bool bNew)

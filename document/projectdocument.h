@@ -4,6 +4,7 @@
 #include "model/sensore.h"
 #include "model/sensorstore.h"
 #include "workspace/project.h"
+#include "workspace/sqlconn.h"
 
 #include <QList>
 #include <QObject>
@@ -129,7 +130,7 @@ private:
     /** After a failed edit: reload what is shown from the database. */
     void pRicarica();
 
-    TSqlConn &m_conn;
+    TSqlConn m_conn;
     TAreaList CDArea;
     std::unique_ptr<TAreaStore> m_pAreaStore;
     std::unique_ptr<TSensorStore> m_pSensorStore;

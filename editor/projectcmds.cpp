@@ -57,7 +57,7 @@ void TFrmBase::MnuEsportaProgettoClick()
     dlgProgress.setValue(0);
     pBusyCursor(true);
     try {
-        pEsportaProgetto([&](int iFatte, int iTotale) {
+        pEsportaProgetto({m_pDoc->fConn(), m_pDoc->fRootPrj()}, [&](int iFatte, int iTotale) {
             dlgProgress.setMaximum(iTotale > 0 ? iTotale : 1);
             dlgProgress.setValue(iFatte);
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

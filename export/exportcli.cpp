@@ -2,7 +2,7 @@
 
 #include "export/exportrun.h"
 #include "workspace/errors.h"
-#include "workspace/uty.h"
+#include "workspace/sqlconn.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,23 +14,23 @@
 
 namespace {
 
-/** Opens the project of the database file sDb as Open project does, but
+/** Opens the project of the database file sDb on conn as Open project does, but
  *  without creating anything: the export only reads it. The file is opened
  *  for writing all the same where allowed, as SQLite must be able to recover
- *  a hot journal and to use the shared memory of a database in WAL mode. */
-void pApriPerEsportare(const QString &sDb)
+ *  a hot journal and to use the shared memory of a database in WAL mode.
+ *  Returns the project folder. */
+QString pApriPerEsportare(TSqlConn &conn, const QString &sDb)
 {
     const QFileInfo fi(sDb);
     if (!fi.exists())
         throw TOmbrixError(sDb + QStringLiteral(": No such file or directory"));
     if (fi.isDir())
         throw TOmbrixError(sDb + QStringLiteral(": Is a directory"));
-    sGlobRootPrj = fi.absolutePath() + QLatin1Char('/');
-    sGlobOutPath = sGlobRootPrj + QStringLiteral("out/");
-    SQLConn.pOpen(fi.absoluteFilePath(), false);
+    conn.pOpen(fi.absoluteFilePath(), false);
     // read the file through a memory map rather than copying its pages
-    SQLConn.pExec(QStringLiteral("PRAGMA mmap_size = 268435456"));
-    SQLConn.pExec(QStringLiteral("PRAGMA temp_store = MEMORY"));
+    conn.pExec(QStringLiteral("PRAGMA mmap_size = 268435456"));
+    conn.pExec(QStringLiteral("PRAGMA temp_store = MEMORY"));
+    return fi.absolutePath() + QLatin1Char('/');
 }
 
 void pStampaErrore(const QString &sMessaggio)
@@ -46,9 +46,10 @@ int fRunExportCommandLine(const char *szProject)
     // library's per-call locking is not needed (a no-op if already set up).
     sqlite3_config(SQLITE_CONFIG_MULTITHREAD);
     int iEsito = 0;
+    TSqlConn conn;
     try {
-        pApriPerEsportare(QFile::decodeName(szProject));
-        pEsportaProgetto();
+        const QString sRootPrj = pApriPerEsportare(conn, QFile::decodeName(szProject));
+        pEsportaProgetto({conn, sRootPrj});
         std::printf("%s\n", fMessaggioEsportazione().toLocal8Bit().constData());
     } catch (const TOmbrixError &e) {
         pStampaErrore(e.fMessage());
@@ -57,6 +58,6 @@ int fRunExportCommandLine(const char *szProject)
         pStampaErrore(QString::fromLocal8Bit(e.what()));
         iEsito = 1;
     }
-    SQLConn.pClose();
+    conn.pClose();
     return iEsito;
 }

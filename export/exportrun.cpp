@@ -46,15 +46,16 @@ private:
 };
 
 /** A database failure names the database file. */
-[[noreturn]] void pErroreDb(const QString &sMessaggio, int iCodice = SQLITE_ERROR)
+[[noreturn]] void pErroreDb(const TSqlConn &conn, const QString &sMessaggio, int iCodice = SQLITE_ERROR)
 {
-    throw TErroreDb(SQLConn.fDatabase() + QStringLiteral(": ") + sMessaggio, iCodice);
+    throw TErroreDb(conn.fDatabase() + QStringLiteral(": ") + sMessaggio, iCodice);
 }
 
 /** A value that no line may carry: names the row, the column and the reason. */
-[[noreturn]] void pErroreValore(const QString &sRiga, const char *szColonna, const QString &sMotivo)
+[[noreturn]] void pErroreValore(const TSqlConn &conn, const QString &sRiga, const char *szColonna,
+                                const QString &sMotivo)
 {
-    throw TOmbrixError(SQLConn.fDatabase() + QStringLiteral(": ") + sRiga + QStringLiteral(", column ") +
+    throw TOmbrixError(conn.fDatabase() + QStringLiteral(": ") + sRiga + QStringLiteral(", column ") +
                        QLatin1String(szColonna) + QStringLiteral(": ") + sMotivo);
 }
 
@@ -73,14 +74,15 @@ bool fControllo(const QString &sTesto)
 class TLettura
 {
 public:
-    explicit TLettura(const QString &sSql) : m_q(fPrepara(sSql)) {}
+    TLettura(TSqlConn &conn, const QString &sSql) : m_conn(conn), m_q(fPrepara(conn, sSql)) {}
 
+    TSqlConn &fConn() const { return m_conn; }
     bool fNext()
     {
         try {
             return m_q.fNext();
         } catch (const TOmbrixError &e) {
-            pErroreDb(e.fMessage(), SQLConn.fErrCode());
+            pErroreDb(m_conn, e.fMessage(), m_conn.fErrCode());
         }
     }
     /** Index of a column, its name matched without regard to case. */
@@ -88,7 +90,7 @@ public:
     {
         const int i = m_q.fColumnIndex(QLatin1String(szNome));
         if (i < 0)
-            pErroreDb(QStringLiteral("no such column: ") + QLatin1String(szNome));
+            pErroreDb(m_conn, QStringLiteral("no such column: ") + QLatin1String(szNome));
         return i;
     }
     bool fIsNull(int c) const { return m_q.fIsNull(c); }
@@ -107,30 +109,31 @@ public:
     qint64 fNumero(int c, const QString &sRiga, const char *szColonna) const
     {
         if (!fIntero(c))
-            pErroreValore(sRiga, szColonna,
+            pErroreValore(m_conn, sRiga, szColonna,
                           QStringLiteral("\"") + fText(c) + QStringLiteral("\" is not a whole number"));
         return m_q.fInt64(c);
     }
 
 private:
-    static TSqlQuery fPrepara(const QString &sSql)
+    static TSqlQuery fPrepara(TSqlConn &conn, const QString &sSql)
     {
         try {
-            return SQLConn.fQuery(sSql);
+            return conn.fQuery(sSql);
         } catch (const TOmbrixError &e) {
-            pErroreDb(e.fMessage(), SQLConn.fErrCode());
+            pErroreDb(conn, e.fMessage(), conn.fErrCode());
         }
     }
 
+    TSqlConn &m_conn;
     TSqlQuery m_q;
 };
 
 /** a + b, or a failure naming the row and the column when it does not fit in 64 bits. */
-qint64 fSomma(qint64 a, qint64 b, const QString &sRiga, const char *szColonna)
+qint64 fSomma(const TSqlConn &conn, qint64 a, qint64 b, const QString &sRiga, const char *szColonna)
 {
     qint64 r = 0;
     if (__builtin_add_overflow(a, b, &r))
-        pErroreValore(sRiga, szColonna, QString::number(a) + QStringLiteral(" is too large"));
+        pErroreValore(conn, sRiga, szColonna, QString::number(a) + QStringLiteral(" is too large"));
     return r;
 }
 
@@ -154,9 +157,9 @@ QString fRigaArea(qint64 iId)
  *  sorts them, and by id among areas equal in all three. Every value is
  *  checked here, before anything is written: ids and numbers must be whole
  *  numbers, names free of control characters. */
-std::vector<TArea> fLeggiAree()
+std::vector<TArea> fLeggiAree(TSqlConn &conn)
 {
-    TLettura q(QStringLiteral("select * from tbarea order by livello, father_id, ordinamento;"));
+    TLettura q(conn, QStringLiteral("select * from tbarea order by livello, father_id, ordinamento;"));
     const int cId = q.fColonna("_id");
     const int cLiv = q.fColonna("livello");
     const int cFather = q.fColonna("father_id");
@@ -173,7 +176,7 @@ std::vector<TArea> fLeggiAree()
         q.fNumero(cOrd, sRiga, "Ordinamento");
         a.sNome = q.fText(cNome);
         if (fControllo(a.sNome))
-            pErroreValore(sRiga, "NomeArea", QStringLiteral("control character in the name"));
+            pErroreValore(conn, sRiga, "NomeArea", QStringLiteral("control character in the name"));
         for (int c : {cLiv, cFather, cOrd})
             a.aChiave.append(q.fIsNull(c) ? QVariant() : QVariant(q.fInt64(c)));
         aAree.push_back(std::move(a));
@@ -274,9 +277,9 @@ QString fTasto(const QString &sTipo, qint64 iTarget, int iX)
 }
 
 /** Reads _id of the first row of sSql into iId; false when there is no row. */
-bool fPrimoId(const QString &sSql, qint64 &iId)
+bool fPrimoId(TSqlConn &conn, const QString &sSql, qint64 &iId)
 {
-    TLettura q(sSql);
+    TLettura q(conn, sSql);
     if (!q.fNext())
         return false;
     iId = q.fInt64(q.fColonna("_id"));
@@ -284,7 +287,7 @@ bool fPrimoId(const QString &sSql, qint64 &iId)
 }
 
 /** Lines of one area's block, from the star line to the end-of-block line. */
-void pBlocco(TMapsWriter &w, const TArea &a)
+void pBlocco(const TProgettoEsportato &p, TMapsWriter &w, const TArea &a)
 {
     w.pRiga(fCreacommento(2));
     w.pRiga(fCreacommento(2, QStringLiteral("Livello ") + QString::number(a.iLivello) +
@@ -304,7 +307,7 @@ void pBlocco(TMapsWriter &w, const TArea &a)
         w.pRiga(fTasto(QStringLiteral("Tsup"), a.iFather_id, 270));
         w.pRiga(fTasto(QStringLiteral("Tnex"), rPrevNext.iNext, 330));
     }
-    const QString sOggetti = fSensoriTxt(a.iId);
+    const QString sOggetti = fSensoriTxt(p, a.iId);
     if (!sOggetti.isEmpty())
         w.pRiga(sOggetti);
     w.pRiga(fCreaEndBlock());
@@ -332,17 +335,18 @@ QString fRecordOggetto(const TLettura &q, const TColonne &c, bool bZoom)
     const qint64 ioffset = iIconSize / 2;
     const qint64 iX2 = q.fNumero(c.cX2, sRiga, "CoordX2");
     const qint64 iOffset2 = iX2 > 0 ? iGlobB2Size / 2 : 0;
-    const qint64 iX = fSomma(q.fNumero(c.cX, sRiga, "CoordX"), ioffset, sRiga, "CoordX");
-    const qint64 iY = fSomma(q.fNumero(c.cY, sRiga, "CoordY"), ioffset, sRiga, "CoordY");
-    const qint64 iX2c = fSomma(iX2, iOffset2, sRiga, "CoordX2");
-    const qint64 iY2c = fSomma(q.fNumero(c.cY2, sRiga, "CoordY2"), iOffset2, sRiga, "CoordY2");
+    TSqlConn &conn = q.fConn();
+    const qint64 iX = fSomma(conn, q.fNumero(c.cX, sRiga, "CoordX"), ioffset, sRiga, "CoordX");
+    const qint64 iY = fSomma(conn, q.fNumero(c.cY, sRiga, "CoordY"), ioffset, sRiga, "CoordY");
+    const qint64 iX2c = fSomma(conn, iX2, iOffset2, sRiga, "CoordX2");
+    const qint64 iY2c = fSomma(conn, q.fNumero(c.cY2, sRiga, "CoordY2"), iOffset2, sRiga, "CoordY2");
     const QString sTipo = fGetTipoTxt(int(q.fInt64(c.cTipo)));
     if (bZoom)
         return fCreaTxtIO(sTipo, q.fNumero(c.cZoom, sRiga, "area_zoom"), 0, iIconSize, iX, iY, iX2c, iY2c, 0, 0, 0, 0,
                           QString());
     const QString sTesto = q.fText(c.cTesto);
     if (fControllo(sTesto))
-        pErroreValore(sRiga, "Testo", QStringLiteral("control character in the label"));
+        pErroreValore(conn, sRiga, "Testo", QStringLiteral("control character in the label"));
     return fCreaTxtIO(sTipo, q.fNumero(c.cId, sRiga, "_id"), q.fNumero(c.cNum, sRiga, "NumSensore"), iIconSize, iX, iY,
                       iX2c, iY2c, q.fNumero(c.cXt, sRiga, "CoordXt"), q.fNumero(c.cYt, sRiga, "CoordYt"),
                       q.fNumero(c.cFont, sRiga, "FontTxt"), q.fNumero(c.cColor, sRiga, "ColorTxt"), sTesto);
@@ -353,12 +357,12 @@ QString fRecordOggetto(const TLettura &q, const TColonne &c, bool bZoom)
  * touched: a value that no line can carry stops the export with "out" as it
  * was. A missing table or column is left for the run to meet at its step.
  */
-void pControllaOggetti(const std::vector<TArea> &aAree)
+void pControllaOggetti(TSqlConn &conn, const std::vector<TArea> &aAree)
 {
     std::set<qint64> aId;
     for (const TArea &a : aAree)
         aId.insert(a.iId);
-    TLettura q(QStringLiteral("select * from tbsensori"));
+    TLettura q(conn, QStringLiteral("select * from tbsensori"));
     const TColonne c(q);
     while (q.fNext()) {
         // only rows that one of the run's queries returns
@@ -384,17 +388,17 @@ void pControllaOggetti(const std::vector<TArea> &aAree)
 class TCopiaSensori
 {
 public:
-    TCopiaSensori()
+    explicit TCopiaSensori(TSqlConn &conn) : m_conn(conn)
     {
         try {
-            SQLConn.pExec(QStringLiteral("CREATE TEMP TABLE tbsensori AS SELECT * FROM main.tbsensori"));
+            m_conn.pExec(QStringLiteral("CREATE TEMP TABLE tbsensori AS SELECT * FROM main.tbsensori"));
             m_bCopia = true;
-            SQLConn.pExec(QStringLiteral("CREATE INDEX temp.tbsensori_area_id ON tbsensori (area_id)"));
+            m_conn.pExec(QStringLiteral("CREATE INDEX temp.tbsensori_area_id ON tbsensori (area_id)"));
         } catch (const TOmbrixError &e) {
-            const int iCodice = SQLConn.fErrCode();
+            const int iCodice = m_conn.fErrCode();
             pTogli();
             if (iCodice != SQLITE_ERROR)
-                pErroreDb(e.fMessage(), iCodice);
+                pErroreDb(m_conn, e.fMessage(), iCodice);
         }
     }
     ~TCopiaSensori() { pTogli(); }
@@ -408,10 +412,11 @@ private:
             return;
         m_bCopia = false;
         try {
-            SQLConn.pExec(QStringLiteral("DROP TABLE IF EXISTS temp.tbsensori"));
+            m_conn.pExec(QStringLiteral("DROP TABLE IF EXISTS temp.tbsensori"));
         } catch (...) {
         }
     }
+    TSqlConn &m_conn;
     bool m_bCopia = false;
 };
 
@@ -444,17 +449,22 @@ QString fMessaggioEsportazioneInCorso()
     return QStringLiteral("Esportazione già in corso");
 }
 
-QString fBmpPath(qint64 iId)
+QString TProgettoEsportato::fOut() const
 {
-    return sGlobOutPath + QStringLiteral("file") + AddLeadingZeroes(iId, 4) + QStringLiteral(".bmp");
+    return sRootPrj + QStringLiteral("out/");
+}
+
+QString TProgettoEsportato::fImmagineArea(qint64 iId) const
+{
+    return sRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");
+}
+
+QString fBmpPath(const TProgettoEsportato &p, qint64 iId)
+{
+    return p.fOut() + QStringLiteral("file") + AddLeadingZeroes(iId, 4) + QStringLiteral(".bmp");
 }
 
 namespace {
-
-QString fImmagineArea(qint64 iId)
-{
-    return sGlobRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");
-}
 
 /**
  * The run behind pOutTxt, over the areas already read (or the failure of
@@ -463,12 +473,12 @@ QString fImmagineArea(qint64 iId)
  * is written in large pieces, each block only after its area's bitmap is in
  * place.
  */
-void pEsegui(std::vector<TArea> aAree, std::exception_ptr errAree, const TExportProgress &progress,
-             const TExportPreparazione &preparazione)
+void pEsegui(const TProgettoEsportato &p, std::vector<TArea> aAree, std::exception_ptr errAree,
+             const TExportProgress &progress, const TExportPreparazione &preparazione)
 {
     QList<TBmpPipeline::TLavoro> aLavori;
     for (const TArea &a : aAree)
-        aLavori.append({fImmagineArea(a.iId), fBmpPath(a.iId)});
+        aLavori.append({p.fImmagineArea(a.iId), fBmpPath(p, a.iId)});
     TBmpPipeline bitmap(aLavori);
     if (preparazione)
         preparazione();
@@ -477,7 +487,7 @@ void pEsegui(std::vector<TArea> aAree, std::exception_ptr errAree, const TExport
     // written, and in any case before a failure is reported: the file always
     // starts as the run's first steps say, and a failure of those steps
     // comes before any later one
-    const QString sFile = sGlobOutPath + QStringLiteral("maps.txt");
+    const QString sFile = p.fOut() + QStringLiteral("maps.txt");
     TMapsWriter w(sFile);
     bool bAperto = false;
     auto apri = [&] {
@@ -525,7 +535,7 @@ void pEsegui(std::vector<TArea> aAree, std::exception_ptr errAree, const TExport
             TBloccoPronto &b = aBlocchi[std::size_t(iCostruiti)];
             TMapsWriter righe(sFile);
             try {
-                pBlocco(righe, aAree[std::size_t(iCostruiti)]);
+                pBlocco(p, righe, aAree[std::size_t(iCostruiti)]);
             } catch (...) {
                 b.errore = std::current_exception();
                 bErroreDb = true;
@@ -552,11 +562,11 @@ void pEsegui(std::vector<TArea> aAree, std::exception_ptr errAree, const TExport
 /** Reads the areas and checks every value the run will write. A missing
  *  table or column is handed to the run (errAree); any other failure
  *  (locked, unreadable, a value no line can carry) is thrown now. */
-std::vector<TArea> fPrepara(std::exception_ptr &errAree)
+std::vector<TArea> fPrepara(TSqlConn &conn, std::exception_ptr &errAree)
 {
     std::vector<TArea> aAree;
     try {
-        aAree = fLeggiAree();
+        aAree = fLeggiAree(conn);
         pVicini(aAree);
     } catch (const TErroreDb &e) {
         if (e.fCodice() != SQLITE_ERROR)
@@ -565,7 +575,7 @@ std::vector<TArea> fPrepara(std::exception_ptr &errAree)
         return {};
     }
     try {
-        pControllaOggetti(aAree);
+        pControllaOggetti(conn, aAree);
     } catch (const TErroreDb &e) {
         if (e.fCodice() != SQLITE_ERROR)
             throw;
@@ -575,42 +585,44 @@ std::vector<TArea> fPrepara(std::exception_ptr &errAree)
 
 } // namespace
 
-void pEsportaProgetto(const TExportProgress &progress, const TExportPreparazione &preparazione)
+void pEsportaProgetto(const TProgettoEsportato &p, const TExportProgress &progress,
+                      const TExportPreparazione &preparazione)
 {
-    if (!SQLConn.fIsOpen())
+    if (!p.conn.fIsOpen())
         return;
-    pControllaOut(sGlobOutPath);
+    pControllaOut(p.fOut());
     // one export of a project at a time, whichever program runs it; the lock
     // of a process that died is taken over
-    QLockFile blocco(sGlobRootPrj + QStringLiteral(".ombrix-export.lock"));
+    QLockFile blocco(p.sRootPrj + QStringLiteral(".ombrix-export.lock"));
     blocco.setStaleLockTime(0);
     if (!blocco.tryLock(0)) {
         if (blocco.error() == QLockFile::LockFailedError)
-            throw TOmbrixError(fMessaggioEsportazioneInCorso() + QStringLiteral(": ") + sGlobRootPrj);
+            throw TOmbrixError(fMessaggioEsportazioneInCorso() + QStringLiteral(": ") + p.sRootPrj);
         throw TOmbrixError(
-            sGlobRootPrj + QStringLiteral(".ombrix-export.lock: ") +
+            p.sRootPrj + QStringLiteral(".ombrix-export.lock: ") +
             QString::fromLocal8Bit(std::strerror(blocco.error() == QLockFile::PermissionError ? EACCES : EIO)));
     }
-    const TCopiaSensori copia;
+    const TCopiaSensori copia(p.conn);
     std::exception_ptr errAree;
-    std::vector<TArea> aAree = fPrepara(errAree);
-    pDelFileFromDir(sGlobOutPath);
-    pEsegui(std::move(aAree), errAree, progress, preparazione);
+    std::vector<TArea> aAree = fPrepara(p.conn, errAree);
+    pDelFileFromDir(p.fOut());
+    pEsegui(p, std::move(aAree), errAree, progress, preparazione);
 }
 
-void pOutTxt(const TExportProgress &progress)
+void pOutTxt(const TProgettoEsportato &p, const TExportProgress &progress)
 {
     std::exception_ptr errAree;
-    std::vector<TArea> aAree = fPrepara(errAree);
-    pEsegui(std::move(aAree), errAree, progress, {});
+    std::vector<TArea> aAree = fPrepara(p.conn, errAree);
+    pEsegui(p, std::move(aAree), errAree, progress, {});
 }
 
-TPrevNext fPrevNext(qint64 iId, qint64 iFather_id)
+TPrevNext fPrevNext(const TProgettoEsportato &p, qint64 iId, qint64 iFather_id)
 {
+    TSqlConn &conn = p.conn;
     const QString sFather = QString::number(iFather_id);
     const QString sId = QString::number(iId);
     {
-        TLettura q(QStringLiteral("select * from tbarea where father_id = ") + sFather);
+        TLettura q(conn, QStringLiteral("select * from tbarea where father_id = ") + sFather);
         int iFratelli = 0;
         while (iFratelli < 2 && q.fNext())
             ++iFratelli;
@@ -620,12 +632,12 @@ TPrevNext fPrevNext(qint64 iId, qint64 iFather_id)
     TPrevNext r;
     auto vicino = [&](const QString &sSegno, const QString &sVerso) {
         qint64 iTrovato = 0;
-        if (!fPrimoId(QStringLiteral("SELECT _id FROM tbarea WHERE _id ") + sSegno + QStringLiteral(" ") + sId +
+        if (!fPrimoId(conn, QStringLiteral("SELECT _id FROM tbarea WHERE _id ") + sSegno + QStringLiteral(" ") + sId +
                           QStringLiteral(" AND father_id = ") + sFather +
                           QStringLiteral(" ORDER BY ordinamento, _id ") + sVerso + QStringLiteral(" LIMIT 1;"),
                       iTrovato)) {
             // past the end: wrap to the other end
-            fPrimoId(QStringLiteral("select _id from tbarea where father_id = ") + sFather +
+            fPrimoId(conn, QStringLiteral("select _id from tbarea where father_id = ") + sFather +
                          QStringLiteral(" order by ordinamento, _id ") + sVerso + QStringLiteral(" LIMIT 1"),
                      iTrovato);
         }
@@ -636,7 +648,7 @@ TPrevNext fPrevNext(qint64 iId, qint64 iFather_id)
     return r;
 }
 
-QString fSensoriTxt(qint64 iArea_id)
+QString fSensoriTxt(const TProgettoEsportato &p, qint64 iArea_id)
 {
     struct TSezione
     {
@@ -652,7 +664,7 @@ QString fSensoriTxt(qint64 iArea_id)
     const QString sBase = QStringLiteral("select * from tbsensori where area_id = ") + QString::number(iArea_id);
     QStringList asRighe;
     for (const TSezione &sez : aSezioni) {
-        TLettura q(sBase + sez.sCondizione);
+        TLettura q(p.conn, sBase + sez.sCondizione);
         const TColonne c(q);
         bool bPrima = true;
         while (q.fNext()) {
@@ -665,10 +677,10 @@ QString fSensoriTxt(qint64 iArea_id)
     return asRighe.join(QStringLiteral("\r\n"));
 }
 
-void pExportBmp(qint64 iId)
+void pExportBmp(const TProgettoEsportato &p, qint64 iId)
 {
-    const QString sJpeg = fImmagineArea(iId);
+    const QString sJpeg = p.fImmagineArea(iId);
     if (!QFileInfo::exists(sJpeg))
         return;
-    pJpegToBmp(sJpeg, fBmpPath(iId));
+    pJpegToBmp(sJpeg, fBmpPath(p, iId));
 }

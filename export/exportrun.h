@@ -1,12 +1,27 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
+class TSqlConn;
+
+/** The project an export reads and writes: its open connection and its folder (ending in a separator). */
+struct TProgettoEsportato
+{
+    TSqlConn &conn;
+    QString sRootPrj;
+
+    /** The "out" folder. */
+    QString fOut() const;
+    /** The picture of area iId in the "areas" folder. */
+    QString fImmagineArea(qint64 iId) const;
+};
+
 /**
  * The export run: maps.txt and one bitmap per area picture, written into
- * the project's "out" folder (sGlobOutPath) from the open connection. It
+ * the project's "out" folder from the project's connection. It
  * reads the database and the pictures and writes nothing else.
  *
  * A failure (database, picture decoder, file) throws TOmbrixError at the
@@ -40,7 +55,8 @@ using TExportPreparazione = std::function<void()>;
  *  checks every area and object: a locked or unreadable database, a value
  *  that no line can carry (not a whole number, a control character) stop it
  *  with "out" as it was. */
-void pEsportaProgetto(const TExportProgress &progress = {}, const TExportPreparazione &preparazione = {});
+void pEsportaProgetto(const TProgettoEsportato &p, const TExportProgress &progress = {},
+                      const TExportPreparazione &preparazione = {});
 
 /** The success message of the export command. */
 QString fMessaggioEsportazione();
@@ -48,19 +64,19 @@ QString fMessaggioEsportazione();
 QString fMessaggioEsportazioneInCorso();
 
 /** Writes maps.txt and the area bitmaps. */
-void pOutTxt(const TExportProgress &progress = {});
+void pOutTxt(const TProgettoEsportato &p, const TExportProgress &progress = {});
 
 /** The neighbours of area iId among the areas under iFather_id (0: the base
  *  areas), cycling in the order of Ordinamento, then id. */
-TPrevNext fPrevNext(qint64 iId, qint64 iFather_id);
+TPrevNext fPrevNext(const TProgettoEsportato &p, qint64 iId, qint64 iFather_id);
 
 /** The object lines of an area: zoom markers, then "SENSORI" and the inputs,
  *  then "USCITE" and the outputs, joined with CR LF; empty when it has none. */
-QString fSensoriTxt(qint64 iArea_id);
+QString fSensoriTxt(const TProgettoEsportato &p, qint64 iArea_id);
 
 /** Writes the bitmap of area iId, when its picture exists, to
- *  sGlobOutPath + "file" + 4-digit id + ".bmp". */
-void pExportBmp(qint64 iId);
+ *  the "out" folder + "file" + 4-digit id + ".bmp". */
+void pExportBmp(const TProgettoEsportato &p, qint64 iId);
 
 /** Path of area iId's bitmap in the "out" folder. */
-QString fBmpPath(qint64 iId);
+QString fBmpPath(const TProgettoEsportato &p, qint64 iId);

@@ -7,6 +7,7 @@
 #include "export/exportrun.h"
 #include "workspace/errors.h"
 #include "workspace/project.h"
+#include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
 #include <QDir>
@@ -51,10 +52,10 @@ void pLega(sqlite3_stmt *pStmt, int i, FuzzedDataProvider &fdp)
     }
 }
 
-void pRighe(const char *szSql, int iColonne, int iRighe, FuzzedDataProvider &fdp)
+void pRighe(TSqlConn &conn, const char *szSql, int iColonne, int iRighe, FuzzedDataProvider &fdp)
 {
     sqlite3_stmt *pStmt = nullptr;
-    if (sqlite3_prepare_v2(SQLConn.fHandle(), szSql, -1, &pStmt, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(conn.fHandle(), szSql, -1, &pStmt, nullptr) != SQLITE_OK)
         std::abort();
     for (int r = 0; r < iRighe; ++r) {
         for (int c = 1; c <= iColonne; ++c)
@@ -73,21 +74,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const bool bPronto = QDir(dir.path()).mkpath(QStringLiteral("out"));
     if (!bPronto)
         std::abort();
-    sGlobRootPrj = dir.path() + QLatin1Char('/');
-    sGlobOutPath = sGlobRootPrj + QStringLiteral("out/");
-    SQLConn.pOpen(QStringLiteral(":memory:"), true);
-    pCreaTabelle();
+    TSqlConn conn;
+    const TProgettoEsportato progetto{conn, dir.path() + QLatin1Char('/')};
+    conn.pOpen(QStringLiteral(":memory:"), true);
+    pCreaTabelle(conn);
     FuzzedDataProvider fdp(data, size);
-    pRighe("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (?, ?, ?, ?, ?)", 5,
+    pRighe(conn, "insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (?, ?, ?, ?, ?)", 5,
            fdp.ConsumeIntegralInRange<int>(0, 5), fdp);
-    pRighe("insert into tbsensori (_id, area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+    pRighe(conn, "insert into tbsensori (_id, area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
            "CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, ColorTxt, Testo, Orientamento) values (?, ?, ?, ?, ?, ?, "
            "?, ?, ?, ?, ?, ?, ?, ?, ?, 0)",
            15, fdp.ConsumeIntegralInRange<int>(0, 8), fdp);
 
     try {
-        pEsportaProgetto();
-        QFile f(sGlobOutPath + QStringLiteral("maps.txt"));
+        pEsportaProgetto(progetto);
+        QFile f(progetto.fOut() + QStringLiteral("maps.txt"));
         if (!f.open(QIODevice::ReadOnly))
             std::abort();
         const QByteArray maps = f.readAll();
@@ -103,6 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const TOmbrixError &) {
     }
 
-    SQLConn.pClose();
+    conn.pClose();
     return 0;
 }

@@ -52,11 +52,6 @@ QString fBlankPicture()
     return sGlobGrfcPath + QStringLiteral("blank.jpg");
 }
 
-QString fAreaPicturePath(qint64 iId)
-{
-    return sGlobRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");
-}
-
 QString TAreaStore::fAreaPicturePath(qint64 iId) const
 {
     return m_sRootPrj + QStringLiteral("areas/img_") + QString::number(iId) + QStringLiteral(".jpg");

@@ -52,6 +52,3 @@ private:
 
 /** The blank picture of new areas, in the graphics folder. */
 QString fBlankPicture();
-
-/** BRIDGE for the export: the picture path of area iId in the project folder sGlobRootPrj. */
-QString fAreaPicturePath(qint64 iId);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "workspace/sqlconn.h"
-
 #include <QString>
 
 /**
@@ -17,9 +15,6 @@ inline QString sGlobGrfcPath; // sGlobPath + "grfc/": icons, banners, blank.jpg,
 inline QString sGlobResPath;  // sGlobPath + "res/": tool-bar bitmaps
 inline QString sGlobPrjPath;  // sGlobPath + "progetti/": home of project folders
 
-// BRIDGE (until the export takes the document's connection): the open project
-inline QString sGlobRootPrj; // project folder
-inline QString sGlobOutPath; // sGlobRootPrj + "out/"
 
 // placing new sensors
 inline int iGlobIconSize = 32;
@@ -27,5 +22,3 @@ inline int iGlobXcenter = 223;
 inline int iGlobYCenter = 119;
 inline constexpr int iGlobB2Size = 7;
 
-// BRIDGE: the project database connection, owned by the project document
-inline TSqlConn SQLConn;

@@ -196,7 +196,7 @@ void TstVerifica::plantedCodeAtItsBoundary()
         iUltimo = p.pSensore(o.iArea, o.iTipo, o.iNum, o.iIcon, o.x, o.y, o.x2, o.y2, o.xt, o.yt, o.iFont, 16, o.sTesto,
                              o.iZoom);
 
-    const QList<TFinding> aFindings = fVerificaProgetto(SQLConn, p.fRoot());
+    const QList<TFinding> aFindings = fVerificaProgetto(p.conn, p.fRoot());
     static const QStringList asErrori = {"numero-fuori-campo", "testo-lungo",     "carattere-vietato",
                                          "fuori-pannello",     "sfondo-mancante", "marcatore-orfano"};
     QStringList asTrovati;
@@ -218,7 +218,7 @@ void TstVerifica::keySquaresAreWhereTheExportPutsTheKeys()
     TProgettoProva p;
     p.pArea(1, 0, 0, QStringLiteral("base"));
     p.pArea(2, 1, 1, QStringLiteral("dettaglio"));
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
     QStringList asTasti;
     for (const QString &sRiga : fRighe(fLeggiFile(p.fMaps()))) {
         const QStringList as = sRiga.split(QLatin1Char(','));
@@ -253,7 +253,7 @@ void TstVerifica::crossReferenceSortsAndFindsSharedAndFreeNumbers()
     p.pSensore(1, 11, 4, 32, 0, 0);                                // unknown type: no class
     const int g = p.pSensore(9, 10, 4, 32, 0, 0);                  // an area that does not exist
 
-    const QList<TRigaIo> aRighe = fRiferimentiIo(SQLConn);
+    const QList<TRigaIo> aRighe = fRiferimentiIo(p.conn);
     QStringList as;
     for (const TRigaIo &r : aRighe)
         as << QStringLiteral("%1 %2 %3 %4 %5 %6")

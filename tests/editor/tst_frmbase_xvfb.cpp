@@ -5,6 +5,7 @@
 // or python3 are not installed.
 
 #include "workspace/project.h"
+#include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
 #include <QDir>

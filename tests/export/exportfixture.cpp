@@ -15,16 +15,14 @@ TProgettoProva::TProgettoProva()
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("areas"));
     QDir(m_dir.path()).mkpath(QStringLiteral("out"));
-    SQLConn.pOpen(fDb(), true);
-    SQLConn.pExec(sArea);
-    SQLConn.pExec(sSensori);
-    sGlobRootPrj = fRoot();
-    sGlobOutPath = fOut();
+    conn.pOpen(fDb(), true);
+    conn.pExec(sArea);
+    conn.pExec(sSensori);
 }
 
 TProgettoProva::~TProgettoProva()
 {
-    SQLConn.pClose();
+    conn.pClose();
 }
 
 QString TProgettoProva::fImmagine(int iId) const
@@ -34,7 +32,7 @@ QString TProgettoProva::fImmagine(int iId) const
 
 void TProgettoProva::pArea(int iId, int iLivello, int iFather, const QString &sNome, int iOrdinamento)
 {
-    SQLConn.pExec(QStringLiteral("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values "
+    conn.pExec(QStringLiteral("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values "
                                  "(%1, %2, %3, '%4', %5)")
                       .arg(iId)
                       .arg(iLivello)
@@ -48,7 +46,7 @@ int TProgettoProva::pSensore(int iArea, int iTipo, int iNum, int iIcon, int iX, 
 {
     const QString sTestoSql =
         sTesto.isNull() ? QStringLiteral("NULL") : QLatin1Char('\'') + QString(sTesto).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-    SQLConn.pExec(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, "
+    conn.pExec(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, "
                                  "ZonaSensore, CoordX, CoordY, CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, ColorTxt, "
                                  "Testo, Orientamento) values (%1, %2, %3, %4, %5, 1, %6, %7, %8, %9, %10, %11, %12, "
                                  "%13, %14, 0)")
@@ -66,19 +64,19 @@ int TProgettoProva::pSensore(int iArea, int iTipo, int iNum, int iIcon, int iX, 
                       .arg(iFont)
                       .arg(iColor)
                       .arg(sTestoSql));
-    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select last_insert_rowid()"));
+    TSqlQuery q = conn.fQuery(QStringLiteral("select last_insert_rowid()"));
     q.fNext();
     return q.fInt(0);
 }
 
 void TProgettoProva::pSql(const QString &sSql)
 {
-    SQLConn.pExec(sSql);
+    conn.pExec(sSql);
 }
 
 void TProgettoProva::pChiudi()
 {
-    SQLConn.pClose();
+    conn.pClose();
 }
 
 void pScriviJpeg(const QString &sPath, int w, int h, J_COLOR_SPACE eSpazio, bool bAdobe, int iQualita)

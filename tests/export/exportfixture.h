@@ -6,12 +6,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "export/exportrun.h"
+#include "workspace/sqlconn.h"
+
 #include <jpeglib.h>
 
 /**
  * A real project on disk for the export tests: a temporary project folder
  * with "areas" and "out", the database "casa.omb" with both tables, opened
- * on the global connection and set as the open project.
+ * on the fixture's connection; fP() is the project an export is given.
  */
 class TProgettoProva
 {
@@ -24,6 +27,9 @@ public:
     QString fOut() const { return fRoot() + QStringLiteral("out/"); }
     QString fMaps() const { return fOut() + QStringLiteral("maps.txt"); }
     QString fImmagine(int iId) const;
+    /** The project as the export takes it. */
+    TProgettoEsportato fP() { return {conn, fRoot()}; }
+    TSqlConn conn;
 
     void pArea(int iId, int iLivello, int iFather, const QString &sNome, int iOrdinamento = 0);
     /** A row of tbsensori; returns its id. */

@@ -111,7 +111,7 @@ void TstExportCli::commandLineWritesWhatTheMenuWrites()
     p.pSql(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, Testo, "
                           "Orientamento) values (2, NULL, NULL, 32, 6, NULL, 0)"));
     pScriviJpeg(p.fImmagine(2), 30, 20, JCS_RGB);
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
     const QByteArray maps = fLeggiFile(p.fMaps());
     const QByteArray bmp = fLeggiFile(p.fOut() + QStringLiteral("file0002.bmp"));
     QVERIFY(maps.contains("SENSORI") && maps.contains("USCITE") && maps.contains("Tinf"));

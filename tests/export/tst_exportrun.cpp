@@ -95,7 +95,7 @@ void TstExportRun::workedExampleBlock()
     QCOMPARE(p.pSensore(3, 1, 4, 32, 200, 120, 0, 0, 242, 128, 3, 2, QStringLiteral("Ingresso")), 12);
     QCOMPARE(p.pSensore(3, 4, 5, 16, 60, 200, 150, 204), 13);
     QCOMPARE(p.pSensore(3, 6, 1, 48, 300, 150), 14);
-    pOutTxt();
+    pOutTxt(p.fP());
 
     const QStringList asAtteso = {
         QStringLiteral("********************************************************************************************************************************"),
@@ -125,7 +125,7 @@ void TstExportRun::newProjectGivesSeventeenLines()
 {
     TProgettoProva p;
     p.pArea(1, 0, 0, QStringLiteral("casa"));
-    pOutTxt();
+    pOutTxt(p.fP());
     const QByteArray data = fLeggiFile(p.fMaps());
     const QStringList asRighe = fRighe(data);
     QCOMPARE(asRighe.size(), 17);
@@ -150,13 +150,13 @@ void TstExportRun::baseAreasCycleThroughSiblings()
     p.pArea(6, 0, 0, QStringLiteral("sei"));
     p.pArea(1, 0, 0, QStringLiteral("uno"));
     p.pArea(4, 0, 0, QStringLiteral("quattro"));
-    QCOMPARE(fPrevNext(1, 0).iPrev, 6);
-    QCOMPARE(fPrevNext(1, 0).iNext, 4);
-    QCOMPARE(fPrevNext(4, 0).iPrev, 1);
-    QCOMPARE(fPrevNext(4, 0).iNext, 6);
-    QCOMPARE(fPrevNext(6, 0).iPrev, 4);
-    QCOMPARE(fPrevNext(6, 0).iNext, 1);
-    pOutTxt();
+    QCOMPARE(fPrevNext(p.fP(), 1, 0).iPrev, 6);
+    QCOMPARE(fPrevNext(p.fP(), 1, 0).iNext, 4);
+    QCOMPARE(fPrevNext(p.fP(), 4, 0).iPrev, 1);
+    QCOMPARE(fPrevNext(p.fP(), 4, 0).iNext, 6);
+    QCOMPARE(fPrevNext(p.fP(), 6, 0).iPrev, 4);
+    QCOMPARE(fPrevNext(p.fP(), 6, 0).iNext, 1);
+    pOutTxt(p.fP());
     const QStringList asRighe = fRighe(fLeggiFile(p.fMaps()));
     const QStringList asUno = fBlocco(asRighe, QStringLiteral("uno"));
     QVERIFY(fRecord(asUno, QStringLiteral("Tpre")).value(0).startsWith(QStringLiteral("Tpre,---,----------------,06,180,")));
@@ -171,7 +171,7 @@ void TstExportRun::detailAreaAloneHasFourKeys()
     TProgettoProva p;
     p.pArea(2, 0, 0, QStringLiteral("base"));
     p.pArea(5, 1, 2, QStringLiteral("dettaglio"));
-    pOutTxt();
+    pOutTxt(p.fP());
     const QStringList asBlocco = fBlocco(fRighe(fLeggiFile(p.fMaps())), QStringLiteral("dettaglio"));
     QCOMPARE(asBlocco.value(1), fCreacommento(2, QStringLiteral("Livello 1 *********** dettaglio")));
     const QString sResto = QStringLiteral(",---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd;
@@ -192,7 +192,7 @@ void TstExportRun::blocksComeBaseFirstThenDetailsByParent()
     p.pArea(2, 0, 0, QStringLiteral("B2"));
     p.pArea(4, 1, 2, QStringLiteral("D4"));
     p.pArea(6, 2, 4, QStringLiteral("L6")); // a deeper level: a block without keys
-    pOutTxt();
+    pOutTxt(p.fP());
     QStringList asTitoli;
     const QStringList asRighe = fRighe(fLeggiFile(p.fMaps()));
     for (const QString &s : asRighe) {
@@ -221,17 +221,17 @@ void TstExportRun::sectionLinesOnlyForSectionsWithRows()
     p.pSensore(2, 9, 2, 32, 0, 0);
     p.pSensore(2, 7, 3, 32, 5, 5);
     p.pSensore(2, 11, 3, 32, 5, 5); // no class: never written
-    QCOMPARE(fSensoriTxt(1),
+    QCOMPARE(fSensoriTxt(p.fP(), 1),
              QStringLiteral("Tinf,---,----------------,03,034,044,---,---,48,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd
                  + QStringLiteral("\r\nTinf,---,----------------,03,038,048,---,---,16,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd);
-    QCOMPARE(fSensoriTxt(3), QString());
-    const QStringList asUscite = fSensoriTxt(2).split(QStringLiteral("\r\n"));
+    QCOMPARE(fSensoriTxt(p.fP(), 3), QString());
+    const QStringList asUscite = fSensoriTxt(p.fP(), 2).split(QStringLiteral("\r\n"));
     QCOMPARE(asUscite.size(), 3);
     QCOMPARE(asUscite[0], fCreacommento(3, QStringLiteral("USCITE")));
     QVERIFY(asUscite[1].startsWith(QStringLiteral("Oall,002,----------------,")));
     QVERIFY(asUscite[1].contains(QStringLiteral(",016,016,---,---,32,")));
     QVERIFY(asUscite[2].startsWith(QStringLiteral("Osta,003,")));
-    pOutTxt();
+    pOutTxt(p.fP());
     const QStringList asZoom = fBlocco(fRighe(fLeggiFile(p.fMaps())), QStringLiteral("zoom"));
     QCOMPARE(asZoom.size(), 12);
     QVERIFY(asZoom[9].startsWith(QStringLiteral("Tinf,")) && asZoom[10].startsWith(QStringLiteral("Tinf,")));
@@ -246,7 +246,7 @@ void TstExportRun::objectLinesCarryCentresAndLabels()
     const int iBarY0 = p.pSensore(1, 4, 2, 16, 60, 200, 50, 0);
     const int iVuoto = p.pSensore(1, 2, 7, 32, 223, 119, 0, 0, 100, 90, 2, 5, QString(""));
     const int iCam = p.pSensore(1, 5, 9, 48, 0, 0);
-    const QStringList asRighe = fSensoriTxt(1).split(QStringLiteral("\r\n"));
+    const QStringList asRighe = fSensoriTxt(p.fP(), 1).split(QStringLiteral("\r\n"));
     QCOMPARE(asRighe.size(), 5);
     QCOMPARE(asRighe[0], fCreacommento(3, QStringLiteral("SENSORI")));
     QCOMPARE(asRighe[1], fCreaTxtIO(QStringLiteral("Sbar"), iBarX0, 1, 16, 68, 208, 0, 40, 0, 0, 0, 0, QString()));
@@ -265,7 +265,7 @@ void TstExportRun::nullColumnsReadAsZeroOrEmpty()
                           "Orientamento) values (1, NULL, NULL, 32, 6, NULL, 0)"));
     p.pSql(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, Testo, "
                           "Orientamento) values (1, NULL, NULL, 32, 3, NULL, 0)"));
-    const QStringList asRighe = fSensoriTxt(1).split(QStringLiteral("\r\n"));
+    const QStringList asRighe = fSensoriTxt(p.fP(), 1).split(QStringLiteral("\r\n"));
     QCOMPARE(asRighe.size(), 3);
     QVERIFY(asRighe[0].startsWith(QStringLiteral("Tinf,---,----------------,00,016,016,---,---,32,")));
     QVERIFY(asRighe[2].startsWith(QStringLiteral("Olmp,---,----------------,01,016,016,---,---,32,")));
@@ -278,7 +278,7 @@ void TstExportRun::nonAsciiNamesAndLabelsInCodePage()
     p.pArea(1, 0, 0, QStringLiteral("Città"));
     p.pSensore(1, 1, 1, 32, 10, 10, 0, 0, 5, 5, 1, 1, QStringLiteral("Perché, sì"));
     p.pSensore(1, 1, 2, 32, 10, 10, 0, 0, 5, 5, 1, 1, QStringLiteral("Łazienka"));
-    pOutTxt();
+    pOutTxt(p.fP());
     const QByteArray data = fLeggiFile(p.fMaps());
     const QList<QByteArray> aRighe = data.split('\n');
     for (const QByteArray &r : aRighe.mid(0, aRighe.size() - 1))
@@ -296,7 +296,7 @@ void TstExportRun::bitmapsForAreasWithPictures()
     p.pArea(12, 1, 1, QStringLiteral("grigio"));
     pScriviJpeg(p.fImmagine(1), 48, 27, JCS_RGB);
     pScriviJpeg(p.fImmagine(12), 48, 27, JCS_GRAYSCALE);
-    pOutTxt();
+    pOutTxt(p.fP());
     QCOMPARE(fFileIn(p.fOut()), QStringList({"file0001.bmp", "file0012.bmp", "maps.txt"}));
     QCOMPARE(fLeggiFile(p.fOut() + QStringLiteral("file0001.bmp")).at(28), char(24));
     QCOMPARE(fLeggiFile(p.fOut() + QStringLiteral("file0012.bmp")).at(28), char(8));
@@ -304,8 +304,8 @@ void TstExportRun::bitmapsForAreasWithPictures()
     QVERIFY(fRighe(fLeggiFile(p.fMaps())).contains(fCreaTxtImg(2)));
     // pExportBmp alone does the same for one area
     QFile::remove(p.fOut() + QStringLiteral("file0001.bmp"));
-    pExportBmp(1);
-    pExportBmp(2);
+    pExportBmp(p.fP(), 1);
+    pExportBmp(p.fP(), 2);
     QCOMPARE(fFileIn(p.fOut()), QStringList({"file0001.bmp", "file0012.bmp", "maps.txt"}));
 }
 
@@ -317,15 +317,15 @@ void TstExportRun::exportTwiceGivesTheSameFilesAndDropsOldBitmaps()
     pScriviJpeg(p.fImmagine(1), 32, 16, JCS_RGB);
     pScriviJpeg(p.fImmagine(2), 32, 16, JCS_RGB);
     pScriviFile(p.fOut() + QStringLiteral("vecchio.txt"), "x");
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
     const QByteArray maps1 = fLeggiFile(p.fMaps());
     const QByteArray bmp1 = fLeggiFile(p.fOut() + QStringLiteral("file0001.bmp"));
     QCOMPARE(fFileIn(p.fOut()), QStringList({"file0001.bmp", "file0002.bmp", "maps.txt"}));
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
     QCOMPARE(fLeggiFile(p.fMaps()), maps1);
     QCOMPARE(fLeggiFile(p.fOut() + QStringLiteral("file0001.bmp")), bmp1);
     p.pSql(QStringLiteral("delete from tbarea where _id = 2"));
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
     QCOMPARE(fFileIn(p.fOut()), QStringList({"file0001.bmp", "maps.txt"}));
 }
 
@@ -337,12 +337,12 @@ void TstExportRun::progressHookChangesNothing()
         pScriviJpeg(p.fImmagine(i), 40 + i, 20, i % 2 ? JCS_RGB : JCS_GRAYSCALE);
         p.pSensore(i, i + 1, i, 32, 10 * i, 10, 0, 0, 5, 5, 1, 2, QStringLiteral("L%1").arg(i));
     }
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
     QMap<QString, QByteArray> senza;
     for (const QString &s : fFileIn(p.fOut()))
         senza[s] = fLeggiFile(p.fOut() + s);
     QList<QPair<int, int>> aChiamate;
-    pEsportaProgetto([&](int iFatte, int iTotale) { aChiamate.append({iFatte, iTotale}); });
+    pEsportaProgetto(p.fP(), [&](int iFatte, int iTotale) { aChiamate.append({iFatte, iTotale}); });
     QCOMPARE(aChiamate, (QList<QPair<int, int>>{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}}));
     QMap<QString, QByteArray> con;
     for (const QString &s : fFileIn(p.fOut()))
@@ -362,7 +362,7 @@ void TstExportRun::brokenPictureStopsBeforeItsBlock()
     rotto.truncate(rotto.size() / 2);
     pScriviFile(p.fImmagine(3), rotto);
 
-    const QString sErrore = fErroreDi([] { pEsportaProgetto(); });
+    const QString sErrore = fErroreDi([&] { pEsportaProgetto(p.fP()); });
     QCOMPARE(sErrore, p.fImmagine(3) + QStringLiteral(": Premature end of JPEG file"));
     // the blocks and bitmaps of areas 1 and 2 are there, nothing of 3 or later, no working files
     QCOMPARE(fFileIn(p.fOut()), QStringList({"file0001.bmp", "file0002.bmp", "maps.txt"}));
@@ -374,7 +374,7 @@ void TstExportRun::brokenPictureStopsBeforeItsBlock()
 
     // the first area's picture broken: only the head of the file
     pScriviFile(p.fImmagine(1), "GIF89a");
-    QVERIFY(fErroreDi([] { pEsportaProgetto(); }).startsWith(p.fImmagine(1) + QStringLiteral(": Not a JPEG file")));
+    QVERIFY(fErroreDi([&] { pEsportaProgetto(p.fP()); }).startsWith(p.fImmagine(1) + QStringLiteral(": Not a JPEG file")));
     QCOMPARE(fFileIn(p.fOut()), QStringList({"maps.txt"}));
     QCOMPARE(fRighe(fLeggiFile(p.fMaps())).size(), 6);
 }
@@ -387,7 +387,7 @@ void TstExportRun::databaseErrorStopsAtTheFailingStep()
     pScriviJpeg(p.fImmagine(1), 16, 16, JCS_RGB);
     pScriviJpeg(p.fImmagine(2), 16, 16, JCS_RGB);
     p.pSql(QStringLiteral("drop table tbsensori"));
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), p.fDb() + QStringLiteral(": no such table: tbsensori"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fDb() + QStringLiteral(": no such table: tbsensori"));
     // the first block up to its keys; its bitmap, not the second one
     const QStringList asRighe = fRighe(fLeggiFile(p.fMaps()));
     QCOMPARE(asRighe.size(), 6 + 9);
@@ -395,7 +395,7 @@ void TstExportRun::databaseErrorStopsAtTheFailingStep()
     QCOMPARE(fFileIn(p.fOut()), QStringList({"file0001.bmp", "maps.txt"}));
 
     p.pSql(QStringLiteral("drop table tbarea"));
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), p.fDb() + QStringLiteral(": no such table: tbarea"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fDb() + QStringLiteral(": no such table: tbarea"));
     QCOMPARE(fRighe(fLeggiFile(p.fMaps())).size(), 6);
 }
 
@@ -404,7 +404,7 @@ void TstExportRun::missingOutFolderFailsNamingTheFile()
     TProgettoProva p;
     p.pArea(1, 0, 0, QStringLiteral("uno"));
     QVERIFY(QDir(p.fOut()).removeRecursively());
-    const QString sErrore = fErroreDi([] { pEsportaProgetto(); });
+    const QString sErrore = fErroreDi([&] { pEsportaProgetto(p.fP()); });
     QVERIFY2(sErrore.startsWith(p.fMaps() + QStringLiteral(": ")), qPrintable(sErrore));
     QVERIFY(!QFileInfo::exists(p.fOut()));
 }
@@ -420,14 +420,14 @@ void TstExportRun::keysAgreeWithTheNeighbourQueries()
         p.pArea(i * 3, i <= 6 ? 0 : 1, i <= 6 ? 0 : (i % 2 ? 3 : 6), QStringLiteral("a%1").arg(i), aOrd[i - 1]);
     p.pArea(40, 1, 9, QStringLiteral("sola"));
     p.pSql(QStringLiteral("insert into tbarea values (41, 0, NULL, 'orfana', 0)"));
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
     const QStringList asRighe = fRighe(fLeggiFile(p.fMaps()));
-    TSqlQuery q = SQLConn.fQuery(QStringLiteral("select _id, livello, father_id, NomeArea from tbarea"));
+    TSqlQuery q = p.conn.fQuery(QStringLiteral("select _id, livello, father_id, NomeArea from tbarea"));
     int iAree = 0;
     while (q.fNext()) {
         ++iAree;
         const QStringList asBlocco = fBlocco(asRighe, q.fText(3));
-        const TPrevNext r = fPrevNext(q.fInt(0), q.fInt(2));
+        const TPrevNext r = fPrevNext(p.fP(), q.fInt(0), q.fInt(2));
         const int iX = q.fInt(1) == 0 ? 180 : 150;
         QCOMPARE(fRecord(asBlocco, QStringLiteral("Tpre")),
                  QStringList{fCreaTxtIO(QStringLiteral("Tpre"), r.iPrev, 0, 32, iX, 18, 0, 0, 0, 0, 0, 0, QString())});

@@ -48,7 +48,7 @@ void pProgettoEsportato(TProgettoProva &p)
     pScriviJpeg(p.fImmagine(1), 24, 16, JCS_RGB);
     pScriviJpeg(p.fImmagine(2), 24, 16, JCS_RGB);
     p.pSensore(1, 2, 7, 32, 100, 50, 0, 0, 110, 60, 1, 2, QStringLiteral("Porta"));
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
 }
 
 /** Every file of a folder with its bytes. */
@@ -98,7 +98,7 @@ void TstExportSafety::writesStayInsideTheProject()
     pScriviFile(p.fOut() + QStringLiteral("sotto/resta.txt"), "x");
     pScriviFile(p.fOut() + QStringLiteral(".nascosto"), "x");
     pScriviFile(p.fOut() + QStringLiteral(".file0007.bmp.Ab12Cd.part"), "half a bitmap");
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
     QCOMPARE(fLeggiFile(sVittima), vittima);
     QCOMPARE(fFileIn(p.fOut()), QStringList({".nascosto", "file0001.bmp", "maps.txt", "sotto"}));
     QCOMPARE(fFileIn(p.fOut() + QStringLiteral("sotto")), QStringList({"resta.txt"}));
@@ -107,13 +107,13 @@ void TstExportSafety::writesStayInsideTheProject()
     const QString sOut = p.fRoot() + QStringLiteral("out");
     QVERIFY(QDir(sOut).removeRecursively());
     QVERIFY(QFile::link(fuori.path(), sOut));
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }),
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }),
              sOut + QStringLiteral(": is a symbolic link, not a folder of the project"));
     QCOMPARE(fFileIn(fuori.path()), QStringList({"vittima.txt"}));
     QCOMPARE(fLeggiFile(sVittima), vittima);
     QVERIFY(QFile::remove(sOut));
     pScriviFile(sOut, "a file");
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), sOut + QStringLiteral(": Not a directory"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), sOut + QStringLiteral(": Not a directory"));
     QCOMPARE(fLeggiFile(sOut), QByteArray("a file"));
 }
 
@@ -127,7 +127,7 @@ void TstExportSafety::oneExportAtATime()
     for (int iProva = 0; iProva < 20; ++iProva) {
         int iCodice = -2;
         QByteArray err;
-        pEsportaProgetto([&](int iFatte, int) {
+        pEsportaProgetto(p.fP(), [&](int iFatte, int) {
             if (iFatte == 1)
                 iCodice = fEsegui(QStringLiteral(OMBRIX_BIN), {QStringLiteral("--export"), p.fDb()}, nullptr, &err);
         });
@@ -148,7 +148,7 @@ void TstExportSafety::lockOfADeadProcessIsTakenOver()
     const qint64 iPid = morto.processId() ? morto.processId() : 999999;
     pScriviFile(p.fRoot() + QStringLiteral(".ombrix-export.lock"),
                 QByteArray::number(iPid) + "\nombrix\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), QString());
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), QString());
     QVERIFY(!QFileInfo::exists(p.fRoot() + QStringLiteral(".ombrix-export.lock")));
 }
 
@@ -177,7 +177,7 @@ void TstExportSafety::lockedDatabaseFailsBeforeOutIsEmptied()
         sqlite3 *pAltro = nullptr;
         QCOMPARE(sqlite3_open(QFile::encodeName(p.fDb()).constData(), &pAltro), SQLITE_OK);
         QCOMPARE(sqlite3_exec(pAltro, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-        QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), p.fDb() + QStringLiteral(": database is locked"));
+        QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fDb() + QStringLiteral(": database is locked"));
         QCOMPARE(fContenuto(p.fOut()), out);
         sqlite3_exec(pAltro, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(pAltro);
@@ -208,7 +208,7 @@ void TstExportSafety::fullIdsAndNumbers()
     p.pSql(QStringLiteral("insert into tbsensori (_id, area_id, NumSensore, IconSize, TipoSensore, Orientamento) "
                           "values (%1, %1, %1, 16, 6, 0)")
                .arg(s));
-    pEsportaProgetto();
+    pEsportaProgetto(p.fP());
     const QStringList asRighe = fRighe(fLeggiFile(p.fMaps()));
     QVERIFY(asRighe.contains(
         QStringLiteral("Iimg,---,file") + s + QStringLiteral(".bmp----,") + s +
@@ -254,7 +254,7 @@ void TstExportSafety::valuesNoLineCanCarry()
     pProgettoEsportato(p);
     const QMap<QString, QByteArray> out = fContenuto(p.fOut());
     p.pSql(sSql);
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), p.fDb() + QStringLiteral(": ") + sErrore);
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fDb() + QStringLiteral(": ") + sErrore);
     QCOMPARE(fContenuto(p.fOut()), out);
 }
 
@@ -267,11 +267,11 @@ void TstExportSafety::nonRegularPictureIsRefusedAtOnce()
     QCOMPARE(::mkfifo(QFile::encodeName(p.fImmagine(2)).constData(), 0644), 0);
     QElapsedTimer t;
     t.start();
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), p.fImmagine(2) + QStringLiteral(": not a regular file"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fImmagine(2) + QStringLiteral(": not a regular file"));
     QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
     QVERIFY(QFile::remove(p.fImmagine(2)));
     QVERIFY(QDir().mkpath(p.fImmagine(2)));
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), p.fImmagine(2) + QStringLiteral(": Is a directory"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fImmagine(2) + QStringLiteral(": Is a directory"));
     QCOMPARE(fFileIn(p.fOut()), QStringList({"file0001.bmp", "maps.txt"}));
 }
 
@@ -290,14 +290,14 @@ void TstExportSafety::fullDiskNamesTheReasonAndKeepsWholeRecords()
     } smonta{out};
     for (int i = 1; i <= 150; ++i)
         p.pArea(i, 0, 0, QStringLiteral("area %1").arg(i));
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), p.fMaps() + QStringLiteral(": No space left on device"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fMaps() + QStringLiteral(": No space left on device"));
     // what is there ends with a whole line
     const QByteArray maps = fLeggiFile(p.fMaps());
     QVERIFY(maps.isEmpty() || !fRighe(maps).constFirst().startsWith(QLatin1Char('<')));
     // a bitmap that does not fit
     p.pSql(QStringLiteral("delete from tbarea where _id > 1"));
     pScriviJpeg(p.fImmagine(1), 200, 200, JCS_RGB);
-    QCOMPARE(fErroreDi([] { pEsportaProgetto(); }), p.fOut() + QStringLiteral("file0001.bmp: No space left on device"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fOut() + QStringLiteral("file0001.bmp: No space left on device"));
     QCOMPARE(fFileIn(p.fOut()), QStringList({"maps.txt"}));
 }
 

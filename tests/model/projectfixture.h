@@ -41,8 +41,6 @@ public:
         sGlobGrfcPath = sGlobPath + QStringLiteral("grfc/");
         sGlobResPath = sGlobPath + QStringLiteral("res/");
         sGlobPrjPath = sGlobPath + QStringLiteral("progetti/");
-        sGlobRootPrj.clear();
-        sGlobOutPath.clear();
         iGlobIconSize = 32;
         QDir().mkpath(sGlobGrfcPath);
         QDir().mkpath(sGlobPrjPath);
@@ -55,8 +53,6 @@ public:
     {
         if (conn.fIsOpen())
             sqlite3_trace_v2(conn.fHandle(), 0, nullptr, nullptr);
-        if (SQLConn.fIsOpen())
-            sqlite3_trace_v2(SQLConn.fHandle(), 0, nullptr, nullptr);
     }
 
     /** The first bytes and the end marker of a JPEG stream: the store copies the file byte for byte. */

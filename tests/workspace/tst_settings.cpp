@@ -1,5 +1,7 @@
+#include "workspace/errors.h"
 #include "workspace/project.h"
 #include "workspace/settings.h"
+#include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
 #include <QDir>
