@@ -14,7 +14,9 @@
 #include "workspace/uty.h"
 
 #include <QFile>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
@@ -64,6 +66,27 @@ QPixmap fReadPicture(const QString &sPath)
     if (size.isValid() && img.size() != visible.size())
         img = img.copy(visible); // a decoder that ignored the clip
     return QPixmap::fromImage(img);
+}
+
+QPixmap fReadIcon(const QString &sPath)
+{
+    struct TIcona
+    {
+        qint64 iSize = -1;
+        QDateTime changed;
+        QPixmap pix;
+    };
+    static QHash<QString, TIcona> aIcone;
+    const QFileInfo info(sPath);
+    TIcona &icona = aIcone[sPath];
+    if (!info.isFile() || icona.iSize != info.size() || icona.changed != info.metadataChangeTime() ||
+        icona.pix.isNull()) {
+        icona = TIcona();
+        icona.pix = fReadPicture(sPath); // a missing or broken file fails here, every time
+        icona.iSize = info.size();
+        icona.changed = info.metadataChangeTime();
+    }
+    return icona.pix;
 }
 
 TCanvasOverlay::TCanvasOverlay(QWidget *pParent) : QWidget(pParent)
@@ -182,8 +205,16 @@ void TFrmBase::pMostraAreaSulCanvas()
     const TAreaRow *pArea = m_pDoc->fArea(iId);
     pLoadImgArea(iId);
     pLoadBanner(pArea ? pArea->iLivello : 0);
-    for (const TSensore &s : m_pDoc->fOggetti())
-        pAddSensoreNew(*this, PnlImgArea, s, false);
+    // built in one go and painted once, at the end
+    PnlImgArea->setUpdatesEnabled(false);
+    try {
+        for (const TSensore &s : m_pDoc->fOggetti())
+            pAddSensoreNew(*this, PnlImgArea, s, false);
+    } catch (...) {
+        PnlImgArea->setUpdatesEnabled(true);
+        throw;
+    }
+    PnlImgArea->setUpdatesEnabled(true);
     pRepaintAll();
 }
 

@@ -30,6 +30,9 @@ private:
 
 /** Decodes a picture file; throws TOmbrixError with the file's path and the decoder's message. */
 QPixmap fReadPicture(const QString &sPath);
+/** An installation picture (an icon, the second-end marker) as fReadPicture gives it, decoded once and kept
+ *  while the file stays the same (size and time of change): an area shows the same few icons many times. */
+QPixmap fReadIcon(const QString &sPath);
 
 /** The control-name prefixes of everything placed on the canvas (icons, markers, labels). */
 bool fIsPlacedControlName(const QString &sName);

@@ -73,10 +73,11 @@ const TSensore &fOggettoDi(TFrmBase &frm, QWidget *pControl)
 
 } // namespace
 
-void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto)
+void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto,
+               bool bCerca)
 {
     const QString sName = fLabelName(iId);
-    auto *pLabel = qobject_cast<TCanvasControl *>(fFindPlaced(frm.PnlImgArea, sName));
+    auto *pLabel = bCerca ? qobject_cast<TCanvasControl *>(fFindPlaced(frm.PnlImgArea, sName)) : nullptr;
     if (sTesto.isEmpty()) {
         delete pLabel;
         return;

@@ -17,8 +17,10 @@ class TFrmBase;
 
 inline constexpr int iMaxLabelText = 19;
 
-/** Shows the label of sensor iId as given, building it when it has none; an empty text removes it. */
-void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto);
+/** Shows the label of sensor iId as given, building it when it has none; an empty text removes it.
+ *  bCerca false: the caller knows the sensor has no label control yet (its controls are being built). */
+void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto,
+               bool bCerca = true);
 
 /** "Aggiungi testo" on a sensor icon: a new label beside the icon, with a size and colour from the font dialog. */
 void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon);

@@ -69,10 +69,10 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     }
 
     // 2. the pictures, decoded before anything is stored, so a missing one stores nothing
-    const QPixmap icon = fReadPicture(fIconPath(iTipo, iIconSize));
+    const QPixmap icon = fReadIcon(fIconPath(iTipo, iIconSize));
     QPixmap marker;
     if (bBarriera)
-        marker = fReadPicture(sGlobGrfcPath + QStringLiteral("b2.png"));
+        marker = fReadIcon(sGlobGrfcPath + QStringLiteral("b2.png"));
 
     // 3. a new sensor is stored; the document then shows it through this same placement
     if (bNew) {
@@ -94,7 +94,7 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
 
     // 6. the stored label, if any
     pAddLabel(frm, iId, oSensore.Get_coordxt(), oSensore.Get_coordyt(), oSensore.Get_fonttxt(), oSensore.Get_colortxt(),
-              oSensore.Get_testo());
+              oSensore.Get_testo(), false);
 
     // 7. the icon on top of its own marker and label
     pIcon->setToolTip(fHint(sName));
