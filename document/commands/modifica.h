@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QUndoCommand>
 
+#include <functional>
 #include <optional>
 
 class TProjectDocument;
@@ -85,7 +86,13 @@ public:
         : TModifica(doc, sTesto), m_fnAvanti(std::move(fnAvanti))
     {
     }
-    void pAvanti() override { m_fnAvanti(*this); }
+    /** Runs the edit once; the function, which may refer to its caller's locals, goes with it. */
+    void pAvanti() override
+    {
+        const std::function<void(TModificaFn &)> fn = std::move(m_fnAvanti);
+        m_fnAvanti = nullptr;
+        fn(*this);
+    }
 
     using TModifica::pToccaArea;
     using TModifica::pToccaImmagine;
