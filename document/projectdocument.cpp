@@ -197,16 +197,16 @@ void TProjectDocument::pEsegui(TModifica *pModifica)
         throw;
     }
     const TChiavi chiavi = p->fChiavi();
+    const TStato dopo = p->m_dopo;
     const qint64 iDaMostrare = p->iMostrataDopo;
     if (!p->fNulla())
         m_undo.push(p.release()); // its first redo does nothing: the edit is done
-    pPubblica(chiavi.aAree, chiavi.aSensori, chiavi.aImmagini, iDaMostrare);
+    pPubblica(chiavi, dopo, iDaMostrare);
 }
 
-void TProjectDocument::pPubblica(const QList<qint64> &aAree, const QList<qint64> &aSensori,
-                                 const QList<qint64> &aImmagini, qint64 iDaMostrare)
+void TProjectDocument::pPubblica(const TChiavi &chiavi, const TStato &stato, qint64 iDaMostrare)
 {
-    if (!aAree.isEmpty()) {
+    if (!chiavi.aAree.isEmpty()) {
         const QList<TAreaRow> aPrima = m_aAreeViste;
         CDArea.pLoad(m_conn);
         m_aAreeViste = CDArea.fRows();
@@ -232,13 +232,12 @@ void TProjectDocument::pPubblica(const QList<qint64> &aAree, const QList<qint64>
     }
     if (m_iMostrata == 0)
         return;
-    for (qint64 iId : aSensori) {
-        const QList<TRiga> aRighe =
-            fLeggiRighe(m_conn, QStringLiteral("SELECT * FROM tbsensori WHERE _id = ?"), {QVariant(iId)});
+    for (qint64 iId : chiavi.aSensori) {
+        const auto riga = stato.sensori.constFind(iId);
         const auto it = std::find_if(m_aOggetti.begin(), m_aOggetti.end(),
                                      [iId](const TSensore &s) { return s.Get_id() == iId; });
-        const bool bQui = !aRighe.isEmpty() && aRighe.first().fValore(QStringLiteral("area_id")).toLongLong() ==
-                                                   m_iMostrata;
+        const bool bQui = riga != stato.sensori.constEnd() &&
+                          riga->fValore(QStringLiteral("area_id")).toLongLong() == m_iMostrata;
         if (!bQui) {
             if (it != m_aOggetti.end()) {
                 m_aOggetti.erase(it);
@@ -246,7 +245,7 @@ void TProjectDocument::pPubblica(const QList<qint64> &aAree, const QList<qint64>
             }
             continue;
         }
-        const TSensore s = fSensoreDaRiga(aRighe.first());
+        const TSensore s = fSensoreDaRiga(*riga);
         if (it != m_aOggetti.end()) {
             *it = s;
             emit sigOggettoCambiato(iId);
@@ -257,7 +256,7 @@ void TProjectDocument::pPubblica(const QList<qint64> &aAree, const QList<qint64>
             emit sigOggettoAggiunto(iId);
         }
     }
-    if (aImmagini.contains(m_iMostrata))
+    if (chiavi.aImmagini.contains(m_iMostrata))
         emit sigSfondoCambiato(m_iMostrata);
 }
 

@@ -14,8 +14,9 @@
 
 #include <functional>
 
-class TSqlConn;
 class TModifica;
+struct TChiavi;
+struct TStato;
 
 /**
  * The open project: its connection, its area list (CDArea), the shown area
@@ -104,9 +105,9 @@ public:
     TSensorStore &fSensorStore() { return *m_pSensorStore; }
     /** Runs an edit: captures what it changes, runs fAvanti, pushes the step, tells the views. */
     void pEsegui(TModifica *pModifica);
-    /** Shows the area a step leaves shown and tells the views what it changed. */
-    void pPubblica(const QList<qint64> &aAree, const QList<qint64> &aSensori, const QList<qint64> &aImmagini,
-                   qint64 iDaMostrare);
+    /** Shows the area a step leaves shown and tells the views what it changed: the keys of the step, in the
+     *  state it has just written. */
+    void pPubblica(const TChiavi &chiavi, const TStato &stato, qint64 iDaMostrare);
 
 signals:
     /** A project was opened or closed: views start again from nothing. */

@@ -137,7 +137,7 @@ void TModifica::pApplica(const TStato &verso, const TStato &da)
 void TModifica::undo()
 {
     pApplica(m_prima, m_dopo);
-    m_doc.pPubblica(m_chiavi.aAree, m_chiavi.aSensori, m_chiavi.aImmagini, iMostrataPrima);
+    m_doc.pPubblica(m_chiavi, m_prima, iMostrataPrima);
 }
 
 void TModifica::redo()
@@ -147,5 +147,5 @@ void TModifica::redo()
         return;
     }
     pApplica(m_dopo, m_prima);
-    m_doc.pPubblica(m_chiavi.aAree, m_chiavi.aSensori, m_chiavi.aImmagini, iMostrataDopo);
+    m_doc.pPubblica(m_chiavi, m_dopo, iMostrataDopo);
 }
