@@ -24,6 +24,16 @@ std::optional<QByteArray> fLeggiImmagine(const QString &sPath)
     return file.readAll();
 }
 
+/** The row of sTabella whose _id is iId, as SQLite holds it; nullopt when there is none. */
+std::optional<TRiga> fRigaPerId(TSqlConn &conn, const char *szTabella, qint64 iId)
+{
+    const QList<TRiga> aRighe = fLeggiRighe(
+        conn, QStringLiteral("SELECT * FROM ") + QLatin1String(szTabella) + QStringLiteral(" WHERE _id = ?"), {iId});
+    if (aRighe.isEmpty())
+        return std::nullopt;
+    return aRighe.first();
+}
+
 } // namespace
 
 TModifica::TModifica(TProjectDocument &doc, const QString &sTesto) : QUndoCommand(sTesto), m_doc(doc) {}
@@ -33,10 +43,8 @@ void TModifica::pToccaArea(qint64 iId)
     if (m_chiavi.aAree.contains(iId))
         return;
     m_chiavi.aAree << iId;
-    const QList<TRiga> aRighe =
-        fLeggiRighe(m_doc.fConn(), QStringLiteral("SELECT * FROM tbarea WHERE _id = ?"), {QVariant(iId)});
-    if (!aRighe.isEmpty())
-        m_prima.aree.insert(iId, aRighe.first());
+    if (const std::optional<TRiga> riga = fRigaPerId(m_doc.fConn(), "tbarea", iId))
+        m_prima.aree.insert(iId, *riga);
 }
 
 void TModifica::pToccaSensore(qint64 iId)
@@ -44,10 +52,8 @@ void TModifica::pToccaSensore(qint64 iId)
     if (m_chiavi.aSensori.contains(iId))
         return;
     m_chiavi.aSensori << iId;
-    const QList<TRiga> aRighe =
-        fLeggiRighe(m_doc.fConn(), QStringLiteral("SELECT * FROM tbsensori WHERE _id = ?"), {QVariant(iId)});
-    if (!aRighe.isEmpty())
-        m_prima.sensori.insert(iId, aRighe.first());
+    if (const std::optional<TRiga> riga = fRigaPerId(m_doc.fConn(), "tbsensori", iId))
+        m_prima.sensori.insert(iId, *riga);
 }
 
 void TModifica::pToccaSensoreNuovo(qint64 iId)
@@ -69,16 +75,12 @@ TStato TModifica::fLeggiStato() const
 {
     TStato stato;
     TSqlConn &conn = m_doc.fConn();
-    for (qint64 iId : m_chiavi.aAree) {
-        const QList<TRiga> a = fLeggiRighe(conn, QStringLiteral("SELECT * FROM tbarea WHERE _id = ?"), {iId});
-        if (!a.isEmpty())
-            stato.aree.insert(iId, a.first());
-    }
-    for (qint64 iId : m_chiavi.aSensori) {
-        const QList<TRiga> a = fLeggiRighe(conn, QStringLiteral("SELECT * FROM tbsensori WHERE _id = ?"), {iId});
-        if (!a.isEmpty())
-            stato.sensori.insert(iId, a.first());
-    }
+    for (qint64 iId : m_chiavi.aAree)
+        if (const std::optional<TRiga> riga = fRigaPerId(conn, "tbarea", iId))
+            stato.aree.insert(iId, *riga);
+    for (qint64 iId : m_chiavi.aSensori)
+        if (const std::optional<TRiga> riga = fRigaPerId(conn, "tbsensori", iId))
+            stato.sensori.insert(iId, *riga);
     for (qint64 iId : m_chiavi.aImmagini)
         if (const std::optional<QByteArray> bytes = fLeggiImmagine(m_doc.fAreaPicturePath(iId)))
             stato.immagini.insert(iId, *bytes);

@@ -1,5 +1,6 @@
 #include "exportfixture.h"
 
+#include "workspace/errors.h"
 #include "workspace/project.h"
 #include "workspace/uty.h"
 
@@ -156,4 +157,14 @@ int fEsegui(const QString &sProgramma, const QStringList &asArgs, QByteArray *pO
     if (pErr)
         *pErr = p.readAllStandardError();
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QString fErroreDi(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const TOmbrixError &e) {
+        return e.fMessage();
+    }
+    return QString();
 }

@@ -11,6 +11,8 @@
 
 #include <jpeglib.h>
 
+#include <functional>
+
 /**
  * A real project on disk for the export tests: a temporary project folder
  * with "areas" and "out", the database "casa.omb" with both tables, opened
@@ -51,6 +53,9 @@ QByteArray fLeggiFile(const QString &sPath);
 void pScriviFile(const QString &sPath, const QByteArray &data);
 /** The lines of a maps.txt image: split at CR LF, which must end the file. */
 QStringList fRighe(const QByteArray &data);
+
+/** The message of the failure f throws; empty when it succeeds. */
+QString fErroreDi(const std::function<void()> &f);
 
 /** Runs a program to its end; returns its exit code, fills out and err. */
 int fEsegui(const QString &sProgramma, const QStringList &asArgs, QByteArray *pOut = nullptr,

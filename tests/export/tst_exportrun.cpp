@@ -43,16 +43,6 @@ QStringList fRecord(const QStringList &asBlocco, const QString &sTipo)
     return r;
 }
 
-QString fErroreDi(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const TOmbrixError &e) {
-        return e.fMessage();
-    }
-    return QString();
-}
-
 QStringList fFileIn(const QString &sDir)
 {
     return QDir(sDir).entryList(QDir::Files | QDir::Hidden, QDir::Name);

@@ -25,16 +25,6 @@
 
 namespace {
 
-QString fErroreDi(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const TOmbrixError &e) {
-        return e.fMessage();
-    }
-    return QString();
-}
-
 QStringList fFileIn(const QString &sDir)
 {
     return QDir(sDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
