@@ -189,6 +189,7 @@ void TProjectDocument::pEsegui(TModifica *pModifica)
         return;
     p->iMostrataPrima = m_iMostrata;
     p->iMostrataDopo = m_iMostrata;
+    ++m_iPassi;
     try {
         p->pAvanti();
         p->m_dopo = p->fLeggiStato();

@@ -54,6 +54,8 @@ public:
     QString fDatabase() const;
     TSqlConn &fConn() { return m_conn; }
     QUndoStack *fUndoStack() { return &m_undo; }
+    /** Counts the edits, undos and redos run so far: two steps with consecutive counts had nothing between. */
+    qint64 fPassi() const { return m_iPassi; }
 
     // --- areas ----------------------------------------------------------------
     const TAreaList &fAree() const { return CDArea; }
@@ -91,6 +93,23 @@ public:
     /** Moves an object's icon (iMark 0) or its barrier's second end (iMark 1) to pos. */
     void pSpostaOggetto(qint64 iId, int iMark, const QPoint &pos);
     void pEliminaOggetto(qint64 iId);
+    /** An arrow-key move of an object's icon (iElemento 0), its barrier's second end (1) or its label (2,
+     *  showing sTesto) to pos, stored as a drag's release stores it. Moves of the same item that follow one
+     *  another with nothing in between make one step. */
+    void pSpingiOggetto(qint64 iId, int iElemento, const QPoint &pos, const QString &sTesto);
+    /** A copy of object iId on the shown area with the number sNumero, its icon at pos, its second end at
+     *  pos2 (a barrier) and its label, if any, at posTesto with the text sTesto; returns the copy's id. */
+    qint64 pDuplicaOggetto(qint64 iId, const QString &sNumero, const QPoint &pos, const QPoint &pos2,
+                           const QPoint &posTesto, const QString &sTesto);
+    /** The lowest number above iNumero that no object of the class of type iTipo uses in the project. */
+    qint64 fNumeroLibero(int iTipo, qint64 iNumero);
+    /** The objects other than iId of the class of type iTipo that use iNumero anywhere in the project. */
+    QList<TUsoNumero> fUsiNumero(int iTipo, qint64 iNumero, qint64 iId);
+    /** New type, number and label of object iId, as one step. A barrier keeps its second end at pos2 (used
+     *  when it becomes one); any other type has none. An empty text removes the label; a label that is new
+     *  goes to posTesto. */
+    void pCambiaProprieta(qint64 iId, int iTipo, const QString &sNumero, const QPoint &pos2, const QString &sTesto,
+                          const QPoint &posTesto, int iFont, int iColor);
 
     /** A new label on object iId. */
     void pAggiungiTesto(qint64 iId, const QPoint &pos, int iFont, int iColor, const QString &sTesto);
@@ -141,4 +160,6 @@ private:
     QList<TAreaRow> m_aAreeViste; // the area list as the views last had it
     qint64 m_iMostrata = 0;
     QList<TSensore> m_aOggetti;
+    qint64 m_iPassi = 0;
+    friend class TModifica;
 };

@@ -101,8 +101,24 @@ void TCanvasOverlay::pSetLines(const QList<QLine> &aLines)
     update();
 }
 
+void TCanvasOverlay::pSetCornice(const QRect &rc)
+{
+    if (rc == m_rcCornice)
+        return;
+    m_rcCornice = rc;
+    update();
+}
+
 void TCanvasOverlay::paintEvent(QPaintEvent *)
 {
+    if (!m_rcCornice.isEmpty()) {
+        // two pixels outside the control, dark then light, visible on any background
+        QPainter p(this);
+        p.setPen(QPen(QColor(0, 0, 0), 1, Qt::SolidLine));
+        p.drawRect(m_rcCornice.adjusted(-2, -2, 1, 1));
+        p.setPen(QPen(QColor(255, 160, 0), 1, Qt::SolidLine));
+        p.drawRect(m_rcCornice.adjusted(-1, -1, 0, 0));
+    }
     if (m_aLines.isEmpty())
         return;
     QPainter p(this);
@@ -227,9 +243,15 @@ void TFrmBase::pSincronizzaOggetto(qint64 iId)
     const QString sName = fNomeSensore(s.Get_tiposensore(), s.Get_area_zoom(), iId, QString::number(s.Get_numsensore()));
     QWidget *pIcon = fFindPlaced(PnlImgArea, sName);
     if (!pIcon) {
+        // controls of this object under another name: its type or number changed, its controls are built
+        // anew in their place among the others
+        bool bVecchi = false;
+        const QString sId = QString::number(iId);
+        for (const QObject *pChild : PnlImgArea->children())
+            bVecchi = bVecchi || (fIsPlacedControlName(pChild->objectName()) && fName2Id(pChild->objectName()) == sId);
         // a new object lies on top when it is the newest; one brought back takes its place among the others
         const bool bUltimo = m_pDoc->fOggetti().last().Get_id() == iId;
-        if (!bUltimo)
+        if (!bUltimo || bVecchi)
             return pMostraAreaSulCanvas();
         pAddSensoreNew(*this, PnlImgArea, s, false);
         pRepaintAll();

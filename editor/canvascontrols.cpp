@@ -35,6 +35,8 @@ void TCanvasControl::pSetMark(int iMark)
 
 void TCanvasControl::mousePressEvent(QMouseEvent *pEvent)
 {
+    m_frm.PnlImgArea->setFocus(Qt::MouseFocusReason);
+    m_frm.pSeleziona(this);
     ControlMouseDown(m_frm, pEvent->position().toPoint());
     pEvent->accept();
 }
@@ -58,6 +60,9 @@ void TCanvasControl::mouseDoubleClickEvent(QMouseEvent *pEvent)
     ControlMouseDown(m_frm, pEvent->position().toPoint());
     if (bZoomNavigation)
         ZoomClick(m_frm, this);
+    else if (pPopup == m_frm.popImg)
+        ProprietaClick(m_frm, this); // any sensor's icon but a zoom marker's
+
     pEvent->accept();
 }
 
@@ -69,6 +74,7 @@ void TCanvasControl::contextMenuEvent(QContextMenuEvent *pEvent)
     }
     // The right press that opened the menu gets no release of its own.
     m_frm.fDrag().DragEnabled = false;
+    m_frm.pSeleziona(this);
     pLastPopupControl = this;
     pPopup->popup(pEvent->globalPos());
     pEvent->accept();
@@ -95,6 +101,10 @@ void pConnectCanvasCommands(TFrmBase &frm)
     QObject::connect(frm.MnuAggiungitesto, &QAction::triggered, &frm, fOnPopup(&MnuAggiungitestoClick));
     QObject::connect(frm.PopEliminaLabel, &QAction::triggered, &frm, fOnPopup(&PopEliminaLabelClick));
     QObject::connect(frm.popModTesto, &QAction::triggered, &frm, fOnPopup(&popModTestoClick));
+    QObject::connect(frm.PopDuplica, &QAction::triggered, &frm,
+                     fOnPopup([](TFrmBase &f, QWidget *p) { f.MnuDuplicaClick(p); }));
+    QObject::connect(frm.PopProprieta, &QAction::triggered, &frm,
+                     fOnPopup([](TFrmBase &f, QWidget *p) { f.PopProprietaClick(p); }));
     QObject::connect(frm.popDimensioneColore, &QAction::triggered, &frm, fOnPopup(&popDimensioneColoreClick));
 }
 

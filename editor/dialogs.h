@@ -1,11 +1,27 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
 class TFrmFont;
+
+/** What the dialog "Proprietà" shows of an object and gives back. */
+struct TProprieta
+{
+    QString sNumero;  // the number, as typed
+    int iTipo = 0;    // one of aTipi
+    QList<int> aTipi; // the types the object may take: those of its class
+    QString sTesto;   // the label's text, as typed; empty for none
+    int iFont = 0;    // the label's size index
+    int iColore = 0;  // the label's colour index
+};
+
+/** The warning the dialog "Proprietà" shows for a number and a type (empty: none). */
+using TFnAvvisoNumero = std::function<QString(const QString &sNumero, int iTipo)>;
 
 /**
  * Every dialog the editor shows goes through this interface, so that tests
@@ -32,6 +48,9 @@ public:
     virtual QString fSelectFolder(const QString &sTitle, const QString &sRoot) = 0;
     /** Shows the font dialog modally; it keeps its selection afterwards. */
     virtual void pShowFontDialog(TFrmFont &frmFont) = 0;
+    /** The dialog "Proprietà" of an object, warning as fnAvviso says while the user types; false when
+     *  cancelled, else prop holds the answer. */
+    virtual bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) = 0;
 };
 
 /** The real dialogs, as Qt widgets parented to pParent. */
@@ -47,6 +66,7 @@ public:
     QString fOpenPicture(const QString &sStartDir) override;
     QString fSelectFolder(const QString &sTitle, const QString &sRoot) override;
     void pShowFontDialog(TFrmFont &frmFont) override;
+    bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override;
 
 private:
     QWidget *m_pParent;

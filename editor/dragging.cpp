@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QMetaObject>
+#include <QPointer>
 #include <QWidget>
 
 namespace
@@ -72,6 +73,7 @@ void ControlMouseMove(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos
     }
     pControl->move(fLimitedPos(pControl->pos(), pControl->size(), pos.x() - drag.MouseDownPos.x(),
                                pos.y() - drag.MouseDownPos.y()));
+    frm.pSeguiTrascinamento(pControl);
 }
 
 void ControlMouseUp(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos)
@@ -106,6 +108,23 @@ void ZoomClick(TFrmBase &frm, QWidget *pMarker)
     TFrmBase *pFrm = &frm;
     QMetaObject::invokeMethod(
         &frm, [pFrm, sName] { KillControl(*pFrm, sName); }, Qt::QueuedConnection);
+}
+
+void ProprietaClick(TFrmBase &frm, QWidget *pIcon)
+{
+    TFrmBase *pFrm = &frm;
+    QPointer<QWidget> pControl(pIcon);
+    QMetaObject::invokeMethod(
+        &frm,
+        [pFrm, pControl] {
+            pFrm->fDrag().DragEnabled = false; // the second press started a drag: its release does nothing
+            pRestoreCursor();
+            pFrm->pRunCommand([pFrm, pControl] {
+                if (pControl)
+                    pFrm->PopProprietaClick(pControl);
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 void KillControl(TFrmBase &frm, const QString &sMarkerName)

@@ -33,5 +33,7 @@ void MnuEliminaSensoreClick(TFrmBase &frm, QWidget *pIcon);
 
 /** Double click on a zoom marker: queues the navigation, which must not run inside the marker's own event. */
 void ZoomClick(TFrmBase &frm, QWidget *pMarker);
+/** Double click on a sensor's icon: queues its properties, which may rebuild the icon. */
+void ProprietaClick(TFrmBase &frm, QWidget *pIcon);
 /** The queued navigation: ends the drag the double click started and shows the marker's detail area. */
 void KillControl(TFrmBase &frm, const QString &sMarkerName);

@@ -130,6 +130,11 @@ void TFrmBase::pBuildMenus()
     MnuRipeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     MnuRipeti->setToolTip(QStringLiteral("Ripeti la modifica annullata"));
     MnuRipeti->setEnabled(false);
+    MnuDuplica = pMnuModifica->addAction(QStringLiteral("Duplica"));
+    MnuDuplica->setObjectName(QStringLiteral("MnuDuplica"));
+    MnuDuplica->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    MnuDuplica->setToolTip(QStringLiteral("Duplica il sensore selezionato"));
+    MnuDuplica->setEnabled(false);
 
     QMenu *pMnuDimensione = menuBar()->addMenu(QStringLiteral("&Dimensione icona"));
     GrpIconSize = new QActionGroup(this);
@@ -157,6 +162,12 @@ void TFrmBase::pBuildMenus()
     popImg = new QMenu(this);
     MnuEliminaSensore = popImg->addAction(QStringLiteral("Elimina"));
     MnuAggiungitesto = popImg->addAction(QStringLiteral("Aggiungi testo"));
+    PopDuplica = popImg->addAction(QStringLiteral("Duplica"));
+    PopDuplica->setObjectName(QStringLiteral("PopDuplica"));
+    PopDuplica->setToolTip(QStringLiteral("Duplica il sensore"));
+    PopProprieta = popImg->addAction(QStringLiteral("Proprietà…"));
+    PopProprieta->setObjectName(QStringLiteral("PopProprieta"));
+    PopProprieta->setToolTip(QStringLiteral("Numero, tipo e testo del sensore"));
 
     PopLabel = new QMenu(this);
     PopEliminaLabel = PopLabel->addAction(QStringLiteral("Elimina"));
@@ -228,17 +239,27 @@ void TFrmBase::pBuildPanels()
     SbarAree = new QStatusBar(PanelDx);
     SbarAree->setObjectName(QStringLiteral("SbarAree"));
     SbarAree->setSizeGripEnabled(false);
-    for (int iWidth : {50, 50, 70, 100, 80, 100}) {
+    const std::pair<QLabel **, const char *> aCelle[] = {
+        {&SbarTipo, "SbarTipo"},           {&SbarNumero, "SbarNumero"},     {&SbarTesto, "SbarTesto"},
+        {&SbarPosizione, "SbarPosizione"}, {&SbarElemento, "SbarElemento"}, {&SbarArea, "SbarArea"}};
+    const int aiWidths[] = {50, 50, 70, 100, 80, 100};
+    for (int i = 0; i < 6; ++i) {
         auto *pCell = new QLabel(SbarAree);
-        pCell->setFixedWidth(iWidth);
+        pCell->setObjectName(QString::fromLatin1(aCelle[i].second));
+        pCell->setAccessibleName(QString::fromLatin1(aCelle[i].second));
+        pCell->setFixedWidth(aiWidths[i]);
         pCell->setFrameShape(QFrame::Panel);
         pCell->setFrameShadow(QFrame::Sunken);
         SbarAree->addWidget(pCell);
+        *aCelle[i].first = pCell;
     }
 
     PnlImgArea = new QWidget(PanelDx);
     PnlImgArea->setObjectName(QStringLiteral("PnlImgArea"));
     PnlImgArea->setFixedSize(480, 272);
+    PnlImgArea->setFocusPolicy(Qt::ClickFocus); // the keys of the selection
+    PnlImgArea->setAccessibleName(QStringLiteral("Area"));
+    PnlImgArea->installEventFilter(this);
 
     Image_1 = new QLabel(PnlImgArea);
     Image_1->setObjectName(QStringLiteral("Image_1"));
@@ -334,6 +355,7 @@ void TFrmBase::pConnectCommands()
                 [this, iType] { pRunCommand([this, iType] { pAddSensorButtonClick(*this, iType); }); });
     }
     pConnectCanvasCommands(*this);
+    connect(MnuDuplica, &QAction::triggered, this, [this] { pRunCommand([this] { MnuDuplicaClick(nullptr); }); });
 
     QUndoStack *pUndo = m_pDoc->fUndoStack();
     connect(MnuAnnulla, &QAction::triggered, this, [this, pUndo] {
@@ -372,6 +394,7 @@ void TFrmBase::pConnectDocument()
     };
     connect(m_pDoc, &TProjectDocument::sigProgetto, this, fGuard([this](bool bAperto) {
                 if (!bAperto) {
+                    pSeleziona(nullptr);
                     pClearTree();
                     pPulisciTutto();
                     pClearBackground();
@@ -387,6 +410,8 @@ void TFrmBase::pConnectDocument()
             }));
     connect(m_pDoc, &TProjectDocument::sigAreaMostrata, this, fGuard([this](qint64 iId) {
                 pSegnaAreaMostrata(iId);
+                if (iId != m_iSelArea)
+                    pSeleziona(nullptr);
                 pMostraAreaSulCanvas();
             }));
     connect(m_pDoc, &TProjectDocument::sigSfondoCambiato, this, fGuard([this](qint64 iId) { pLoadImgArea(iId); }));
@@ -495,6 +520,17 @@ void TFrmBase::pResyncAfterFailure()
 
 bool TFrmBase::eventFilter(QObject *pWatched, QEvent *pEvent)
 {
+    if (pWatched == PnlImgArea) {
+        if (pEvent->type() == QEvent::KeyPress) {
+            bool bPreso = false;
+            pRunCommand([&] { bPreso = fTastoCanvas(static_cast<QKeyEvent *>(pEvent)); });
+            if (bPreso)
+                return true;
+        } else if (pEvent->type() == QEvent::MouseButtonPress) {
+            pSeleziona(nullptr); // a press on the background, the banner or the empty canvas
+        }
+        return QMainWindow::eventFilter(pWatched, pEvent);
+    }
     // a pop-up asked for from the keyboard has no position in the tree: no menu
     if ((pWatched == TvAree || pWatched == TvAree->viewport()) && pEvent->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent *>(pEvent)->reason() == QContextMenuEvent::Keyboard)
@@ -525,6 +561,7 @@ void TFrmBase::pSetProjectCommands(bool bOpen)
     BtnZoomIn->setEnabled(bOpen && fSelectedLevel() == 0);
     MnuChiudiProgetto->setEnabled(bOpen);
     MnuEsportaProgetto->setEnabled(bOpen);
+    MnuDuplica->setEnabled(bOpen);
 }
 
 void TFrmBase::pLoadToolbarIcons()
@@ -594,6 +631,7 @@ void TFrmBase::pRepaintAll()
         pDrawBline();
     else
         pWipeBlines();
+    pAggiornaSelezione();
     update();
 }
 

@@ -17,6 +17,7 @@
 
 class QAction;
 class QActionGroup;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -75,6 +76,14 @@ public:
     QLabel *ImgBanner = nullptr;         // banner layer, 480 x 34
     TCanvasOverlay *ImgCanvas = nullptr; // overlay with the barrier lines
     QStatusBar *SbarAree = nullptr;
+    // the status bar's cells: the selected object's type, number, label, position (live while dragging),
+    // the selected item (icon, second end or label), and the shown area
+    QLabel *SbarTipo = nullptr;
+    QLabel *SbarNumero = nullptr;
+    QLabel *SbarTesto = nullptr;
+    QLabel *SbarPosizione = nullptr;
+    QLabel *SbarElemento = nullptr;
+    QLabel *SbarArea = nullptr;
 
     QToolButton *BtnNewArea = nullptr;
     QToolButton *BtnSfondo = nullptr;
@@ -95,6 +104,7 @@ public:
     QAction *MnuChiudiProgetto = nullptr;
     QAction *MnuAnnulla = nullptr; // "Annulla" + the step, Ctrl+Z
     QAction *MnuRipeti = nullptr;  // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
+    QAction *MnuDuplica = nullptr; // "Duplica", Ctrl+D: a copy of the selected sensor
     QAction *N48 = nullptr;
     QAction *N32 = nullptr;
     QAction *N16 = nullptr;
@@ -107,6 +117,8 @@ public:
     QMenu *popImg = nullptr;
     QAction *MnuEliminaSensore = nullptr;
     QAction *MnuAggiungitesto = nullptr;
+    QAction *PopDuplica = nullptr;   // "Duplica"
+    QAction *PopProprieta = nullptr; // "Proprietà…"
     QMenu *PopLabel = nullptr;
     QAction *PopEliminaLabel = nullptr;
     QAction *popModTesto = nullptr;
@@ -188,6 +200,27 @@ public:
     void pSincronizzaOggetto(qint64 iId);
     void pRimuoviOggetto(qint64 iId);
 
+    // --- selection and the keyboard ---------------------------------------
+    // The selection is the window's own state, never stored: one placed control (an icon, a barrier's second
+    // end or a label), known by its object's id and its item (0 icon, 1 second end, 2 label), so that it
+    // outlives the rebuilding of its control. Showing another area or closing the project ends it.
+    /** Selects a placed control; null selects nothing. */
+    void pSeleziona(QWidget *pControl);
+    /** The selected control, or null. */
+    QWidget *fSelezionato() const;
+    qint64 fSelezionatoId() const { return m_iSelId; }
+    /** The frame and the status bar follow the selected control; one that is gone ends the selection. */
+    void pAggiornaSelezione();
+    /** The frame and the position cell follow a control being dragged. */
+    void pSeguiTrascinamento(QWidget *pControl);
+    /** A key on the canvas: arrows and Shift+arrows move, Delete deletes, Escape deselects, Tab and Shift+Tab
+     *  walk the objects; false for any other key. */
+    bool fTastoCanvas(QKeyEvent *pEvent);
+    /** "Duplica" on a sensor's icon (null: the selected one). */
+    void MnuDuplicaClick(QWidget *pControl);
+    /** "Proprietà…" on a sensor's icon: number, type and label in one dialog. */
+    void PopProprietaClick(QWidget *pControl);
+
 protected:
     bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
 
@@ -223,4 +256,7 @@ private:
     int m_iLeftWidth = 249;
     bool m_bInCommand = false;
     std::exception_ptr m_pPendingFailure; // a view's failure while following the document
+    qint64 m_iSelId = 0;                  // the selected object, 0 for none
+    int m_iSelElemento = 0;               // its selected item: 0 icon, 1 second end, 2 label
+    qint64 m_iSelArea = 0;                // the area it lies on
 };

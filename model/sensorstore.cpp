@@ -143,6 +143,37 @@ void TSensorStore::pStoreLabelText(qint64 iId, const QString &sTesto)
                  QStringLiteral(" WHERE _id = ") + QString::number(iId));
 }
 
+QList<TUsoNumero> TSensorStore::fNumeriDeiTipi(const QList<int> &aTipi)
+{
+    QList<TUsoNumero> aUsi;
+    if (aTipi.isEmpty())
+        return aUsi;
+    QStringList asPosti;
+    QVariantList aValori;
+    for (int iTipo : aTipi) {
+        asPosti << QStringLiteral("?");
+        aValori << iTipo;
+    }
+    TSqlQuery q =
+        m_conn.fQuery(QStringLiteral("SELECT _id, area_id, NumSensore FROM tbsensori WHERE TipoSensore IN (") +
+                          asPosti.join(QLatin1Char(',')) + QStringLiteral(") ORDER BY _id"),
+                      aValori);
+    while (q.fNext())
+        aUsi.append(TUsoNumero{q.fInt64(0), q.fInt64(1), q.fInt64(2)});
+    return aUsi;
+}
+
+void TSensorStore::pStoreTipoNumero(qint64 iId, int iTipo, qint64 iNumero)
+{
+    m_conn.pExec(QStringLiteral("UPDATE tbsensori SET TipoSensore = ?, NumSensore = ? WHERE _id = ?"),
+                 {iTipo, iNumero, iId});
+}
+
+void TSensorStore::pStoreSecondoCapo(qint64 iId, int iX2, int iY2)
+{
+    m_conn.pExec(QStringLiteral("UPDATE tbsensori SET CoordX2 = ?, CoordY2 = ? WHERE _id = ?"), {iX2, iY2, iId});
+}
+
 QList<TSensore> TSensorStore::pLoadSensori(const QString &sArea_id)
 {
     pRequireId(sArea_id, "area_id");

@@ -7,6 +7,14 @@
 class TSensore;
 class TSqlConn;
 
+/** An object that uses a number: its id, its area and the number. */
+struct TUsoNumero
+{
+    qint64 iId = 0;
+    qint64 iArea = 0;
+    qint64 iNumero = 0;
+};
+
 /** Marker text of pAddTextToSensorInDb: leave Testo unchanged. */
 inline const QString sKeepTesto = QStringLiteral("@+|+#");
 
@@ -41,6 +49,14 @@ public:
     void pStoreLabelPlace(qint64 iId, int iLeft, int iTop, const QString &sTesto);
     /** Stores a label's text only: Testo of row iId. */
     void pStoreLabelText(qint64 iId, const QString &sTesto);
+
+    // Bound statements of the properties and the duplicate.
+    /** The objects of the given types anywhere in the project, in ascending id. */
+    QList<TUsoNumero> fNumeriDeiTipi(const QList<int> &aTipi);
+    /** Stores TipoSensore and NumSensore of row iId. */
+    void pStoreTipoNumero(qint64 iId, int iTipo, qint64 iNumero);
+    /** Stores the second end's corner, CoordX2 and CoordY2, of row iId. */
+    void pStoreSecondoCapo(qint64 iId, int iX2, int iY2);
 
 private:
     bool fSensorIdsExhausted();

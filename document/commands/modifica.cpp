@@ -136,8 +136,15 @@ void TModifica::pApplica(const TStato &verso, const TStato &da)
     }
 }
 
+void TModifica::pUnisci(const TModifica &succ)
+{
+    m_dopo = succ.m_dopo;
+    iMostrataDopo = succ.iMostrataDopo;
+}
+
 void TModifica::undo()
 {
+    ++m_doc.m_iPassi;
     pApplica(m_prima, m_dopo);
     m_doc.pPubblica(m_chiavi, m_prima, iMostrataPrima);
 }
@@ -148,6 +155,7 @@ void TModifica::redo()
         m_bGiaFatta = false;
         return;
     }
+    ++m_doc.m_iPassi;
     pApplica(m_dopo, m_prima);
     m_doc.pPubblica(m_chiavi, m_dopo, iMostrataDopo);
 }

@@ -63,6 +63,8 @@ protected:
     /** Names a row of tbsensori that the step has just inserted: before it, there was no such row. */
     void pToccaSensoreNuovo(qint64 iId);
     void pToccaImmagine(qint64 iId);
+    /** Takes in a later step on the same keys: this step then ends where that one ended. */
+    void pUnisci(const TModifica &succ);
 
     TProjectDocument &m_doc;
 

@@ -5,6 +5,8 @@
 #include "document/projectdocument.h"
 #include "model/catalogo.h"
 
+#include <functional>
+
 qint64 TProjectDocument::pAggiungiOggetto(int iTipo, int iIconSize, const QString &sNumero)
 {
     const qint64 iArea = fAreaMostrata();
@@ -37,5 +39,145 @@ void TProjectDocument::pEliminaOggetto(qint64 iId)
     pEsegui(new TModificaFn(*this, tr("eliminazione oggetto"), [&](TModificaFn &m) {
         m.pToccaSensore(iId);
         fSensorStore().fDeleteSensorFromDb(QString::number(iId));
+    }));
+}
+
+namespace {
+
+/** An arrow-key move: it takes in the next one on the same item when nothing came between them. */
+class TModificaSpinta final : public TModifica
+{
+public:
+    TModificaSpinta(TProjectDocument &doc, qint64 iId, int iElemento, std::function<void(TModificaSpinta &)> fn)
+        : TModifica(doc, TProjectDocument::tr("spostamento")), m_iId(iId), m_iElemento(iElemento),
+          m_fnAvanti(std::move(fn))
+    {
+    }
+    void pAvanti() override
+    {
+        m_iPasso = m_doc.fPassi();
+        m_fnAvanti(*this);
+    }
+    int id() const override { return 0x5350; }
+    bool mergeWith(const QUndoCommand *pAltra) override
+    {
+        const auto *p = dynamic_cast<const TModificaSpinta *>(pAltra);
+        if (!p || p->m_iId != m_iId || p->m_iElemento != m_iElemento || p->m_iPasso != m_iPasso + 1)
+            return false;
+        pUnisci(*p);
+        m_iPasso = p->m_iPasso;
+        return true;
+    }
+    using TModifica::pToccaSensore;
+
+private:
+    qint64 m_iId;
+    int m_iElemento;
+    qint64 m_iPasso = 0;
+    std::function<void(TModificaSpinta &)> m_fnAvanti;
+};
+
+QList<int> fTipiDellaClasse(int iTipo)
+{
+    QList<int> aTipi;
+    for (int i = 1; i <= 10; ++i)
+        if (fClasseTipo(i) == fClasseTipo(iTipo))
+            aTipi << i;
+    return aTipi;
+}
+
+} // namespace
+
+void TProjectDocument::pSpingiOggetto(qint64 iId, int iElemento, const QPoint &pos, const QString &sTesto)
+{
+    const TSensore *p = fOggetto(iId);
+    if (!p)
+        return;
+    const QString sNome =
+        fNomeSensore(p->Get_tiposensore(), p->Get_area_zoom(), iId, QString::number(p->Get_numsensore()));
+    pEsegui(new TModificaSpinta(*this, iId, iElemento, [&](TModificaSpinta &m) {
+        m.pToccaSensore(iId);
+        if (iElemento == 2)
+            fSensorStore().pStoreLabelPlace(iId, pos.x(), pos.y(), sTesto);
+        else
+            fSensorStore().pUpdateSensorInDb(sNome, pos.x(), pos.y(), iElemento);
+    }));
+}
+
+qint64 TProjectDocument::fNumeroLibero(int iTipo, qint64 iNumero)
+{
+    QList<qint64> aUsati;
+    for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(fTipiDellaClasse(iTipo)))
+        aUsati << uso.iNumero;
+    qint64 iLibero = iNumero + 1;
+    while (aUsati.contains(iLibero))
+        ++iLibero;
+    return iLibero;
+}
+
+QList<TUsoNumero> TProjectDocument::fUsiNumero(int iTipo, qint64 iNumero, qint64 iId)
+{
+    QList<TUsoNumero> aUsi;
+    for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(fTipiDellaClasse(iTipo)))
+        if (uso.iNumero == iNumero && uso.iId != iId)
+            aUsi << uso;
+    return aUsi;
+}
+
+qint64 TProjectDocument::pDuplicaOggetto(qint64 iId, const QString &sNumero, const QPoint &pos, const QPoint &pos2,
+                                         const QPoint &posTesto, const QString &sTesto)
+{
+    const qint64 iArea = fAreaMostrata();
+    const TSensore *p = fOggetto(iId);
+    if (iArea == 0 || !p)
+        return 0;
+    const TSensore s = *p;
+    qint64 iNuovo = 0;
+    pEsegui(new TModificaFn(*this, tr("duplicazione"), [&](TModificaFn &m) {
+        TSensorStore &store = fSensorStore();
+        iNuovo = store.fAddSensorToDb(QString::number(iArea), QString::number(s.Get_area_zoom()), sNumero,
+                                      QString::number(s.Get_iconsize()), s.Get_tiposensore());
+        m.pToccaSensoreNuovo(iNuovo);
+        const QString sNome = fNomeSensore(s.Get_tiposensore(), s.Get_area_zoom(), iNuovo, sNumero);
+        store.pUpdateSensorInDb(sNome, pos.x(), pos.y(), 0);
+        if (s.Get_tiposensore() == 4)
+            store.pUpdateSensorInDb(sNome, pos2.x(), pos2.y(), 1);
+        if (!sTesto.isEmpty()) {
+            store.pAddTextToSensorInDb(iNuovo, posTesto.x(), posTesto.y(), s.Get_fonttxt(), s.Get_colortxt(), sTesto);
+            if (posTesto.x() == 0 || posTesto.y() == 0 || sTesto == sKeepTesto)
+                store.pStoreLabelPlace(iNuovo, posTesto.x(), posTesto.y(), sTesto);
+        }
+    }));
+    return iNuovo;
+}
+
+void TProjectDocument::pCambiaProprieta(qint64 iId, int iTipo, const QString &sNumero, const QPoint &pos2,
+                                        const QString &sTesto, const QPoint &posTesto, int iFont, int iColor)
+{
+    const TSensore *p = fOggetto(iId);
+    if (!p)
+        return;
+    const TSensore s = *p;
+    pEsegui(new TModificaFn(*this, tr("proprietà"), [&](TModificaFn &m) {
+        m.pToccaSensore(iId);
+        TSensorStore &store = fSensorStore();
+        if (iTipo != s.Get_tiposensore() || sNumero != QString::number(s.Get_numsensore()))
+            store.pStoreTipoNumero(iId, iTipo, sNumero.toLongLong());
+        if (iTipo == 4 && s.Get_tiposensore() != 4)
+            store.pStoreSecondoCapo(iId, pos2.x(), pos2.y());
+        else if (iTipo != 4 && (s.Get_coordx2() != 0 || s.Get_coordy2() != 0))
+            store.pStoreSecondoCapo(iId, 0, 0);
+        if (sTesto.isEmpty()) {
+            if (!s.Get_testo().isEmpty())
+                store.pAddTextToSensorInDb(iId, 0, 0, 0, 0, QString());
+        } else if (s.Get_testo().isEmpty()) {
+            store.pAddTextToSensorInDb(iId, posTesto.x(), posTesto.y(), iFont, iColor, sTesto);
+            if (posTesto.x() == 0 || posTesto.y() == 0 || sTesto == sKeepTesto)
+                store.pStoreLabelPlace(iId, posTesto.x(), posTesto.y(), sTesto);
+        } else if (sTesto != s.Get_testo() || iFont != s.Get_fonttxt() || iColor != s.Get_colortxt()) {
+            store.pAddTextToSensorInDb(iId, 0, 0, iFont, iColor, sTesto);
+            if (sTesto == sKeepTesto)
+                store.pStoreLabelText(iId, sTesto);
+        }
     }));
 }

@@ -22,6 +22,7 @@ public:
     QStringList asPictures;
     QStringList asFolders;
     std::function<void(TFrmFont &)> pOnFontDialog; // stands in for the user's choice
+    std::function<bool(TProprieta &)> pOnProprieta; // edits the answer; false = Cancel; none = Cancel
 
     // what was shown
     QStringList asInputCaptions, asInputPrompts, asInputDefaults;
@@ -30,6 +31,8 @@ public:
     QStringList asFolderTitles, asFolderRoots;
     QStringList asProjectStartDirs, asPictureStartDirs;
     int iFontDialogs = 0;
+    QList<TProprieta> aProprietaMostrate; // what each "Proprietà" opened with
+    QStringList asAvvisi;                 // the warning each one showed at OK
 
     std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override
     {
@@ -63,5 +66,12 @@ public:
         ++iFontDialogs;
         if (pOnFontDialog)
             pOnFontDialog(frmFont);
+    }
+    bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override
+    {
+        aProprietaMostrate << prop;
+        const bool bOk = pOnProprieta && pOnProprieta(prop);
+        asAvvisi << fnAvviso(prop.sNumero, prop.iTipo);
+        return bOk;
     }
 };

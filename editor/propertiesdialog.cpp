@@ -1,0 +1,119 @@
+// The dialog "Proprietà" of a placed sensor: its number, its type within its
+// class, and its label's text, size and colour. A number another object of
+// the same class uses is shown as a warning while the user types.
+
+#include "editor/dialogs.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <exception>
+
+namespace {
+
+const char *const aszTipi[] = {"Volumetrico", "Contatto",      "Zoom",           "Barriera", "Telecamera",
+                               "Lampada",     "Tapparella su", "Tapparella giù", "Allarme",  "Irrigazione"};
+// the font dialog's items, with their indexes
+const char *const aszDimensioni[] = {"8", "9", "10", "11", "12", "13", "14", "15", "16"};
+const std::pair<const char *, int> aColori[] = {{"bianco", 1}, {"giallo", 2},  {"arancio", 3},     {"rosa", 4},
+                                                {"rosso", 5},  {"verdino", 6}, {"verde scuro", 7}, {"celeste", 8},
+                                                {"blu", 9},    {"viola", 10},  {"nero", 16}};
+
+} // namespace
+
+bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
+{
+    QDialog dlg(m_pParent);
+    dlg.setObjectName(QStringLiteral("FrmProprieta"));
+    dlg.setWindowTitle(QStringLiteral("Proprietà"));
+    dlg.setAccessibleName(QStringLiteral("Proprietà"));
+    auto *pForm = new QFormLayout(&dlg);
+
+    auto *pNumero = new QLineEdit(prop.sNumero, &dlg);
+    pNumero->setObjectName(QStringLiteral("EdtNumero"));
+    pNumero->setAccessibleName(QStringLiteral("Numero"));
+    pForm->addRow(QStringLiteral("Numero"), pNumero);
+
+    auto *pTipo = new QComboBox(&dlg);
+    pTipo->setObjectName(QStringLiteral("CmbTipo"));
+    pTipo->setAccessibleName(QStringLiteral("Tipo"));
+    for (int iTipo : prop.aTipi) {
+        pTipo->addItem(iTipo >= 1 && iTipo <= 10 ? QString::fromUtf8(aszTipi[iTipo - 1]) : QString::number(iTipo),
+                       iTipo);
+        if (iTipo == prop.iTipo)
+            pTipo->setCurrentIndex(pTipo->count() - 1);
+    }
+    pForm->addRow(QStringLiteral("Tipo"), pTipo);
+
+    auto *pAvviso = new QLabel(&dlg);
+    pAvviso->setObjectName(QStringLiteral("LblAvviso"));
+    pAvviso->setAccessibleName(QStringLiteral("Avviso"));
+    pAvviso->setStyleSheet(QStringLiteral("color: #b00000"));
+    pAvviso->setWordWrap(true);
+    pForm->addRow(pAvviso);
+
+    auto *pTesto = new QLineEdit(prop.sTesto, &dlg);
+    pTesto->setObjectName(QStringLiteral("EdtTesto"));
+    pTesto->setAccessibleName(QStringLiteral("Testo"));
+    pForm->addRow(QStringLiteral("Testo"), pTesto);
+
+    auto *pDimensione = new QComboBox(&dlg);
+    pDimensione->setObjectName(QStringLiteral("CmbDimensione"));
+    pDimensione->setAccessibleName(QStringLiteral("Dimensione"));
+    for (const char *sz : aszDimensioni)
+        pDimensione->addItem(QString::fromLatin1(sz));
+    // as the font dialog: indexes 1 to 9, and "16" for any other
+    const int iDimensioneIniziale = prop.iFont >= 1 && prop.iFont <= 9 ? prop.iFont - 1 : 8;
+    pDimensione->setCurrentIndex(iDimensioneIniziale);
+    pForm->addRow(QStringLiteral("Dimensione"), pDimensione);
+
+    auto *pColore = new QComboBox(&dlg);
+    pColore->setObjectName(QStringLiteral("CmbColore"));
+    pColore->setAccessibleName(QStringLiteral("Colore"));
+    int iColoreIniziale = 10; // "nero" for 0, 16 and any unknown index
+    for (const auto &[sz, iIndice] : aColori) {
+        pColore->addItem(QString::fromLatin1(sz), iIndice);
+        if (iIndice == prop.iColore)
+            iColoreIniziale = pColore->count() - 1;
+    }
+    pColore->setCurrentIndex(iColoreIniziale);
+    pForm->addRow(QStringLiteral("Colore"), pColore);
+
+    auto *pBottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
+    pBottoni->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
+    pBottoni->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Annulla"));
+    pForm->addRow(pBottoni);
+    QObject::connect(pBottoni, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(pBottoni, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+
+    auto pAggiornaAvviso = [&] {
+        QString sAvviso;
+        try {
+            sAvviso = fnAvviso(pNumero->text(), pTipo->currentData().toInt());
+        } catch (const std::exception &) {
+            sAvviso.clear(); // a warning that cannot be read is not shown; OK reports the failure
+        }
+        pAvviso->setText(sAvviso);
+        pAvviso->setVisible(!sAvviso.isEmpty());
+    };
+    QObject::connect(pNumero, &QLineEdit::textChanged, &dlg, pAggiornaAvviso);
+    QObject::connect(pTipo, &QComboBox::currentIndexChanged, &dlg, pAggiornaAvviso);
+    pAggiornaAvviso();
+
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    prop.sNumero = pNumero->text();
+    prop.iTipo = pTipo->currentData().toInt();
+    prop.sTesto = pTesto->text();
+    // an index the user left alone stays as stored
+    if (pDimensione->currentIndex() != iDimensioneIniziale)
+        prop.iFont = pDimensione->currentIndex() + 1;
+    if (pColore->currentIndex() != iColoreIniziale)
+        prop.iColore = pColore->currentData().toInt();
+    return true;
+}
