@@ -56,7 +56,10 @@ public:
     void pAvanti() override
     {
         m_iPasso = m_doc.fPassi();
-        m_fnAvanti(*this);
+        // the function refers to its caller's locals: it runs once and goes with it
+        const std::function<void(TModificaSpinta &)> fn = std::move(m_fnAvanti);
+        m_fnAvanti = nullptr;
+        fn(*this);
     }
     int id() const override { return 0x5350; }
     bool mergeWith(const QUndoCommand *pAltra) override
