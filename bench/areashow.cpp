@@ -47,6 +47,7 @@ public:
         return asFolders.isEmpty() ? QString() : asFolders.takeFirst();
     }
     void pShowFontDialog(TFrmFont &) override {}
+    QString fSaveFile(const QString &, const QString &, const QString &) override { return QString(); }
 };
 
 void pCopyFolder(const QString &sFrom, const QString &sTo)

@@ -78,6 +78,17 @@ QString TQtDialogs::fOpenPicture(const QString &sStartDir)
     return dlg.selectedFiles().constFirst();
 }
 
+QString TQtDialogs::fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter)
+{
+    QFileDialog dlg(m_pParent, sCaption, sStartPath, sFilter);
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().constFirst();
+}
+
 QString TQtDialogs::fSelectFolder(const QString &sTitle, const QString &sRoot)
 {
     QFileDialog dlg(m_pParent, sTitle, sRoot);

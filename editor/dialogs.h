@@ -51,6 +51,8 @@ public:
     /** The dialog "Proprietà" of an object, warning as fnAvviso says while the user types; false when
      *  cancelled, else prop holds the answer. */
     virtual bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) = 0;
+    /** Save-file dialog titled sCaption, proposing sStartPath, listing sFilter; empty when cancelled. */
+    virtual QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) = 0;
 };
 
 /** The real dialogs, as Qt widgets parented to pParent. */
@@ -67,6 +69,7 @@ public:
     QString fSelectFolder(const QString &sTitle, const QString &sRoot) override;
     void pShowFontDialog(TFrmFont &frmFont) override;
     bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override;
+    QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) override;
 
 private:
     QWidget *m_pParent;

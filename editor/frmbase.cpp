@@ -3,7 +3,9 @@
 #include "model/appfonts.h"
 #include "editor/bezel.h"
 #include "editor/canvascontrols.h"
+#include "editor/checkdock.h"
 #include "editor/dragging.h"
+#include "editor/iodock.h"
 #include "editor/placement.h"
 #include "document/projectdocument.h"
 #include "workspace/errors.h"
@@ -93,6 +95,13 @@ TFrmBase::TFrmBase(const QString &sProgramPath, TDialogs *pDialogs, QWidget *pPa
     pBuildToolBar();
     pConnectCommands();
     pConnectDocument();
+    // the check and the I/O cross-reference, below the canvas, opened from the "Progetto" menu
+    DockVerifica = new TCheckDock(*this);
+    DockIngressiUscite = new TIoDock(*this);
+    addDockWidget(Qt::BottomDockWidgetArea, DockVerifica);
+    tabifyDockWidget(DockVerifica, DockIngressiUscite);
+    DockVerifica->hide();
+    DockIngressiUscite->hide();
 
     // client area 909 x 470 below the menu, centred on the screen
     resize(iClientWidth, iClientHeight + menuBar()->sizeHint().height());
@@ -116,8 +125,13 @@ void TFrmBase::pBuildMenus()
     MnuApriProgetto = pMnuProgetto->addAction(QStringLiteral("&Apri Progetto"));
     MnuEsportaProgetto = pMnuProgetto->addAction(QStringLiteral("&Esporta Progetto"));
     MnuChiudiProgetto = pMnuProgetto->addAction(QStringLiteral("&Chiudi Progetto"));
+    pMnuProgetto->addSeparator();
+    MnuVerificaProgetto = pMnuProgetto->addAction(QStringLiteral("&Verifica Progetto"));
+    MnuIngressiUscite = pMnuProgetto->addAction(QStringLiteral("&Ingressi/Uscite"));
     MnuEsportaProgetto->setEnabled(false);
     MnuChiudiProgetto->setEnabled(false);
+    MnuVerificaProgetto->setEnabled(false);
+    MnuIngressiUscite->setEnabled(false);
 
     QMenu *pMnuModifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
     MnuAnnulla = pMnuModifica->addAction(QStringLiteral("Annulla"));
@@ -331,6 +345,10 @@ void TFrmBase::pConnectCommands()
             [this] { pRunCommand([this] { MnuChiudiProgettoClick(); }); });
     connect(MnuEsportaProgetto, &QAction::triggered, this,
             [this] { pRunCommand([this] { MnuEsportaProgettoClick(); }); });
+    connect(MnuVerificaProgetto, &QAction::triggered, this,
+            [this] { pRunCommand([this] { pApriDock(*this, DockVerifica); }); });
+    connect(MnuIngressiUscite, &QAction::triggered, this,
+            [this] { pRunCommand([this] { pApriDock(*this, DockIngressiUscite); }); });
     connect(GrpIconSize, &QActionGroup::triggered, this, [this](QAction *pEntry) { RadioMnu(pEntry); });
 
     connect(TvAree, &QTreeWidget::currentItemChanged, this,
@@ -562,6 +580,8 @@ void TFrmBase::pSetProjectCommands(bool bOpen)
     MnuChiudiProgetto->setEnabled(bOpen);
     MnuEsportaProgetto->setEnabled(bOpen);
     MnuDuplica->setEnabled(bOpen);
+    MnuVerificaProgetto->setEnabled(bOpen);
+    MnuIngressiUscite->setEnabled(bOpen);
 }
 
 void TFrmBase::pLoadToolbarIcons()

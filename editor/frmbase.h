@@ -24,7 +24,9 @@ class QStatusBar;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TCheckDock;
 class TFrmFont;
+class TIoDock;
 class TProjectDocument;
 class TSensore;
 
@@ -102,6 +104,8 @@ public:
     QAction *MnuApriProgetto = nullptr;
     QAction *MnuEsportaProgetto = nullptr;
     QAction *MnuChiudiProgetto = nullptr;
+    QAction *MnuVerificaProgetto = nullptr;
+    QAction *MnuIngressiUscite = nullptr;
     QAction *MnuAnnulla = nullptr; // "Annulla" + the step, Ctrl+Z
     QAction *MnuRipeti = nullptr;  // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
     QAction *MnuDuplica = nullptr; // "Duplica", Ctrl+D: a copy of the selected sensor
@@ -125,6 +129,10 @@ public:
     QAction *popDimensioneColore = nullptr;
 
     TFrmFont *FrmFont = nullptr; // the font dialog, created hidden by the program entry
+    /** The project check and the I/O cross-reference, hidden until "Verifica Progetto" and
+     *  "Ingressi/Uscite" show them. */
+    TCheckDock *DockVerifica = nullptr;
+    TIoDock *DockIngressiUscite = nullptr;
 
     /** The open project. */
     TProjectDocument &fDocument() { return *m_pDoc; }
@@ -245,7 +253,7 @@ private:
     /** After a failed command: the window shows only what the database holds. */
     void pResyncAfterFailure();
     /** The commands that need a project: pAbilitaBtn's buttons, BtnZoomIn (while a base area is selected),
-     *  "Chiudi Progetto" and "Esporta Progetto". */
+     *  "Chiudi Progetto", "Esporta Progetto", "Verifica Progetto" and "Ingressi/Uscite". */
     void pSetProjectCommands(bool bOpen);
 
     TProjectDocument *m_pDoc = nullptr;

@@ -21,6 +21,7 @@ public:
     QStringList asProjectFiles;
     QStringList asPictures;
     QStringList asFolders;
+    QStringList asSaveFiles;
     std::function<void(TFrmFont &)> pOnFontDialog; // stands in for the user's choice
     std::function<bool(TProprieta &)> pOnProprieta; // edits the answer; false = Cancel; none = Cancel
 
@@ -30,6 +31,7 @@ public:
     QStringList asErrors;
     QStringList asFolderTitles, asFolderRoots;
     QStringList asProjectStartDirs, asPictureStartDirs;
+    QStringList asSaveCaptions, asSaveStartPaths, asSaveFilters;
     int iFontDialogs = 0;
     QList<TProprieta> aProprietaMostrate; // what each "Proprietà" opened with
     QStringList asAvvisi;                 // the warning each one showed at OK
@@ -60,6 +62,13 @@ public:
         asFolderTitles << sTitle;
         asFolderRoots << sRoot;
         return asFolders.isEmpty() ? QString() : asFolders.takeFirst();
+    }
+    QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) override
+    {
+        asSaveCaptions << sCaption;
+        asSaveStartPaths << sStartPath;
+        asSaveFilters << sFilter;
+        return asSaveFiles.isEmpty() ? QString() : asSaveFiles.takeFirst();
     }
     void pShowFontDialog(TFrmFont &frmFont) override
     {

@@ -1,0 +1,172 @@
+#include "editor/checkdock.h"
+
+#include "check/verifica.h"
+#include "document/projectdocument.h"
+#include "editor/frmbase.h"
+#include "model/catalogo.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QUndoStack>
+
+#include <exception>
+
+namespace {
+
+enum { iColGravita, iColArea, iColOggetto, iColMessaggio, iColonne };
+constexpr int iRuoloArea = Qt::UserRole;
+constexpr int iRuoloOggetto = Qt::UserRole + 1;
+
+/** "id name" of an area; the id alone when the area does not exist. */
+QString fTestoArea(TProjectDocument &doc, qint64 iAreaId)
+{
+    const TAreaRow *pArea = doc.fArea(iAreaId);
+    return pArea ? QStringLiteral("%1 %2").arg(iAreaId).arg(pArea->sNome) : QString::number(iAreaId);
+}
+
+} // namespace
+
+void pSeguiDocumento(TFrmBase &frm, QObject *pContext, const std::function<void()> &pFn)
+{
+    // a failure while following is reported by the command that made the change
+    auto fGuarded = [&frm, pFn] {
+        try {
+            pFn();
+        } catch (...) {
+            frm.pViewFailed(std::current_exception());
+        }
+    };
+    TProjectDocument &doc = frm.fDocument();
+    QObject::connect(doc.fUndoStack(), &QUndoStack::indexChanged, pContext, fGuarded);
+    QObject::connect(&doc, &TProjectDocument::sigAreeCambiate, pContext, fGuarded);
+    QObject::connect(&doc, &TProjectDocument::sigAreaRinominata, pContext, fGuarded);
+    QObject::connect(&doc, &TProjectDocument::sigProgetto, pContext, fGuarded);
+}
+
+void pMostraAreaEOggetto(TFrmBase &frm, qint64 iAreaId, std::optional<qint64> iOggettoId)
+{
+    TProjectDocument &doc = frm.fDocument();
+    if (!doc.fAperto() || !doc.fArea(iAreaId))
+        return;
+    if (doc.fAreaMostrata() != iAreaId)
+        doc.pMostraArea(iAreaId);
+    if (!iOggettoId)
+        return;
+    const QString sId = QString::number(*iOggettoId);
+    const QObjectList aChildren = frm.PnlImgArea->children();
+    for (QObject *pChild : aChildren) {
+        if (!pChild->isWidgetType() || fName2Id(pChild->objectName()) != sId)
+            continue;
+        auto *pControl = static_cast<QWidget *>(pChild);
+        pControl->raise();
+    }
+}
+
+void pApriDock(TFrmBase &frm, QDockWidget *pDock)
+{
+    QWidget *pClient = frm.centralWidget();
+    const QSize prima = pClient->size();
+    pDock->show();
+    pDock->raise();
+    frm.layout()->activate();
+    // the canvas and its bezel keep their room: the window grows instead
+    const QSize dopo = pClient->size();
+    if (dopo.width() < prima.width() || dopo.height() < prima.height())
+        frm.resize(frm.width() + qMax(0, prima.width() - dopo.width()),
+                   frm.height() + qMax(0, prima.height() - dopo.height()));
+}
+
+TCheckDock::TCheckDock(TFrmBase &frm) : QDockWidget(QStringLiteral("Verifica"), &frm), m_frm(frm)
+{
+    setObjectName(QStringLiteral("DockVerifica"));
+    setAccessibleName(QStringLiteral("Verifica"));
+    TbVerifica = new QTableWidget(0, iColonne, this);
+    TbVerifica->setObjectName(QStringLiteral("TbVerifica"));
+    TbVerifica->setAccessibleName(QStringLiteral("Verifica del progetto"));
+    TbVerifica->setHorizontalHeaderLabels(
+        {QString(), QStringLiteral("Area"), QStringLiteral("Oggetto"), QStringLiteral("Messaggio")});
+    TbVerifica->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TbVerifica->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TbVerifica->setSelectionMode(QAbstractItemView::SingleSelection);
+    TbVerifica->verticalHeader()->hide();
+    TbVerifica->horizontalHeader()->setStretchLastSection(true);
+    TbVerifica->horizontalHeader()->setSectionResizeMode(iColGravita, QHeaderView::ResizeToContents);
+    setWidget(TbVerifica);
+
+    LblConteggio = new QLabel(frm.SbarAree);
+    LblConteggio->setObjectName(QStringLiteral("LblVerifica"));
+    frm.SbarAree->addPermanentWidget(LblConteggio);
+    LblConteggio->hide();
+
+    connect(TbVerifica, &QTableWidget::cellDoubleClicked, this, [this](int iRow, int) {
+        const QTableWidgetItem *pItem = TbVerifica->item(iRow, iColGravita);
+        const qint64 iArea = pItem->data(iRuoloArea).toLongLong();
+        const QVariant vOggetto = pItem->data(iRuoloOggetto);
+        const std::optional<qint64> iOggetto =
+            vOggetto.isValid() ? std::optional<qint64>(vOggetto.toLongLong()) : std::nullopt;
+        m_frm.pRunCommand([&] { pMostraAreaEOggetto(m_frm, iArea, iOggetto); });
+    });
+    pSeguiDocumento(frm, this, [this] { pAggiorna(); });
+}
+
+void TCheckDock::pAggiorna()
+{
+    if (!isVisible())
+        return;
+    TProjectDocument &doc = m_frm.fDocument();
+    QList<TFinding> aFindings;
+    // emptied first: a check that fails leaves no stale rows
+    TbVerifica->setRowCount(0);
+    LblConteggio->clear();
+    if (doc.fAperto())
+        aFindings = fVerificaProgetto(doc.fConn(), doc.fRootPrj());
+
+    const QIcon icoErrore = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    const QIcon icoAvviso = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    int iErrori = 0;
+    TbVerifica->setRowCount(int(aFindings.size()));
+    for (int i = 0; i < aFindings.size(); ++i) {
+        const TFinding &f = aFindings[i];
+        const bool bErrore = f.eGravita == TGravita::Errore;
+        iErrori += bErrore ? 1 : 0;
+        auto *pGravita = new QTableWidgetItem(bErrore ? icoErrore : icoAvviso, QString());
+        pGravita->setToolTip(fNomeGravita(f.eGravita));
+        pGravita->setData(Qt::AccessibleTextRole, fNomeGravita(f.eGravita));
+        pGravita->setData(iRuoloArea, f.iAreaId);
+        if (f.iOggettoId)
+            pGravita->setData(iRuoloOggetto, *f.iOggettoId);
+        TbVerifica->setItem(i, iColGravita, pGravita);
+        TbVerifica->setItem(i, iColArea, new QTableWidgetItem(fTestoArea(doc, f.iAreaId)));
+        TbVerifica->setItem(i, iColOggetto,
+                            new QTableWidgetItem(f.iOggettoId ? QString::number(*f.iOggettoId) : QString()));
+        auto *pMessaggio = new QTableWidgetItem(f.sMessaggio);
+        pMessaggio->setToolTip(f.sCodice);
+        TbVerifica->setItem(i, iColMessaggio, pMessaggio);
+    }
+    TbVerifica->resizeColumnToContents(iColArea);
+    TbVerifica->resizeColumnToContents(iColOggetto);
+    if (doc.fAperto())
+        LblConteggio->setText(QStringLiteral("%1 errori, %2 avvisi").arg(iErrori).arg(aFindings.size() - iErrori));
+}
+
+void TCheckDock::showEvent(QShowEvent *pEvent)
+{
+    QDockWidget::showEvent(pEvent);
+    LblConteggio->show();
+    try {
+        pAggiorna();
+    } catch (...) {
+        m_frm.pViewFailed(std::current_exception());
+    }
+}
+
+void TCheckDock::hideEvent(QHideEvent *pEvent)
+{
+    QDockWidget::hideEvent(pEvent);
+    LblConteggio->hide();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QTableWidget;
+class TFrmBase;
+
+/**
+ * The dock "Verifica": the findings of the project check, one row per
+ * finding (severity icon, area, object, message). It checks the open project
+ * again after every edit, undo and redo, and whenever the areas or the project
+ * change, but only while it is visible; meanwhile the status bar shows how
+ * many errors and warnings there are. A double click on a row shows the
+ * row's area and brings its object to the top.
+ */
+class TCheckDock final : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TCheckDock(TFrmBase &frm);
+
+    QTableWidget *TbVerifica = nullptr;
+    QLabel *LblConteggio = nullptr; // "N errori, M avvisi" in the status bar
+
+    /** Checks the open project again and refills the rows (nothing while hidden). */
+    void pAggiorna();
+
+protected:
+    void showEvent(QShowEvent *pEvent) override;
+    void hideEvent(QHideEvent *pEvent) override;
+
+private:
+    TFrmBase &m_frm;
+};
+
+/** Shows area iAreaId and brings the controls of object iOggettoId (if any) above the others. */
+void pMostraAreaEOggetto(TFrmBase &frm, qint64 iAreaId, std::optional<qint64> iOggettoId);
+
+/** Shows pDock and brings it to the front, growing the window so that its client keeps its size. */
+void pApriDock(TFrmBase &frm, QDockWidget *pDock);
+
+/** Connects pFn to every change of the open project: each edit, undo and redo, the areas, the project itself. */
+void pSeguiDocumento(TFrmBase &frm, QObject *pContext, const std::function<void()> &pFn);

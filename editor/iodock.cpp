@@ -1,0 +1,178 @@
+#include "editor/iodock.h"
+
+#include "check/riferimentiio.h"
+#include "document/projectdocument.h"
+#include "editor/checkdock.h"
+#include "editor/frmbase.h"
+#include "workspace/errors.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace {
+
+enum { iColClasse, iColNumero, iColTipo, iColArea, iColSensore, iColTesto, iColonne };
+constexpr int iRuoloArea = Qt::UserRole + 1;
+constexpr int iRuoloSensore = Qt::UserRole + 2;
+
+/** A cell that sorts by iValore, shown as its number. */
+QStandardItem *fCellaNumero(qint64 iValore)
+{
+    auto *pItem = new QStandardItem(QString::number(iValore));
+    pItem->setData(iValore, Qt::UserRole);
+    return pItem;
+}
+
+/** "Ingressi liberi: 2, 5-7" */
+QString fElencoLiberi(const QString &sTitolo, const QList<qint64> &aLiberi)
+{
+    QStringList asTratti;
+    for (int i = 0; i < aLiberi.size();) {
+        int j = i;
+        while (j + 1 < aLiberi.size() && aLiberi[j + 1] == aLiberi[j] + 1)
+            ++j;
+        asTratti << (i == j ? QString::number(aLiberi[i]) : QStringLiteral("%1-%2").arg(aLiberi[i]).arg(aLiberi[j]));
+        i = j + 1;
+    }
+    return sTitolo + QStringLiteral(": ") +
+           (asTratti.isEmpty() ? QStringLiteral("nessuno") : asTratti.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+TIoDock::TIoDock(TFrmBase &frm) : QDockWidget(QStringLiteral("Ingressi/Uscite"), &frm), m_frm(frm)
+{
+    setObjectName(QStringLiteral("DockIngressiUscite"));
+    setAccessibleName(QStringLiteral("Ingressi/Uscite"));
+    auto *pCorpo = new QWidget(this);
+    auto *pColonna = new QVBoxLayout(pCorpo);
+    pColonna->setContentsMargins(2, 2, 2, 2);
+
+    auto *pRiga = new QHBoxLayout;
+    EdtFiltro = new QLineEdit(pCorpo);
+    EdtFiltro->setObjectName(QStringLiteral("EdtFiltro"));
+    EdtFiltro->setPlaceholderText(QStringLiteral("Filtra"));
+    EdtFiltro->setAccessibleName(QStringLiteral("Filtra ingressi e uscite"));
+    EdtFiltro->setClearButtonEnabled(true);
+    BtnEsportaCsv = new QPushButton(QStringLiteral("Esporta CSV…"), pCorpo);
+    BtnEsportaCsv->setObjectName(QStringLiteral("BtnEsportaCsv"));
+    pRiga->addWidget(EdtFiltro, 1);
+    pRiga->addWidget(BtnEsportaCsv);
+    pColonna->addLayout(pRiga);
+
+    pModello = new QStandardItemModel(0, iColonne, this);
+    pModello->setHorizontalHeaderLabels({QStringLiteral("Classe"), QStringLiteral("Numero"), QStringLiteral("Tipo"),
+                                         QStringLiteral("Area"), QStringLiteral("Sensore"), QStringLiteral("Testo")});
+    pFiltro = new QSortFilterProxyModel(this);
+    pFiltro->setSourceModel(pModello);
+    pFiltro->setSortRole(Qt::UserRole);
+    pFiltro->setFilterKeyColumn(-1); // any column
+    pFiltro->setFilterCaseSensitivity(Qt::CaseInsensitive);
+
+    TbIo = new QTableView(pCorpo);
+    TbIo->setObjectName(QStringLiteral("TbIo"));
+    TbIo->setAccessibleName(QStringLiteral("Ingressi e uscite"));
+    TbIo->setModel(pFiltro);
+    TbIo->setSortingEnabled(true);
+    TbIo->sortByColumn(-1, Qt::AscendingOrder); // the cross-reference's own order until a header is clicked
+    TbIo->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TbIo->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TbIo->setSelectionMode(QAbstractItemView::SingleSelection);
+    TbIo->verticalHeader()->hide();
+    TbIo->horizontalHeader()->setStretchLastSection(true);
+    pColonna->addWidget(TbIo, 1);
+
+    LblLiberi = new QLabel(pCorpo);
+    LblLiberi->setObjectName(QStringLiteral("LblLiberi"));
+    LblLiberi->setWordWrap(true);
+    LblLiberi->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pColonna->addWidget(LblLiberi);
+    setWidget(pCorpo);
+
+    connect(EdtFiltro, &QLineEdit::textChanged, pFiltro, &QSortFilterProxyModel::setFilterFixedString);
+    connect(TbIo, &QTableView::clicked, this, [this](const QModelIndex &index) {
+        const QModelIndex prima = pFiltro->index(index.row(), iColClasse);
+        const qint64 iArea = prima.data(iRuoloArea).toLongLong();
+        const qint64 iSensore = prima.data(iRuoloSensore).toLongLong();
+        m_frm.pRunCommand([&] { pMostraAreaEOggetto(m_frm, iArea, iSensore); });
+    });
+    connect(BtnEsportaCsv, &QPushButton::clicked, this,
+            [this] { m_frm.pRunCommand([this] { BtnEsportaCsvClick(); }); });
+    pSeguiDocumento(frm, this, [this] { pAggiorna(); });
+}
+
+void TIoDock::pAggiorna()
+{
+    if (!isVisible())
+        return;
+    TProjectDocument &doc = m_frm.fDocument();
+    pModello->removeRows(0, pModello->rowCount());
+    LblLiberi->clear();
+    BtnEsportaCsv->setEnabled(doc.fAperto());
+    if (!doc.fAperto())
+        return;
+    const QList<TRigaIo> aRighe = fRiferimentiIo(doc.fConn());
+    const QList<qint64> aInPiuAree[] = {fNumeriInPiuAree(aRighe, TClasseIo::Ingresso),
+                                        fNumeriInPiuAree(aRighe, TClasseIo::Uscita)};
+    for (const TRigaIo &r : aRighe) {
+        const bool bInPiuAree = aInPiuAree[r.eClasse == TClasseIo::Uscita].contains(r.iNumero);
+        auto *pClasse = new QStandardItem(fNomeClasseIo(r.eClasse));
+        pClasse->setData(int(r.eClasse), Qt::UserRole);
+        pClasse->setData(r.iAreaId, iRuoloArea);
+        pClasse->setData(r.iSensoreId, iRuoloSensore);
+        QStandardItem *pNumero = fCellaNumero(r.iNumero);
+        if (bInPiuAree) {
+            QFont font = pNumero->font();
+            font.setBold(true);
+            pNumero->setFont(font);
+            pNumero->setToolTip(QStringLiteral("numero usato in più aree"));
+        }
+        auto *pTipo = new QStandardItem(r.sTipo);
+        pTipo->setData(r.sTipo, Qt::UserRole);
+        auto *pArea = new QStandardItem(QStringLiteral("%1 %2").arg(r.iAreaId).arg(r.sArea));
+        pArea->setData(r.iAreaId, Qt::UserRole);
+        auto *pTesto = new QStandardItem(r.sTesto);
+        pTesto->setData(r.sTesto, Qt::UserRole);
+        pModello->appendRow({pClasse, pNumero, pTipo, pArea, fCellaNumero(r.iSensoreId), pTesto});
+    }
+    TbIo->resizeColumnsToContents();
+    LblLiberi->setText(fElencoLiberi(QStringLiteral("Ingressi liberi"), fNumeriLiberi(aRighe, TClasseIo::Ingresso)) +
+                       QLatin1Char('\n') +
+                       fElencoLiberi(QStringLiteral("Uscite libere"), fNumeriLiberi(aRighe, TClasseIo::Uscita)));
+}
+
+void TIoDock::BtnEsportaCsvClick()
+{
+    TProjectDocument &doc = m_frm.fDocument();
+    if (!doc.fAperto())
+        return;
+    const QString sFile = m_frm.fDialogs().fSaveFile(QStringLiteral("Esporta CSV"),
+                                                     doc.fOutPath() + QStringLiteral("ingressi_uscite.csv"),
+                                                     QStringLiteral("CSV (*.csv)"));
+    if (sFile.isEmpty())
+        return;
+    const QByteArray abCsv = fCsvIo(fRiferimentiIo(doc.fConn()));
+    QSaveFile file(sFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(abCsv) != abCsv.size() || !file.commit())
+        throw TOmbrixError(sFile + QStringLiteral(": ") + file.errorString());
+}
+
+void TIoDock::showEvent(QShowEvent *pEvent)
+{
+    QDockWidget::showEvent(pEvent);
+    try {
+        pAggiorna();
+    } catch (...) {
+        m_frm.pViewFailed(std::current_exception());
+    }
+}

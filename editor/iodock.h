@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDockWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
+class TFrmBase;
+
+/**
+ * The dock "Ingressi/Uscite": the I/O cross-reference of the open project,
+ * one row per input or output object (classe, numero, tipo, area, sensore,
+ * testo), sortable by any column and narrowed by a filter box. A number of a
+ * class that objects in more than one area use is shown in bold; the free
+ * numbers of each class (from 1 to the highest in use) are listed under the
+ * table. A click on a row shows its area; "Esporta CSV…" writes the same CSV
+ * as the command line. It follows the project as the "Verifica" dock does.
+ */
+class TIoDock final : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TIoDock(TFrmBase &frm);
+
+    QLineEdit *EdtFiltro = nullptr;
+    QTableView *TbIo = nullptr;
+    QLabel *LblLiberi = nullptr;
+    QPushButton *BtnEsportaCsv = nullptr;
+    QStandardItemModel *pModello = nullptr;
+    QSortFilterProxyModel *pFiltro = nullptr;
+
+    /** Reads the cross-reference again and refills the rows (nothing while hidden). */
+    void pAggiorna();
+    /** "Esporta CSV…": asks a file name and writes the cross-reference there. */
+    void BtnEsportaCsvClick();
+
+protected:
+    void showEvent(QShowEvent *pEvent) override;
+
+private:
+    TFrmBase &m_frm;
+};

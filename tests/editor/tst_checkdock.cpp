@@ -1,0 +1,127 @@
+// The project check and the I/O cross-reference in the window: the docks
+// opened from the "Progetto" menu, on a real project, with real mouse events.
+
+#include "tst_placement_helpers.h"
+
+#include "check/riferimentiio.h"
+#include "editor/checkdock.h"
+#include "editor/iodock.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+/** The row of the "Verifica" dock with code sCodice about object iId; -1 when there is none. */
+int fRigaVerifica(TFrmBase &frm, const QString &sCodice, int iId)
+{
+    const QTableWidget *pTb = frm.DockVerifica->TbVerifica;
+    for (int i = 0; i < pTb->rowCount(); ++i)
+        if (pTb->item(i, 3)->toolTip() == sCodice && pTb->item(i, 2)->text() == QString::number(iId))
+            return i;
+    return -1;
+}
+
+} // namespace
+
+class TstCheckDock : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void offPanelLabelListedShownAndGoneOnceDraggedInside();
+    void ioDockListsFiltersMarksAndExports();
+};
+
+void TstCheckDock::offPanelLabelListedShownAndGoneOnceDraggedInside()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fStartWithProject(fx);
+    const qint64 iBase = frm.fDocument().fAreaMostrata();
+    const int iId = fContactWithLabel(fx, QStringLiteral("Porta"));
+    // the label sticks out of the left edge: the visible part can still be taken with the mouse
+    fx.pExec(QStringLiteral("update tbsensori set CoordXt = -5 where _id = %1").arg(iId));
+    frm.fDocument().pRileggi();
+    pAddWithButton(fx, frm.BtnNewArea, QStringLiteral("Piano primo"));
+    QVERIFY(frm.fDocument().fAreaMostrata() != iBase);
+
+    QVERIFY(frm.MnuVerificaProgetto->isEnabled());
+    const QSize canvasPrima = frm.centralWidget()->size();
+    frm.MnuVerificaProgetto->trigger();
+    QVERIFY(frm.DockVerifica->isVisible());
+    QVERIFY(!frm.DockVerifica->isFloating());
+    QCOMPARE(frm.centralWidget()->size(), canvasPrima); // the window grew instead
+    const int iRow = fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId);
+    QVERIFY(iRow >= 0);
+    QVERIFY(frm.DockVerifica->TbVerifica->item(iRow, 3)->text().contains(QStringLiteral("\"Porta\"")));
+    QVERIFY(frm.DockVerifica->LblConteggio->isVisible());
+    QVERIFY(frm.DockVerifica->LblConteggio->text().startsWith(QStringLiteral("1 errori, ")));
+
+    QTableWidget *pTb = frm.DockVerifica->TbVerifica;
+    const QRect rect = pTb->visualItemRect(pTb->item(iRow, 3));
+    QTest::mouseDClick(pTb->viewport(), Qt::LeftButton, {}, rect.center());
+    QCOMPARE(frm.fDocument().fAreaMostrata(), iBase);
+    QCOMPARE(frm.fSelectedAreaId(), iBase);
+
+    QWidget *pLabel = fPlaced(frm, QStringLiteral("Testo_%1").arg(iId));
+    QVERIFY(pLabel);
+    QCOMPARE(pLabel->x(), -5);
+    pDrag(frm, pLabel, QPoint(10, 3), {QPoint(10, 0), QPoint(20, 0)});
+    QCOMPARE(fColumn(fx, iId, "CoordXt"), 15);
+    QCOMPARE(fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId), -1);
+    QVERIFY(frm.DockVerifica->LblConteggio->text().startsWith(QStringLiteral("0 errori, ")));
+
+    // undo puts the finding back; closing the dock takes the count off the status bar
+    frm.MnuAnnulla->trigger();
+    QVERIFY(fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId) >= 0);
+    frm.DockVerifica->close();
+    QVERIFY(!frm.DockVerifica->LblConteggio->isVisible());
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+}
+
+void TstCheckDock::ioDockListsFiltersMarksAndExports()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fStartWithProject(fx);
+    const qint64 iBase = frm.fDocument().fAreaMostrata();
+    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, frm.BtnNewArea, QStringLiteral("Piano primo"));
+    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    frm.MnuIngressiUscite->trigger();
+    TIoDock &dock = *frm.DockIngressiUscite;
+    QVERIFY(dock.isVisible());
+    QCOMPARE(dock.pFiltro->rowCount(), 2);
+
+    // an edit while the dock is open shows up in it
+    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("3"));
+    QCOMPARE(dock.pFiltro->rowCount(), 3);
+    // input 7 lies in two areas: bold; inputs 1-6 are free
+    for (int i = 0; i < dock.pModello->rowCount(); ++i)
+        QCOMPARE(dock.pModello->item(i, 1)->font().bold(), dock.pModello->item(i, 0)->text() == "ingresso");
+    QVERIFY(dock.LblLiberi->text().contains(QStringLiteral("Ingressi liberi: 1-6")));
+    QVERIFY(dock.LblLiberi->text().contains(QStringLiteral("Uscite libere: 1-2")));
+
+    QTest::keyClicks(dock.EdtFiltro, QStringLiteral("Piano primo"));
+    QCOMPARE(dock.pFiltro->rowCount(), 2);
+    dock.EdtFiltro->clear();
+    // a click on a row shows its area
+    dock.TbIo->sortByColumn(3, Qt::AscendingOrder); // by area: the base area first
+    QTest::mouseClick(dock.TbIo->viewport(), Qt::LeftButton, {},
+                      dock.TbIo->visualRect(dock.pFiltro->index(0, 3)).center());
+    QCOMPARE(frm.fDocument().fAreaMostrata(), iBase);
+
+    const QString sCsv = fx.fRoot() + QStringLiteral("io.csv");
+    fx.dialogs.asSaveFiles << sCsv;
+    QTest::mouseClick(dock.BtnEsportaCsv, Qt::LeftButton);
+    QCOMPARE(TEditorFixture::fReadAll(sCsv), fCsvIo(fRiferimentiIo(fProjectConn())));
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+}
+
+QTEST_MAIN(TstCheckDock)
+#include "tst_checkdock.moc"
