@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <exception>
@@ -33,19 +34,23 @@ QString fTestoArea(TProjectDocument &doc, qint64 iAreaId)
 
 void pSeguiDocumento(TFrmBase &frm, QObject *pContext, const std::function<void()> &pFn)
 {
-    // a failure while following is reported by the command that made the change
-    auto fGuarded = [&frm, pFn] {
+    // one refresh once the step is done, however many signals it sends; a failure is reported as a view's
+    auto *pTimer = new QTimer(pContext);
+    pTimer->setSingleShot(true);
+    pTimer->setInterval(0);
+    QObject::connect(pTimer, &QTimer::timeout, pContext, [&frm, pFn] {
         try {
             pFn();
         } catch (...) {
             frm.pViewFailed(std::current_exception());
         }
-    };
+    });
+    auto fRinvia = [pTimer] { pTimer->start(); };
     TProjectDocument &doc = frm.fDocument();
-    QObject::connect(doc.fUndoStack(), &QUndoStack::indexChanged, pContext, fGuarded);
-    QObject::connect(&doc, &TProjectDocument::sigAreeCambiate, pContext, fGuarded);
-    QObject::connect(&doc, &TProjectDocument::sigAreaRinominata, pContext, fGuarded);
-    QObject::connect(&doc, &TProjectDocument::sigProgetto, pContext, fGuarded);
+    QObject::connect(doc.fUndoStack(), &QUndoStack::indexChanged, pTimer, fRinvia);
+    QObject::connect(&doc, &TProjectDocument::sigAreeCambiate, pTimer, fRinvia);
+    QObject::connect(&doc, &TProjectDocument::sigAreaRinominata, pTimer, fRinvia);
+    QObject::connect(&doc, &TProjectDocument::sigProgetto, pTimer, fRinvia);
 }
 
 void pMostraAreaEOggetto(TFrmBase &frm, qint64 iAreaId, std::optional<qint64> iOggettoId)

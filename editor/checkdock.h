@@ -45,5 +45,7 @@ void pMostraAreaEOggetto(TFrmBase &frm, qint64 iAreaId, std::optional<qint64> iO
 /** Shows pDock and brings it to the front, growing the window so that its client keeps its size. */
 void pApriDock(TFrmBase &frm, QDockWidget *pDock);
 
-/** Connects pFn to every change of the open project: each edit, undo and redo, the areas, the project itself. */
+/** Runs pFn after every change of the open project (each edit, undo and redo, the areas, the project itself),
+ *  once the change is done and the events queued meanwhile are handled: a step that sends several signals
+ *  runs it once. */
 void pSeguiDocumento(TFrmBase &frm, QObject *pContext, const std::function<void()> &pFn);

@@ -74,12 +74,12 @@ void TstCheckDock::offPanelLabelListedShownAndGoneOnceDraggedInside()
     QCOMPARE(pLabel->x(), -5);
     pDrag(frm, pLabel, QPoint(10, 3), {QPoint(10, 0), QPoint(20, 0)});
     QCOMPARE(fColumn(fx, iId, "CoordXt"), 15);
-    QCOMPARE(fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId), -1);
+    QTRY_COMPARE(fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId), -1);
     QVERIFY(frm.DockVerifica->LblConteggio->text().startsWith(QStringLiteral("0 errori, ")));
 
     // undo puts the finding back; closing the dock takes the count off the status bar
     frm.MnuAnnulla->trigger();
-    QVERIFY(fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId) >= 0);
+    QTRY_VERIFY(fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId) >= 0);
     frm.DockVerifica->close();
     QVERIFY(!frm.DockVerifica->LblConteggio->isVisible());
     QVERIFY(fx.dialogs.asErrors.isEmpty());
@@ -100,7 +100,7 @@ void TstCheckDock::ioDockListsFiltersMarksAndExports()
 
     // an edit while the dock is open shows up in it
     pAddWithButton(fx, frm.BtnLampada, QStringLiteral("3"));
-    QCOMPARE(dock.pFiltro->rowCount(), 3);
+    QTRY_COMPARE(dock.pFiltro->rowCount(), 3);
     // input 7 lies in two areas: bold; inputs 1-6 are free
     for (int i = 0; i < dock.pModello->rowCount(); ++i)
         QCOMPARE(dock.pModello->item(i, 1)->font().bold(), dock.pModello->item(i, 0)->text() == "ingresso");
