@@ -2,6 +2,7 @@
 
 #include "check/verifica.h"
 #include "document/projectdocument.h"
+#include "editor/canvascontrols.h"
 #include "editor/frmbase.h"
 #include "model/catalogo.h"
 
@@ -64,11 +65,15 @@ void pMostraAreaEOggetto(TFrmBase &frm, qint64 iAreaId, std::optional<qint64> iO
         return;
     const QString sId = QString::number(*iOggettoId);
     const QObjectList aChildren = frm.PnlImgArea->children();
-    for (QObject *pChild : aChildren) {
-        if (!pChild->isWidgetType() || fName2Id(pChild->objectName()) != sId)
-            continue;
-        auto *pControl = static_cast<QWidget *>(pChild);
-        pControl->raise();
+    for (QObject *pChild : aChildren)
+        if (pChild->isWidgetType() && fName2Id(pChild->objectName()) == sId)
+            static_cast<QWidget *>(pChild)->raise();
+    // the object's icon becomes the selection
+    if (const TSensore *p = doc.fOggetto(*iOggettoId)) {
+        const QString sName =
+            fNomeSensore(p->Get_tiposensore(), p->Get_area_zoom(), *iOggettoId, QString::number(p->Get_numsensore()));
+        if (QWidget *pIcon = fFindPlaced(frm.PnlImgArea, sName))
+            frm.pSeleziona(pIcon);
     }
 }
 

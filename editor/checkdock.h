@@ -16,7 +16,7 @@ class TFrmBase;
  * again after every edit, undo and redo, and whenever the areas or the project
  * change, but only while it is visible; meanwhile the status bar shows how
  * many errors and warnings there are. A double click on a row shows the
- * row's area and brings its object to the top.
+ * row's area and selects its object.
  */
 class TCheckDock final : public QDockWidget
 {
@@ -39,7 +39,7 @@ private:
     TFrmBase &m_frm;
 };
 
-/** Shows area iAreaId and brings the controls of object iOggettoId (if any) above the others. */
+/** Shows area iAreaId and selects object iOggettoId (if any), its controls above the others. */
 void pMostraAreaEOggetto(TFrmBase &frm, qint64 iAreaId, std::optional<qint64> iOggettoId);
 
 /** Shows pDock and brings it to the front, growing the window so that its client keeps its size. */

@@ -68,6 +68,7 @@ void TstCheckDock::offPanelLabelListedShownAndGoneOnceDraggedInside()
     QTest::mouseDClick(pTb->viewport(), Qt::LeftButton, {}, rect.center());
     QCOMPARE(frm.fDocument().fAreaMostrata(), iBase);
     QCOMPARE(frm.fSelectedAreaId(), iBase);
+    QCOMPARE(frm.fSelezionatoId(), iId);
 
     QWidget *pLabel = fPlaced(frm, QStringLiteral("Testo_%1").arg(iId));
     QVERIFY(pLabel);
