@@ -9,7 +9,7 @@ FUZZ_TIME ?= 60
 FUZZ_TARGETS = maplines rows jpegbmp
 EXPORT_TESTS = tst_exportrun tst_exportcli tst_exportsafety tst_jpegbmp tst_maplines
 
-.PHONY: deps configure build run test asan tsan fuzz bench clean
+.PHONY: deps configure build run test asan tsan fuzz bench format-check clean
 
 deps:
 	@scripts/install-deps.sh
@@ -52,6 +52,10 @@ fuzz: deps
 	    || { tail -40 build-fuzz/fuzz_$$t.log; exit 1; }; \
 	  grep -E '^stat::number_of_executed_units' build-fuzz/fuzz_$$t.log || true; \
 	done
+
+# Every C++ source in the repository's own style (.clang-format).
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run --Werror
 
 bench: deps build
 	bench/run.sh $(BUILD_DIR)

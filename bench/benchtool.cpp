@@ -98,7 +98,11 @@ void pPicture(const std::string &path, int w, int h, std::uint64_t seed)
     TNoise n1(r, w, h, 97), n2(r, w, h, 23), n3(r, w, h, 6), n4(r, w, h, 2);
     const float hue[3] = {float(r.fUnit()), float(r.fUnit()), float(r.fUnit())};
     const int horizon = h / 3 + r.fInt(h / 3);
-    struct TRect { int x0, y0, x1, y1; float c[3]; };
+    struct TRect
+    {
+        int x0, y0, x1, y1;
+        float c[3];
+    };
     std::vector<TRect> rects(std::size_t(8 + r.fInt(10)));
     for (TRect &q : rects) {
         q.x0 = r.fInt(w);
@@ -108,10 +112,16 @@ void pPicture(const std::string &path, int w, int h, std::uint64_t seed)
         for (float &c : q.c)
             c = float(r.fUnit());
     }
-    struct TBlob { float x, y, rx, ry, c[3]; };
+    struct TBlob
+    {
+        float x, y, rx, ry, c[3];
+    };
     std::vector<TBlob> blobs(std::size_t(6 + r.fInt(8)));
     for (TBlob &b : blobs)
-        b = {float(r.fInt(w)), float(r.fInt(h)), float(20 + r.fInt(w / 4)), float(20 + r.fInt(h / 4)),
+        b = {float(r.fInt(w)),
+             float(r.fInt(h)),
+             float(20 + r.fInt(w / 4)),
+             float(20 + r.fInt(h / 4)),
              {float(r.fUnit()), float(r.fUnit()), float(r.fUnit())}};
 
     std::FILE *f = std::fopen(path.c_str(), "wb");
@@ -190,19 +200,19 @@ int fProject(int argc, char **argv)
     pExec(db, "BEGIN");
     const int nBase = std::max(1, nAreas / 5);
     TRng r{12345};
-    static const char *const aNomi[] = {"Ingresso", "Cucina", "Soggiorno", "Camera", "Bagno", "Studio",
-                                        "Garage", "Cantina", "Terrazzo", "Corridoio", "Lavanderia", "Giardino"};
+    static const char *const aNomi[] = {"Ingresso", "Cucina",  "Soggiorno", "Camera",    "Bagno",      "Studio",
+                                        "Garage",   "Cantina", "Terrazzo",  "Corridoio", "Lavanderia", "Giardino"};
     for (int id = 1; id <= nAreas; ++id) {
         const bool base = id <= nBase;
         const int father = base ? 0 : 1 + (id - nBase - 1) % nBase;
-        pExec(db, "insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (" + std::to_string(id)
-                      + ", " + (base ? "0" : "1") + ", " + std::to_string(father) + ", \"" + aNomi[id % 12] + " "
-                      + std::to_string(id) + "\", 0)");
+        pExec(db, "insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (" + std::to_string(id) +
+                      ", " + (base ? "0" : "1") + ", " + std::to_string(father) + ", \"" + aNomi[id % 12] + " " +
+                      std::to_string(id) + "\", 0)");
         if (!base) {
             pExec(db, "insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, ZonaSensore, "
-                      "CoordX, CoordY, Orientamento) values ("
-                          + std::to_string(father) + ", " + std::to_string(id) + ", 0, 32, 3, 1, "
-                          + std::to_string(r.fInt(440)) + ", " + std::to_string(40 + r.fInt(200)) + ", 0)");
+                      "CoordX, CoordY, Orientamento) values (" +
+                          std::to_string(father) + ", " + std::to_string(id) + ", 0, 32, 3, 1, " +
+                          std::to_string(r.fInt(440)) + ", " + std::to_string(40 + r.fInt(200)) + ", 0)");
         }
     }
     static const int aTipi[] = {1, 2, 4, 5, 6, 7, 8, 9, 10};
@@ -214,13 +224,13 @@ int fProject(int argc, char **argv)
             const int x2 = tipo == 4 ? r.fInt(473) : 0, y2 = tipo == 4 ? 34 + r.fInt(231) : 0;
             pExec(db, "insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, ZonaSensore, "
                       "CoordX, CoordY, CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, ColorTxt, Testo, Orientamento) "
-                      "values ("
-                          + std::to_string(id) + ", 0, " + std::to_string(1 + r.fInt(128)) + ", "
-                          + std::to_string(icon) + ", " + std::to_string(tipo) + ", 1, " + std::to_string(x) + ", "
-                          + std::to_string(y) + ", " + std::to_string(x2) + ", " + std::to_string(y2) + ", "
-                          + std::to_string(std::min(x + icon, 440)) + ", " + std::to_string(y) + ", "
-                          + std::to_string(1 + r.fInt(9)) + ", " + std::to_string(1 + r.fInt(10)) + ", \""
-                          + aNomi[r.fInt(12)] + " " + std::to_string(k) + "\", 0)");
+                      "values (" +
+                          std::to_string(id) + ", 0, " + std::to_string(1 + r.fInt(128)) + ", " + std::to_string(icon) +
+                          ", " + std::to_string(tipo) + ", 1, " + std::to_string(x) + ", " + std::to_string(y) + ", " +
+                          std::to_string(x2) + ", " + std::to_string(y2) + ", " +
+                          std::to_string(std::min(x + icon, 440)) + ", " + std::to_string(y) + ", " +
+                          std::to_string(1 + r.fInt(9)) + ", " + std::to_string(1 + r.fInt(10)) + ", \"" +
+                          aNomi[r.fInt(12)] + " " + std::to_string(k) + "\", 0)");
         }
     }
     pExec(db, "COMMIT");
@@ -295,8 +305,12 @@ double fDjpegLoop(const std::string &areas, const std::string &out, const std::v
         char name[32];
         std::snprintf(name, sizeof name, "/file%04d.bmp", id);
         std::string outFile = out + name, in = areas + "/img_" + std::to_string(id) + ".jpg";
-        char *args[] = {const_cast<char *>("djpeg"), const_cast<char *>("-bmp"), const_cast<char *>("-outfile"),
-                        outFile.data(), in.data(), nullptr};
+        char *args[] = {const_cast<char *>("djpeg"),
+                        const_cast<char *>("-bmp"),
+                        const_cast<char *>("-outfile"),
+                        outFile.data(),
+                        in.data(),
+                        nullptr};
         total += fRun(args, pPeak, false);
     }
     return total;
@@ -326,8 +340,13 @@ int fCompare(int argc, char **argv)
     long peak = 0, peakDjpeg = 0;
     std::string script = "for f in \"$1\"/img_*.jpg; do djpeg -bmp \"$f\" > \"$2/${f##*/}.bmp\"; done";
     std::string areas = argv[3], out = argv[4];
-    char *shell[] = {const_cast<char *>("sh"), const_cast<char *>("-c"), script.data(), const_cast<char *>("sh"),
-                     areas.data(), out.data(), nullptr};
+    char *shell[] = {const_cast<char *>("sh"),
+                     const_cast<char *>("-c"),
+                     script.data(),
+                     const_cast<char *>("sh"),
+                     areas.data(),
+                     out.data(),
+                     nullptr};
     for (int i = 0; i < runs; ++i) {
         tp.push_back(fRun(argv + 6, &peak, true));
         td.push_back(fDjpegLoop(argv[3], argv[4], ids, &peakDjpeg));

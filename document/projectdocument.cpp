@@ -13,9 +13,7 @@
 #include <algorithm>
 #include <memory>
 
-TProjectDocument::TProjectDocument(QObject *pParent) : QObject(pParent)
-{
-}
+TProjectDocument::TProjectDocument(QObject *pParent) : QObject(pParent) {}
 
 TProjectDocument::~TProjectDocument()
 {
@@ -235,10 +233,10 @@ void TProjectDocument::pPubblica(const TChiavi &chiavi, const TStato &stato, qin
         return;
     for (qint64 iId : chiavi.aSensori) {
         const auto riga = stato.sensori.constFind(iId);
-        const auto it = std::find_if(m_aOggetti.begin(), m_aOggetti.end(),
-                                     [iId](const TSensore &s) { return s.Get_id() == iId; });
-        const bool bQui = riga != stato.sensori.constEnd() &&
-                          riga->fValore(QStringLiteral("area_id")).toLongLong() == m_iMostrata;
+        const auto it =
+            std::find_if(m_aOggetti.begin(), m_aOggetti.end(), [iId](const TSensore &s) { return s.Get_id() == iId; });
+        const bool bQui =
+            riga != stato.sensori.constEnd() && riga->fValore(QStringLiteral("area_id")).toLongLong() == m_iMostrata;
         if (!bQui) {
             if (it != m_aOggetti.end()) {
                 m_aOggetti.erase(it);

@@ -4,17 +4,17 @@
 
 #include "editor/canvas.h"
 
-#include "editor/frmbase.h"
+#include "document/projectdocument.h"
 #include "editor/canvascontrols.h"
+#include "editor/frmbase.h"
 #include "editor/labels.h"
 #include "editor/placement.h"
-#include "document/projectdocument.h"
 #include "model/catalogo.h"
 #include "workspace/errors.h"
 #include "workspace/uty.h"
 
-#include <QFile>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -240,7 +240,8 @@ void TFrmBase::pSincronizzaOggetto(qint64 iId)
     if (!p)
         return pRimuoviOggetto(iId);
     const TSensore &s = *p;
-    const QString sName = fNomeSensore(s.Get_tiposensore(), s.Get_area_zoom(), iId, QString::number(s.Get_numsensore()));
+    const QString sName =
+        fNomeSensore(s.Get_tiposensore(), s.Get_area_zoom(), iId, QString::number(s.Get_numsensore()));
     QWidget *pIcon = fFindPlaced(PnlImgArea, sName);
     if (!pIcon) {
         // controls of this object under another name: its type or number changed, its controls are built

@@ -9,8 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-namespace
-{
+namespace {
 
 QPointer<QWidget> pLastPopupControl;
 

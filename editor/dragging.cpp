@@ -1,8 +1,8 @@
 #include "editor/dragging.h"
 
+#include "document/projectdocument.h"
 #include "editor/canvascontrols.h"
 #include "editor/frmbase.h"
-#include "document/projectdocument.h"
 #include "model/catalogo.h"
 
 #include <QApplication>
@@ -10,8 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace
-{
+namespace {
 
 const int iCanvasWidth = 480;
 const int iCanvasHeight = 272;

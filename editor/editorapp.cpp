@@ -1,8 +1,8 @@
 #include "editor/editorapp.h"
 
-#include "model/appfonts.h"
 #include "editor/fontdialog.h"
 #include "editor/frmbase.h"
+#include "model/appfonts.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -7,8 +7,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
-namespace
-{
+namespace {
 
 const int iNero = 10; // position of "nero" among the colours
 

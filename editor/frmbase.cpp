@@ -1,13 +1,13 @@
 #include "editor/frmbase.h"
 
-#include "model/appfonts.h"
+#include "document/projectdocument.h"
 #include "editor/bezel.h"
 #include "editor/canvascontrols.h"
 #include "editor/checkdock.h"
 #include "editor/dragging.h"
 #include "editor/iodock.h"
 #include "editor/placement.h"
-#include "document/projectdocument.h"
+#include "model/appfonts.h"
 #include "workspace/errors.h"
 #include "workspace/settings.h"
 #include "workspace/uty.h"
@@ -18,10 +18,9 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QKeySequence>
-#include <QUndoStack>
 #include <QImageReader>
 #include <QItemSelectionModel>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +30,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -420,8 +420,7 @@ void TFrmBase::pConnectDocument()
                 pSetProjectCommands(bAperto);
             }));
     connect(m_pDoc, &TProjectDocument::sigAreeCambiate, this, fGuard([this] { pPopolaTreeViewNew(); }));
-    connect(m_pDoc, &TProjectDocument::sigAreaRinominata, this,
-            fGuard([this](qint64 iId, const QString &sNome) {
+    connect(m_pDoc, &TProjectDocument::sigAreaRinominata, this, fGuard([this](qint64 iId, const QString &sNome) {
                 for (QTreeWidgetItemIterator it(TvAree); *it; ++it)
                     if ((*it)->data(0, Qt::UserRole).toLongLong() == iId)
                         (*it)->setText(0, sNome);

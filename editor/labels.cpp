@@ -1,10 +1,10 @@
 #include "editor/labels.h"
 
+#include "document/projectdocument.h"
 #include "editor/canvascontrols.h"
 #include "editor/dragging.h"
 #include "editor/fontdialog.h"
 #include "editor/frmbase.h"
-#include "document/projectdocument.h"
 #include "model/catalogo.h"
 #include "model/labelfont.h"
 #include "model/sensore.h"
@@ -16,8 +16,7 @@
 
 #include <optional>
 
-namespace
-{
+namespace {
 
 QString fLabelName(qint64 iId)
 {

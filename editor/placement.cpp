@@ -1,10 +1,10 @@
 #include "editor/placement.h"
 
+#include "document/projectdocument.h"
 #include "editor/canvas.h"
 #include "editor/canvascontrols.h"
 #include "editor/frmbase.h"
 #include "editor/labels.h"
-#include "document/projectdocument.h"
 #include "model/catalogo.h"
 #include "model/sensore.h"
 #include "workspace/errors.h"
@@ -13,8 +13,7 @@
 
 #include <QPixmap>
 
-namespace
-{
+namespace {
 
 QString fIconPath(int iTipo, int iIconSize)
 {
@@ -29,8 +28,7 @@ QString fHint(const QString &sName)
 }
 
 /** Builds the 7 x 7 second end of the barrier sNomeSensore from its decoded picture. */
-void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QPixmap &picture, const QString &sNomeSensore, int iTop,
-             int iLeft)
+void pCreaB2(TFrmBase &frm, QWidget *mioPanel, const QPixmap &picture, const QString &sNomeSensore, int iTop, int iLeft)
 {
     const QString sName = sNomeSensore + QStringLiteral("_");
     auto *pMarker = new TCanvasControl(frm, mioPanel);

@@ -632,12 +632,14 @@ TPrevNext fPrevNext(const TProgettoEsportato &p, qint64 iId, qint64 iFather_id)
     TPrevNext r;
     auto vicino = [&](const QString &sSegno, const QString &sVerso) {
         qint64 iTrovato = 0;
-        if (!fPrimoId(conn, QStringLiteral("SELECT _id FROM tbarea WHERE _id ") + sSegno + QStringLiteral(" ") + sId +
+        if (!fPrimoId(conn,
+                      QStringLiteral("SELECT _id FROM tbarea WHERE _id ") + sSegno + QStringLiteral(" ") + sId +
                           QStringLiteral(" AND father_id = ") + sFather +
                           QStringLiteral(" ORDER BY ordinamento, _id ") + sVerso + QStringLiteral(" LIMIT 1;"),
                       iTrovato)) {
             // past the end: wrap to the other end
-            fPrimoId(conn, QStringLiteral("select _id from tbarea where father_id = ") + sFather +
+            fPrimoId(conn,
+                     QStringLiteral("select _id from tbarea where father_id = ") + sFather +
                          QStringLiteral(" order by ordinamento, _id ") + sVerso + QStringLiteral(" LIMIT 1"),
                      iTrovato);
         }

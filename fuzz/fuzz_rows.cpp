@@ -81,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider fdp(data, size);
     pRighe(conn, "insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (?, ?, ?, ?, ?)", 5,
            fdp.ConsumeIntegralInRange<int>(0, 5), fdp);
-    pRighe(conn, "insert into tbsensori (_id, area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+    pRighe(conn,
+           "insert into tbsensori (_id, area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
            "CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, ColorTxt, Testo, Orientamento) values (?, ?, ?, ?, ?, ?, "
            "?, ?, ?, ?, ?, ?, ?, ?, ?, 0)",
            15, fdp.ConsumeIntegralInRange<int>(0, 8), fdp);

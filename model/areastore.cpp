@@ -69,10 +69,10 @@ qint64 TAreaStore::fNuovoId()
     m_CDArea.pLoad(m_conn);
     if (m_CDArea.fCount() == 0)
         return 1;
-    TSqlQuery q = m_conn.fQuery(QStringLiteral("SELECT _id + 1 new_id FROM tbarea mo ") +
-                                QStringLiteral("WHERE NOT EXISTS (") +
-                                QStringLiteral("SELECT NULL FROM tbarea mi WHERE mi._id = mo._id + 1) ") +
-                                QStringLiteral("ORDER BY _id LIMIT 1"));
+    TSqlQuery q =
+        m_conn.fQuery(QStringLiteral("SELECT _id + 1 new_id FROM tbarea mo ") + QStringLiteral("WHERE NOT EXISTS (") +
+                      QStringLiteral("SELECT NULL FROM tbarea mi WHERE mi._id = mo._id + 1) ") +
+                      QStringLiteral("ORDER BY _id LIMIT 1"));
     if (!q.fNext())
         throw TOmbrixError(QStringLiteral("No free area id in tbarea"));
     // past the largest id SQLite's sum turns into a real number, which is no id
@@ -102,7 +102,7 @@ void TAreaStore::pInsertAreaSon(qint64 iNewId, const QString &sNome, int iLivell
 qint64 TAreaStore::pAddAreaBase(const QString &sNome, int iLivello)
 {
     if (sNome.isEmpty())
-        return 0; // asking for a name is the editor's: without one there is no area
+        return 0;                  // asking for a name is the editor's: without one there is no area
     pRequireNoControlChars(sNome); // refused before a new id is even looked for
     const qint64 iId = fNuovoId();
     pInsertAreaBase(iId, sNome, iLivello);

@@ -30,7 +30,8 @@ public:
     /** Adds a base area named sNome and gives it a copy of the blank picture; returns its id, or 0 (and
      *  changes nothing) when sNome is empty. */
     qint64 pAddAreaBase(const QString &sNome, int iLivello);
-    /** Adds a detail area under the area iId (at level iLivello + 1) with a copy of the blank picture; returns its id. */
+    /** Adds a detail area under the area iId (at level iLivello + 1) with a copy of the blank picture; returns its id.
+     */
     qint64 pAddAreaSon(const QString &sNome, int iLivello, qint64 iId);
     /** Deletes an area, its objects and every zoom marker leading to it, in one transaction, then its picture;
      *  returns the rows removed from tbarea. */

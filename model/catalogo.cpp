@@ -17,11 +17,10 @@ struct TTipo
 
 // Types 1 to 10, in order.
 constexpr TTipo aTipi[] = {
-    {"v", "Radar_", TClasse::Ingresso},       {"c", "Contatto_", TClasse::Ingresso},
-    {"z", "Zoom_", TClasse::Zoom},            {"b", "Barriera_", TClasse::Ingresso},
-    {"t", "Telecamera_", TClasse::Ingresso},  {"l", "Lampada_", TClasse::Uscita},
-    {"s", "Tapsu_", TClasse::Uscita},         {"g", "Tapgiu_", TClasse::Uscita},
-    {"a", "Allarme_", TClasse::Uscita},       {"i", "Irrigazione_", TClasse::Uscita},
+    {"v", "Radar_", TClasse::Ingresso},     {"c", "Contatto_", TClasse::Ingresso},   {"z", "Zoom_", TClasse::Zoom},
+    {"b", "Barriera_", TClasse::Ingresso},  {"t", "Telecamera_", TClasse::Ingresso}, {"l", "Lampada_", TClasse::Uscita},
+    {"s", "Tapsu_", TClasse::Uscita},       {"g", "Tapgiu_", TClasse::Uscita},       {"a", "Allarme_", TClasse::Uscita},
+    {"i", "Irrigazione_", TClasse::Uscita},
 };
 
 // Any other number: a detector-like object that belongs to no export section.
@@ -108,17 +107,28 @@ void pRequireNoControlChars(const QString &sText)
 std::uint32_t fIntToColor(int iColor)
 {
     switch (iColor) {
-    case 1: return 0xFFFFFF;  // bianco
-    case 2: return 0xFFFF00;  // giallo
-    case 3: return 0xFF8000;  // arancio
-    case 4: return 0xFF00FF;  // rosa
-    case 5: return 0xFF0000;  // rosso
-    case 6: return 0x008000;  // verdino
-    case 7: return 0x808000;  // verde scuro
-    case 8: return 0x00FFFF;  // celeste
-    case 9: return 0x0000FF;  // blu
-    case 10: return 0x800080; // viola
-    default: return 0x000000; // nero (16), unset (0) and every other index
+    case 1:
+        return 0xFFFFFF; // bianco
+    case 2:
+        return 0xFFFF00; // giallo
+    case 3:
+        return 0xFF8000; // arancio
+    case 4:
+        return 0xFF00FF; // rosa
+    case 5:
+        return 0xFF0000; // rosso
+    case 6:
+        return 0x008000; // verdino
+    case 7:
+        return 0x808000; // verde scuro
+    case 8:
+        return 0x00FFFF; // celeste
+    case 9:
+        return 0x0000FF; // blu
+    case 10:
+        return 0x800080; // viola
+    default:
+        return 0x000000; // nero (16), unset (0) and every other index
     }
 }
 

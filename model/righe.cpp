@@ -46,7 +46,6 @@ TSensore fSensoreDaRiga(const TRiga &r)
     auto i = [&](const char *sz) { return int(r.fValore(QLatin1String(sz)).toLongLong()); };
     auto l = [&](const char *sz) { return r.fValore(QLatin1String(sz)).toLongLong(); };
     return TSensore(l("_id"), l("area_id"), l("area_zoom"), l("NumSensore"), i("IconSize"), i("TipoSensore"),
-                    i("ZonaSensore"), i("CoordX"), i("CoordY"), i("CoordX2"), i("CoordY2"), i("CoordXt"),
-                    i("CoordYt"), i("FontTxt"), i("ColorTxt"), i("Orientamento"),
-                    r.fValore(QStringLiteral("Testo")).toString());
+                    i("ZonaSensore"), i("CoordX"), i("CoordY"), i("CoordX2"), i("CoordY2"), i("CoordXt"), i("CoordYt"),
+                    i("FontTxt"), i("ColorTxt"), i("Orientamento"), r.fValore(QStringLiteral("Testo")).toString());
 }

@@ -11,9 +11,9 @@
 class TSensore
 {
 public:
-    TSensore(qint64 _id, qint64 area_id, qint64 area_zoom, qint64 numsensore, int iconsize, int tiposensore, int zonasensore,
-             int coordx, int coordy, int coordx2, int coordy2, int coordxt, int coordyt, int fonttxt, int colortxt,
-             int orientament, const QString &testo)
+    TSensore(qint64 _id, qint64 area_id, qint64 area_zoom, qint64 numsensore, int iconsize, int tiposensore,
+             int zonasensore, int coordx, int coordy, int coordx2, int coordy2, int coordxt, int coordyt, int fonttxt,
+             int colortxt, int orientament, const QString &testo)
         : f_id(_id), f_area_id(area_id), f_area_zoom(area_zoom), f_numsensore(numsensore), f_iconsize(iconsize),
           f_tiposensore(tiposensore), f_zonasensore(zonasensore), f_coordx(coordx), f_coordy(coordy),
           f_coordx2(coordx2), f_coordy2(coordy2), f_coordxt(coordxt), f_coordyt(coordyt), f_fonttxt(fonttxt),
@@ -61,6 +61,7 @@ public:
     int Get_orientamento() const { return f_orientamento; }
     bool operator==(const TSensore &o) const = default;
     void Set_orientamento(int v) { f_orientamento = v; }
+
 private:
     qint64 f_id;
     qint64 f_area_id;

@@ -72,12 +72,13 @@ qint64 TSensorStore::fAddSensorToDb(const QString &sId, const QString &sAreaZoom
         iY2 = (sIconSize.toInt() - iGlobB2Size) / 2 + iGlobYCenter;
     }
     const QLatin1Char comma(',');
-    const QString sInsert = QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, "
-                                "CoordX2, CoordY2, TipoSensore, ZonaSensore, Orientamento) ") +
-                 QStringLiteral("values(") + sId + comma + sAreaZoom + comma + sNumSensore + comma + sIconSize +
-                 comma + QString::number(iGlobXcenter) + comma + QString::number(iGlobYCenter) + comma +
-                 QString::number(iX2) + comma + QString::number(iY2) + comma + QString::number(iTipo) +
-                 QStringLiteral(", 1, ") + QStringLiteral("0") + QStringLiteral(");");
+    const QString sInsert =
+        QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, "
+                       "CoordX2, CoordY2, TipoSensore, ZonaSensore, Orientamento) ") +
+        QStringLiteral("values(") + sId + comma + sAreaZoom + comma + sNumSensore + comma + sIconSize + comma +
+        QString::number(iGlobXcenter) + comma + QString::number(iGlobYCenter) + comma + QString::number(iX2) + comma +
+        QString::number(iY2) + comma + QString::number(iTipo) + QStringLiteral(", 1, ") + QStringLiteral("0") +
+        QStringLiteral(");");
     try {
         m_conn.pExec(sInsert);
     } catch (const TOmbrixError &) {
@@ -116,8 +117,7 @@ QString fTestoSql(const QString &sTesto)
     return fSqlText(sTesto, asSensoriColumns);
 }
 
-void TSensorStore::pAddTextToSensorInDb(qint64 iId, int iLeft, int iTop, int iFont, int iColor,
-                                        const QString &sTesto)
+void TSensorStore::pAddTextToSensorInDb(qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto)
 {
     pRequireNoControlChars(sTesto);
     // A column given as its own name keeps its value, so one statement serves every label change.
@@ -139,8 +139,8 @@ void TSensorStore::pStoreLabelPlace(qint64 iId, int iLeft, int iTop, const QStri
 
 void TSensorStore::pStoreLabelText(qint64 iId, const QString &sTesto)
 {
-    m_conn.pExec(QStringLiteral("UPDATE tbsensori SET Testo = ") + fTestoSql(sTesto) +
-                 QStringLiteral(" WHERE _id = ") + QString::number(iId));
+    m_conn.pExec(QStringLiteral("UPDATE tbsensori SET Testo = ") + fTestoSql(sTesto) + QStringLiteral(" WHERE _id = ") +
+                 QString::number(iId));
 }
 
 QList<TUsoNumero> TSensorStore::fNumeriDeiTipi(const QList<int> &aTipi)
@@ -186,13 +186,11 @@ QList<TSensore> TSensorStore::pLoadSensori(const QString &sArea_id)
 
 TSensore fSensoreDaRiga(const TSqlQuery &q)
 {
-    return TSensore(q.fInt64(QStringLiteral("_id")), q.fInt64(QStringLiteral("area_id")),
-                    q.fInt64(QStringLiteral("area_zoom")), q.fInt64(QStringLiteral("NumSensore")),
-                    q.fInt(QStringLiteral("iconsize")), q.fInt(QStringLiteral("TipoSensore")),
-                    q.fInt(QStringLiteral("zonasensore")), q.fInt(QStringLiteral("coordx")),
-                    q.fInt(QStringLiteral("coordy")), q.fInt(QStringLiteral("coordx2")),
-                    q.fInt(QStringLiteral("coordy2")), q.fInt(QStringLiteral("coordxt")),
-                    q.fInt(QStringLiteral("coordyt")), q.fInt(QStringLiteral("fonttxt")),
-                    q.fInt(QStringLiteral("colortxt")), q.fInt(QStringLiteral("Orientamento")),
-                    q.fText(QStringLiteral("testo")));
+    return TSensore(
+        q.fInt64(QStringLiteral("_id")), q.fInt64(QStringLiteral("area_id")), q.fInt64(QStringLiteral("area_zoom")),
+        q.fInt64(QStringLiteral("NumSensore")), q.fInt(QStringLiteral("iconsize")),
+        q.fInt(QStringLiteral("TipoSensore")), q.fInt(QStringLiteral("zonasensore")), q.fInt(QStringLiteral("coordx")),
+        q.fInt(QStringLiteral("coordy")), q.fInt(QStringLiteral("coordx2")), q.fInt(QStringLiteral("coordy2")),
+        q.fInt(QStringLiteral("coordxt")), q.fInt(QStringLiteral("coordyt")), q.fInt(QStringLiteral("fonttxt")),
+        q.fInt(QStringLiteral("colortxt")), q.fInt(QStringLiteral("Orientamento")), q.fText(QStringLiteral("testo")));
 }

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils     # the editor under a virtual display
   xdotool python3 imagemagick  # finding, grabbing and closing its window in the Xvfb test
   clang-14 libclang-rt-14-dev  # the libFuzzer targets (make fuzz)
+  clang-format-14 git          # the style check (make format-check)
 )
 
 missing=()

@@ -13,10 +13,7 @@
 class TOmbrixError : public std::runtime_error
 {
 public:
-    explicit TOmbrixError(const QString &sMessage)
-        : std::runtime_error(sMessage.toStdString()), m_sMessage(sMessage)
-    {
-    }
+    explicit TOmbrixError(const QString &sMessage) : std::runtime_error(sMessage.toStdString()), m_sMessage(sMessage) {}
 
     const QString &fMessage() const noexcept { return m_sMessage; }
 

@@ -79,4 +79,3 @@ void pDelFileFromDir(const QString &sDir)
     }
     ::closedir(pDir);
 }
-

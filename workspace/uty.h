@@ -15,10 +15,8 @@ inline QString sGlobGrfcPath; // sGlobPath + "grfc/": icons, banners, blank.jpg,
 inline QString sGlobResPath;  // sGlobPath + "res/": tool-bar bitmaps
 inline QString sGlobPrjPath;  // sGlobPath + "progetti/": home of project folders
 
-
 // placing new sensors
 inline int iGlobIconSize = 32;
 inline int iGlobXcenter = 223;
 inline int iGlobYCenter = 119;
 inline constexpr int iGlobB2Size = 7;
-

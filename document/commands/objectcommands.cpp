@@ -26,8 +26,8 @@ void TProjectDocument::pSpostaOggetto(qint64 iId, int iMark, const QPoint &pos)
     const TSensore *p = fOggetto(iId);
     if (!p)
         return;
-    const QString sNome = fNomeSensore(p->Get_tiposensore(), p->Get_area_zoom(), iId,
-                                       QString::number(p->Get_numsensore()));
+    const QString sNome =
+        fNomeSensore(p->Get_tiposensore(), p->Get_area_zoom(), iId, QString::number(p->Get_numsensore()));
     pEsegui(new TModificaFn(*this, tr("spostamento"), [&](TModificaFn &m) {
         m.pToccaSensore(iId);
         fSensorStore().pUpdateSensorInDb(sNome, pos.x(), pos.y(), iMark);

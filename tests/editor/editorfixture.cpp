@@ -1,8 +1,8 @@
 #include "editorfixture.h"
 
+#include "document/projectdocument.h"
 #include "editor/canvas.h"
 #include "editor/frmbase.h"
-#include "document/projectdocument.h"
 #include "workspace/uty.h"
 
 #include <QAction>

@@ -11,7 +11,8 @@
 class TFrmBase;
 class TSqlConn;
 
-/** The open project of the one running fixture's window: its connection, folder, "out" folder, and whether one is open. */
+/** The open project of the one running fixture's window: its connection, folder, "out" folder, and whether one is open.
+ */
 TSqlConn &fProjectConn();
 QString fProjectRoot();
 QString fProjectOut();

@@ -22,7 +22,7 @@ public:
     QStringList asPictures;
     QStringList asFolders;
     QStringList asSaveFiles;
-    std::function<void(TFrmFont &)> pOnFontDialog; // stands in for the user's choice
+    std::function<void(TFrmFont &)> pOnFontDialog;  // stands in for the user's choice
     std::function<bool(TProprieta &)> pOnProprieta; // edits the answer; false = Cancel; none = Cancel
 
     // what was shown

@@ -13,8 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 const QString sRoot = QStringLiteral(OMBRIX_APP_ROOT);
 const QString sLetters = QStringLiteral("vczbtlsgai");

@@ -26,7 +26,7 @@ const QString sRowColumns = QStringLiteral(
 QString fRow(int iId)
 {
     TSqlQuery q = fProjectConn().fQuery(QStringLiteral("select ") + sRowColumns +
-                                 QStringLiteral(" from tbsensori where _id = ") + QString::number(iId));
+                                        QStringLiteral(" from tbsensori where _id = ") + QString::number(iId));
     return q.fNext() ? q.fText(0) : QString();
 }
 
@@ -421,8 +421,8 @@ void TstDrag::largeIdsRoundTripExactly()
     pDrag(frm, fPlaced(frm, sLamp), QPoint(5, 5), {QPoint(30, 40)});
     fx.dialogs.aInputAnswers << QStringLiteral("Luce");
     pPopupEntry(fPlaced(frm, sLamp), frm.popImg, frm.MnuAggiungitesto);
-    TSqlQuery q = fProjectConn().fQuery(QStringLiteral("select CoordX, CoordY, Testo, area_id from tbsensori where _id = ") +
-                                 QString::number(iId));
+    TSqlQuery q = fProjectConn().fQuery(
+        QStringLiteral("select CoordX, CoordY, Testo, area_id from tbsensori where _id = ") + QString::number(iId));
     QVERIFY(q.fNext());
     QCOMPARE(q.fInt(0), 70);
     QCOMPARE(q.fInt(1), 90);

@@ -17,7 +17,8 @@ namespace {
 
 QString fTesto(int iId)
 {
-    TSqlQuery q = fProjectConn().fQuery(QStringLiteral("select Testo from tbsensori where _id = ") + QString::number(iId));
+    TSqlQuery q =
+        fProjectConn().fQuery(QStringLiteral("select Testo from tbsensori where _id = ") + QString::number(iId));
     return q.fNext() ? q.fText(0) : QStringLiteral("<no row>");
 }
 

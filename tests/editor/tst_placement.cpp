@@ -125,7 +125,8 @@ void TstPlacement::everyTypeGetsItsPictureNameAndHint()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx, 48);
-    const struct {
+    const struct
+    {
         QToolButton *pButton;
         const char *szPrefix;
         const char *szMiddle;

@@ -9,9 +9,9 @@
 
 #include "editorfixture.h"
 
+#include "document/projectdocument.h"
 #include "editor/canvascontrols.h"
 #include "editor/frmbase.h"
-#include "document/projectdocument.h"
 #include "workspace/uty.h"
 
 #include <QUndoStack>

@@ -34,37 +34,39 @@ QString TProgettoProva::fImmagine(int iId) const
 void TProgettoProva::pArea(int iId, int iLivello, int iFather, const QString &sNome, int iOrdinamento)
 {
     conn.pExec(QStringLiteral("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values "
-                                 "(%1, %2, %3, '%4', %5)")
-                      .arg(iId)
-                      .arg(iLivello)
-                      .arg(iFather)
-                      .arg(QString(sNome).replace(QLatin1Char('\''), QStringLiteral("''")))
-                      .arg(iOrdinamento));
+                              "(%1, %2, %3, '%4', %5)")
+                   .arg(iId)
+                   .arg(iLivello)
+                   .arg(iFather)
+                   .arg(QString(sNome).replace(QLatin1Char('\''), QStringLiteral("''")))
+                   .arg(iOrdinamento));
 }
 
 int TProgettoProva::pSensore(int iArea, int iTipo, int iNum, int iIcon, int iX, int iY, int iX2, int iY2, int iXt,
                              int iYt, int iFont, int iColor, const QString &sTesto, int iZoom)
 {
     const QString sTestoSql =
-        sTesto.isNull() ? QStringLiteral("NULL") : QLatin1Char('\'') + QString(sTesto).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+        sTesto.isNull()
+            ? QStringLiteral("NULL")
+            : QLatin1Char('\'') + QString(sTesto).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
     conn.pExec(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, "
-                                 "ZonaSensore, CoordX, CoordY, CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, ColorTxt, "
-                                 "Testo, Orientamento) values (%1, %2, %3, %4, %5, 1, %6, %7, %8, %9, %10, %11, %12, "
-                                 "%13, %14, 0)")
-                      .arg(iArea)
-                      .arg(iZoom)
-                      .arg(iNum)
-                      .arg(iIcon)
-                      .arg(iTipo)
-                      .arg(iX)
-                      .arg(iY)
-                      .arg(iX2)
-                      .arg(iY2)
-                      .arg(iXt)
-                      .arg(iYt)
-                      .arg(iFont)
-                      .arg(iColor)
-                      .arg(sTestoSql));
+                              "ZonaSensore, CoordX, CoordY, CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, ColorTxt, "
+                              "Testo, Orientamento) values (%1, %2, %3, %4, %5, 1, %6, %7, %8, %9, %10, %11, %12, "
+                              "%13, %14, 0)")
+                   .arg(iArea)
+                   .arg(iZoom)
+                   .arg(iNum)
+                   .arg(iIcon)
+                   .arg(iTipo)
+                   .arg(iX)
+                   .arg(iY)
+                   .arg(iX2)
+                   .arg(iY2)
+                   .arg(iXt)
+                   .arg(iYt)
+                   .arg(iFont)
+                   .arg(iColor)
+                   .arg(sTestoSql));
     TSqlQuery q = conn.fQuery(QStringLiteral("select last_insert_rowid()"));
     q.fNext();
     return q.fInt(0);
@@ -102,9 +104,9 @@ void pScriviJpeg(const QString &sPath, int w, int h, J_COLOR_SPACE eSpazio, bool
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             for (int c = 0; c < ci.input_components; ++c) {
-                const int v = (x * (c + 1) * 255 / std::max(1, w - 1) + y * (3 - c % 3) * 255 / std::max(1, h - 1)
-                               + ((x / 7 + y / 5) % 3) * 40)
-                              % 256;
+                const int v = (x * (c + 1) * 255 / std::max(1, w - 1) + y * (3 - c % 3) * 255 / std::max(1, h - 1) +
+                               ((x / 7 + y / 5) % 3) * 40) %
+                              256;
                 riga[std::size_t(x * ci.input_components + c)] = static_cast<unsigned char>(v);
             }
         }

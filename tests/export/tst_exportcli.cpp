@@ -178,7 +178,8 @@ void TstExportCli::brokenPictureNamesThePicture()
     QCOMPARE(r.iCodice, 1);
     QCOMPARE(r.out, QByteArray());
     QVERIFY2(r.err.startsWith(p.fImmagine(2).toUtf8() + ": Corrupt JPEG data"), r.err.constData());
-    QCOMPARE(QDir(p.fOut()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({"file0001.bmp", "maps.txt"}));
+    QCOMPARE(QDir(p.fOut()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             QStringList({"file0001.bmp", "maps.txt"}));
 }
 
 void TstExportCli::missingOutFolderNamesTheFile()

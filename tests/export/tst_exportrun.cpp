@@ -19,7 +19,8 @@ const QString sTbd(24, QLatin1Char('?'));
 QStringList fBlocco(const QStringList &asRighe, const QString &sTitolo)
 {
     for (int i = 1; i < asRighe.size(); ++i) {
-        if (asRighe[i].startsWith(QLatin1Char('*')) && asRighe[i].contains(QLatin1Char(' ') + sTitolo + QLatin1Char(' '))) {
+        if (asRighe[i].startsWith(QLatin1Char('*')) &&
+            asRighe[i].contains(QLatin1Char(' ') + sTitolo + QLatin1Char(' '))) {
             QStringList asBlocco;
             for (int j = i - 1; j < asRighe.size(); ++j) {
                 asBlocco.append(asRighe[j]);
@@ -88,22 +89,38 @@ void TstExportRun::workedExampleBlock()
     pOutTxt(p.fP());
 
     const QStringList asAtteso = {
-        QStringLiteral("********************************************************************************************************************************"),
-        QStringLiteral("********************************************** Livello 0 *********** Piano terra ***********************************************"),
-        QStringLiteral("********************************************************************************************************************************"),
-        QStringLiteral("*OBJ,LNK,tttttttttttttttt,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,yyy,IC,ANG,????????????????????????"),
-        QStringLiteral("Iimg,---,file0003.bmp----,03,---,---,---,---,--,---,00,---,---,---,---,--,---,00,---,---,---,---,--,---,????????????????????????"),
-        QStringLiteral("                                                             TASTI                                                             *"),
-        QStringLiteral("Tpre,---,----------------,01,180,018,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,????????????????????????"),
-        QStringLiteral("Tesc,---,----------------,00,240,018,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,????????????????????????"),
-        QStringLiteral("Tnex,---,----------------,05,300,018,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,????????????????????????"),
-        QStringLiteral("Tinf,---,----------------,07,116,066,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,????????????????????????"),
-        QStringLiteral("                                                            SENSORI                                                            *"),
-        QStringLiteral("Srad,004,----------------,12,216,136,---,---,32,---,--,---,---,---,---,--,---,--,242,128,003,002,--,---,Ingresso|               "),
-        QStringLiteral("Sbar,005,----------------,13,068,208,153,207,16,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,????????????????????????"),
-        QStringLiteral("                                                             USCITE                                                            *"),
-        QStringLiteral("Olmp,001,----------------,14,324,174,---,---,48,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,????????????????????????"),
-        QStringLiteral("end of block                                                                                                                   *"),
+        QStringLiteral("***********************************************************************************************"
+                       "*********************************"),
+        QStringLiteral("********************************************** Livello 0 *********** Piano terra "
+                       "***********************************************"),
+        QStringLiteral("***********************************************************************************************"
+                       "*********************************"),
+        QStringLiteral("*OBJ,LNK,tttttttttttttttt,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,"
+                       "yyy,IC,ANG,????????????????????????"),
+        QStringLiteral("Iimg,---,file0003.bmp----,03,---,---,---,---,--,---,00,---,---,---,---,--,---,00,---,---,---,--"
+                       "-,--,---,????????????????????????"),
+        QStringLiteral("                                                             TASTI                             "
+                       "                                *"),
+        QStringLiteral("Tpre,---,----------------,01,180,018,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,--"
+                       "-,--,---,????????????????????????"),
+        QStringLiteral("Tesc,---,----------------,00,240,018,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,--"
+                       "-,--,---,????????????????????????"),
+        QStringLiteral("Tnex,---,----------------,05,300,018,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,--"
+                       "-,--,---,????????????????????????"),
+        QStringLiteral("Tinf,---,----------------,07,116,066,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,--"
+                       "-,--,---,????????????????????????"),
+        QStringLiteral("                                                            SENSORI                            "
+                       "                                *"),
+        QStringLiteral("Srad,004,----------------,12,216,136,---,---,32,---,--,---,---,---,---,--,---,--,242,128,003,"
+                       "002,--,---,Ingresso|               "),
+        QStringLiteral("Sbar,005,----------------,13,068,208,153,207,16,---,--,---,---,---,---,--,---,--,---,---,---,--"
+                       "-,--,---,????????????????????????"),
+        QStringLiteral("                                                             USCITE                            "
+                       "                                *"),
+        QStringLiteral("Olmp,001,----------------,14,324,174,---,---,48,---,--,---,---,---,---,--,---,--,---,---,---,--"
+                       "-,--,---,????????????????????????"),
+        QStringLiteral("end of block                                                                                   "
+                       "                                *"),
     };
     const QStringList asBlocco = fBlocco(fRighe(fLeggiFile(p.fMaps())), QStringLiteral("Piano terra"));
     QCOMPARE(asBlocco, asAtteso);
@@ -124,9 +141,15 @@ void TstExportRun::newProjectGivesSeventeenLines()
                                  << fCreaNomeCampi() << fCreacommento(3) << fCreacommento(3) << fCreacommento(2)
                                  << fCreacommento(2, QStringLiteral("Livello 0 *********** casa")) << fCreacommento(2)
                                  << fCreaNomeCampi() << fCreaTxtImg(1) << fCreacommento(3, QStringLiteral("TASTI"))
-                                 << QStringLiteral("Tpre,---,----------------,01,180,018,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd
-                                 << QStringLiteral("Tesc,---,----------------,00,240,018,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd
-                                 << QStringLiteral("Tnex,---,----------------,01,300,018,---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd
+                                 << QStringLiteral("Tpre,---,----------------,01,180,018,---,---,32,---,--,---,---,---,"
+                                                   "---,--,---,--,---,---,---,---,--,---,") +
+                                        sTbd
+                                 << QStringLiteral("Tesc,---,----------------,00,240,018,---,---,32,---,--,---,---,---,"
+                                                   "---,--,---,--,---,---,---,---,--,---,") +
+                                        sTbd
+                                 << QStringLiteral("Tnex,---,----------------,01,300,018,---,---,32,---,--,---,---,---,"
+                                                   "---,--,---,--,---,---,---,---,--,---,") +
+                                        sTbd
                                  << fCreaEndBlock() << fCreaEnd();
     QCOMPARE(asRighe, asAtteso);
     // every line 128 bytes and CR LF, the last included, nothing after it
@@ -149,8 +172,12 @@ void TstExportRun::baseAreasCycleThroughSiblings()
     pOutTxt(p.fP());
     const QStringList asRighe = fRighe(fLeggiFile(p.fMaps()));
     const QStringList asUno = fBlocco(asRighe, QStringLiteral("uno"));
-    QVERIFY(fRecord(asUno, QStringLiteral("Tpre")).value(0).startsWith(QStringLiteral("Tpre,---,----------------,06,180,")));
-    QVERIFY(fRecord(asUno, QStringLiteral("Tnex")).value(0).startsWith(QStringLiteral("Tnex,---,----------------,04,300,")));
+    QVERIFY(fRecord(asUno, QStringLiteral("Tpre"))
+                .value(0)
+                .startsWith(QStringLiteral("Tpre,---,----------------,06,180,")));
+    QVERIFY(fRecord(asUno, QStringLiteral("Tnex"))
+                .value(0)
+                .startsWith(QStringLiteral("Tnex,---,----------------,04,300,")));
     const QStringList asSei = fBlocco(asRighe, QStringLiteral("sei"));
     QVERIFY(fRecord(asSei, QStringLiteral("Tpre")).value(0).contains(QStringLiteral(",04,180,")));
     QVERIFY(fRecord(asSei, QStringLiteral("Tnex")).value(0).contains(QStringLiteral(",01,300,")));
@@ -164,12 +191,12 @@ void TstExportRun::detailAreaAloneHasFourKeys()
     pOutTxt(p.fP());
     const QStringList asBlocco = fBlocco(fRighe(fLeggiFile(p.fMaps())), QStringLiteral("dettaglio"));
     QCOMPARE(asBlocco.value(1), fCreacommento(2, QStringLiteral("Livello 1 *********** dettaglio")));
-    const QString sResto = QStringLiteral(",---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd;
-    QCOMPARE(asBlocco.mid(6, 4),
-             QStringList({QStringLiteral("Tpre,---,----------------,05,150,018") + sResto,
-                          QStringLiteral("Tesc,---,----------------,00,210,018") + sResto,
-                          QStringLiteral("Tsup,---,----------------,02,270,018") + sResto,
-                          QStringLiteral("Tnex,---,----------------,05,330,018") + sResto}));
+    const QString sResto =
+        QStringLiteral(",---,---,32,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd;
+    QCOMPARE(asBlocco.mid(6, 4), QStringList({QStringLiteral("Tpre,---,----------------,05,150,018") + sResto,
+                                              QStringLiteral("Tesc,---,----------------,00,210,018") + sResto,
+                                              QStringLiteral("Tsup,---,----------------,02,270,018") + sResto,
+                                              QStringLiteral("Tnex,---,----------------,05,330,018") + sResto}));
     QCOMPARE(asBlocco.value(10), fCreaEndBlock());
 }
 
@@ -211,9 +238,12 @@ void TstExportRun::sectionLinesOnlyForSectionsWithRows()
     p.pSensore(2, 9, 2, 32, 0, 0);
     p.pSensore(2, 7, 3, 32, 5, 5);
     p.pSensore(2, 11, 3, 32, 5, 5); // no class: never written
-    QCOMPARE(fSensoriTxt(p.fP(), 1),
-             QStringLiteral("Tinf,---,----------------,03,034,044,---,---,48,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd
-                 + QStringLiteral("\r\nTinf,---,----------------,03,038,048,---,---,16,---,--,---,---,---,---,--,---,--,---,---,---,---,--,---,") + sTbd);
+    QCOMPARE(fSensoriTxt(p.fP(), 1), QStringLiteral("Tinf,---,----------------,03,034,044,---,---,48,---,--,---,---,---"
+                                                    ",---,--,---,--,---,---,---,---,--,---,") +
+                                         sTbd +
+                                         QStringLiteral("\r\nTinf,---,----------------,03,038,048,---,---,16,---,--,---"
+                                                        ",---,---,---,--,---,--,---,---,---,---,--,---,") +
+                                         sTbd);
     QCOMPARE(fSensoriTxt(p.fP(), 3), QString());
     const QStringList asUscite = fSensoriTxt(p.fP(), 2).split(QStringLiteral("\r\n"));
     QCOMPARE(asUscite.size(), 3);
@@ -243,8 +273,14 @@ void TstExportRun::objectLinesCarryCentresAndLabels()
     QVERIFY(asRighe[1].contains(QStringLiteral(",068,208,---,---,16,")));
     QVERIFY(asRighe[2].contains(QStringLiteral(",068,208,053,003,16,")));
     QCOMPARE(asRighe[2], fCreaTxtIO(QStringLiteral("Sbar"), iBarY0, 2, 16, 68, 208, 53, 3, 0, 0, 0, 0, QString()));
-    QCOMPARE(asRighe[3], QStringLiteral("Sper,007,----------------,%1,239,135,---,---,32,---,--,---,---,---,---,--,---,--,100,090,002,005,--,---,").arg(iVuoto, 2, 10, QLatin1Char('0')) + sTbd);
-    QVERIFY(asRighe[4].startsWith(QStringLiteral("Scam,009,----------------,%1,024,024,").arg(iCam, 2, 10, QLatin1Char('0'))));
+    QCOMPARE(
+        asRighe[3],
+        QStringLiteral(
+            "Sper,007,----------------,%1,239,135,---,---,32,---,--,---,---,---,---,--,---,--,100,090,002,005,--,---,")
+                .arg(iVuoto, 2, 10, QLatin1Char('0')) +
+            sTbd);
+    QVERIFY(asRighe[4].startsWith(
+        QStringLiteral("Scam,009,----------------,%1,024,024,").arg(iCam, 2, 10, QLatin1Char('0'))));
 }
 
 void TstExportRun::nullColumnsReadAsZeroOrEmpty()
@@ -364,7 +400,8 @@ void TstExportRun::brokenPictureStopsBeforeItsBlock()
 
     // the first area's picture broken: only the head of the file
     pScriviFile(p.fImmagine(1), "GIF89a");
-    QVERIFY(fErroreDi([&] { pEsportaProgetto(p.fP()); }).startsWith(p.fImmagine(1) + QStringLiteral(": Not a JPEG file")));
+    QVERIFY(
+        fErroreDi([&] { pEsportaProgetto(p.fP()); }).startsWith(p.fImmagine(1) + QStringLiteral(": Not a JPEG file")));
     QCOMPARE(fFileIn(p.fOut()), QStringList({"maps.txt"}));
     QCOMPARE(fRighe(fLeggiFile(p.fMaps())).size(), 6);
 }

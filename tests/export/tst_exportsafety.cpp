@@ -287,7 +287,8 @@ void TstExportSafety::fullDiskNamesTheReasonAndKeepsWholeRecords()
     // a bitmap that does not fit
     p.pSql(QStringLiteral("delete from tbarea where _id > 1"));
     pScriviJpeg(p.fImmagine(1), 200, 200, JCS_RGB);
-    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fOut() + QStringLiteral("file0001.bmp: No space left on device"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }),
+             p.fOut() + QStringLiteral("file0001.bmp: No space left on device"));
     QCOMPARE(fFileIn(p.fOut()), QStringList({"maps.txt"}));
 }
 

@@ -14,8 +14,8 @@ namespace {
 
 quint32 fU32(const QByteArray &b, int i)
 {
-    return quint32(quint8(b[i])) | quint32(quint8(b[i + 1])) << 8 | quint32(quint8(b[i + 2])) << 16
-           | quint32(quint8(b[i + 3])) << 24;
+    return quint32(quint8(b[i])) | quint32(quint8(b[i + 1])) << 8 | quint32(quint8(b[i + 2])) << 16 |
+           quint32(quint8(b[i + 3])) << 24;
 }
 
 quint16 fU16(const QByteArray &b, int i)
@@ -221,11 +221,16 @@ void TstJpegBmp::brokenPicturesFailNamingThePicture_data()
 {
     QTest::addColumn<QString>("sGuasto");
     QTest::addColumn<QString>("sMessaggio");
-    QTest::newRow("truncated") << "truncated" << "Premature end of JPEG file";
-    QTest::newRow("bytes before a marker") << "extraneous" << "Corrupt JPEG data";
-    QTest::newRow("not a JPEG") << "text" << "Not a JPEG file";
-    QTest::newRow("empty file") << "empty" << "Empty input file";
-    QTest::newRow("missing") << "missing" << "No such file or directory";
+    QTest::newRow("truncated") << "truncated"
+                               << "Premature end of JPEG file";
+    QTest::newRow("bytes before a marker") << "extraneous"
+                                           << "Corrupt JPEG data";
+    QTest::newRow("not a JPEG") << "text"
+                                << "Not a JPEG file";
+    QTest::newRow("empty file") << "empty"
+                                << "Empty input file";
+    QTest::newRow("missing") << "missing"
+                             << "No such file or directory";
 }
 
 void TstJpegBmp::brokenPicturesFailNamingThePicture()

@@ -49,17 +49,20 @@ void TstMapLines::runsOfZeroOrNegativeLengthAreEmpty()
 
 void TstMapLines::rulerNumbersTheColumns()
 {
-    const QString sAtteso =
-        QStringLiteral("*0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000011111111111111111111111111111\r\n"
-                       "*0000000011111111112222222222333333333344444444445555555555666666666677777777778888888888999999999900000000001111111111222222222\r\n"
-                       "*2345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678\r\n");
+    const QString sAtteso = QStringLiteral("*00000000000000000000000000000000000000000000000000000000000000000000000000"
+                                           "00000000000000000000000011111111111111111111111111111\r\n"
+                                           "*00000000111111111122222222223333333333444444444455555555556666666666777777"
+                                           "77778888888888999999999900000000001111111111222222222\r\n"
+                                           "*23456789012345678901234567890123456789012345678901234567890123456789012345"
+                                           "67890123456789012345678901234567890123456789012345678\r\n");
     QCOMPARE(fCreaTestata(), sAtteso);
 }
 
 void TstMapLines::fixedLinesAre128Wide()
 {
-    QCOMPARE(fCreaNomeCampi(), QStringLiteral("*OBJ,LNK,tttttttttttttttt,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,yyy,IC,"
-                                              "ANG,ID,XXX,YYY,xxx,yyy,IC,ANG,????????????????????????"));
+    QCOMPARE(fCreaNomeCampi(),
+             QStringLiteral("*OBJ,LNK,tttttttttttttttt,ID,XXX,YYY,xxx,yyy,IC,ANG,ID,XXX,YYY,xxx,yyy,IC,"
+                            "ANG,ID,XXX,YYY,xxx,yyy,IC,ANG,????????????????????????"));
     QCOMPARE(fCreaNomeCampi().size(), 128);
     QCOMPARE(fCreaTbd(), QString(24, QLatin1Char('?')));
     QCOMPARE(fCreacommento(2), QString(128, QLatin1Char('*')));
@@ -75,12 +78,12 @@ void TstMapLines::fixedLinesAre128Wide()
 void TstMapLines::titleOddRemainderGoesRight()
 {
     const QString s = fCreacommento(2, QStringLiteral("Livello 0 *********** Piano terra"));
-    QCOMPARE(s, QString(46, QLatin1Char('*')) + QStringLiteral(" Livello 0 *********** Piano terra ")
-                    + QString(47, QLatin1Char('*')));
+    QCOMPARE(s, QString(46, QLatin1Char('*')) + QStringLiteral(" Livello 0 *********** Piano terra ") +
+                    QString(47, QLatin1Char('*')));
     QCOMPARE(s.size(), 128);
     // an even remainder is split evenly
-    QCOMPARE(fCreacommento(2, QStringLiteral("ab")), QString(62, QLatin1Char('*')) + QStringLiteral(" ab ")
-                                                         + QString(62, QLatin1Char('*')));
+    QCOMPARE(fCreacommento(2, QStringLiteral("ab")),
+             QString(62, QLatin1Char('*')) + QStringLiteral(" ab ") + QString(62, QLatin1Char('*')));
 }
 
 void TstMapLines::titleTooLongForStarsHasNone()
@@ -99,12 +102,12 @@ void TstMapLines::titleTooLongForStarsHasNone()
 void TstMapLines::sectionLinesOfTheFile()
 {
     const QLatin1Char sp(' ');
-    QCOMPARE(fCreacommento(3, QStringLiteral("TASTI")), QString(61, sp) + QStringLiteral("TASTI") + QString(61, sp)
-                                                            + QLatin1Char('*'));
+    QCOMPARE(fCreacommento(3, QStringLiteral("TASTI")),
+             QString(61, sp) + QStringLiteral("TASTI") + QString(61, sp) + QLatin1Char('*'));
     QCOMPARE(fCreacommento(3, QStringLiteral("SENSORI")),
              QString(60, sp) + QStringLiteral("SENSORI") + QString(60, sp) + QLatin1Char('*'));
-    QCOMPARE(fCreacommento(3, QStringLiteral("USCITE")), QString(61, sp) + QStringLiteral("USCITE") + QString(60, sp)
-                                                             + QLatin1Char('*'));
+    QCOMPARE(fCreacommento(3, QStringLiteral("USCITE")),
+             QString(61, sp) + QStringLiteral("USCITE") + QString(60, sp) + QLatin1Char('*'));
 }
 
 void TstMapLines::imageRecordNamesTheBitmap()
@@ -121,8 +124,8 @@ void TstMapLines::imageRecordNamesTheBitmap()
 void TstMapLines::objectRecordGrid()
 {
     // the detector of the worked example: icon centre, label position, size and colour indices, text
-    const QString s = fCreaTxtIO(QStringLiteral("Srad"), 12, 4, 32, 216, 136, 0, 0, 242, 128, 3, 2,
-                                 QStringLiteral("Ingresso"));
+    const QString s =
+        fCreaTxtIO(QStringLiteral("Srad"), 12, 4, 32, 216, 136, 0, 0, 242, 128, 3, 2, QStringLiteral("Ingresso"));
     QCOMPARE(s, QStringLiteral("Srad,004,----------------,12,216,136,---,---,32,---,--,---,---,---,---,--,---,--,242,"
                                "128,003,002,--,---,Ingresso|               "));
     QCOMPARE(s.size(), 128);
@@ -136,9 +139,12 @@ void TstMapLines::objectRecordGrid()
     QVERIFY(sNeg.startsWith(QStringLiteral("Olmp,001,----------------,01,-005,010,")));
     QCOMPARE(sNeg.size(), 129);
     // LNK is blank for 0 and negative numbers
-    QVERIFY(fCreaTxtIO(QStringLiteral("Sper"), 1, 0, 16, 1, 1, 0, 0, 0, 0, 0, 0, QString()).startsWith(QStringLiteral("Sper,---,")));
-    QVERIFY(fCreaTxtIO(QStringLiteral("Sper"), 1, -3, 16, 1, 1, 0, 0, 0, 0, 0, 0, QString()).startsWith(QStringLiteral("Sper,---,")));
-    QVERIFY(fCreaTxtIO(QStringLiteral("Sper"), 1, 1234, 16, 1, 1, 0, 0, 0, 0, 0, 0, QString()).startsWith(QStringLiteral("Sper,1234,")));
+    QVERIFY(fCreaTxtIO(QStringLiteral("Sper"), 1, 0, 16, 1, 1, 0, 0, 0, 0, 0, 0, QString())
+                .startsWith(QStringLiteral("Sper,---,")));
+    QVERIFY(fCreaTxtIO(QStringLiteral("Sper"), 1, -3, 16, 1, 1, 0, 0, 0, 0, 0, 0, QString())
+                .startsWith(QStringLiteral("Sper,---,")));
+    QVERIFY(fCreaTxtIO(QStringLiteral("Sper"), 1, 1234, 16, 1, 1, 0, 0, 0, 0, 0, 0, QString())
+                .startsWith(QStringLiteral("Sper,1234,")));
 }
 
 void TstMapLines::pairsAreWrittenOnlyWhenBothAboveZero()
@@ -151,9 +157,11 @@ void TstMapLines::pairsAreWrittenOnlyWhenBothAboveZero()
     QVERIFY(fCreaTxtIO(QStringLiteral("Sbar"), 13, 5, 16, 68, 208, -1, 40, 0, 0, 0, 0, QString())
                 .startsWith(QStringLiteral("Sbar,005,----------------,13,068,208,---,---,16,")));
     // a size index without a colour index is not written, nor the reverse
-    const QString sSoloFont = fCreaTxtIO(QStringLiteral("Srad"), 1, 1, 32, 1, 1, 0, 0, 10, 20, 3, 0, QStringLiteral("a"));
+    const QString sSoloFont =
+        fCreaTxtIO(QStringLiteral("Srad"), 1, 1, 32, 1, 1, 0, 0, 10, 20, 3, 0, QStringLiteral("a"));
     QVERIFY(sSoloFont.contains(QStringLiteral(",---,--,010,020,---,---,--,---,a|")));
-    const QString sSoloColore = fCreaTxtIO(QStringLiteral("Srad"), 1, 1, 32, 1, 1, 0, 0, 10, 0, 0, 2, QStringLiteral("a"));
+    const QString sSoloColore =
+        fCreaTxtIO(QStringLiteral("Srad"), 1, 1, 32, 1, 1, 0, 0, 10, 0, 0, 2, QStringLiteral("a"));
     QVERIFY(sSoloColore.contains(QStringLiteral(",---,--,---,---,---,---,--,---,a|")));
 }
 
@@ -198,7 +206,8 @@ void TstMapLines::codePageBytes()
     // a letter typed with a combining accent is the composed letter
     QCOMPARE(fToCp1252(QStringLiteral("e\u0301")), QByteArray("\xE9"));
     // nothing similar: "?" (one per character, also outside the 16-bit range)
-    QCOMPARE(fToCp1252(QStringLiteral("Łódź")), QByteArray("?\xF3" "dz"));
+    QCOMPARE(fToCp1252(QStringLiteral("Łódź")), QByteArray("?\xF3"
+                                                           "dz"));
     QCOMPARE(fToCp1252(QStringLiteral("中文")), QByteArray("??"));
     QCOMPARE(fToCp1252(QString::fromUcs4(U"a\U0001F600b")), QByteArray("a?b"));
     QCOMPARE(fToCp1252(QStringLiteral("\u2264")), QByteArray("?"));
@@ -209,7 +218,8 @@ void TstMapLines::widthsCountCharactersNotBytes()
     QCOMPARE(fLunghezzaTesto(QStringLiteral("Città")), 5);
     QCOMPARE(fLunghezzaTesto(QString::fromUcs4(U"\U0001F600")), 1);
     QCOMPARE(fLunghezzaTesto(QStringLiteral("e\u0301")), 1);
-    const QString sRecord = fCreaTxtIO(QStringLiteral("Srad"), 1, 1, 32, 1, 1, 0, 0, 0, 0, 0, 0, QStringLiteral("Città"));
+    const QString sRecord =
+        fCreaTxtIO(QStringLiteral("Srad"), 1, 1, 32, 1, 1, 0, 0, 0, 0, 0, 0, QStringLiteral("Città"));
     QCOMPARE(fToCp1252(sRecord).size(), 128);
     QVERIFY(sRecord.endsWith(QStringLiteral("Città|") + QString(18, QLatin1Char(' '))));
     const QString sTitolo = fCreacommento(2, QStringLiteral("Livello 0 *********** Soggiorno più grande"));

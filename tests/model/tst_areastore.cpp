@@ -71,10 +71,10 @@ private slots:
         QCOMPARE(fx.fTakeSql(), QStringList({QStringLiteral("update tbarea set NomeArea = \"Salone\" where _id = 3")}));
 
         QCOMPARE(fx.aree->pDelArea(3), 1);
-        QCOMPARE(fx.fTakeSql(), QStringList({QStringLiteral("BEGIN"),
-                                             QStringLiteral("delete from tbsensori where area_id = 3 or area_zoom = 3"),
-                                             QStringLiteral("delete from tbarea where _id = 3"),
-                                             QStringLiteral("COMMIT"), sList}));
+        QCOMPARE(fx.fTakeSql(),
+                 QStringList({QStringLiteral("BEGIN"),
+                              QStringLiteral("delete from tbsensori where area_id = 3 or area_zoom = 3"),
+                              QStringLiteral("delete from tbarea where _id = 3"), QStringLiteral("COMMIT"), sList}));
 
         QCOMPARE(fx.fRows(QStringLiteral("select * from tbarea")),
                  QStringList({QStringLiteral("1|0|0|a1|0"), QStringLiteral("2|0|0|Piano terra|0")}));
@@ -169,7 +169,8 @@ private slots:
         QCOMPARE(fx.aree->pDelArea(iDetail), 1);
         QCOMPARE(fx.fRows(QStringLiteral("select _id from tbsensori")),
                  QStringList({QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("7")}));
-        QCOMPARE(fx.fRows(QStringLiteral("select _id from tbarea")), QStringList({QStringLiteral("1"), QStringLiteral("2")}));
+        QCOMPARE(fx.fRows(QStringLiteral("select _id from tbarea")),
+                 QStringList({QStringLiteral("1"), QStringLiteral("2")}));
         QCOMPARE(fx.CDArea.fCount(), 2);
         QVERIFY(!QFile::exists(sPic));
 
@@ -237,8 +238,9 @@ private slots:
         fx.aree->pRinominaAreaInDb(QStringLiteral("2"), sNome);
 
         const QStringList asRows = fx.fRows(QStringLiteral("select * from tbarea"));
-        QCOMPARE(asRows, QStringList({asOthers.at(0), QStringLiteral("2|0|0|%1|0").arg(sNome),
-                                      QStringLiteral("3|0|0|%1|0").arg(sNome), QStringLiteral("4|1|1|%1|0").arg(sNome)}));
+        QCOMPARE(asRows,
+                 QStringList({asOthers.at(0), QStringLiteral("2|0|0|%1|0").arg(sNome),
+                              QStringLiteral("3|0|0|%1|0").arg(sNome), QStringLiteral("4|1|1|%1|0").arg(sNome)}));
     }
 
     void renameTakesOnlyADecimalId()

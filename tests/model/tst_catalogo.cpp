@@ -16,19 +16,32 @@ private slots:
         QTest::addColumn<int>("iClasse");
         const auto in = int(TClasse::Ingresso);
         const auto out = int(TClasse::Uscita);
-        QTest::newRow("1") << 1 << "v" << "Radar_12_ingresso_5" << in;
-        QTest::newRow("2") << 2 << "c" << "Contatto_12_ingresso_5" << in;
-        QTest::newRow("3") << 3 << "z" << "Zoom_12_area_4" << int(TClasse::Zoom);
-        QTest::newRow("4") << 4 << "b" << "Barriera_12_ingresso_5" << in;
-        QTest::newRow("5") << 5 << "t" << "Telecamera_12_ingresso_5" << in;
-        QTest::newRow("6") << 6 << "l" << "Lampada_12_uscita_5" << out;
-        QTest::newRow("7") << 7 << "s" << "Tapsu_12_uscita_5" << out;
-        QTest::newRow("8") << 8 << "g" << "Tapgiu_12_uscita_5" << out;
-        QTest::newRow("9") << 9 << "a" << "Allarme_12_uscita_5" << out;
-        QTest::newRow("10") << 10 << "i" << "Irrigazione_12_uscita_5" << out;
-        QTest::newRow("0") << 0 << "v" << "Sensore_12_ingresso_5" << int(TClasse::Nessuna);
-        QTest::newRow("-1") << -1 << "v" << "Sensore_12_ingresso_5" << int(TClasse::Nessuna);
-        QTest::newRow("11") << 11 << "v" << "Sensore_12_ingresso_5" << int(TClasse::Nessuna);
+        QTest::newRow("1") << 1 << "v"
+                           << "Radar_12_ingresso_5" << in;
+        QTest::newRow("2") << 2 << "c"
+                           << "Contatto_12_ingresso_5" << in;
+        QTest::newRow("3") << 3 << "z"
+                           << "Zoom_12_area_4" << int(TClasse::Zoom);
+        QTest::newRow("4") << 4 << "b"
+                           << "Barriera_12_ingresso_5" << in;
+        QTest::newRow("5") << 5 << "t"
+                           << "Telecamera_12_ingresso_5" << in;
+        QTest::newRow("6") << 6 << "l"
+                           << "Lampada_12_uscita_5" << out;
+        QTest::newRow("7") << 7 << "s"
+                           << "Tapsu_12_uscita_5" << out;
+        QTest::newRow("8") << 8 << "g"
+                           << "Tapgiu_12_uscita_5" << out;
+        QTest::newRow("9") << 9 << "a"
+                           << "Allarme_12_uscita_5" << out;
+        QTest::newRow("10") << 10 << "i"
+                            << "Irrigazione_12_uscita_5" << out;
+        QTest::newRow("0") << 0 << "v"
+                           << "Sensore_12_ingresso_5" << int(TClasse::Nessuna);
+        QTest::newRow("-1") << -1 << "v"
+                            << "Sensore_12_ingresso_5" << int(TClasse::Nessuna);
+        QTest::newRow("11") << 11 << "v"
+                            << "Sensore_12_ingresso_5" << int(TClasse::Nessuna);
     }
     void everyTypeHasItsLetterNameAndClass()
     {
@@ -56,7 +69,7 @@ private slots:
         QCOMPARE(fName2Area(QStringLiteral("Barriera_9_ingresso_3_")), QStringLiteral("3"));
         QCOMPARE(fName2Id(QStringLiteral("Testo_15")), QStringLiteral("15"));
         QCOMPARE(fName2Area(QStringLiteral("Zoom_1234_area_150")), QStringLiteral("150"));
-        QCOMPARE(fName2Id(QStringLiteral("a__b")), QString());      // an empty part counts
+        QCOMPARE(fName2Id(QStringLiteral("a__b")), QString());                   // an empty part counts
         QCOMPARE(fName2Area(QStringLiteral("a__b_ 7 ")), QStringLiteral(" 7 ")); // parts are not trimmed
         QCOMPARE(fName2Id(QStringLiteral("Nothing")), QString());
         QCOMPARE(fName2Area(QStringLiteral("Testo_15")), QString());

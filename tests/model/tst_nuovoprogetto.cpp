@@ -33,7 +33,8 @@ private slots:
         QVERIFY(doc.fAperto());
         QCOMPARE(doc.fDatabase(), sRoot + QStringLiteral("casa.omb"));
         QVERIFY(QFileInfo(sRoot + QStringLiteral("out")).isDir());
-        QCOMPARE(QDir(sRoot + QStringLiteral("areas")).entryList(QDir::Files), QStringList({QStringLiteral("img_1.jpg")}));
+        QCOMPARE(QDir(sRoot + QStringLiteral("areas")).entryList(QDir::Files),
+                 QStringList({QStringLiteral("img_1.jpg")}));
         QCOMPARE(fFileBytes(sRoot + QStringLiteral("areas/img_1.jpg")), TProjectFixture::fBlankBytes());
         QCOMPARE(fx.fRows(doc.fDatabase(), QStringLiteral("select name from sqlite_master where type = 'table' and "
                                                           "name like 'tb%' order by name")),

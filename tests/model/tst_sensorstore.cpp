@@ -46,11 +46,12 @@ private slots:
                                             QStringLiteral("48"), 3),
                  5);
         const QString sMax = QStringLiteral("select max(_id) from tbsensori;");
-        QCOMPARE(fx.fTakeSql(), QStringList({fInsertHead() + QStringLiteral("2,0,5,32,223,119,0,0,1, 1, 0);"), sMax,
-                                             fInsertHead() + QStringLiteral("2,0,3,32,223,119,253,131,4, 1, 0);"), sMax,
-                                             fInsertHead() + QStringLiteral("2,0,007,16,223,119,253,123,4, 1, 0);"), sMax,
-                                             fInsertHead() + QStringLiteral("2,0,1,48,223,119,253,139,4, 1, 0);"), sMax,
-                                             fInsertHead() + QStringLiteral("150,151,0,48,223,119,0,0,3, 1, 0);"), sMax}));
+        QCOMPARE(fx.fTakeSql(),
+                 QStringList({fInsertHead() + QStringLiteral("2,0,5,32,223,119,0,0,1, 1, 0);"), sMax,
+                              fInsertHead() + QStringLiteral("2,0,3,32,223,119,253,131,4, 1, 0);"), sMax,
+                              fInsertHead() + QStringLiteral("2,0,007,16,223,119,253,123,4, 1, 0);"), sMax,
+                              fInsertHead() + QStringLiteral("2,0,1,48,223,119,253,139,4, 1, 0);"), sMax,
+                              fInsertHead() + QStringLiteral("150,151,0,48,223,119,0,0,3, 1, 0);"), sMax}));
         QCOMPARE(fx.fRows(QStringLiteral("select * from tbsensori where _id = 3")),
                  QStringList({QStringLiteral("3|2|0|7|16|4|1|223|119|253|123|0|0|0|0|NULL|0")}));
     }
@@ -135,8 +136,9 @@ private slots:
 
         fx.sensori->pUpdateSensorInDb(QStringLiteral("Barriera_1_ingresso_3"), 10, 20, 0);
         fx.sensori->pUpdateSensorInDb(QStringLiteral("Barriera_1_ingresso_3_"), 300, 0, 1);
-        QCOMPARE(fx.fTakeSql(), QStringList({QStringLiteral("update tbsensori set CoordX = 10, CoordY = 20 where _id = 1"),
-                                             QStringLiteral("update tbsensori set CoordX2 = 300, CoordY2 = 0 where _id = 1")}));
+        QCOMPARE(fx.fTakeSql(),
+                 QStringList({QStringLiteral("update tbsensori set CoordX = 10, CoordY = 20 where _id = 1"),
+                              QStringLiteral("update tbsensori set CoordX2 = 300, CoordY2 = 0 where _id = 1")}));
         QCOMPARE(fx.fRows(QStringLiteral("select CoordX, CoordY, CoordX2, CoordY2 from tbsensori where _id = 1")),
                  QStringList({QStringLiteral("10|20|300|0")}));
 

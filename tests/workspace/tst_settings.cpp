@@ -134,8 +134,8 @@ private slots:
         QTest::newRow("only the first key of the first section")
             << QByteArray("[Options]\nIconSize=16\nIconSize=16\n[Options]\nIconSize=16\n")
             << QByteArray("[Options]\nIconSize=48\nIconSize=16\n[Options]\nIconSize=16\n");
-        QTest::newRow("commented key stays") << QByteArray("[Options]\n;IconSize=16\n")
-                                             << QByteArray("[Options]\n;IconSize=16\nIconSize=48\n");
+        QTest::newRow("commented key stays")
+            << QByteArray("[Options]\n;IconSize=16\n") << QByteArray("[Options]\n;IconSize=16\nIconSize=48\n");
     }
     void writeKeepsEveryOtherLine()
     {
