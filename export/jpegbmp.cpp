@@ -24,6 +24,10 @@ namespace {
 constexpr std::size_t iChunkBytes = std::size_t(8) << 20; // decoded rows held at a time
 constexpr std::uint32_t iFileHeader = 14;
 constexpr std::uint32_t iInfoHeader = 40;
+// A picture of several scans is held whole as coefficients while it is read;
+// beyond this it is refused before anything is allocated. A 1 GiB buffer is a
+// colour picture of about 11,000 x 11,000 pixels.
+constexpr std::uint64_t iMaxCoefficienti = std::uint64_t(1) << 30;
 
 /** libjpeg's error manager, leaving by longjmp on an error and on every
  *  warning (message level -1: corrupt or truncated data). */
@@ -47,7 +51,7 @@ void pOnMessage(j_common_ptr pInfo, int iLevel)
         pOnError(pInfo);
 }
 
-enum class TEsito { Ok, Decoder, Scrittura, Interrotto, TroppoGrande };
+enum class TEsito { Ok, Decoder, Scrittura, Interrotto, TroppoGrande, TroppeScansioni };
 
 /** Everything the decoding touches after setjmp lives here, so nothing is
  *  lost when libjpeg leaves by longjmp; the caller frees it. */
@@ -189,6 +193,18 @@ void pDecodifica(TDecodifica *d)
     d->bCreato = true;
     jpeg_stdio_src(ci, d->pIn);
     jpeg_read_header(ci, TRUE);
+    if (jpeg_has_multiple_scans(ci)) {
+        std::uint64_t iCoefficienti = 0;
+        for (int c = 0; c < ci->num_components; ++c) {
+            const jpeg_component_info &comp = ci->comp_info[c];
+            iCoefficienti += std::uint64_t(comp.width_in_blocks) * comp.height_in_blocks * sizeof(JBLOCK);
+        }
+        if (iCoefficienti > iMaxCoefficienti) {
+            d->eEsito = TEsito::TroppeScansioni;
+            return;
+        }
+    }
+    ci->mem->max_memory_to_use = long(iMaxCoefficienti + (std::uint64_t(64) << 20));
 
     int iBpp = 24;
     bool bCmyk = false;
@@ -335,6 +351,10 @@ void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const 
         throw TOmbrixError(sJpeg + QStringLiteral(": ") + QString::fromLocal8Bit(d.err.szMsg));
     case TEsito::TroppoGrande:
         throw TOmbrixError(sJpeg + QStringLiteral(": picture too large for a bitmap"));
+    case TEsito::TroppeScansioni:
+        throw TOmbrixError(sJpeg + QStringLiteral(": progressive picture too large to decode (%1 x %2 pixels)")
+                                       .arg(d.cinfo.image_width)
+                                       .arg(d.cinfo.image_height));
     case TEsito::Scrittura:
         throw TOmbrixError(sBmpName + QStringLiteral(": ") + fErrore(d.iErrno));
     }

@@ -5,8 +5,10 @@
 #include "exportfixture.h"
 #include "workspace/errors.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -231,6 +233,10 @@ void TstJpegBmp::brokenPicturesFailNamingThePicture_data()
                                 << "Empty input file";
     QTest::newRow("missing") << "missing"
                              << "No such file or directory";
+    // a few hundred bytes announcing a progressive 65500 x 65500 picture would
+    // have libjpeg set aside gigabytes for its coefficients before reading on
+    QTest::newRow("huge progressive") << "huge progressive"
+                                      << "progressive picture too large to decode (65500 x 65500 pixels)";
 }
 
 void TstJpegBmp::brokenPicturesFailNamingThePicture()
@@ -250,6 +256,16 @@ void TstJpegBmp::brokenPicturesFailNamingThePicture()
         data = QByteArray("not a picture at all\n");
     else if (sGuasto == QLatin1String("empty"))
         data.clear();
+    else if (sGuasto == QLatin1String("huge progressive")) {
+        QBuffer buf(&data);
+        QImageWriter w(&buf, "jpeg");
+        w.setProgressiveScanWrite(true);
+        data.clear();
+        QVERIFY(w.write(QImage(64, 48, QImage::Format_RGB32)));
+        const qsizetype iSof = data.indexOf("\xFF\xC2");
+        QVERIFY(iSof > 0);
+        data.replace(iSof + 5, 4, QByteArray("\xFF\xDC\xFF\xDC", 4));
+    }
     if (sGuasto == QLatin1String("missing"))
         QFile::remove(sJpeg);
     else
