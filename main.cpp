@@ -5,62 +5,113 @@
 //   ombrix --export PROJECT.omb exports the project without any window
 //   ombrix --check PROJECT.omb  checks the project without any window
 //   ombrix --io PROJECT.omb     lists its input and output numbers as CSV
+//
+// An unknown option, a missing argument or two commands at once print the
+// usage on stderr and exit with 2.
 
 #include "check/checkcli.h"
 #include "editor/editorapp.h"
 #include "export/exportcli.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
+
 #include <cstdio>
-#include <cstring>
 
 static const char *const szVersion = "Ombrix 160131-A";
 
-static void pPrintHelp()
+namespace {
+
+void pPrint(std::FILE *f, const QString &s)
 {
-    std::printf("Usage: ombrix [PROJECT.omb]\n"
-                "       ombrix --export PROJECT.omb\n"
-                "       ombrix --check PROJECT.omb\n"
-                "       ombrix --io PROJECT.omb\n\n"
-                "Draws the pages of the KP5800 wall touch panel.\n\n"
-                "  --export PROJECT.omb  write maps.txt and the area bitmaps into the project's \"out\"\n"
-                "                        folder, then exit (no display needed)\n"
-                "  --check PROJECT.omb   list what the panel would get wrong, one finding per line:\n"
-                "                        SEVERITY, AREA_ID, OBJECT_ID, CODE, message, separated by tabs;\n"
-                "                        exit 0 without errors, 1 with errors, 2 if the project cannot\n"
-                "                        be read (no display needed)\n"
-                "  --io PROJECT.omb      list the input and output numbers of the project as CSV\n"
-                "  -h, --help            show this help and exit\n"
-                "  -v, --version         show the version and exit\n");
+    std::fputs(s.toLocal8Bit().constData(), f);
 }
+
+// the usage, under the program's own name (there is no application object yet)
+QString fUsage(const QCommandLineParser &parser)
+{
+    return parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("ombrix"));
+}
+
+int fUsageError(const QCommandLineParser &parser, const QString &sWhy)
+{
+    pPrint(stderr, QStringLiteral("ombrix: ") + sWhy + QStringLiteral("\n\n") + fUsage(parser));
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const char *a = argv[i];
-        if (!std::strcmp(a, "--help") || !std::strcmp(a, "-h")) {
-            pPrintHelp();
-            return 0;
-        }
-        if (!std::strcmp(a, "--version") || !std::strcmp(a, "-v")) {
-            std::printf("%s\n", szVersion);
-            return 0;
-        }
-        if (!std::strcmp(a, "--export")) {
-            if (i + 1 >= argc || argc != 3) {
-                std::fprintf(stderr, "ombrix: --export takes exactly one project file\n");
-                return 1;
-            }
-            return fRunExportCommandLine(argv[i + 1]);
-        }
-        if (!std::strcmp(a, "--check") || !std::strcmp(a, "--io")) {
-            if (i + 1 >= argc || argc != 3) {
-                std::fprintf(stderr, "ombrix: %s takes exactly one project file\n", a);
-                return 2;
-            }
-            if (!std::strcmp(a, "--io"))
-                return fRunIoCommandLine(argv[i + 1]);
-            return fRunCheckCommandLine(argc, argv, argv[i + 1]);
-        }
+    QStringList asArg;
+    for (int i = 0; i < argc; ++i)
+        asArg << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws the pages of the KP5800 wall touch panel."));
+    parser.addPositionalArgument(QStringLiteral("PROJECT.omb"), QStringLiteral("the project to open in the editor"),
+                                 QStringLiteral("[PROJECT.omb]"));
+    const QCommandLineOption optHelp({QStringLiteral("h"), QStringLiteral("help")},
+                                     QStringLiteral("Show this help and exit."));
+    const QCommandLineOption optVersion({QStringLiteral("v"), QStringLiteral("version")},
+                                        QStringLiteral("Show the version and exit."));
+    const QCommandLineOption optExport(QStringLiteral("export"),
+                                       QStringLiteral("Write maps.txt and the area bitmaps into the project's \"out\" "
+                                                      "folder, then exit (no display needed). Exit 0, or 1 on a "
+                                                      "failure."),
+                                       QStringLiteral("PROJECT.omb"));
+    const QCommandLineOption optCheck(QStringLiteral("check"),
+                                      QStringLiteral("List what the panel would get wrong, one finding per line: "
+                                                     "SEVERITY, AREA_ID, OBJECT_ID, CODE, message, separated by "
+                                                     "tabs. Exit 0 without errors, 1 with errors, 2 if the project "
+                                                     "cannot be read."),
+                                      QStringLiteral("PROJECT.omb"));
+    const QCommandLineOption optIo(QStringLiteral("io"),
+                                   QStringLiteral("List the input and output numbers of the project as CSV."),
+                                   QStringLiteral("PROJECT.omb"));
+    parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo});
+
+    // the options Qt itself takes for the editor's window pass through
+    for (const char *sz : {"platform", "style", "display", "geometry", "qwindowgeometry", "stylesheet"}) {
+        QCommandLineOption opt(QString::fromLatin1(sz), QString(), QStringLiteral("value"));
+        opt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(opt);
     }
-    return fRunEditor(argc, argv);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+
+    if (!parser.parse(asArg))
+        return fUsageError(parser, parser.errorText());
+    if (parser.isSet(optHelp)) {
+        pPrint(stdout, fUsage(parser));
+        return 0;
+    }
+    if (parser.isSet(optVersion)) {
+        std::printf("%s\n", szVersion);
+        return 0;
+    }
+
+    // at most one command, and a command takes no other argument
+    const QList<const QCommandLineOption *> aComandi = {&optExport, &optCheck, &optIo};
+    const QCommandLineOption *pComando = nullptr;
+    for (const QCommandLineOption *p : aComandi) {
+        if (!parser.isSet(*p))
+            continue;
+        if (pComando || parser.values(*p).size() > 1)
+            return fUsageError(parser, QStringLiteral("one command at a time"));
+        pComando = p;
+    }
+    if (!pComando) {
+        if (parser.positionalArguments().size() > 1)
+            return fUsageError(parser, QStringLiteral("one project at a time"));
+        return fRunEditor(argc, argv);
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return fUsageError(parser, QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
+
+    const QByteArray sProgetto = parser.value(*pComando).toLocal8Bit();
+    if (pComando == &optExport)
+        return fRunExportCommandLine(sProgetto.constData());
+    if (pComando == &optIo)
+        return fRunIoCommandLine(sProgetto.constData());
+    return fRunCheckCommandLine(argc, argv, sProgetto.constData());
 }

@@ -196,9 +196,13 @@ void TstExportCli::missingOutFolderNamesTheFile()
 
 void TstExportCli::usageErrorsAndVersion()
 {
-    const TEsito senza = fEsporta({QStringLiteral("--export")});
-    QCOMPARE(senza.iCodice, 1);
-    QVERIFY(!senza.err.isEmpty());
+    // a usage error gives the usage on stderr and exit code 2
+    for (const QStringList &as :
+         {QStringList{"--export"}, QStringList{"--nonsense"}, QStringList{"--export", "a.omb", "--check", "a.omb"}}) {
+        const TEsito e = fEsporta(as);
+        QCOMPARE(e.iCodice, 2);
+        QVERIFY2(e.err.contains("Usage:") && e.out.isEmpty(), e.err.constData());
+    }
     const TEsito v = fEsporta({QStringLiteral("--version")});
     QCOMPARE(v.iCodice, 0);
     QCOMPARE(v.out, QByteArray("Ombrix 160131-A\n"));
