@@ -5,6 +5,7 @@
 //   ombrix --export PROJECT.omb exports the project without any window
 //   ombrix --check PROJECT.omb  checks the project without any window
 //   ombrix --io PROJECT.omb     lists its input and output numbers as CSV
+//   ombrix --fit SOURCE --out DEST.jpg [...]  fits a picture or a PDF page to a panel page
 //
 // An unknown option, a missing argument or two commands at once print the
 // usage on stderr and exit with 2.
@@ -12,6 +13,7 @@
 #include "check/checkcli.h"
 #include "editor/editorapp.h"
 #include "export/exportcli.h"
+#include "fit/fitcli.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -70,6 +72,38 @@ int main(int argc, char **argv)
                                    QStringLiteral("List the input and output numbers of the project as CSV."),
                                    QStringLiteral("PROJECT.omb"));
     parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo});
+    const QCommandLineOption optOut(QStringLiteral("out"), QStringLiteral("The output folder or file."),
+                                    QStringLiteral("PATH"));
+    parser.addOption(optOut);
+    const QCommandLineOption optFit(QStringLiteral("fit"),
+                                    QStringLiteral("Fit a picture (JPEG, PNG, BMP, GIF, TIFF, WebP, SVG) or a PDF "
+                                                   "page to a 480 x 272 panel page and write it as the JPEG given "
+                                                   "by --out (no display needed). With no other option the whole "
+                                                   "picture is fitted on white. Exit 0, or 1 on a failure, when "
+                                                   "nothing is written."),
+                                    QStringLiteral("SOURCE"));
+    const QCommandLineOption optMode(QStringLiteral("mode"),
+                                     QStringLiteral("With --fit: fit (the whole picture, the default), fill "
+                                                    "(cover the page, centred crop) or original (unscaled, "
+                                                    "top-left)."),
+                                     QStringLiteral("fit|fill|original"));
+    const QCommandLineOption optBelowBanner(QStringLiteral("below-banner"),
+                                            QStringLiteral("With --fit: the picture under the 34-pixel banner, the "
+                                                           "banner strip in the fill colour."));
+    const QCommandLineOption optPage(QStringLiteral("page"),
+                                     QStringLiteral("With --fit: the page of a PDF (1 "
+                                                    "first)."),
+                                     QStringLiteral("N"));
+    const QCommandLineOption optRotate(QStringLiteral("rotate"),
+                                       QStringLiteral("With --fit: turn the picture clockwise first."),
+                                       QStringLiteral("90|180|270"));
+    const QCommandLineOption optFill(QStringLiteral("fill"),
+                                     QStringLiteral("With --fit: the fill colour (white by default)."),
+                                     QStringLiteral("#RRGGBB"));
+    const QCommandLineOption optBoldLines(QStringLiteral("bold-lines"),
+                                          QStringLiteral("With --fit: keep the thin dark lines of a large plan "
+                                                         "visible after a strong reduction."));
+    parser.addOptions({optFit, optMode, optBelowBanner, optPage, optRotate, optFill, optBoldLines});
 
     // the options Qt itself takes for the editor's window pass through
     for (const char *sz : {"platform", "style", "display", "geometry", "qwindowgeometry", "stylesheet"}) {
@@ -91,7 +125,7 @@ int main(int argc, char **argv)
     }
 
     // at most one command, and a command takes no other argument
-    const QList<const QCommandLineOption *> aComandi = {&optExport, &optCheck, &optIo};
+    const QList<const QCommandLineOption *> aComandi = {&optExport, &optCheck, &optIo, &optFit};
     const QCommandLineOption *pComando = nullptr;
     for (const QCommandLineOption *p : aComandi) {
         if (!parser.isSet(*p))
@@ -108,6 +142,21 @@ int main(int argc, char **argv)
     if (!parser.positionalArguments().isEmpty())
         return fUsageError(parser, QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
 
+    if (pComando == &optFit) {
+        if (!parser.isSet(optOut))
+            return fUsageError(parser, QStringLiteral("--fit needs --out DEST.jpg"));
+        const TArgomentiFit arg{parser.value(optMode), parser.value(optRotate),      parser.value(optFill),
+                                parser.value(optPage), parser.isSet(optBelowBanner), parser.isSet(optBoldLines)};
+        TOpzioniAdatta opz;
+        int iPagina = 1;
+        const QString sPerche = fLeggiArgomentiFit(arg, opz, iPagina);
+        if (!sPerche.isEmpty())
+            return fUsageError(parser, sPerche);
+        return fRunFitCommandLine(argc, argv, parser.value(optFit), parser.value(optOut), opz, iPagina);
+    }
+    for (const QCommandLineOption *p : {&optMode, &optBelowBanner, &optPage, &optRotate, &optFill, &optBoldLines})
+        if (parser.isSet(*p))
+            return fUsageError(parser, QStringLiteral("--") + p->names().first() + QStringLiteral(" goes with --fit"));
     const QByteArray sProgetto = parser.value(*pComando).toLocal8Bit();
     if (pComando == &optExport)
         return fRunExportCommandLine(sProgetto.constData());

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev libgl-dev
+  qt6-image-formats-plugins qt6-svg-dev libpoppler-qt6-dev  # fitting any picture or PDF page
   libsqlite3-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libjpeg-turbo-progs      # djpeg: the reference the bitmap tests compare with
   fonts-dejavu-core fonts-wine
