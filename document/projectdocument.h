@@ -87,6 +87,9 @@ public:
     void pRinominaArea(qint64 iId, const QString &sNome);
     /** Replaces area iId's picture with a byte-for-byte copy of sFile. */
     void pCambiaSfondo(qint64 iId, const QString &sFile);
+    /** Replaces area iId's picture with the JPEG abJpeg (a fitted page), written in one step; undone as
+     *  "sfondo", giving back the old file byte for byte. */
+    void pScriviSfondo(qint64 iId, const QByteArray &abJpeg);
 
     /** Places a new object of type iTipo with the number text sNumero on the shown area; returns its id. */
     qint64 pAggiungiOggetto(int iTipo, int iIconSize, const QString &sNumero);

@@ -99,3 +99,17 @@ void TProjectDocument::pCambiaSfondo(qint64 iId, const QString &sFile)
         m.iMostrataDopo = iId;
     }));
 }
+
+void TProjectDocument::pScriviSfondo(qint64 iId, const QByteArray &abJpeg)
+{
+    if (!fArea(iId))
+        return;
+    pEsegui(new TModificaFn(*this, tr("sfondo"), [&](TModificaFn &m) {
+        m.pToccaImmagine(iId);
+        const QString sDest = fAreaPicturePath(iId);
+        QSaveFile dest(sDest);
+        if (!dest.open(QIODevice::WriteOnly) || dest.write(abJpeg) != abJpeg.size() || !dest.commit())
+            throw TOmbrixError(sDest + QStringLiteral(": ") + dest.errorString());
+        m.iMostrataDopo = iId;
+    }));
+}
