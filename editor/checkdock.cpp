@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -23,6 +24,7 @@ namespace {
 enum { iColGravita, iColArea, iColOggetto, iColMessaggio, iColonne };
 constexpr int iRuoloArea = Qt::UserRole;
 constexpr int iRuoloOggetto = Qt::UserRole + 1;
+constexpr int iRuoloCodice = Qt::UserRole + 2;
 
 /** "id name" of an area; the id alone when the area does not exist. */
 QString fTestoArea(TProjectDocument &doc, qint64 iAreaId)
@@ -122,6 +124,41 @@ TCheckDock::TCheckDock(TFrmBase &frm) : QDockWidget(QStringLiteral("Verifica"), 
         m_frm.pRunCommand([&] { pMostraAreaEOggetto(m_frm, iArea, iOggetto); });
     });
     pSeguiDocumento(frm, this, [this] { pAggiorna(); });
+
+    // a background finding offers its remedy
+    PopVerifica = new QMenu(this);
+    PopAdattaSfondo = PopVerifica->addAction(tr("Adatta immagine di sfondo…"));
+    PopAdattaSfondo->setObjectName(QStringLiteral("PopVerificaAdattaSfondo"));
+    PopAdattaSfondo->setToolTip(tr("Adatta un'immagine o una pagina PDF alla pagina dell'area"));
+    TbVerifica->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TbVerifica, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        if (fPopupRiga(TbVerifica->rowAt(pos.y())))
+            PopVerifica->popup(TbVerifica->viewport()->mapToGlobal(pos));
+    });
+    connect(PopAdattaSfondo, &QAction::triggered, this, [this] {
+        const QTableWidgetItem *pItem = TbVerifica->item(m_iRigaMenu, iColGravita);
+        if (!pItem)
+            return;
+        const qint64 iArea = pItem->data(iRuoloArea).toLongLong();
+        m_frm.pRunCommand([&] {
+            pMostraAreaEOggetto(m_frm, iArea, std::nullopt);
+            if (m_frm.fDocument().fAreaMostrata() == iArea)
+                m_frm.MnuAdattaSfondoClick();
+        });
+    });
+}
+
+bool TCheckDock::fPopupRiga(int iRow)
+{
+    const QTableWidgetItem *pItem = TbVerifica->item(iRow, iColGravita);
+    if (!pItem)
+        return false;
+    m_iRigaMenu = iRow;
+    TbVerifica->selectRow(iRow);
+    const QString sCodice = pItem->data(iRuoloCodice).toString();
+    PopAdattaSfondo->setEnabled(sCodice == QLatin1String("sfondo-dimensioni") ||
+                                sCodice == QLatin1String("sfondo-mancante"));
+    return true;
 }
 
 void TCheckDock::pAggiorna()
@@ -148,6 +185,7 @@ void TCheckDock::pAggiorna()
         pGravita->setToolTip(fNomeGravita(f.eGravita));
         pGravita->setData(Qt::AccessibleTextRole, fNomeGravita(f.eGravita));
         pGravita->setData(iRuoloArea, f.iAreaId);
+        pGravita->setData(iRuoloCodice, f.sCodice);
         if (f.iOggettoId)
             pGravita->setData(iRuoloOggetto, *f.iOggettoId);
         TbVerifica->setItem(i, iColGravita, pGravita);

@@ -6,7 +6,9 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTableWidget;
 class TFrmBase;
 
@@ -27,6 +29,12 @@ public:
 
     QTableWidget *TbVerifica = nullptr;
     QLabel *LblConteggio = nullptr; // "N errori, M avvisi" in the status bar
+    QMenu *PopVerifica = nullptr;
+    QAction *PopAdattaSfondo = nullptr; // "Adatta immagine di sfondo…", on a background finding
+
+    /** Before the pop-up opens on row iRow: false when no menu opens. The entry is enabled on a finding of
+     *  the area's background (sfondo-dimensioni, sfondo-mancante). */
+    bool fPopupRiga(int iRow);
 
     /** Checks the open project again and refills the rows (nothing while hidden). */
     void pAggiorna();
@@ -37,6 +45,7 @@ protected:
 
 private:
     TFrmBase &m_frm;
+    int m_iRigaMenu = -1;
 };
 
 /** Shows area iAreaId and selects object iOggettoId (if any), its controls above the others. */

@@ -1,7 +1,11 @@
 #include "editor/dialogs.h"
 
+#include "editor/fitdialog.h"
 #include "editor/fontdialog.h"
+#include "fit/sorgente.h"
 
+#include <QColorDialog>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -118,4 +122,61 @@ QString TQtDialogs::fSelectFolder(const QString &sTitle, const QString &sRoot)
 void TQtDialogs::pShowFontDialog(TFrmFont &frmFont)
 {
     frmFont.exec();
+}
+
+QString TDialogs::fOpenFitSource(const QString &)
+{
+    return QString();
+}
+
+std::optional<QString> TDialogs::fPassword(const QString &)
+{
+    return std::nullopt;
+}
+
+std::optional<QColor> TDialogs::fScegliColore(const QColor &)
+{
+    return std::nullopt;
+}
+
+bool TDialogs::fAdattaSfondo(TFrmAdatta &)
+{
+    return false;
+}
+
+QString TQtDialogs::fOpenFitSource(const QString &sStartDir)
+{
+    QFileDialog dlg(m_pParent, QCoreApplication::translate("Ombrix", "Adatta immagine di sfondo"), sStartDir,
+                    fFiltroSorgenti());
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().constFirst();
+}
+
+std::optional<QString> TQtDialogs::fPassword(const QString &sFile)
+{
+    bool bOk = false;
+    const QString s =
+        QInputDialog::getText(m_pParent, QCoreApplication::translate("Ombrix", "PDF protetto"),
+                              QCoreApplication::translate("Ombrix", "Password di %1:").arg(QFileInfo(sFile).fileName()),
+                              QLineEdit::Password, QString(), &bOk);
+    if (!bOk)
+        return std::nullopt;
+    return s;
+}
+
+std::optional<QColor> TQtDialogs::fScegliColore(const QColor &col)
+{
+    const QColor scelto =
+        QColorDialog::getColor(col, m_pParent, QCoreApplication::translate("Ombrix", "Colore di riempimento"));
+    if (!scelto.isValid())
+        return std::nullopt;
+    return scelto;
+}
+
+bool TQtDialogs::fAdattaSfondo(TFrmAdatta &frm)
+{
+    return frm.exec() == QDialog::Accepted;
 }

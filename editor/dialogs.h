@@ -6,7 +6,9 @@
 #include <functional>
 #include <optional>
 
+class QColor;
 class QWidget;
+class TFrmAdatta;
 class TFrmFont;
 
 /** What the dialog "Proprietà" shows of an object and gives back. */
@@ -53,6 +55,16 @@ public:
     virtual bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) = 0;
     /** Save-file dialog titled sCaption, proposing sStartPath, listing sFilter; empty when cancelled. */
     virtual QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) = 0;
+
+    // Fitting a background; each answers as cancelled unless overridden.
+    /** Open-file dialog listing every picture format that can be read and PDF; empty when cancelled. */
+    virtual QString fOpenFitSource(const QString &sStartDir);
+    /** The password of the protected PDF sFile; nullopt when cancelled. */
+    virtual std::optional<QString> fPassword(const QString &sFile);
+    /** A colour, starting from col; nullopt when cancelled. */
+    virtual std::optional<QColor> fScegliColore(const QColor &col);
+    /** Shows the dialog "Adatta immagine di sfondo" modally; true on OK. */
+    virtual bool fAdattaSfondo(TFrmAdatta &frm);
 };
 
 /** The real dialogs, as Qt widgets parented to pParent. */
@@ -70,6 +82,10 @@ public:
     void pShowFontDialog(TFrmFont &frmFont) override;
     bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override;
     QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) override;
+    QString fOpenFitSource(const QString &sStartDir) override;
+    std::optional<QString> fPassword(const QString &sFile) override;
+    std::optional<QColor> fScegliColore(const QColor &col) override;
+    bool fAdattaSfondo(TFrmAdatta &frm) override;
 
 private:
     QWidget *m_pParent;

@@ -149,6 +149,10 @@ void TFrmBase::pBuildMenus()
     MnuDuplica->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     MnuDuplica->setToolTip(QStringLiteral("Duplica il sensore selezionato"));
     MnuDuplica->setEnabled(false);
+    MnuAdattaSfondo = pMnuModifica->addAction(tr("Adatta immagine di sfondo…"));
+    MnuAdattaSfondo->setObjectName(QStringLiteral("MnuAdattaSfondo"));
+    MnuAdattaSfondo->setToolTip(tr("Adatta un'immagine o una pagina PDF alla pagina dell'area"));
+    MnuAdattaSfondo->setEnabled(false);
 
     QMenu *pMnuDimensione = menuBar()->addMenu(QStringLiteral("&Dimensione icona"));
     GrpIconSize = new QActionGroup(this);
@@ -172,6 +176,10 @@ void TFrmBase::pBuildMenus()
     PopTv = new QMenu(this);
     PopEliminaArea = PopTv->addAction(QStringLiteral("Elimina Area"));
     PopRinomina = PopTv->addAction(QStringLiteral("Rinomina"));
+    PopAdattaSfondo = PopTv->addAction(tr("Adatta immagine di sfondo…"));
+    PopAdattaSfondo->setObjectName(QStringLiteral("PopAdattaSfondo"));
+    PopAdattaSfondo->setToolTip(MnuAdattaSfondo->toolTip());
+    PopAdattaSfondo->setEnabled(false);
 
     popImg = new QMenu(this);
     MnuEliminaSensore = popImg->addAction(QStringLiteral("Elimina"));
@@ -374,6 +382,8 @@ void TFrmBase::pConnectCommands()
     }
     pConnectCanvasCommands(*this);
     connect(MnuDuplica, &QAction::triggered, this, [this] { pRunCommand([this] { MnuDuplicaClick(nullptr); }); });
+    for (QAction *pEntry : {MnuAdattaSfondo, PopAdattaSfondo})
+        connect(pEntry, &QAction::triggered, this, [this] { pRunCommand([this] { MnuAdattaSfondoClick(); }); });
 
     QUndoStack *pUndo = m_pDoc->fUndoStack();
     connect(MnuAnnulla, &QAction::triggered, this, [this, pUndo] {
@@ -432,6 +442,13 @@ void TFrmBase::pConnectDocument()
                 pMostraAreaSulCanvas();
             }));
     connect(m_pDoc, &TProjectDocument::sigSfondoCambiato, this, fGuard([this](qint64 iId) { pLoadImgArea(iId); }));
+    // fitting a background needs an area shown
+    auto pAbilitaAdatta = [this] {
+        for (QAction *pEntry : {MnuAdattaSfondo, PopAdattaSfondo})
+            pEntry->setEnabled(m_pDoc->fAperto() && m_pDoc->fAreaMostrata() != 0);
+    };
+    connect(m_pDoc, &TProjectDocument::sigAreaMostrata, this, pAbilitaAdatta);
+    connect(m_pDoc, &TProjectDocument::sigProgetto, this, pAbilitaAdatta);
     connect(m_pDoc, &TProjectDocument::sigOggettoAggiunto, this,
             fGuard([this](qint64 iId) { pSincronizzaOggetto(iId); }));
     connect(m_pDoc, &TProjectDocument::sigOggettoCambiato, this,

@@ -106,9 +106,10 @@ public:
     QAction *MnuChiudiProgetto = nullptr;
     QAction *MnuVerificaProgetto = nullptr;
     QAction *MnuIngressiUscite = nullptr;
-    QAction *MnuAnnulla = nullptr; // "Annulla" + the step, Ctrl+Z
-    QAction *MnuRipeti = nullptr;  // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
-    QAction *MnuDuplica = nullptr; // "Duplica", Ctrl+D: a copy of the selected sensor
+    QAction *MnuAnnulla = nullptr;      // "Annulla" + the step, Ctrl+Z
+    QAction *MnuRipeti = nullptr;       // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
+    QAction *MnuDuplica = nullptr;      // "Duplica", Ctrl+D: a copy of the selected sensor
+    QAction *MnuAdattaSfondo = nullptr; // "Adatta immagine di sfondo…"
     QAction *N48 = nullptr;
     QAction *N32 = nullptr;
     QAction *N16 = nullptr;
@@ -118,6 +119,7 @@ public:
     QMenu *PopTv = nullptr;
     QAction *PopEliminaArea = nullptr;
     QAction *PopRinomina = nullptr;
+    QAction *PopAdattaSfondo = nullptr; // "Adatta immagine di sfondo…"
     QMenu *popImg = nullptr;
     QAction *MnuEliminaSensore = nullptr;
     QAction *MnuAggiungitesto = nullptr;
@@ -194,6 +196,10 @@ public:
     /** Wipes the barrier lines until they are next drawn. */
     void pWipeBlines();
     void BtnSfondoClick();
+    /** "Adatta immagine di sfondo…": a picture or a PDF page fitted to the shown area's page, as one step. */
+    void MnuAdattaSfondoClick();
+    /** What the canvas draws over the area's picture (banner, objects, lines), transparent elsewhere. */
+    QImage fSopraSfondo() const;
     /** Removes every placed control from the canvas. */
     void pPulisciTutto();
     /** Shows the picture file in the background layer; throws TOmbrixError when it cannot be decoded. */

@@ -2,6 +2,8 @@
 
 #include "editor/dialogs.h"
 
+#include <QColor>
+
 #include <QList>
 #include <QStringList>
 
@@ -24,6 +26,10 @@ public:
     QStringList asSaveFiles;
     std::function<void(TFrmFont &)> pOnFontDialog;  // stands in for the user's choice
     std::function<bool(TProprieta &)> pOnProprieta; // edits the answer; false = Cancel; none = Cancel
+    QStringList asFitSources;
+    QList<std::optional<QString>> aPasswords;    // nullopt = Cancel
+    QList<std::optional<QColor>> aColori;        // nullopt = Cancel
+    std::function<bool(TFrmAdatta &)> pOnAdatta; // works the real dialog; false = Cancel; none = Cancel
 
     // what was shown
     QStringList asInputCaptions, asInputPrompts, asInputDefaults;
@@ -34,7 +40,9 @@ public:
     QStringList asSaveCaptions, asSaveStartPaths, asSaveFilters;
     int iFontDialogs = 0;
     QList<TProprieta> aProprietaMostrate; // what each "Proprietà" opened with
-    QStringList asAvvisi;                 // the warning each one showed at OK
+    QStringList asFitStartDirs, asPasswordFiles;
+    int iAdattaMostrati = 0;
+    QStringList asAvvisi; // the warning each one showed at OK
 
     std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override
     {
@@ -82,5 +90,24 @@ public:
         const bool bOk = pOnProprieta && pOnProprieta(prop);
         asAvvisi << fnAvviso(prop.sNumero, prop.iTipo);
         return bOk;
+    }
+    QString fOpenFitSource(const QString &sStartDir) override
+    {
+        asFitStartDirs << sStartDir;
+        return asFitSources.isEmpty() ? QString() : asFitSources.takeFirst();
+    }
+    std::optional<QString> fPassword(const QString &sFile) override
+    {
+        asPasswordFiles << sFile;
+        return aPasswords.isEmpty() ? std::nullopt : aPasswords.takeFirst();
+    }
+    std::optional<QColor> fScegliColore(const QColor &) override
+    {
+        return aColori.isEmpty() ? std::nullopt : aColori.takeFirst();
+    }
+    bool fAdattaSfondo(TFrmAdatta &frm) override
+    {
+        ++iAdattaMostrati;
+        return pOnAdatta && pOnAdatta(frm);
     }
 };
