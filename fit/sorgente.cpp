@@ -104,6 +104,8 @@ void TSorgente::pFallisci(const QString &sPerche) const
 
 void TSorgente::pApriPdf(int iPagina, const QString &sPassword)
 {
+    // the library's own notices (a wrong password, a damaged table) become this class's messages
+    Poppler::setDebugErrorFunction([](const QString &, const QVariant &) {}, QVariant());
     const QByteArray abPassword = sPassword.toUtf8();
     m_pPdf = Poppler::Document::load(m_sFile, abPassword, abPassword);
     if (!m_pPdf)
