@@ -6,6 +6,11 @@
 //       detail areas spread over them), OBJECTS labelled objects per area,
 //       a zoom marker per detail area, and one photographic-looking
 //       WIDTH x HEIGHT JPEG per area in DIR/areas; DIR/out is created empty.
+//   benchtool picture PATH WIDTH HEIGHT
+//       one photographic-looking WIDTH x HEIGHT JPEG.
+//   benchtool plan PATH
+//       an A1 PDF page of a floor plan drawn in vectors: walls, rooms,
+//       hairline grid and furniture strokes.
 //   benchtool time RUNS -- PROGRAM ARGS...
 //       runs the program RUNS times; prints "<median ms> <peak KiB>".
 //   benchtool djpeg RUNS AREASDIR OUTDIR
@@ -360,6 +365,56 @@ int fCompare(int argc, char **argv)
 
 } // namespace
 
+int fPlan(int argc, char **argv)
+{
+    if (argc != 3)
+        pFail("plan PATH");
+    TRng r{16};
+    std::string sPagina = "0.2 w 0.6 g\n";
+    // the hairline grid every 20 points
+    for (int x = 40; x <= 1644; x += 20)
+        sPagina += std::to_string(x) + " 40 m " + std::to_string(x) + " 2344 l\n";
+    for (int y = 40; y <= 2344; y += 20)
+        sPagina += "40 " + std::to_string(y) + " m 1644 " + std::to_string(y) + " l\n";
+    sPagina += "S 0 G 4 w\n";
+    // rooms with thick walls, furniture in thin strokes
+    for (int i = 0; i < 60; ++i) {
+        const int x = 60 + r.fInt(1400), y = 60 + r.fInt(2100), w = 80 + r.fInt(200), h = 80 + r.fInt(200);
+        sPagina +=
+            std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(w) + " " + std::to_string(h) + " re S\n";
+    }
+    sPagina += "0.5 w\n";
+    for (int i = 0; i < 20000; ++i) {
+        const int x = 60 + r.fInt(1560), y = 60 + r.fInt(2260);
+        sPagina += std::to_string(x) + " " + std::to_string(y) + " m " + std::to_string(x + r.fInt(30)) + " " +
+                   std::to_string(y + r.fInt(30)) + " l\n";
+    }
+    sPagina += "S\n";
+    const std::vector<std::string> aOggetti = {
+        "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 1684 2384] /Contents 4 0 R >>",
+        "<< /Length " + std::to_string(sPagina.size()) + " >>\nstream\n" + sPagina + "endstream"};
+    std::string sPdf = "%PDF-1.4\n";
+    std::vector<std::size_t> aPos;
+    for (std::size_t i = 0; i < aOggetti.size(); ++i) {
+        aPos.push_back(sPdf.size());
+        sPdf += std::to_string(i + 1) + " 0 obj\n" + aOggetti[i] + "\nendobj\n";
+    }
+    const std::size_t iXref = sPdf.size();
+    sPdf += "xref\n0 " + std::to_string(aOggetti.size() + 1) + "\n0000000000 65535 f \n";
+    for (std::size_t p : aPos) {
+        char sz[32];
+        std::snprintf(sz, sizeof sz, "%010zu 00000 n \n", p);
+        sPdf += sz;
+    }
+    sPdf += "trailer\n<< /Size " + std::to_string(aOggetti.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
+            std::to_string(iXref) + "\n%%EOF\n";
+    std::FILE *f = std::fopen(argv[2], "wb");
+    if (!f || std::fwrite(sPdf.data(), 1, sPdf.size(), f) != sPdf.size() || std::fclose(f) != 0)
+        pFail(std::string("cannot write ") + argv[2]);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     const std::string cmd = argc > 1 ? argv[1] : "";
@@ -367,9 +422,15 @@ int main(int argc, char **argv)
         return fProject(argc, argv);
     if (cmd == "time")
         return fTime(argc, argv);
+    if (cmd == "picture" && argc == 5) {
+        pPicture(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), 16);
+        return 0;
+    }
+    if (cmd == "plan")
+        return fPlan(argc, argv);
     if (cmd == "djpeg")
         return fDjpeg(argc, argv);
     if (cmd == "compare")
         return fCompare(argc, argv);
-    pFail("usage: benchtool project|time|djpeg|compare ...");
+    pFail("usage: benchtool project|picture|plan|time|djpeg|compare ...");
 }

@@ -16,6 +16,8 @@
 # (target: the time per area at 10,000 at most 1.5 times that at 1,000).
 # Then the area show: the time from selecting an area of 300 labelled objects
 # to the painted window (bench/areashow.cpp; target: under 30 ms).
+# Last, fitting a background with ombrix --fit: a 6000 x 4000 JPEG photo and
+# an A1 PDF plan (targets: under 0.3 s and 200 MiB each).
 set -euo pipefail
 
 BUILD_DIR=${1:?usage: bench/run.sh BUILD_DIR [RUNS]}
@@ -98,3 +100,19 @@ if [ ! -x "$AREASHOW" ] || [ "$SRC_DIR/bench/areashow.cpp" -nt "$AREASHOW" ] || 
       -o "$AREASHOW" "${LIBS[@]}" $(pkg-config --libs Qt6Widgets) -lsqlite3 -ljpeg
 fi
 "$AREASHOW" "$BUILD_DIR" "$WORK" 2>/dev/null
+
+# Fitting a background: the whole command, start to end, as an installer runs it
+[ -f "$WORK/foto6000.jpg" ] || "$TOOL" picture "$WORK/foto6000.jpg" 6000 4000
+[ -f "$WORK/pianta-a1.pdf" ] || "$TOOL" plan "$WORK/pianta-a1.pdf"
+"$OMBRIX" --fit "$WORK/foto6000.jpg" --out "$WORK/fit-foto.jpg"
+read -r T_FOTO M_FOTO < <("$TOOL" time 7 -- "$OMBRIX" --fit "$WORK/foto6000.jpg" --out "$WORK/fit-foto.jpg")
+read -r T_FOTOF M_FOTOF < <("$TOOL" time 7 -- "$OMBRIX" --fit "$WORK/foto6000.jpg" --out "$WORK/fit-foto.jpg" --mode fill)
+read -r T_PDF M_PDF < <("$TOOL" time 7 -- "$OMBRIX" --fit "$WORK/pianta-a1.pdf" --out "$WORK/fit-pianta.jpg")
+read -r T_PDFF M_PDFF < <("$TOOL" time 7 -- "$OMBRIX" --fit "$WORK/pianta-a1.pdf" --out "$WORK/fit-pianta.jpg" --mode fill)
+awk -v t1="$T_FOTO" -v m1="$M_FOTO" -v t2="$T_FOTOF" -v m2="$M_FOTOF" -v t3="$T_PDF" -v m3="$M_PDF" \
+    -v t4="$T_PDFF" -v m4="$M_PDFF" 'BEGIN {
+  printf "ombrix --fit 6000 x 4000 JPEG:       %6.1f ms   peak %6.1f MiB (targets < 300 ms, < 200 MiB)\n", t1, m1 / 1024
+  printf "ombrix --fit 6000 x 4000 JPEG, fill: %6.1f ms   peak %6.1f MiB\n", t2, m2 / 1024
+  printf "ombrix --fit A1 PDF plan:            %6.1f ms   peak %6.1f MiB (targets < 300 ms, < 200 MiB)\n", t3, m3 / 1024
+  printf "ombrix --fit A1 PDF plan, fill:      %6.1f ms   peak %6.1f MiB\n", t4, m4 / 1024
+}'
