@@ -98,6 +98,7 @@ private slots:
     void pagesLandWhereTheOptionsSay_data();
     void pagesLandWhereTheOptionsSay();
     void halvingAveragesEachBlock();
+    void boldLinesStayVisibleAfterAStrongReduction();
     void pdfPageRenderedIsTheOneAsked();
     void storedJpegIsBaselineRgbOfThePanelSize();
     void badInputRefusedAndNothingWritten_data();
@@ -234,6 +235,31 @@ void TstAdatta::halvingAveragesEachBlock()
     QVERIFY2(iMaxPagina <= 1, qPrintable(QString::number(iMaxPagina))); // the exact mean, rounded
     dErroreJpeg /= 480.0 * 272 * 3;
     QVERIFY2(dErroreJpeg < 2, qPrintable(QString::number(dErroreJpeg))); // what quality 95 loses
+}
+
+void TstAdatta::boldLinesStayVisibleAfterAStrongReduction()
+{
+    // hairlines a hundred pixels apart, reduced ten times
+    QImage src(4800, 2720, QImage::Format_RGB32);
+    src.fill(Qt::white);
+    QPainter painter(&src);
+    painter.setPen(QPen(Qt::black, 1));
+    for (int x = 55; x < src.width(); x += 100)
+        painter.drawLine(x, 0, x, src.height());
+    painter.end();
+    QVERIFY(src.save(fPath("linee.png")));
+    TSorgente sorgente(fPath("linee.png"));
+    auto fPiuScuro = [&](bool bMarcate) {
+        TOpzioniAdatta opz;
+        opz.bLineeMarcate = bMarcate;
+        const QImage pagina = fAdatta(sorgente, opz);
+        int iMin = 255;
+        for (int x = 0; x < 20; ++x)
+            iMin = std::min(iMin, qGray(pagina.pixel(x, 136)));
+        return iMin;
+    };
+    const int iSottile = fPiuScuro(false), iMarcata = fPiuScuro(true);
+    QVERIFY2(iSottile > 200 && iMarcata < 100, qPrintable(QStringLiteral("%1 %2").arg(iSottile).arg(iMarcata)));
 }
 
 void TstAdatta::pdfPageRenderedIsTheOneAsked()
