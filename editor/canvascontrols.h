@@ -38,6 +38,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent *pEvent) override;
     void contextMenuEvent(QContextMenuEvent *pEvent) override;
+    /** A label's text or an icon's picture, painted as the panel's pages are (preview/disegno.h). */
+    void paintEvent(QPaintEvent *pEvent) override;
 
 private:
     TFrmBase &m_frm;
