@@ -22,11 +22,6 @@
 
 namespace {
 
-QString tr(const char *sz)
-{
-    return QCoreApplication::translate("Ombrix", sz);
-}
-
 /** The document's font; a spacing other than none keeps letters apart (no "fi" ligature), so the text
  *  copied or searched is the text written. */
 QFont fFont(int iPunti, bool bGrassetto)
@@ -69,7 +64,7 @@ public:
     void pNuovaPagina()
     {
         if (!m_writer.newPage())
-            throw TOmbrixError(tr("impossibile aggiungere una pagina al documento"));
+            throw TOmbrixError(QCoreApplication::translate("Ombrix", "impossibile aggiungere una pagina al documento"));
         m_y = 0;
     }
     /** A new page unless mm still fit on this one. */
@@ -184,7 +179,8 @@ QString fPercorso(const TProgettoLetto &prj, qint64 iId)
 QString fNomeArea(const TMappa &m, qint64 iId)
 {
     const TAreaMappa *a = m.fArea(iId);
-    return a ? a->sNome + QStringLiteral(" (") + QString::number(iId) + QStringLiteral(")") : tr("area %1").arg(iId);
+    return a ? a->sNome + QStringLiteral(" (") + QString::number(iId) + QStringLiteral(")")
+             : QCoreApplication::translate("Ombrix", "area %1").arg(iId);
 }
 
 QString fPosizione(const TRecordMappa &r)
@@ -195,13 +191,18 @@ QString fPosizione(const TRecordMappa &r)
 /** The table of an area's objects: zoom markers, inputs, outputs, in the order of the file. */
 TTabella fTabellaOggetti(const TMappa &m, const TAreaMappa &a)
 {
-    TTabella t{{tr("Tipo"), tr("Numero"), tr("Etichetta"), tr("Posizione")}, {40, 60, 50, 30}, {}};
+    TTabella t{{QCoreApplication::translate("Ombrix", "Tipo"), QCoreApplication::translate("Ombrix", "Numero"),
+                QCoreApplication::translate("Ombrix", "Etichetta"), QCoreApplication::translate("Ombrix", "Posizione")},
+               {40, 60, 50, 30},
+               {}};
     for (const TRecordMappa &r : a.aZoom)
-        t.aRighe.append({fNomeTipo(3), tr("verso %1").arg(fNomeArea(m, r.iId)), QString(), fPosizione(r)});
+        t.aRighe.append({fNomeTipo(3), QCoreApplication::translate("Ombrix", "verso %1").arg(fNomeArea(m, r.iId)),
+                         QString(), fPosizione(r)});
     for (const QList<TRecordMappa> *pSezione : {&a.aIngressi, &a.aUscite}) {
         for (const TRecordMappa &r : *pSezione) {
             const int iTipo = fTipoDaCodice(r.sTipo);
-            const QString sClasse = iTipo >= 6 ? tr("uscita") : tr("ingresso");
+            const QString sClasse = iTipo >= 6 ? QCoreApplication::translate("Ombrix", "uscita")
+                                               : QCoreApplication::translate("Ombrix", "ingresso");
             t.aRighe.append(
                 {fNomeTipo(iTipo), sClasse + QLatin1Char(' ') + QString::number(r.iLink), r.sTesto, fPosizione(r)});
         }
@@ -212,7 +213,10 @@ TTabella fTabellaOggetti(const TMappa &m, const TAreaMappa &a)
 /** The I/O cross-reference, one row per class and number: the types and the areas that use it. */
 TTabella fTabellaIo(const QList<TRigaIo> &aRighe)
 {
-    TTabella t{{tr("Classe"), tr("Numero"), tr("Tipo"), tr("Aree")}, {25, 20, 45, 90}, {}};
+    TTabella t{{QCoreApplication::translate("Ombrix", "Classe"), QCoreApplication::translate("Ombrix", "Numero"),
+                QCoreApplication::translate("Ombrix", "Tipo"), QCoreApplication::translate("Ombrix", "Aree")},
+               {25, 20, 45, 90},
+               {}};
     for (qsizetype i = 0; i < aRighe.size();) {
         const TRigaIo &r0 = aRighe.at(i);
         QStringList asTipi, asAree;
@@ -248,7 +252,8 @@ void pScriviDocumentoPdf(const QString &sDb, const QString &sPdf, const QDateTim
     const QString sTmp = tmp.path() + QLatin1Char('/');
     if (!QFile::link(sRoot + QStringLiteral("areas"), sTmp + QStringLiteral("areas")) ||
         !QDir(sTmp).mkdir(QStringLiteral("out")))
-        throw TOmbrixError(sTmp + QStringLiteral(": ") + tr("impossibile preparare l'esportazione temporanea"));
+        throw TOmbrixError(sTmp + QStringLiteral(": ") +
+                           QCoreApplication::translate("Ombrix", "impossibile preparare l'esportazione temporanea"));
     TSqlConn conn;
     conn.pOpen(fi.absoluteFilePath(), false, true);
     const TProgettoEsportato esportato{conn, sTmp};
@@ -263,11 +268,12 @@ void pScriviDocumentoPdf(const QString &sDb, const QString &sPdf, const QDateTim
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                      QPageLayout::Millimeter));
     const QString sNome = fi.completeBaseName();
-    writer.setTitle(tr("Documentazione del progetto %1").arg(sNome));
+    writer.setTitle(QCoreApplication::translate("Ombrix", "Documentazione del progetto %1").arg(sNome));
     writer.setCreator(QStringLiteral("Ombrix"));
     QPainter p;
     if (!p.begin(&writer))
-        throw TOmbrixError(sPdf + QStringLiteral(": ") + tr("impossibile scrivere il file"));
+        throw TOmbrixError(sPdf + QStringLiteral(": ") +
+                           QCoreApplication::translate("Ombrix", "impossibile scrivere il file"));
     TImpaginatore doc(writer, p);
 
     // the cover
@@ -279,16 +285,21 @@ void pScriviDocumentoPdf(const QString &sDb, const QString &sPdf, const QDateTim
         iBase += a.iLivello == 0;
     }
     doc.pSpazio(60);
-    doc.pTesto(tr("Documentazione del progetto"), 16, false, Qt::AlignHCenter);
+    doc.pTesto(QCoreApplication::translate("Ombrix", "Documentazione del progetto"), 16, false, Qt::AlignHCenter);
     doc.pSpazio(6);
     doc.pTesto(sNome, 28, true, Qt::AlignHCenter);
     doc.pSpazio(6);
-    doc.pTesto(tr("Pannello KP5800, pagine di 480 x 272 pixel"), 12, false, Qt::AlignHCenter);
+    doc.pTesto(QCoreApplication::translate("Ombrix", "Pannello KP5800, pagine di 480 x 272 pixel"), 12, false,
+               Qt::AlignHCenter);
     doc.pTesto(quando.toString(QStringLiteral("dd/MM/yyyy HH:mm")), 12, false, Qt::AlignHCenter);
     doc.pSpazio(20);
-    const QStringList asConti = {
-        tr("Aree: %1 (%2 di base, %3 di dettaglio)").arg(m.aAree.size()).arg(iBase).arg(m.aAree.size() - iBase),
-        tr("Ingressi: %1").arg(iIngressi), tr("Uscite: %1").arg(iUscite), tr("Marcatori di zoom: %1").arg(iZoom)};
+    const QStringList asConti = {QCoreApplication::translate("Ombrix", "Aree: %1 (%2 di base, %3 di dettaglio)")
+                                     .arg(m.aAree.size())
+                                     .arg(iBase)
+                                     .arg(m.aAree.size() - iBase),
+                                 QCoreApplication::translate("Ombrix", "Ingressi: %1").arg(iIngressi),
+                                 QCoreApplication::translate("Ombrix", "Uscite: %1").arg(iUscite),
+                                 QCoreApplication::translate("Ombrix", "Marcatori di zoom: %1").arg(iZoom)};
     for (const QString &s : asConti)
         doc.pTesto(s, 12, false, Qt::AlignHCenter);
 
@@ -296,27 +307,32 @@ void pScriviDocumentoPdf(const QString &sDb, const QString &sPdf, const QDateTim
     for (const TAreaMappa *pArea : fOrdineAlbero(m, prj)) {
         doc.pNuovaPagina();
         doc.pTesto(pArea->sNome, 18, true);
-        doc.pTesto(tr("Percorso: %1").arg(fPercorso(prj, pArea->iId)), 10);
-        doc.pTesto(tr("Area %1, livello %2, bitmap %3").arg(pArea->iId).arg(pArea->iLivello).arg(pArea->sBitmap), 10);
+        doc.pTesto(QCoreApplication::translate("Ombrix", "Percorso: %1").arg(fPercorso(prj, pArea->iId)), 10);
+        doc.pTesto(QCoreApplication::translate("Ombrix", "Area %1, livello %2, bitmap %3")
+                       .arg(pArea->iId)
+                       .arg(pArea->iLivello)
+                       .arg(pArea->sBitmap),
+                   10);
         doc.pSpazio(4);
         doc.pImmagine(fDisegnaPagina(*pArea, esportato.fOut(), false), 180);
         doc.pSpazio(6);
         const TTabella t = fTabellaOggetti(m, *pArea);
         if (t.aRighe.isEmpty())
-            doc.pTesto(tr("Nessun oggetto."), 10);
+            doc.pTesto(QCoreApplication::translate("Ombrix", "Nessun oggetto."), 10);
         else
             doc.pTabella(t);
     }
 
     // the inputs and outputs
     doc.pNuovaPagina();
-    doc.pTesto(tr("Ingressi e uscite"), 18, true);
+    doc.pTesto(QCoreApplication::translate("Ombrix", "Ingressi e uscite"), 18, true);
     doc.pSpazio(4);
     const TTabella t = fTabellaIo(aIo);
     if (t.aRighe.isEmpty())
-        doc.pTesto(tr("Nessun ingresso o uscita."), 10);
+        doc.pTesto(QCoreApplication::translate("Ombrix", "Nessun ingresso o uscita."), 10);
     else
         doc.pTabella(t);
     if (!p.end())
-        throw TOmbrixError(sPdf + QStringLiteral(": ") + tr("impossibile scrivere il file"));
+        throw TOmbrixError(sPdf + QStringLiteral(": ") +
+                           QCoreApplication::translate("Ombrix", "impossibile scrivere il file"));
 }

@@ -14,11 +14,6 @@ namespace {
 
 constexpr int iCampi = 25;
 
-QString tr(const char *sz)
-{
-    return QCoreApplication::translate("Ombrix", sz);
-}
-
 /** The lines of the file and where each one stands. */
 class TLettore
 {
@@ -27,7 +22,8 @@ public:
 
     [[noreturn]] void pErrore(int iRiga, const QString &sMotivo) const
     {
-        throw TOmbrixError(m_sFile + QStringLiteral(": ") + tr("riga %1: %2").arg(iRiga).arg(sMotivo));
+        throw TOmbrixError(m_sFile + QStringLiteral(": ") +
+                           QCoreApplication::translate("Ombrix", "riga %1: %2").arg(iRiga).arg(sMotivo));
     }
     [[noreturn]] void pErroreFine(const QString &sMotivo) const
     {
@@ -41,7 +37,7 @@ public:
     const QString &fAttesa(const QString &sAttesa) const
     {
         if (fFinito())
-            pErroreFine(tr("il file finisce prima di %1").arg(sAttesa));
+            pErroreFine(QCoreApplication::translate("Ombrix", "il file finisce prima di %1").arg(sAttesa));
         return fRiga();
     }
     void pAvanti() { ++m_i; }
@@ -49,7 +45,7 @@ public:
     void pUguale(const QString &sRiga, const QString &sNome)
     {
         if (fAttesa(sNome) != sRiga)
-            pErrore(fNumero(), tr("attesa %1").arg(sNome));
+            pErrore(fNumero(), QCoreApplication::translate("Ombrix", "attesa %1").arg(sNome));
         pAvanti();
     }
 
@@ -62,10 +58,10 @@ private:
             const int iRiga = int(m_asRighe.size()) + 1;
             QByteArray riga = dati.mid(iInizio, iLf < 0 ? -1 : iLf - iInizio);
             if (iLf < 0 || !riga.endsWith('\r'))
-                pErrore(iRiga, tr("la riga non finisce con CR LF"));
+                pErrore(iRiga, QCoreApplication::translate("Ombrix", "la riga non finisce con CR LF"));
             riga.chop(1);
             if (riga.contains('\r'))
-                pErrore(iRiga, tr("CR senza LF dentro la riga"));
+                pErrore(iRiga, QCoreApplication::translate("Ombrix", "CR senza LF dentro la riga"));
             m_asRighe.append(fFromCp1252(riga));
             iInizio = iLf + 1;
         }
@@ -90,7 +86,8 @@ QStringList fCampi(const TLettore &l, const QString &sRiga)
     }
     asCampi.append(sRiga.mid(iPos));
     if (asCampi.size() != iCampi)
-        l.pErrore(l.fNumero(), tr("%1 campi invece di %2").arg(asCampi.size()).arg(iCampi));
+        l.pErrore(l.fNumero(),
+                  QCoreApplication::translate("Ombrix", "%1 campi invece di %2").arg(asCampi.size()).arg(iCampi));
     return asCampi;
 }
 
@@ -104,8 +101,9 @@ public:
 
     [[noreturn]] void pNonValido(int iColonna, const QString &sAtteso) const
     {
-        m_l.pErrore(m_l.fNumero(),
-                    tr("campo %1 \"%2\" non valido: atteso %3").arg(iColonna).arg(fTesto(iColonna), sAtteso));
+        m_l.pErrore(m_l.fNumero(), QCoreApplication::translate("Ombrix", "campo %1 \"%2\" non valido: atteso %3")
+                                       .arg(iColonna)
+                                       .arg(fTesto(iColonna), sAtteso));
     }
     /** A number written with at least iCifre digits, as the export writes it. */
     qint64 fNumero(int iColonna, int iCifre) const
@@ -113,7 +111,7 @@ public:
         bool bOk = false;
         const qint64 v = fTesto(iColonna).toLongLong(&bOk);
         if (!bOk || AddLeadingZeroes(v, iCifre) != fTesto(iColonna))
-            pNonValido(iColonna, tr("un numero di %1 cifre").arg(iCifre));
+            pNonValido(iColonna, QCoreApplication::translate("Ombrix", "un numero di %1 cifre").arg(iCifre));
         return v;
     }
     /** A column of dashes only, iLarghezza wide. */
@@ -130,7 +128,7 @@ public:
             return 0;
         const qint64 v = fNumero(iColonna, iCifre);
         if (v <= 0)
-            pNonValido(iColonna, tr("un numero sopra 0 o \"---\""));
+            pNonValido(iColonna, QCoreApplication::translate("Ombrix", "un numero sopra 0 o \"---\""));
         return v;
     }
     /** A pair of columns written together: both numbers above 0, or both "---". */
@@ -139,7 +137,8 @@ public:
         a = fFacoltativo(iColonna, 3);
         b = fFacoltativo(iColonna + 1, 3);
         if ((a == 0) != (b == 0))
-            pNonValido(a == 0 ? iColonna : iColonna + 1, tr("\"---\" in entrambe le colonne della coppia"));
+            pNonValido(a == 0 ? iColonna : iColonna + 1,
+                       QCoreApplication::translate("Ombrix", "\"---\" in entrambe le colonne della coppia"));
     }
     /** The label field: 24 x "?" for none, else the text, "|" and spaces up to 24 characters. */
     QString fEtichetta() const
@@ -152,7 +151,8 @@ public:
         const QString sCampo =
             sTesto + QStringLiteral("|") + fCreaStringa(QStringLiteral(" "), 23 - int(sTesto.size()));
         if (sTesto.isEmpty() || s != sCampo)
-            pNonValido(iCampi, tr("il testo seguito da \"|\" e spazi fino a 24 caratteri, o 24 \"?\""));
+            pNonValido(iCampi, QCoreApplication::translate(
+                                   "Ombrix", "il testo seguito da \"|\" e spazi fino a 24 caratteri, o 24 \"?\""));
         return sTesto;
     }
 
@@ -188,7 +188,8 @@ TRecordMappa fRecord(const TLettore &l, TSezione eSezione)
         break;
     }
     if (!bAmmesso)
-        l.pErrore(l.fNumero(), tr("tipo \"%1\" inatteso in questa sezione").arg(r.sTipo));
+        l.pErrore(l.fNumero(),
+                  QCoreApplication::translate("Ombrix", "tipo \"%1\" inatteso in questa sezione").arg(r.sTipo));
     r.iLink = c.fFacoltativo(2, 3);
     c.pVuoto(3, 16);
     r.iId = c.fNumero(4, 2);
@@ -206,14 +207,15 @@ TRecordMappa fRecord(const TLettore &l, TSezione eSezione)
     // what the fields say must be the record the export writes for them
     if (fCreaTxtIO(r.sTipo, r.iId, r.iLink, r.iIconSize, r.iX, r.iY, r.iX2, r.iY2, r.iXt, r.iYt, r.iFont, r.iColor,
                    r.sTesto) != sRiga)
-        l.pErrore(l.fNumero(), tr("record diverso da quello che l'esportazione scrive"));
+        l.pErrore(l.fNumero(),
+                  QCoreApplication::translate("Ombrix", "record diverso da quello che l'esportazione scrive"));
     return r;
 }
 
 /** The area's name and level from its title line, "Livello N *********** name" centred between stars. */
 void pTitolo(const TLettore &l, TAreaMappa &a)
 {
-    const QString &sRiga = l.fAttesa(tr("il titolo di un'area"));
+    const QString &sRiga = l.fAttesa(QCoreApplication::translate("Ombrix", "il titolo di un'area"));
     qsizetype k = 0;
     while (k < sRiga.size() && sRiga.at(k) == QLatin1Char('*'))
         ++k;
@@ -234,19 +236,22 @@ void pTitolo(const TLettore &l, TAreaMappa &a)
             }
         }
     }
-    l.pErrore(l.fNumero(), tr("atteso il titolo \"Livello N *********** nome\" fra asterischi"));
+    l.pErrore(l.fNumero(),
+              QCoreApplication::translate("Ombrix", "atteso il titolo \"Livello N *********** nome\" fra asterischi"));
 }
 
 /** The image record on the current line. */
 void pImmagine(const TLettore &l, TAreaMappa &a)
 {
-    const QString &sRiga = l.fAttesa(tr("il record dell'immagine"));
+    const QString &sRiga = l.fAttesa(QCoreApplication::translate("Ombrix", "il record dell'immagine"));
     const TCampi c(l, sRiga);
     if (c.fTesto(1) != QStringLiteral("Iimg"))
         c.pNonValido(1, QStringLiteral("\"Iimg\""));
     a.iId = c.fNumero(4, 2);
     if (sRiga != fCreaTxtImg(a.iId))
-        l.pErrore(l.fNumero(), tr("record dell'immagine diverso da quello dell'area %1").arg(a.iId));
+        l.pErrore(
+            l.fNumero(),
+            QCoreApplication::translate("Ombrix", "record dell'immagine diverso da quello dell'area %1").arg(a.iId));
     a.sBitmap = QStringLiteral("file") + AddLeadingZeroes(a.iId, 4) + QStringLiteral(".bmp");
 }
 
@@ -254,11 +259,11 @@ void pImmagine(const TLettore &l, TAreaMappa &a)
 TAreaMappa fBlocco(TLettore &l)
 {
     TAreaMappa a;
-    l.pUguale(fCreacommento(2), tr("la riga di asterischi"));
+    l.pUguale(fCreacommento(2), QCoreApplication::translate("Ombrix", "la riga di asterischi"));
     pTitolo(l, a);
     l.pAvanti();
-    l.pUguale(fCreacommento(2), tr("la riga di asterischi"));
-    l.pUguale(fCreaNomeCampi(), tr("la riga dei nomi dei campi"));
+    l.pUguale(fCreacommento(2), QCoreApplication::translate("Ombrix", "la riga di asterischi"));
+    l.pUguale(fCreaNomeCampi(), QCoreApplication::translate("Ombrix", "la riga dei nomi dei campi"));
     pImmagine(l, a);
     l.pAvanti();
     l.pUguale(fCreacommento(3, QStringLiteral("TASTI")), QStringLiteral("\"TASTI\""));
@@ -283,7 +288,7 @@ TAreaMappa fBlocco(TLettore &l)
             else if (r.sTipo == QStringLiteral("Tinf"))
                 a.aZoom.append(r);
             else if (!a.aZoom.isEmpty())
-                l.pErrore(l.fNumero(), tr("tasto dopo i marcatori di zoom"));
+                l.pErrore(l.fNumero(), QCoreApplication::translate("Ombrix", "tasto dopo i marcatori di zoom"));
             else
                 a.aTasti.append(r);
         }
@@ -321,10 +326,10 @@ TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile)
     TLettore l(dati, sFile);
     const QStringList asRighello = fCreaTestata().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (const QString &s : asRighello)
-        l.pUguale(s, tr("il righello delle colonne"));
-    l.pUguale(fCreaNomeCampi(), tr("la riga dei nomi dei campi"));
-    l.pUguale(fCreacommento(3), tr("la riga vuota"));
-    l.pUguale(fCreacommento(3), tr("la riga vuota"));
+        l.pUguale(s, QCoreApplication::translate("Ombrix", "il righello delle colonne"));
+    l.pUguale(fCreaNomeCampi(), QCoreApplication::translate("Ombrix", "la riga dei nomi dei campi"));
+    l.pUguale(fCreacommento(3), QCoreApplication::translate("Ombrix", "la riga vuota"));
+    l.pUguale(fCreacommento(3), QCoreApplication::translate("Ombrix", "la riga vuota"));
     TMappa m;
     const QString sEnd = fCreaEnd();
     for (;;) {
@@ -334,7 +339,7 @@ TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile)
     }
     l.pAvanti();
     if (!l.fFinito())
-        l.pErrore(l.fNumero(), tr("righe dopo \"END OF FILE\""));
+        l.pErrore(l.fNumero(), QCoreApplication::translate("Ombrix", "righe dopo \"END OF FILE\""));
     return m;
 }
 

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -20,24 +19,14 @@ struct TEsito
     QByteArray err;
 };
 
-/** Runs a program with a bare environment: no display of any kind. */
 TEsito fLancia(const QString &sProgramma, const QStringList &asArgs)
 {
-    QProcess p;
-    QProcessEnvironment env;
-    env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(sProgramma, asArgs);
     TEsito r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    r.iCodice = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.iCodice = fEsegui(sProgramma, asArgs, &r.out, &r.err);
     return r;
 }
 
+/** The program, with no display: the tests run on the offscreen platform, and the commands need none. */
 TEsito fOmbrix(const QStringList &asArgs)
 {
     return fLancia(QStringLiteral(OMBRIX_BIN), asArgs);
