@@ -43,6 +43,13 @@ void TCanvasControl::paintEvent(QPaintEvent *)
         pDisegnaIcona(p, contentsRect(), pixmap().toImage());
 }
 
+QSize TCanvasControl::sizeHint() const
+{
+    if (text().isEmpty())
+        return QLabel::sizeHint();
+    return fDimensioneEtichetta(text(), font()).grownBy(contentsMargins());
+}
+
 void TCanvasControl::mousePressEvent(QMouseEvent *pEvent)
 {
     m_frm.PnlImgArea->setFocus(Qt::MouseFocusReason);

@@ -26,6 +26,8 @@ public:
 
     int fMark() const;
     void pSetMark(int iMark);
+    /** A label takes the size of its text as the panel's pages measure it (preview/disegno.h). */
+    QSize sizeHint() const override;
 
     /** The menu opened by a right click; null for none. */
     QPointer<QMenu> pPopup;
