@@ -6,6 +6,8 @@
 //   ombrix --check PROJECT.omb  checks the project without any window
 //   ombrix --io PROJECT.omb     lists its input and output numbers as CSV
 //   ombrix --fit SOURCE --out DEST.jpg [...]  fits a picture or a PDF page to a panel page
+//   ombrix --render EXPORT_DIR --out DIR   draws every exported page as DIR/areaNN.png
+//   ombrix --pdf PROJECT.omb FILE.pdf      writes the project's handover document
 //
 // An unknown option, a missing argument or two commands at once print the
 // usage on stderr and exit with 2.
@@ -14,6 +16,7 @@
 #include "editor/editorapp.h"
 #include "export/exportcli.h"
 #include "fit/fitcli.h"
+#include "preview/previewcli.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -71,10 +74,19 @@ int main(int argc, char **argv)
     const QCommandLineOption optIo(QStringLiteral("io"),
                                    QStringLiteral("List the input and output numbers of the project as CSV."),
                                    QStringLiteral("PROJECT.omb"));
-    parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo});
+    const QCommandLineOption optRender(QStringLiteral("render"),
+                                       QStringLiteral("Draw every page of the export in EXPORT_DIR as the panel shows "
+                                                      "it, one PNG per area (areaNN.png, 480 x 272) into the --out "
+                                                      "folder (no display needed). Exit 0, or 1 on a failure."),
+                                       QStringLiteral("EXPORT_DIR"));
+    const QCommandLineOption optPdf(QStringLiteral("pdf"),
+                                    QStringLiteral("Write the project's A4 handover document to FILE.pdf, the "
+                                                   "argument after PROJECT.omb (no display needed). Exit 0, or 1 on "
+                                                   "a failure."),
+                                    QStringLiteral("PROJECT.omb"));
     const QCommandLineOption optOut(QStringLiteral("out"), QStringLiteral("The output folder or file."),
                                     QStringLiteral("PATH"));
-    parser.addOption(optOut);
+    parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo, optRender, optPdf, optOut});
     const QCommandLineOption optFit(QStringLiteral("fit"),
                                     QStringLiteral("Fit a picture (JPEG, PNG, BMP, GIF, TIFF, WebP, SVG) or a PDF "
                                                    "page to a 480 x 272 panel page and write it as the JPEG given "
@@ -125,7 +137,7 @@ int main(int argc, char **argv)
     }
 
     // at most one command, and a command takes no other argument
-    const QList<const QCommandLineOption *> aComandi = {&optExport, &optCheck, &optIo, &optFit};
+    const QList<const QCommandLineOption *> aComandi = {&optExport, &optCheck, &optIo, &optRender, &optPdf, &optFit};
     const QCommandLineOption *pComando = nullptr;
     for (const QCommandLineOption *p : aComandi) {
         if (!parser.isSet(*p))
@@ -135,12 +147,27 @@ int main(int argc, char **argv)
         pComando = p;
     }
     if (!pComando) {
+        if (parser.isSet(optOut))
+            return fUsageError(parser, QStringLiteral("--out goes with --render or --fit"));
         if (parser.positionalArguments().size() > 1)
             return fUsageError(parser, QStringLiteral("one project at a time"));
         return fRunEditor(argc, argv);
     }
+    if (parser.values(optOut).size() > 1)
+        return fUsageError(parser, QStringLiteral("one --out at a time"));
+    if (pComando == &optRender && !parser.isSet(optOut))
+        return fUsageError(parser, QStringLiteral("--render needs --out DIR"));
+    if (pComando != &optRender && pComando != &optFit && parser.isSet(optOut))
+        return fUsageError(parser, QStringLiteral("--out goes with --render or --fit"));
+    if (pComando == &optPdf) {
+        if (parser.positionalArguments().size() != 1)
+            return fUsageError(parser, QStringLiteral("--pdf needs PROJECT.omb FILE.pdf"));
+        return fRunPdfCommandLine(argc, argv, parser.value(optPdf), parser.positionalArguments().first());
+    }
     if (!parser.positionalArguments().isEmpty())
         return fUsageError(parser, QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
+    if (pComando == &optRender)
+        return fRunRenderCommandLine(argc, argv, parser.value(optRender), parser.value(optOut));
 
     if (pComando == &optFit) {
         if (!parser.isSet(optOut))

@@ -10,6 +10,7 @@
 #include "editor/labels.h"
 #include "editor/placement.h"
 #include "model/catalogo.h"
+#include "preview/disegno.h"
 #include "workspace/errors.h"
 #include "workspace/uty.h"
 
@@ -122,13 +123,7 @@ void TCanvasOverlay::paintEvent(QPaintEvent *)
     if (m_aLines.isEmpty())
         return;
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(0.5, 0.5); // whole coordinates name pixels, not the corners between them
-    QPen pen(QColor(91, 110, 216, 255));
-    pen.setWidthF(1.0);
-    p.setPen(pen);
-    for (const QLine &line : m_aLines)
-        p.drawLine(line);
+    pDisegnaLineeBarriera(p, m_aLines);
 }
 
 bool fIsPlacedControlName(const QString &sName)
@@ -181,9 +176,8 @@ void TFrmBase::pDrawBline()
     for (const TSensore &s : m_pDoc->fOggetti()) {
         if (s.Get_tiposensore() != 4)
             continue;
-        const int iIconSize = s.Get_iconsize();
-        aLines.append(QLine(s.Get_coordx() + iIconSize / 2, s.Get_coordy() + iIconSize / 2,
-                            s.Get_coordx2() + iGlobB2Size / 2, s.Get_coordy2() + iGlobB2Size / 2));
+        aLines.append(fLineaBarriera(QPoint(s.Get_coordx(), s.Get_coordy()), s.Get_iconsize(),
+                                     QPoint(s.Get_coordx2(), s.Get_coordy2())));
     }
     ImgCanvas->raise(); // above every placed control
     ImgCanvas->pSetLines(aLines);

@@ -3,11 +3,13 @@
 #include "editor/dragging.h"
 #include "editor/frmbase.h"
 #include "editor/labels.h"
+#include "preview/disegno.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
@@ -30,6 +32,22 @@ int TCanvasControl::fMark() const
 void TCanvasControl::pSetMark(int iMark)
 {
     setProperty(szMark, iMark);
+}
+
+void TCanvasControl::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (!text().isEmpty())
+        pDisegnaEtichetta(p, contentsRect(), text(), font(), palette().color(foregroundRole()));
+    else if (!pixmap().isNull())
+        pDisegnaIcona(p, contentsRect(), pixmap().toImage());
+}
+
+QSize TCanvasControl::sizeHint() const
+{
+    if (text().isEmpty())
+        return QLabel::sizeHint();
+    return fDimensioneEtichetta(text(), font()).grownBy(contentsMargins());
 }
 
 void TCanvasControl::mousePressEvent(QMouseEvent *pEvent)

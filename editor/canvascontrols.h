@@ -26,6 +26,8 @@ public:
 
     int fMark() const;
     void pSetMark(int iMark);
+    /** A label takes the size of its text as the panel's pages measure it (preview/disegno.h). */
+    QSize sizeHint() const override;
 
     /** The menu opened by a right click; null for none. */
     QPointer<QMenu> pPopup;
@@ -38,6 +40,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent *pEvent) override;
     void contextMenuEvent(QContextMenuEvent *pEvent) override;
+    /** A label's text or an icon's picture, painted as the panel's pages are (preview/disegno.h). */
+    void paintEvent(QPaintEvent *pEvent) override;
 
 private:
     TFrmBase &m_frm;

@@ -1,6 +1,7 @@
 #include "editor/frmbase.h"
 
 #include "document/projectdocument.h"
+#include "editor/anteprima.h"
 #include "editor/bezel.h"
 #include "editor/canvascontrols.h"
 #include "editor/checkdock.h"
@@ -132,6 +133,12 @@ void TFrmBase::pBuildMenus()
     MnuChiudiProgetto->setEnabled(false);
     MnuVerificaProgetto->setEnabled(false);
     MnuIngressiUscite->setEnabled(false);
+    MnuAnteprimaPannello = pMnuProgetto->addAction(tr("Anteprima Pannello"));
+    MnuAnteprimaPannello->setToolTip(tr("Le pagine dell'ultima esportazione come le mostra il pannello"));
+    MnuDocumentazionePdf = pMnuProgetto->addAction(tr("Documentazione PDF…"));
+    MnuDocumentazionePdf->setToolTip(tr("Documento A4 delle pagine e degli ingressi e uscite"));
+    MnuAnteprimaPannello->setEnabled(false);
+    MnuDocumentazionePdf->setEnabled(false);
 
     QMenu *pMnuModifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
     MnuAnnulla = pMnuModifica->addAction(QStringLiteral("Annulla"));
@@ -357,6 +364,10 @@ void TFrmBase::pConnectCommands()
             [this] { pRunCommand([this] { pApriDock(*this, DockVerifica); }); });
     connect(MnuIngressiUscite, &QAction::triggered, this,
             [this] { pRunCommand([this] { pApriDock(*this, DockIngressiUscite); }); });
+    connect(MnuAnteprimaPannello, &QAction::triggered, this,
+            [this] { pRunCommand([this] { MnuAnteprimaPannelloClick(); }); });
+    connect(MnuDocumentazionePdf, &QAction::triggered, this,
+            [this] { pRunCommand([this] { MnuDocumentazionePdfClick(); }); });
     connect(GrpIconSize, &QActionGroup::triggered, this, [this](QAction *pEntry) { RadioMnu(pEntry); });
 
     connect(TvAree, &QTreeWidget::currentItemChanged, this,
@@ -598,6 +609,10 @@ void TFrmBase::pSetProjectCommands(bool bOpen)
     MnuDuplica->setEnabled(bOpen);
     MnuVerificaProgetto->setEnabled(bOpen);
     MnuIngressiUscite->setEnabled(bOpen);
+    MnuAnteprimaPannello->setEnabled(bOpen);
+    MnuDocumentazionePdf->setEnabled(bOpen);
+    if (FrmAnteprima && !bOpen)
+        FrmAnteprima->hide();
 }
 
 void TFrmBase::pLoadToolbarIcons()

@@ -25,6 +25,7 @@ class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TCheckDock;
+class TFrmAnteprima;
 class TFrmFont;
 class TIoDock;
 class TProjectDocument;
@@ -106,9 +107,11 @@ public:
     QAction *MnuChiudiProgetto = nullptr;
     QAction *MnuVerificaProgetto = nullptr;
     QAction *MnuIngressiUscite = nullptr;
-    QAction *MnuAnnulla = nullptr;      // "Annulla" + the step, Ctrl+Z
-    QAction *MnuRipeti = nullptr;       // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
-    QAction *MnuDuplica = nullptr;      // "Duplica", Ctrl+D: a copy of the selected sensor
+    QAction *MnuAnteprimaPannello = nullptr; // "Anteprima Pannello"
+    QAction *MnuDocumentazionePdf = nullptr; // "Documentazione PDF…"
+    QAction *MnuAnnulla = nullptr;           // "Annulla" + the step, Ctrl+Z
+    QAction *MnuRipeti = nullptr;            // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
+    QAction *MnuDuplica = nullptr;           // "Duplica", Ctrl+D: a copy of the selected sensor
     QAction *MnuAdattaSfondo = nullptr; // "Adatta immagine di sfondo…"
     QAction *N48 = nullptr;
     QAction *N32 = nullptr;
@@ -135,6 +138,8 @@ public:
      *  "Ingressi/Uscite" show them. */
     TCheckDock *DockVerifica = nullptr;
     TIoDock *DockIngressiUscite = nullptr;
+    /** The preview of the exported pages, made by the first "Anteprima Pannello". */
+    TFrmAnteprima *FrmAnteprima = nullptr;
 
     /** The open project. */
     TProjectDocument &fDocument() { return *m_pDoc; }
@@ -167,6 +172,10 @@ public:
     void MnuApriProgettoClick();
     void MnuChiudiProgettoClick();
     void MnuEsportaProgettoClick();
+    /** Shows the last export of the open project in the preview window. */
+    void MnuAnteprimaPannelloClick();
+    /** Writes the project's handover document to the PDF file the user chooses. */
+    void MnuDocumentazionePdfClick();
     /** Opens the project file sDb as Open project does after its dialog. */
     void pOpenProjectFile(const QString &sDb);
 

@@ -8,6 +8,7 @@
 #include "model/catalogo.h"
 #include "model/labelfont.h"
 #include "model/sensore.h"
+#include "preview/disegno.h"
 #include "workspace/errors.h"
 
 #include <QColor>
@@ -28,7 +29,7 @@ void pStyleLabel(QLabel *pLabel, int iFont, int iColor)
 {
     pLabel->setFont(fLabelFont(iFont));
     QPalette palette = pLabel->palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(fIntToColor(iColor)));
+    palette.setColor(QPalette::WindowText, fColoreEtichetta(iColor));
     pLabel->setPalette(palette);
     pLabel->adjustSize();
 }

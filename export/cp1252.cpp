@@ -78,3 +78,14 @@ int fLunghezzaTesto(const QString &s)
         return int(s.size());
     return int(s.normalized(QString::NormalizationForm_C).toUcs4().size());
 }
+
+QString fFromCp1252(const QByteArray &b)
+{
+    QString s(b.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const auto c = static_cast<unsigned char>(b.at(i));
+        const char16_t u = c >= 0x80 && c <= 0x9F && aUpperHalf[c - 0x80] != 0 ? aUpperHalf[c - 0x80] : char16_t(c);
+        s[i] = QChar(u);
+    }
+    return s;
+}

@@ -15,3 +15,8 @@ QByteArray fToCp1252(const QString &s);
 /** Number of characters of s as fToCp1252 writes them: one per byte. Column
  *  widths and centring in maps.txt count these. */
 int fLunghezzaTesto(const QString &s);
+
+/** The text of bytes in the code page: the inverse of fToCp1252 for every
+ *  byte it writes (a byte without a character gives the control of the same
+ *  value, as fToCp1252 writes it). */
+QString fFromCp1252(const QByteArray &b);

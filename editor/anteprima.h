@@ -1,0 +1,80 @@
+#pragma once
+
+#include "preview/mapsreader.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class TFrmBase;
+
+/** The page of the preview: the rendered area at 1x or 2x; a press is handed on in panel coordinates. */
+class TPaginaAnteprima final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TPaginaAnteprima(QWidget *pParent);
+    void pSetPagina(const QImage &img, int iScala);
+    const QImage &fPagina() const { return m_img; }
+    int fScala() const { return m_iScala; }
+    QSize sizeHint() const override;
+
+signals:
+    /** A press at pos, in the panel's 480 x 272 coordinates. */
+    void premuto(const QPoint &pos);
+
+protected:
+    void paintEvent(QPaintEvent *pEvent) override;
+    void mousePressEvent(QMouseEvent *pEvent) override;
+
+private:
+    QImage m_img;
+    int m_iScala = 1;
+};
+
+/**
+ * "Anteprima Pannello": the last export of the open project as the panel
+ * shows it, read from "out" (maps.txt and the bitmaps), never from the
+ * database. A press on a key or a zoom marker goes where the panel would
+ * go. It says when "out" holds no export or one older than the database,
+ * and "Esporta e aggiorna" runs the window's export command and reloads.
+ *
+ * A maps.txt that cannot be read throws TOmbrixError from pRicarica, for
+ * the command that called it to show.
+ */
+class TFrmAnteprima final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TFrmAnteprima(TFrmBase &frm);
+
+    /** Reads "out" again and shows area iArea (the home when 0 or not exported). */
+    void pRicarica(qint64 iArea = 0);
+    /** Shows area iId of the export read last. */
+    void pMostraArea(qint64 iId);
+    /** The area shown, 0 for none. */
+    qint64 fAreaMostrata() const { return m_iArea; }
+    const TMappa &fMappa() const { return m_mappa; }
+
+    QLabel *LblStato = nullptr; // what is shown: missing or stale export
+    QLabel *LblArea = nullptr;  // the shown area's id and name
+    QPushButton *BtnEsportaAggiorna = nullptr;
+    QToolButton *BtnScala1 = nullptr;
+    QToolButton *BtnScala2 = nullptr;
+    TPaginaAnteprima *PnlPagina = nullptr;
+
+private:
+    void pDisegna();
+    void pPremuto(const QPoint &pos);
+
+    TFrmBase &m_frm;
+    QButtonGroup *m_pScale = nullptr;
+    TMappa m_mappa;
+    QString m_sOut;
+    qint64 m_iArea = 0;
+};
