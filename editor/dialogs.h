@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/appunti.h"
+
 #include <QList>
 #include <QString>
 
@@ -22,6 +24,8 @@ struct TProprieta
 
 /** The warning the dialog "Proprietà" shows for a number and a type (empty: none). */
 using TFnAvvisoNumero = std::function<QString(const QString &sNumero, int iTipo)>;
+/** The warning the dialog "Incolla speciale" shows for its offsets (empty: none). */
+using TFnAvvisoIncolla = std::function<QString(const TOpzioniIncolla &opzioni)>;
 
 /**
  * Every dialog the editor shows goes through this interface, so that tests
@@ -53,6 +57,10 @@ public:
     virtual bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) = 0;
     /** Save-file dialog titled sCaption, proposing sStartPath, listing sFilter; empty when cancelled. */
     virtual QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) = 0;
+    /** The dialog of the offsets of pasted I/O numbers, titled sTitolo ("Incolla speciale", "Duplica area"),
+     *  warning as fnAvviso says before OK; false when cancelled, else opzioni holds the answer. */
+    virtual bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni,
+                                  const TFnAvvisoIncolla &fnAvviso) = 0;
 };
 
 /** The real dialogs, as Qt widgets parented to pParent. */
@@ -70,6 +78,7 @@ public:
     void pShowFontDialog(TFrmFont &frmFont) override;
     bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override;
     QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) override;
+    bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso) override;
 
 private:
     QWidget *m_pParent;

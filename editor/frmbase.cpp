@@ -149,6 +149,7 @@ void TFrmBase::pBuildMenus()
     MnuDuplica->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     MnuDuplica->setToolTip(QStringLiteral("Duplica il sensore selezionato"));
     MnuDuplica->setEnabled(false);
+    pBuildMenuSelezione(pMnuModifica);
 
     QMenu *pMnuDimensione = menuBar()->addMenu(QStringLiteral("&Dimensione icona"));
     GrpIconSize = new QActionGroup(this);
@@ -172,6 +173,9 @@ void TFrmBase::pBuildMenus()
     PopTv = new QMenu(this);
     PopEliminaArea = PopTv->addAction(QStringLiteral("Elimina Area"));
     PopRinomina = PopTv->addAction(QStringLiteral("Rinomina"));
+    PopDuplicaArea = PopTv->addAction(tr("Duplica area…"));
+    PopDuplicaArea->setObjectName(QStringLiteral("PopDuplicaArea"));
+    PopDuplicaArea->setToolTip(tr("Una copia dell'area con le sue aree di dettaglio"));
 
     popImg = new QMenu(this);
     MnuEliminaSensore = popImg->addAction(QStringLiteral("Elimina"));
@@ -267,6 +271,10 @@ void TFrmBase::pBuildPanels()
         SbarAree->addWidget(pCell);
         *aCelle[i].first = pCell;
     }
+    SbarMessaggio = new QLabel(SbarAree);
+    SbarMessaggio->setObjectName(QStringLiteral("SbarMessaggio"));
+    SbarMessaggio->setAccessibleName(QStringLiteral("SbarMessaggio"));
+    SbarAree->addWidget(SbarMessaggio, 1);
 
     PnlImgArea = new QWidget(PanelDx);
     PnlImgArea->setObjectName(QStringLiteral("PnlImgArea"));
@@ -374,6 +382,7 @@ void TFrmBase::pConnectCommands()
     }
     pConnectCanvasCommands(*this);
     connect(MnuDuplica, &QAction::triggered, this, [this] { pRunCommand([this] { MnuDuplicaClick(nullptr); }); });
+    pConnectSelezione();
 
     QUndoStack *pUndo = m_pDoc->fUndoStack();
     connect(MnuAnnulla, &QAction::triggered, this, [this, pUndo] {
@@ -543,8 +552,11 @@ bool TFrmBase::eventFilter(QObject *pWatched, QEvent *pEvent)
             pRunCommand([&] { bPreso = fTastoCanvas(static_cast<QKeyEvent *>(pEvent)); });
             if (bPreso)
                 return true;
-        } else if (pEvent->type() == QEvent::MouseButtonPress) {
-            pSeleziona(nullptr); // a press on the background, the banner or the empty canvas
+        } else if (pEvent->type() == QEvent::MouseButtonPress || pEvent->type() == QEvent::MouseMove ||
+                   pEvent->type() == QEvent::MouseButtonRelease) {
+            // a press on the background, the banner or the empty canvas: a rubber band
+            if (fBandaMouse(static_cast<QMouseEvent *>(pEvent)))
+                return true;
         }
         return QMainWindow::eventFilter(pWatched, pEvent);
     }
@@ -579,6 +591,9 @@ void TFrmBase::pSetProjectCommands(bool bOpen)
     MnuChiudiProgetto->setEnabled(bOpen);
     MnuEsportaProgetto->setEnabled(bOpen);
     MnuDuplica->setEnabled(bOpen);
+    for (QAction *pEntry : {MnuSelezionaTutto, MnuCopia, MnuTaglia, MnuIncolla, MnuIncollaSpeciale})
+        pEntry->setEnabled(bOpen);
+    MnuAllinea->setEnabled(bOpen);
     MnuVerificaProgetto->setEnabled(bOpen);
     MnuIngressiUscite->setEnabled(bOpen);
 }

@@ -22,8 +22,9 @@ public:
     QStringList asPictures;
     QStringList asFolders;
     QStringList asSaveFiles;
-    std::function<void(TFrmFont &)> pOnFontDialog;  // stands in for the user's choice
-    std::function<bool(TProprieta &)> pOnProprieta; // edits the answer; false = Cancel; none = Cancel
+    std::function<void(TFrmFont &)> pOnFontDialog;     // stands in for the user's choice
+    std::function<bool(TProprieta &)> pOnProprieta;    // edits the answer; false = Cancel; none = Cancel
+    std::function<bool(TOpzioniIncolla &)> pOnIncolla; // the offsets dialog, likewise
 
     // what was shown
     QStringList asInputCaptions, asInputPrompts, asInputDefaults;
@@ -33,8 +34,9 @@ public:
     QStringList asProjectStartDirs, asPictureStartDirs;
     QStringList asSaveCaptions, asSaveStartPaths, asSaveFilters;
     int iFontDialogs = 0;
-    QList<TProprieta> aProprietaMostrate; // what each "Proprietà" opened with
-    QStringList asAvvisi;                 // the warning each one showed at OK
+    QList<TProprieta> aProprietaMostrate;         // what each "Proprietà" opened with
+    QStringList asAvvisi;                         // the warning each one showed at OK
+    QStringList asIncollaTitoli, asIncollaAvvisi; // each offsets dialog's title and its warning at OK
 
     std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override
     {
@@ -81,6 +83,13 @@ public:
         aProprietaMostrate << prop;
         const bool bOk = pOnProprieta && pOnProprieta(prop);
         asAvvisi << fnAvviso(prop.sNumero, prop.iTipo);
+        return bOk;
+    }
+    bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso) override
+    {
+        asIncollaTitoli << sTitolo;
+        const bool bOk = pOnIncolla && pOnIncolla(opzioni);
+        asIncollaAvvisi << fnAvviso(opzioni);
         return bOk;
     }
 };
