@@ -194,7 +194,7 @@ void TFrmBase::pEliminaSelezione()
 {
     const int iZoom = m_pDoc->pEliminaElementi(fElementiSelezionati());
     if (iZoom > 0)
-        SbarMessaggio->setText(tr("%1 indicatori di zoom non eliminati").arg(iZoom));
+        SbarMessaggio->setText(tr("Indicatori di zoom non eliminati: %1").arg(iZoom));
 }
 
 // --- the clipboard -------------------------------------------------------------------
@@ -223,7 +223,7 @@ void TFrmBase::MnuTagliaClick()
             aOggetti << TElemento{e.iId, 0, e.pos};
     const int iZoom = m_pDoc->pEliminaElementi(aOggetti);
     if (iZoom > 0)
-        SbarMessaggio->setText(tr("%1 indicatori di zoom non eliminati").arg(iZoom));
+        SbarMessaggio->setText(tr("Indicatori di zoom non eliminati: %1").arg(iZoom));
 }
 
 void TFrmBase::MnuIncollaClick(bool bSpeciale)
@@ -253,7 +253,7 @@ void TFrmBase::MnuIncollaClick(bool bSpeciale)
     pSelezionaControlli(aControlli);
     PnlImgArea->setFocus(Qt::OtherFocusReason);
     if (iZoom > 0)
-        SbarMessaggio->setText(tr("%1 indicatori di zoom non incollati").arg(iZoom));
+        SbarMessaggio->setText(tr("Indicatori di zoom non incollati: %1").arg(iZoom));
 }
 
 // --- alignment -------------------------------------------------------------------------
