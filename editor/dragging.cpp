@@ -54,6 +54,7 @@ void ControlMouseDown(TFrmBase &frm, const QPoint &pos)
     TDragState &drag = frm.fDrag();
     drag.DragEnabled = true;
     drag.MouseDownPos = pos;
+    drag.bMosso = false;
     drag.bGlobMouseDown = true;
 }
 
@@ -62,6 +63,7 @@ void ControlMouseMove(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos
     TDragState &drag = frm.fDrag();
     if (!drag.DragEnabled)
         return;
+    drag.bMosso = true;
     if (!bDragCursor) {
         QApplication::setOverrideCursor(Qt::SizeAllCursor);
         bDragCursor = true;
@@ -96,6 +98,10 @@ void ControlMouseUp(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos)
     pControl->releaseMouse();
     drag.DragEnabled = false;
 
+    if (frm.fSelezioneMultipla() && frm.fInSelezione(pControl) && !drag.bMosso) {
+        frm.pSeleziona(pControl); // a click that moved nothing picks this item out of the selection
+        return;
+    }
     if (frm.fSelezioneMultipla() && frm.fInSelezione(pControl)) {
         // the controls show the positions that are stored; one drag is one step
         frm.pSpostaControlliSelezionati(pos.x() - drag.MouseDownPos.x(), pos.y() - drag.MouseDownPos.y());

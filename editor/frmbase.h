@@ -40,6 +40,7 @@ struct TDragState
     bool DragEnabled = false;    // a drag is in progress
     QPoint MouseDownPos;         // press point, in the pressed control's coordinates
     bool bGlobMouseDown = false; // set by a press; cleared once a barrier drag has wiped the lines
+    bool bMosso = false;         // the pointer moved since the press
 };
 
 /**
