@@ -246,6 +246,14 @@ void TstMultiSelection::alignAndDistribute()
     const int iC = fOggetto(fx, frm.BtnLampada, QStringLiteral("3"), QPoint(300, 90));
     pTasto(frm, frm.PnlImgArea, Qt::Key_A, Qt::ControlModifier);
 
+    // the new entries of "Modifica" come after its own
+    QStringList asVoci;
+    for (const QAction *p : qobject_cast<QMenu *>(frm.MnuAllinea->parentWidget())->actions())
+        if (!p->isSeparator())
+            asVoci << p->text();
+    QCOMPARE(asVoci.mid(2),
+             (QStringList{"Duplica", "Seleziona tutto", "Copia", "Taglia", "Incolla", "Incolla speciale…", "Allinea"}));
+
     int iPassi = pUndo->count();
     fVoceAllinea(frm, QStringLiteral("A sinistra"))->trigger();
     for (int iId : {iA, iB, iC})
