@@ -42,6 +42,7 @@ bool TQtDialogs::fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzio
     dlg.setObjectName(QStringLiteral("FrmIncollaSpeciale"));
     dlg.setWindowTitle(sTitolo);
     dlg.setAccessibleName(sTitolo);
+    dlg.setMinimumWidth(380); // room for the warning on one line or two
     auto *pForm = new QFormLayout(&dlg);
 
     auto *pIngressi = fOffset(dlg, "SpnOffsetIngressi", fTr("Scostamento ingressi"), opzioni.iOffsetIngressi);
