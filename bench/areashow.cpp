@@ -49,6 +49,7 @@ public:
     void pShowFontDialog(TFrmFont &) override {}
     QString fSaveFile(const QString &, const QString &, const QString &) override { return QString(); }
     bool fProprieta(TProprieta &, const TFnAvvisoNumero &) override { return false; }
+    bool fIncollaSpeciale(const QString &, TOpzioniIncolla &, const TFnAvvisoIncolla &) override { return false; }
 };
 
 void pCopyFolder(const QString &sFrom, const QString &sTo)

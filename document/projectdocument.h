@@ -15,8 +15,19 @@
 #include <functional>
 
 class TModifica;
+struct TAppunti;
 struct TChiavi;
+struct TOpzioniIncolla;
 struct TStato;
+
+/** One item of an object on the shown area, at a position: its icon (0), its barrier's second end (1) or its
+ *  label (2). */
+struct TElemento
+{
+    qint64 iId = 0;
+    int iElemento = 0;
+    QPoint pos;
+};
 
 /**
  * The open project: its connection, its area list (CDArea), the shown area
@@ -121,6 +132,29 @@ public:
     void pModificaTesto(qint64 iId, const QString &sTesto);
     void pStileTesto(qint64 iId, int iFont, int iColor);
     void pEliminaTesto(qint64 iId);
+
+    // --- many objects at once ----------------------------------------------------
+    /** Moves items of the shown area's objects to their positions as one step named sPasso; a label keeps its
+     *  text. With bSpinta a move of the same items that follows with nothing in between joins it. */
+    void pSpostaElementi(const QList<TElemento> &aElementi, const QString &sPasso, bool bSpinta);
+    /** Deletes items as the "Elimina" of each would, as one step: an icon or a second end its object, a label
+     *  its text. Zoom markers stay where they are; returns how many were left. */
+    int pEliminaElementi(const QList<TElemento> &aElementi);
+    /** The shown area's objects iIds, whole, for the clipboard. */
+    TAppunti fAppunti(const QList<qint64> &aIds) const;
+    /** Pastes objects onto the shown area as one step, each through the placement's insert with a new id, at its
+     *  own position (16 pixels right and down when it comes from the shown area itself), inside the canvas.
+     *  Zoom markers are never pasted: *piZoom counts them. Returns the new ids. */
+    QList<qint64> pIncolla(const TAppunti &appunti, const TOpzioniIncolla &opzioni, int *piZoom = nullptr);
+    /** The warning for objects pasted with these options: each number they would get that an object of the
+     *  same class already uses in the project; empty when there is none. */
+    QString fAvvisoNumeri(const QList<TSensore> &aOggetti, const TOpzioniIncolla &opzioni);
+    /** The objects of base area iId and of its detail areas. */
+    QList<TSensore> fOggettiConDettagli(qint64 iId);
+    /** A copy of base area iId, named "<name> (copia)", as one step: its picture byte for byte, its objects and
+     *  labels, and each detail area with its picture and objects, the copied zoom markers leading to the copied
+     *  detail areas. The copy is then shown. Returns its id (0 for an area that is not a base area). */
+    qint64 pDuplicaArea(qint64 iId, const TOpzioniIncolla &opzioni);
 
     // --- what commands use ----------------------------------------------------
     TAreaStore &fAreaStore() { return *m_pAreaStore; }

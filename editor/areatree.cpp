@@ -183,6 +183,7 @@ bool TFrmBase::fTvAreeContextPopup(const QPoint &pos)
         pSelectNode(pNode);
         // only a detail-free area other than the first may be deleted
         PopEliminaArea->setEnabled(pNode->childCount() == 0 && fIdOf(pNode) > 1);
+        PopDuplicaArea->setEnabled(fLevelOf(pNode) == 0);
         bOpen = true;
     });
     return bOpen;

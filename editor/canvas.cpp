@@ -110,15 +110,40 @@ void TCanvasOverlay::pSetCornice(const QRect &rc)
     update();
 }
 
+void TCanvasOverlay::pSetAltreCornici(const QList<QRect> &aRect)
+{
+    if (aRect == m_aAltreCornici)
+        return;
+    m_aAltreCornici = aRect;
+    update();
+}
+
+void TCanvasOverlay::pSetBanda(const QRect &rc)
+{
+    if (rc == m_rcBanda)
+        return;
+    m_rcBanda = rc;
+    update();
+}
+
 void TCanvasOverlay::paintEvent(QPaintEvent *)
 {
-    if (!m_rcCornice.isEmpty()) {
+    QList<QRect> aCornici = m_aAltreCornici;
+    if (!m_rcCornice.isEmpty())
+        aCornici << m_rcCornice;
+    for (const QRect &rc : aCornici) {
         // two pixels outside the control, dark then light, visible on any background
         QPainter p(this);
         p.setPen(QPen(QColor(0, 0, 0), 1, Qt::SolidLine));
-        p.drawRect(m_rcCornice.adjusted(-2, -2, 1, 1));
+        p.drawRect(rc.adjusted(-2, -2, 1, 1));
         p.setPen(QPen(QColor(255, 160, 0), 1, Qt::SolidLine));
-        p.drawRect(m_rcCornice.adjusted(-1, -1, 0, 0));
+        p.drawRect(rc.adjusted(-1, -1, 0, 0));
+    }
+    if (!m_rcBanda.isEmpty()) {
+        QPainter p(this);
+        p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DashLine));
+        p.setBrush(QColor(255, 160, 0, 40));
+        p.drawRect(m_rcBanda.adjusted(0, 0, -1, -1));
     }
     if (m_aLines.isEmpty())
         return;

@@ -10,7 +10,7 @@
  * every mouse event through; it shows the barrier lines it was last given,
  * anti-aliased, in (91, 110, 216), 1 pixel wide, a line at whole coordinates
  * covering the pixels at those coordinates. Above them it frames the
- * selected control.
+ * selected controls and draws the rubber band of a selection being drawn.
  */
 class TCanvasOverlay final : public QWidget
 {
@@ -24,6 +24,12 @@ public:
     /** The frame around the selected control (its geometry); an empty rectangle for none. */
     void pSetCornice(const QRect &rc);
     const QRect &fCornice() const { return m_rcCornice; }
+    /** The frames of the other selected controls, besides the one of pSetCornice. */
+    void pSetAltreCornici(const QList<QRect> &aRect);
+    const QList<QRect> &fAltreCornici() const { return m_aAltreCornici; }
+    /** The rubber band being drawn; an empty rectangle for none. */
+    void pSetBanda(const QRect &rc);
+    const QRect &fBanda() const { return m_rcBanda; }
 
 protected:
     void paintEvent(QPaintEvent *pEvent) override;
@@ -31,6 +37,8 @@ protected:
 private:
     QList<QLine> m_aLines;
     QRect m_rcCornice;
+    QList<QRect> m_aAltreCornici;
+    QRect m_rcBanda;
 };
 
 /** Decodes a picture file; throws TOmbrixError with the file's path and the decoder's message. */

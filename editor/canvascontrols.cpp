@@ -53,7 +53,13 @@ QSize TCanvasControl::sizeHint() const
 void TCanvasControl::mousePressEvent(QMouseEvent *pEvent)
 {
     m_frm.PnlImgArea->setFocus(Qt::MouseFocusReason);
-    m_frm.pSeleziona(this);
+    if (pEvent->modifiers() & Qt::ControlModifier) {
+        m_frm.pCambiaInSelezione(this); // no drag: Ctrl+click only adds or takes out
+        pEvent->accept();
+        return;
+    }
+    if (!m_frm.fInSelezione(this))
+        m_frm.pSeleziona(this);
     ControlMouseDown(m_frm, pEvent->position().toPoint());
     pEvent->accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/appunti.h"
+
 #include <QList>
 #include <QString>
 
@@ -24,6 +26,8 @@ struct TProprieta
 
 /** The warning the dialog "Proprietà" shows for a number and a type (empty: none). */
 using TFnAvvisoNumero = std::function<QString(const QString &sNumero, int iTipo)>;
+/** The warning the dialog "Incolla speciale" shows for its offsets (empty: none). */
+using TFnAvvisoIncolla = std::function<QString(const TOpzioniIncolla &opzioni)>;
 
 /**
  * Every dialog the editor shows goes through this interface, so that tests
@@ -65,6 +69,10 @@ public:
     virtual std::optional<QColor> fScegliColore(const QColor &col);
     /** Shows the dialog "Adatta immagine di sfondo" modally; true on OK. */
     virtual bool fAdattaSfondo(TFrmAdatta &frm);
+    /** The dialog of the offsets of pasted I/O numbers, titled sTitolo ("Incolla speciale", "Duplica area"),
+     *  warning as fnAvviso says before OK; false when cancelled, else opzioni holds the answer. */
+    virtual bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni,
+                                  const TFnAvvisoIncolla &fnAvviso) = 0;
 };
 
 /** The real dialogs, as Qt widgets parented to pParent. */
@@ -86,6 +94,7 @@ public:
     std::optional<QString> fPassword(const QString &sFile) override;
     std::optional<QColor> fScegliColore(const QColor &col) override;
     bool fAdattaSfondo(TFrmAdatta &frm) override;
+    bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso) override;
 
 private:
     QWidget *m_pParent;

@@ -54,6 +54,7 @@ void ControlMouseDown(TFrmBase &frm, const QPoint &pos)
     TDragState &drag = frm.fDrag();
     drag.DragEnabled = true;
     drag.MouseDownPos = pos;
+    drag.bMosso = false;
     drag.bGlobMouseDown = true;
 }
 
@@ -62,9 +63,22 @@ void ControlMouseMove(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos
     TDragState &drag = frm.fDrag();
     if (!drag.DragEnabled)
         return;
+    drag.bMosso = true;
     if (!bDragCursor) {
         QApplication::setOverrideCursor(Qt::SizeAllCursor);
         bDragCursor = true;
+    }
+    if (frm.fSelezioneMultipla() && frm.fInSelezione(pControl)) {
+        // the whole selection follows; barrier lines go while any end of one moves
+        if (drag.bGlobMouseDown) {
+            for (const QWidget *p : frm.fControlliSelezionati())
+                if (p->objectName().startsWith(QStringLiteral("Barriera_")))
+                    frm.pWipeBlines();
+            drag.bGlobMouseDown = false;
+        }
+        frm.pSpostaControlliSelezionati(pos.x() - drag.MouseDownPos.x(), pos.y() - drag.MouseDownPos.y());
+        frm.pSeguiTrascinamento(pControl);
+        return;
     }
     if (pControl->objectName().startsWith(QStringLiteral("Barriera_")) && drag.bGlobMouseDown) {
         frm.pWipeBlines();
@@ -83,6 +97,18 @@ void ControlMouseUp(TFrmBase &frm, TCanvasControl *pControl, const QPoint &pos)
     pRestoreCursor();
     pControl->releaseMouse();
     drag.DragEnabled = false;
+
+    if (frm.fSelezioneMultipla() && frm.fInSelezione(pControl) && !drag.bMosso) {
+        frm.pSeleziona(pControl); // a click that moved nothing picks this item out of the selection
+        return;
+    }
+    if (frm.fSelezioneMultipla() && frm.fInSelezione(pControl)) {
+        // the controls show the positions that are stored; one drag is one step
+        frm.pSpostaControlliSelezionati(pos.x() - drag.MouseDownPos.x(), pos.y() - drag.MouseDownPos.y());
+        frm.fDocument().pSpostaElementi(frm.fElementiSelezionati(), TFrmBase::tr("spostamento"), false);
+        frm.pRepaintAll();
+        return;
+    }
 
     const QPoint final = fLimitedPos(pControl->pos(), pControl->size(), pos.x() - drag.MouseDownPos.x(),
                                      pos.y() - drag.MouseDownPos.y());

@@ -160,6 +160,7 @@ void TFrmBase::pBuildMenus()
     MnuAdattaSfondo->setObjectName(QStringLiteral("MnuAdattaSfondo"));
     MnuAdattaSfondo->setToolTip(tr("Adatta un'immagine o una pagina PDF alla pagina dell'area"));
     MnuAdattaSfondo->setEnabled(false);
+    pBuildMenuSelezione(pMnuModifica);
 
     QMenu *pMnuDimensione = menuBar()->addMenu(QStringLiteral("&Dimensione icona"));
     GrpIconSize = new QActionGroup(this);
@@ -187,6 +188,9 @@ void TFrmBase::pBuildMenus()
     PopAdattaSfondo->setObjectName(QStringLiteral("PopAdattaSfondo"));
     PopAdattaSfondo->setToolTip(MnuAdattaSfondo->toolTip());
     PopAdattaSfondo->setEnabled(false);
+    PopDuplicaArea = PopTv->addAction(tr("Duplica area…"));
+    PopDuplicaArea->setObjectName(QStringLiteral("PopDuplicaArea"));
+    PopDuplicaArea->setToolTip(tr("Una copia dell'area con le sue aree di dettaglio"));
 
     popImg = new QMenu(this);
     MnuEliminaSensore = popImg->addAction(QStringLiteral("Elimina"));
@@ -282,6 +286,10 @@ void TFrmBase::pBuildPanels()
         SbarAree->addWidget(pCell);
         *aCelle[i].first = pCell;
     }
+    SbarMessaggio = new QLabel(SbarAree);
+    SbarMessaggio->setObjectName(QStringLiteral("SbarMessaggio"));
+    SbarMessaggio->setAccessibleName(QStringLiteral("SbarMessaggio"));
+    SbarAree->addWidget(SbarMessaggio, 1);
 
     PnlImgArea = new QWidget(PanelDx);
     PnlImgArea->setObjectName(QStringLiteral("PnlImgArea"));
@@ -395,6 +403,7 @@ void TFrmBase::pConnectCommands()
     connect(MnuDuplica, &QAction::triggered, this, [this] { pRunCommand([this] { MnuDuplicaClick(nullptr); }); });
     for (QAction *pEntry : {MnuAdattaSfondo, PopAdattaSfondo})
         connect(pEntry, &QAction::triggered, this, [this] { pRunCommand([this] { MnuAdattaSfondoClick(); }); });
+    pConnectSelezione();
 
     QUndoStack *pUndo = m_pDoc->fUndoStack();
     connect(MnuAnnulla, &QAction::triggered, this, [this, pUndo] {
@@ -571,8 +580,11 @@ bool TFrmBase::eventFilter(QObject *pWatched, QEvent *pEvent)
             pRunCommand([&] { bPreso = fTastoCanvas(static_cast<QKeyEvent *>(pEvent)); });
             if (bPreso)
                 return true;
-        } else if (pEvent->type() == QEvent::MouseButtonPress) {
-            pSeleziona(nullptr); // a press on the background, the banner or the empty canvas
+        } else if (pEvent->type() == QEvent::MouseButtonPress || pEvent->type() == QEvent::MouseMove ||
+                   pEvent->type() == QEvent::MouseButtonRelease) {
+            // a press on the background, the banner or the empty canvas: a rubber band
+            if (fBandaMouse(static_cast<QMouseEvent *>(pEvent)))
+                return true;
         }
         return QMainWindow::eventFilter(pWatched, pEvent);
     }
@@ -607,6 +619,9 @@ void TFrmBase::pSetProjectCommands(bool bOpen)
     MnuChiudiProgetto->setEnabled(bOpen);
     MnuEsportaProgetto->setEnabled(bOpen);
     MnuDuplica->setEnabled(bOpen);
+    for (QAction *pEntry : {MnuSelezionaTutto, MnuCopia, MnuTaglia, MnuIncolla, MnuIncollaSpeciale})
+        pEntry->setEnabled(bOpen);
+    MnuAllinea->setEnabled(bOpen);
     MnuVerificaProgetto->setEnabled(bOpen);
     MnuIngressiUscite->setEnabled(bOpen);
     MnuAnteprimaPannello->setEnabled(bOpen);

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QtGlobal>
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 
@@ -20,6 +21,7 @@ class QActionGroup;
 class QKeyEvent;
 class QLabel;
 class QMenu;
+class QMouseEvent;
 class QStatusBar;
 class QToolButton;
 class QTreeWidget;
@@ -30,6 +32,8 @@ class TFrmFont;
 class TIoDock;
 class TProjectDocument;
 class TSensore;
+struct TElemento;
+enum class TAllineamento;
 
 /** The drag in progress on the canvas, shared by every canvas control: one at a time. */
 struct TDragState
@@ -37,6 +41,7 @@ struct TDragState
     bool DragEnabled = false;    // a drag is in progress
     QPoint MouseDownPos;         // press point, in the pressed control's coordinates
     bool bGlobMouseDown = false; // set by a press; cleared once a barrier drag has wiped the lines
+    bool bMosso = false;         // the pointer moved since the press
 };
 
 /**
@@ -87,6 +92,7 @@ public:
     QLabel *SbarPosizione = nullptr;
     QLabel *SbarElemento = nullptr;
     QLabel *SbarArea = nullptr;
+    QLabel *SbarMessaggio = nullptr; // "N oggetti selezionati", or what a command on them left undone
 
     QToolButton *BtnNewArea = nullptr;
     QToolButton *BtnSfondo = nullptr;
@@ -112,7 +118,13 @@ public:
     QAction *MnuAnnulla = nullptr;           // "Annulla" + the step, Ctrl+Z
     QAction *MnuRipeti = nullptr;            // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
     QAction *MnuDuplica = nullptr;           // "Duplica", Ctrl+D: a copy of the selected sensor
-    QAction *MnuAdattaSfondo = nullptr; // "Adatta immagine di sfondo…"
+    QAction *MnuAdattaSfondo = nullptr;      // "Adatta immagine di sfondo…"
+    QAction *MnuSelezionaTutto = nullptr;    // "Seleziona tutto", Ctrl+A
+    QAction *MnuCopia = nullptr;             // "Copia", Ctrl+C
+    QAction *MnuTaglia = nullptr;            // "Taglia", Ctrl+X
+    QAction *MnuIncolla = nullptr;           // "Incolla", Ctrl+V
+    QAction *MnuIncollaSpeciale = nullptr;   // "Incolla speciale…", Ctrl+Shift+V
+    QMenu *MnuAllinea = nullptr;             // "Allinea": its entries hold their TAllineamento as data
     QAction *N48 = nullptr;
     QAction *N32 = nullptr;
     QAction *N16 = nullptr;
@@ -123,6 +135,7 @@ public:
     QAction *PopEliminaArea = nullptr;
     QAction *PopRinomina = nullptr;
     QAction *PopAdattaSfondo = nullptr; // "Adatta immagine di sfondo…"
+    QAction *PopDuplicaArea = nullptr;  // "Duplica area…", for a base area
     QMenu *popImg = nullptr;
     QAction *MnuEliminaSensore = nullptr;
     QAction *MnuAggiungitesto = nullptr;
@@ -244,6 +257,32 @@ public:
     /** "Proprietà…" on a sensor's icon: number, type and label in one dialog. */
     void PopProprietaClick(QWidget *pControl);
 
+    // --- many items at once -------------------------------------------------
+    // The selection may hold several items; the one above (fSelezionato) is the last one clicked. Each item
+    // is selected on its own: an icon, its label and its barrier's second end are three items.
+    /** Ctrl+click: the control joins the selection, or leaves it. */
+    void pCambiaInSelezione(QWidget *pControl);
+    /** Selects exactly these placed controls. */
+    void pSelezionaControlli(const QList<QWidget *> &aControlli);
+    bool fInSelezione(const QWidget *pControl) const;
+    bool fSelezioneMultipla() const { return m_aSel.size() > 1; }
+    /** The selected controls on the canvas. */
+    QList<QWidget *> fControlliSelezionati() const;
+    /** The selected items, each at its control's place. */
+    QList<TElemento> fElementiSelezionati() const;
+    /** A press, move or release on the canvas's background: the rubber band; false when not taken. */
+    bool fBandaMouse(QMouseEvent *pEvent);
+    /** Moves the selected controls by (iDx, iDy), as far as the canvas lets the whole selection go, and
+     *  returns how far they went. */
+    QPoint pSpostaControlliSelezionati(int iDx, int iDy);
+    void MnuSelezionaTuttoClick();
+    void MnuCopiaClick();
+    void MnuTagliaClick();
+    /** "Incolla", or with bSpeciale "Incolla speciale…" with its offsets. */
+    void MnuIncollaClick(bool bSpeciale);
+    void pAllinea(TAllineamento eModo);
+    void PopDuplicaAreaClick();
+
 protected:
     bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
 
@@ -270,6 +309,11 @@ private:
     /** The commands that need a project: pAbilitaBtn's buttons, BtnZoomIn (while a base area is selected),
      *  "Chiudi Progetto", "Esporta Progetto", "Verifica Progetto" and "Ingressi/Uscite". */
     void pSetProjectCommands(bool bOpen);
+    /** The entries of the selection (select all, clipboard, align), after "Duplica" on "Modifica". */
+    void pBuildMenuSelezione(QMenu *pMnuModifica);
+    void pConnectSelezione();
+    /** Deletes the selected items as one step. */
+    void pEliminaSelezione();
 
     TProjectDocument *m_pDoc = nullptr;
     TDragState m_drag;
@@ -282,4 +326,13 @@ private:
     qint64 m_iSelId = 0;                  // the selected object, 0 for none
     int m_iSelElemento = 0;               // its selected item: 0 icon, 1 second end, 2 label
     qint64 m_iSelArea = 0;                // the area it lies on
+    struct TSel
+    {
+        qint64 iId = 0;
+        int iElemento = 0;
+        bool operator==(const TSel &) const = default;
+    };
+    QList<TSel> m_aSel;    // every selected item, the one above among them
+    bool m_bBanda = false; // a rubber band is being drawn
+    QPoint m_ptBanda;      // where it started, on the canvas
 };

@@ -2,6 +2,7 @@
 // status bar, the keys of the canvas (moving, deleting, walking the objects),
 // the duplicate of a sensor and its properties.
 
+#include "document/appunti.h"
 #include "document/projectdocument.h"
 #include "editor/canvascontrols.h"
 #include "editor/dragging.h"
@@ -53,17 +54,6 @@ QString fPosizione(const QPoint &pos)
     return QStringLiteral("X %1  Y %2").arg(pos.x()).arg(pos.y());
 }
 
-/** A label ending in the old number ends in the new one: "Finestra 3" becomes "Finestra 4". */
-QString fTestoRinumerato(const QString &sTesto, qint64 iVecchio, qint64 iNuovo)
-{
-    static const QRegularExpression re(QStringLiteral("^(.*?)(\\d+)$"));
-    const QRegularExpressionMatch m = re.match(sTesto);
-    if (!m.hasMatch() || m.captured(2) != QString::number(iVecchio))
-        return sTesto;
-    const QString sNuovo = m.captured(1) + QString::number(iNuovo);
-    return sNuovo.size() > iMaxLabelText ? sTesto : sNuovo;
-}
-
 } // namespace
 
 // --- selection ---------------------------------------------------------------
@@ -74,8 +64,10 @@ void TFrmBase::pSeleziona(QWidget *pControl)
         m_iSelId = fName2Id(pControl->objectName()).toLongLong();
         m_iSelElemento = fElemento(pControl);
         m_iSelArea = m_pDoc->fAreaMostrata();
+        m_aSel = {TSel{m_iSelId, m_iSelElemento}};
     } else {
         m_iSelId = 0;
+        m_aSel.clear();
     }
     pAggiornaSelezione();
 }
@@ -97,9 +89,33 @@ void TFrmBase::pAggiornaSelezione()
     const TSensore *pOggetto = pControl ? m_pDoc->fOggetto(m_iSelId) : nullptr;
     const TAreaRow *pArea = m_pDoc->fArea(m_pDoc->fAreaMostrata());
     pCella(SbarArea, pArea ? pArea->sNome : QString());
-    if (!pOggetto) {
-        m_iSelId = 0;
-        ImgCanvas->pSetCornice(QRect());
+    // the other selected items that are still on the canvas keep their frames
+    QList<QRect> aAltre;
+    QList<TSel> aRimasti;
+    for (QWidget *p : fControlliSelezionati()) {
+        const TSel sel{fName2Id(p->objectName()).toLongLong(), fElemento(p)};
+        aRimasti << sel;
+        if (p != pControl)
+            aAltre << p->geometry();
+    }
+    m_aSel = aRimasti;
+    if (!pOggetto && !m_aSel.isEmpty()) { // the one above is gone: the last of the others takes its place
+        m_iSelId = m_aSel.last().iId;
+        m_iSelElemento = m_aSel.last().iElemento;
+        pControl = fSelezionato();
+        pOggetto = pControl ? m_pDoc->fOggetto(m_iSelId) : nullptr;
+        aAltre.removeOne(pControl ? pControl->geometry() : QRect());
+    }
+    ImgCanvas->pSetAltreCornici(pOggetto ? aAltre : QList<QRect>());
+    pCella(SbarMessaggio, m_aSel.size() > 1 ? tr("%1 oggetti selezionati").arg(m_aSel.size()) : QString());
+    if (!pOggetto || m_aSel.size() > 1) {
+        if (!pOggetto) {
+            m_iSelId = 0;
+            m_aSel.clear();
+        }
+        ImgCanvas->pSetCornice(pOggetto ? pControl->geometry() : QRect());
+        if (pOggetto)
+            ImgCanvas->raise();
         for (QLabel *p : {SbarTipo, SbarNumero, SbarTesto, SbarPosizione, SbarElemento})
             pCella(p, QString());
         return;
@@ -118,6 +134,16 @@ void TFrmBase::pAggiornaSelezione()
 
 void TFrmBase::pSeguiTrascinamento(QWidget *pControl)
 {
+    if (fSelezioneMultipla() && fInSelezione(pControl)) {
+        QList<QRect> aAltre;
+        for (QWidget *p : fControlliSelezionati())
+            if (p != fSelezionato())
+                aAltre << p->geometry();
+        ImgCanvas->pSetAltreCornici(aAltre);
+        if (QWidget *p = fSelezionato())
+            ImgCanvas->pSetCornice(p->geometry());
+        return;
+    }
     if (pControl != fSelezionato())
         return;
     ImgCanvas->pSetCornice(pControl->geometry());
@@ -155,6 +181,10 @@ bool TFrmBase::fTastoCanvas(QKeyEvent *pEvent)
     }
 
     QWidget *pControl = fSelezionato();
+    if (iTasto == Qt::Key_Delete && fSelezioneMultipla()) {
+        pEliminaSelezione();
+        return true;
+    }
     if (iTasto == Qt::Key_Delete) {
         if (!pControl)
             return true;
@@ -186,6 +216,14 @@ bool TFrmBase::fTastoCanvas(QKeyEvent *pEvent)
     if (!pControl)
         return true;
     const int iPasso = bMaiuscolo ? 10 : 1;
+    if (fSelezioneMultipla()) {
+        // the selection moves as a whole, as far as its first item can go
+        if (pSpostaControlliSelezionati(iDx * iPasso, iDy * iPasso).isNull())
+            return true;
+        m_pDoc->pSpostaElementi(fElementiSelezionati(), tr("spostamento"), true);
+        pRepaintAll();
+        return true;
+    }
     const QPoint nuova = fLimitedPos(pControl->pos(), pControl->size(), iDx * iPasso, iDy * iPasso);
     if (nuova == pControl->pos())
         return true; // at the limit: nothing moves, nothing is stored

@@ -27,9 +27,12 @@ public:
     std::function<void(TFrmFont &)> pOnFontDialog;  // stands in for the user's choice
     std::function<bool(TProprieta &)> pOnProprieta; // edits the answer; false = Cancel; none = Cancel
     QStringList asFitSources;
-    QList<std::optional<QString>> aPasswords;    // nullopt = Cancel
-    QList<std::optional<QColor>> aColori;        // nullopt = Cancel
-    std::function<bool(TFrmAdatta &)> pOnAdatta; // works the real dialog; false = Cancel; none = Cancel
+    QList<std::optional<QString>> aPasswords;          // nullopt = Cancel
+    QList<std::optional<QColor>> aColori;              // nullopt = Cancel
+    std::function<bool(TFrmAdatta &)> pOnAdatta;       // works the real dialog; false = Cancel; none = Cancel
+    std::function<void(TFrmFont &)> pOnFontDialog;     // stands in for the user's choice
+    std::function<bool(TProprieta &)> pOnProprieta;    // edits the answer; false = Cancel; none = Cancel
+    std::function<bool(TOpzioniIncolla &)> pOnIncolla; // the offsets dialog, likewise
 
     // what was shown
     QStringList asInputCaptions, asInputPrompts, asInputDefaults;
@@ -42,7 +45,10 @@ public:
     QList<TProprieta> aProprietaMostrate; // what each "Proprietà" opened with
     QStringList asFitStartDirs, asPasswordFiles;
     int iAdattaMostrati = 0;
-    QStringList asAvvisi; // the warning each one showed at OK
+    QStringList asAvvisi;                         // the warning each one showed at OK
+    QList<TProprieta> aProprietaMostrate;         // what each "Proprietà" opened with
+    QStringList asAvvisi;                         // the warning each one showed at OK
+    QStringList asIncollaTitoli, asIncollaAvvisi; // each offsets dialog's title and its warning at OK
 
     std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override
     {
@@ -109,5 +115,12 @@ public:
     {
         ++iAdattaMostrati;
         return pOnAdatta && pOnAdatta(frm);
+    }
+    bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso) override
+    {
+        asIncollaTitoli << sTitolo;
+        const bool bOk = pOnIncolla && pOnIncolla(opzioni);
+        asIncollaAvvisi << fnAvviso(opzioni);
+        return bOk;
     }
 };

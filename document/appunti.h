@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/sensore.h"
+
+#include <QList>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+class QMimeData;
+
+/**
+ * Objects on their way through the clipboard: every field that recreates
+ * them (type, icon size, number, icon and second-end positions, zoom target,
+ * label text, size, colour and position), with the project and the area
+ * they were copied from. The private MIME type carries them whole as JSON;
+ * the plain text holds one object per line (type, number, label) for a mail
+ * or a spreadsheet. Reading gives nullopt for anything that is not such data.
+ */
+struct TAppunti
+{
+    QString sDatabase; // the project the objects come from
+    qint64 iArea = 0;  // the area they lie on there
+    QList<TSensore> aOggetti;
+};
+
+/** The private MIME type of copied objects. */
+inline const QString sMimeOggetti = QStringLiteral("application/x-ombrix-oggetti");
+
+/** Both forms of the objects, for the clipboard. */
+QMimeData *fMimeDaAppunti(const TAppunti &appunti);
+/** The objects of a clipboard's data; nullopt when it holds none. */
+std::optional<TAppunti> fAppuntiDaMime(const QMimeData *pMime);
+/** The plain-text form: type, number and label, tab-separated, one object per line. */
+QString fTestoAppunti(const TAppunti &appunti);
+
+/** What "Incolla speciale" and "Duplica area…" ask for: offsets of the I/O numbers, and renumbered labels. */
+struct TOpzioniIncolla
+{
+    qint64 iOffsetIngressi = 0;
+    qint64 iOffsetUscite = 0;
+    bool bAggiornaTesti = false;
+};
+
+/** The number an object gets when pasted with these options: inputs and outputs move by their offset. */
+qint64 fNumeroIncollato(const TSensore &s, const TOpzioniIncolla &opzioni);
+/** A label ending in the old number ends in the new one: "Finestra 3" becomes "Finestra 4"; a text that would
+ *  grow past the label limit stays as it is. */
+QString fTestoRinumerato(const QString &sTesto, qint64 iVecchio, qint64 iNuovo);
+/** The size of a label's text on the canvas, in its font. */
+QSize fDimensioneTesto(int iFont, const QString &sTesto);
+/** The top-left corner that keeps something of that size wholly inside the 480 x 272 canvas. */
+QPoint fDentroCanvas(const QPoint &pos, const QSize &size);
