@@ -49,6 +49,8 @@ public:
     void pShowFontDialog(TFrmFont &) override {}
     QString fSaveFile(const QString &, const QString &, const QString &) override { return QString(); }
     bool fProprieta(TProprieta &, const TFnAvvisoNumero &) override { return false; }
+    int fScegliCopia(const QStringList &, const QList<bool> &) override { return -1; }
+    bool fDomanda(const QString &, const QString &) override { return false; }
 };
 
 void pCopyFolder(const QString &sFrom, const QString &sTo)

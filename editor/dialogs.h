@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -53,6 +54,11 @@ public:
     virtual bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) = 0;
     /** Save-file dialog titled sCaption, proposing sStartPath, listing sFilter; empty when cancelled. */
     virtual QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) = 0;
+    /** The dialog "Ripristina copia": one row per snapshot, only the rows of abScegli can be chosen; the chosen
+     *  row, or -1 when cancelled. */
+    virtual int fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli) = 0;
+    /** A question with Yes and No; true for Yes. */
+    virtual bool fDomanda(const QString &sCaption, const QString &sText) = 0;
 };
 
 /** The real dialogs, as Qt widgets parented to pParent. */
@@ -70,6 +76,8 @@ public:
     void pShowFontDialog(TFrmFont &frmFont) override;
     bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override;
     QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) override;
+    int fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli) override;
+    bool fDomanda(const QString &sCaption, const QString &sText) override;
 
 private:
     QWidget *m_pParent;

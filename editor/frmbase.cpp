@@ -128,6 +128,10 @@ void TFrmBase::pBuildMenus()
     pMnuProgetto->addSeparator();
     MnuVerificaProgetto = pMnuProgetto->addAction(QStringLiteral("&Verifica Progetto"));
     MnuIngressiUscite = pMnuProgetto->addAction(QStringLiteral("&Ingressi/Uscite"));
+    MnuRipristinaCopia = pMnuProgetto->addAction(tr("Ripristina copia…"));
+    MnuRipristinaCopia->setObjectName(QStringLiteral("MnuRipristinaCopia"));
+    MnuRipristinaCopia->setToolTip(tr("Rimette il progetto com'era in una delle sue copie automatiche"));
+    MnuRipristinaCopia->setEnabled(false);
     MnuEsportaProgetto->setEnabled(false);
     MnuChiudiProgetto->setEnabled(false);
     MnuVerificaProgetto->setEnabled(false);
@@ -349,6 +353,8 @@ void TFrmBase::pConnectCommands()
             [this] { pRunCommand([this] { pApriDock(*this, DockVerifica); }); });
     connect(MnuIngressiUscite, &QAction::triggered, this,
             [this] { pRunCommand([this] { pApriDock(*this, DockIngressiUscite); }); });
+    connect(MnuRipristinaCopia, &QAction::triggered, this,
+            [this] { pRunCommand([this] { MnuRipristinaCopiaClick(); }); });
     connect(GrpIconSize, &QActionGroup::triggered, this, [this](QAction *pEntry) { RadioMnu(pEntry); });
 
     connect(TvAree, &QTreeWidget::currentItemChanged, this,
@@ -437,6 +443,7 @@ void TFrmBase::pConnectDocument()
     connect(m_pDoc, &TProjectDocument::sigOggettoCambiato, this,
             fGuard([this](qint64 iId) { pSincronizzaOggetto(iId); }));
     connect(m_pDoc, &TProjectDocument::sigOggettoRimosso, this, fGuard([this](qint64 iId) { pRimuoviOggetto(iId); }));
+    connect(m_pDoc, &TProjectDocument::sigAvviso, this, [this](const QString &s) { SbarAree->showMessage(s, 20000); });
 }
 
 // --- start-up and shutdown -------------------------------------------------
@@ -581,6 +588,7 @@ void TFrmBase::pSetProjectCommands(bool bOpen)
     MnuDuplica->setEnabled(bOpen);
     MnuVerificaProgetto->setEnabled(bOpen);
     MnuIngressiUscite->setEnabled(bOpen);
+    MnuRipristinaCopia->setEnabled(bOpen);
 }
 
 void TFrmBase::pLoadToolbarIcons()

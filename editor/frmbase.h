@@ -106,9 +106,10 @@ public:
     QAction *MnuChiudiProgetto = nullptr;
     QAction *MnuVerificaProgetto = nullptr;
     QAction *MnuIngressiUscite = nullptr;
-    QAction *MnuAnnulla = nullptr; // "Annulla" + the step, Ctrl+Z
-    QAction *MnuRipeti = nullptr;  // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
-    QAction *MnuDuplica = nullptr; // "Duplica", Ctrl+D: a copy of the selected sensor
+    QAction *MnuRipristinaCopia = nullptr; // "Ripristina copia…": puts back a snapshot of the project
+    QAction *MnuAnnulla = nullptr;         // "Annulla" + the step, Ctrl+Z
+    QAction *MnuRipeti = nullptr;          // "Ripeti" + the step, Ctrl+Y and Ctrl+Shift+Z
+    QAction *MnuDuplica = nullptr;         // "Duplica", Ctrl+D: a copy of the selected sensor
     QAction *N48 = nullptr;
     QAction *N32 = nullptr;
     QAction *N16 = nullptr;
@@ -165,7 +166,10 @@ public:
     void MnuApriProgettoClick();
     void MnuChiudiProgettoClick();
     void MnuEsportaProgettoClick();
-    /** Opens the project file sDb as Open project does after its dialog. */
+    /** Lists the project's snapshots and puts back the one chosen. */
+    void MnuRipristinaCopiaClick();
+    /** Opens the project file sDb as Open project does after its dialog; a damaged database offers the most
+     *  recent sound snapshot. */
     void pOpenProjectFile(const QString &sDb);
 
     // --- area tree ------------------------------------------------------
