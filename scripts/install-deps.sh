@@ -13,6 +13,7 @@ packages=(
   xdotool python3 imagemagick  # finding, grabbing and closing its window in the Xvfb test
   clang-14 libclang-rt-14-dev  # the libFuzzer targets (make fuzz)
   clang-format-14 git          # the style check (make format-check)
+  sqlite3 faketime             # a day of snapshots played back (bench/snapshots.sh)
 )
 
 missing=()

@@ -295,17 +295,18 @@ void TstCopie::snapshots()
     QCOMPARE(fx.fNomiCopie().size(), 3);
     QVERIFY(fx.asAvvisi.isEmpty());
 
-    // one that cannot be made is told, and the command goes on
-    QFile(fCartellaCopie(fx.fRoot())).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    // one that cannot be made (no folder "backup" can be made) is told, and the command goes on
+    const QString sCopie = fCartellaCopie(fx.fRoot());
+    QVERIFY(QDir().rename(sCopie, sCopie + "-via"));
+    QFile intralcio(sCopie);
+    QVERIFY(intralcio.open(QIODevice::WriteOnly));
+    intralcio.close();
     fx.doc.pAggiungiAreaBase(QStringLiteral("b"));
-    fx.doc.pEliminaArea(fx.doc.fAree().fRows().last().iId);
-    QFile(fCartellaCopie(fx.fRoot()))
-        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (::geteuid() != 0) {
-        QCOMPARE(fx.asAvvisi.size(), 1);
-        QVERIFY2(fx.asAvvisi.first().startsWith("Copia automatica non fatta: "), qPrintable(fx.asAvvisi.first()));
-    }
-    QVERIFY(!fx.doc.fArea(8));
+    const qint64 iUltima = fx.doc.fAree().fRows().last().iId;
+    fx.doc.pEliminaArea(iUltima);
+    QCOMPARE(fx.asAvvisi.size(), 1);
+    QVERIFY2(fx.asAvvisi.first().startsWith("Copia automatica non fatta: " + sCopie), qPrintable(fx.asAvvisi.first()));
+    QVERIFY(!fx.doc.fArea(iUltima));
 }
 
 void TstCopie::restoreAndTakeItBack()
