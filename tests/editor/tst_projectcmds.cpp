@@ -31,6 +31,7 @@ private slots:
     void failedOpenLeavesNoProject();
     void exportMatchesHeadlessExport();
     void restoreBringsBackADeletedArea();
+    void damagedProjectOffersItsSnapshot();
 };
 
 namespace {
@@ -294,6 +295,39 @@ void TstProject::restoreBringsBackADeletedArea()
     QCOMPARE(fx.dialogs.aCopieMostrate.size(), 2);
     QVERIFY(fx.dialogs.aCopieMostrate.last().first().contains("prima del ripristino della copia"));
     QCOMPARE(fx.fTreeTexts(), QStringList({"casa", "cucina"})); // cancelled: nothing changes
+}
+
+void TstProject::damagedProjectOffersItsSnapshot()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    const QString sDb = fx.fProgetti() + "casa/casa.omb";
+    fx.pOpenProject(sDb); // the snapshot
+    frm.MnuChiudiProgetto->trigger();
+    {
+        QFile f(sDb);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.write(QByteArray(100, 'x')); // not a database any more
+    }
+    // declined: nothing is opened, and the damaged file stays as it is
+    fx.pOpenProject(sDb);
+    QCOMPARE(fx.dialogs.asDomande.size(), 1);
+    QVERIFY2(fx.dialogs.asDomande.first().contains(sDb + ": file is not a database") &&
+                 fx.dialogs.asDomande.first().contains("apertura del progetto"),
+             qPrintable(fx.dialogs.asDomande.first()));
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+    pVerifyNoProjectState(frm);
+    QVERIFY(fx.fReadAll(sDb).startsWith(QByteArray(100, 'x')));
+    // accepted: the snapshot is put back and opened; the damaged file is kept beside it
+    fx.dialogs.abRisposte << true;
+    fx.pOpenProject(sDb);
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QVERIFY(fProjectOpen());
+    QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
+    const QStringList asKept = QDir(fx.fProgetti() + "casa").entryList({"casa.omb.danneggiato-*"}, QDir::Files);
+    QCOMPARE(asKept.size(), 1);
+    QVERIFY(fx.fReadAll(fx.fProgetti() + "casa/" + asKept.first()).startsWith(QByteArray(100, 'x')));
 }
 
 QTEST_MAIN(TstProject)
