@@ -142,6 +142,7 @@ int TQtDialogs::fScegliCopia(const QStringList &asRighe, const QList<bool> &abSc
     }
     auto *pBottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
     pBottoni->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("Ombrix", "Ripristina"));
+    pBottoni->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("Ombrix", "Annulla"));
     pLayout->addWidget(pLista);
     pLayout->addWidget(pBottoni);
     QObject::connect(pBottoni, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
