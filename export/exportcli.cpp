@@ -71,7 +71,11 @@ int fRunExportCommandLine(const char *szProject)
     try {
         const QString sRootPrj = pApriPerEsportare(conn, QFile::decodeName(szProject));
         pCopiaPrimaDellEsportazione(conn, sRootPrj);
+        // The whole run reads one state of the project: an editor that has it
+        // open waits with its next edit until the export has read it all.
+        conn.pExec(QStringLiteral("BEGIN"));
         pEsportaProgetto({conn, sRootPrj});
+        conn.pExec(QStringLiteral("COMMIT"));
         std::printf("%s\n", fMessaggioEsportazione().toLocal8Bit().constData());
     } catch (const TOmbrixError &e) {
         pStampaErrore(e.fMessage());
