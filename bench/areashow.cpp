@@ -50,6 +50,8 @@ public:
     QString fSaveFile(const QString &, const QString &, const QString &) override { return QString(); }
     bool fProprieta(TProprieta &, const TFnAvvisoNumero &) override { return false; }
     bool fIncollaSpeciale(const QString &, TOpzioniIncolla &, const TFnAvvisoIncolla &) override { return false; }
+    int fScegliCopia(const QStringList &, const QList<bool> &) override { return -1; }
+    bool fDomanda(const QString &, const QString &) override { return false; }
 };
 
 void pCopyFolder(const QString &sFrom, const QString &sTo)

@@ -91,7 +91,7 @@ awk -v t1="$T_1K" -v t2="$T_10K" 'BEGIN {
 # a busy area's node to the painted window.
 AREASHOW="$WORK/areashow"
 LIBS=()
-for lib in editor check document export model workspace; do
+for lib in editor check document export backup model workspace; do
   [ -f "$BUILD_DIR/$lib/libombrix_$lib.a" ] && LIBS+=("$BUILD_DIR/$lib/libombrix_$lib.a")
 done
 if [ ! -x "$AREASHOW" ] || [ "$SRC_DIR/bench/areashow.cpp" -nt "$AREASHOW" ] || [ "${LIBS[0]}" -nt "$AREASHOW" ]; then

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <memory>
 
@@ -45,13 +47,27 @@ void TProjectDocument::pOpenProject(const QString &sDb, bool bNew)
         const QFileInfo info(sDb);
         const bool bExisting = info.exists() && info.size() > 0;
         m_conn.pOpen(sDb, bNew);
+        // every edit is on disk once its statement returns
+        m_conn.pExec(QStringLiteral("PRAGMA synchronous = FULL"));
+        if (bExisting) {
+            // a damaged file is told apart from a file that is not a project
+            const QString esito = fQuickCheck();
+            if (!esito.isEmpty())
+                throw TProgettoDanneggiato(fMessaggioDanneggiato(sDb, esito), sDb);
+        }
         if (bNew && bExisting)
             CDArea.pLoad(m_conn);
         if (bNew)
             pCreaTabelle(m_conn);
         CDArea.pLoad(m_conn);
-    } catch (const TOmbrixError &e) {
+    } catch (const TProgettoDanneggiato &) {
         pCloseProject();
+        throw;
+    } catch (const TOmbrixError &e) {
+        const int iCodice = m_conn.fErrCode();
+        pCloseProject();
+        if (iCodice == SQLITE_CORRUPT || iCodice == SQLITE_NOTADB)
+            throw TProgettoDanneggiato(fMessaggioDanneggiato(sDb, e.fMessage()), sDb);
         // the message names the file it is about
         if (e.fMessage().contains(sDb))
             throw;
@@ -68,7 +84,7 @@ void TProjectDocument::pOpenProject(const QString &sDb, bool bNew)
         pMostraArea(aRows.first().iId);
 }
 
-void TProjectDocument::pCloseProject()
+void TProjectDocument::pCloseProject(bool bTieniBlocco)
 {
     const bool bEraAperto = m_bAperto || m_conn.fIsOpen();
     m_bAperto = false;
@@ -80,8 +96,18 @@ void TProjectDocument::pCloseProject()
         CDArea.pClose();
     if (m_conn.fIsOpen())
         m_conn.pClose();
+    if (!bTieniBlocco)
+        m_pBlocco.reset();
     if (bEraAperto)
         emit sigProgetto(false);
+}
+
+std::unique_ptr<TBloccoProgetto> TProjectDocument::fPrendiBlocco(const QString &sRootPrj)
+{
+    const QString sFile = QFileInfo(TBloccoProgetto::fFileBlocco(sRootPrj)).absoluteFilePath();
+    if (m_pBlocco && QFileInfo(m_pBlocco->fPercorso()).absoluteFilePath() == sFile)
+        return std::exchange(m_pBlocco, nullptr); // the same project again: the lock is ours
+    return std::make_unique<TBloccoProgetto>(sRootPrj);
 }
 
 void TProjectDocument::pNuovoProgetto(const QString &sDir, const QString &sNome)
@@ -93,13 +119,17 @@ void TProjectDocument::pNuovoProgetto(const QString &sDir, const QString &sNome)
     while (sFolder.size() > 1 && sFolder.endsWith(QLatin1Char('/')))
         sFolder.chop(1);
 
-    pCloseProject();
     const QString sRoot = sFolder + QLatin1Char('/') + sNome + QLatin1Char('/');
     // Folders that exist stay as they are; a folder that cannot be made
     // shows up as the failure to create the database below.
     QDir().mkdir(sFolder + QLatin1Char('/') + sNome);
     QDir().mkdir(sRoot + QStringLiteral("areas"));
     QDir().mkdir(sRoot + QStringLiteral("out"));
+    // a project of that name that another editor has open is left alone, and so is the open one
+    std::unique_ptr<TBloccoProgetto> pBlocco =
+        QFileInfo(sRoot).isDir() ? fPrendiBlocco(sRoot) : std::unique_ptr<TBloccoProgetto>();
+    pCloseProject();
+    m_pBlocco = std::move(pBlocco);
     pImpostaCartella(sRoot);
 
     pOpenProject(sRoot + sNome + QStringLiteral(".omb"), true);
@@ -119,14 +149,95 @@ void TProjectDocument::pNuovoProgetto(const QString &sDir, const QString &sNome)
 
 void TProjectDocument::pApriProgetto(const QString &sDb)
 {
+    const QString sRoot = QFileInfo(sDb).absolutePath();
+    std::unique_ptr<TBloccoProgetto> pBlocco = fPrendiBlocco(sRoot);
     pCloseProject();
-    pImpostaCartella(QFileInfo(sDb).absolutePath());
+    m_pBlocco = std::move(pBlocco);
+    pImpostaCartella(sRoot);
+    pOpenProject(sDb, false);
+    pCopiaAutomatica(tr("apertura del progetto"));
+}
+
+void TProjectDocument::pApriDaCopia(const QString &sDb, const TCopia &copia)
+{
+    const QString sRoot = QFileInfo(sDb).absolutePath();
+    std::unique_ptr<TBloccoProgetto> pBlocco = fPrendiBlocco(sRoot);
+    pCloseProject();
+    m_pBlocco = std::move(pBlocco);
+    pImpostaCartella(sRoot);
+    try {
+        if (copia.bDanneggiata)
+            throw TOmbrixError(copia.sCartella + QStringLiteral(": ") + tr("copia danneggiata, non ripristinabile"));
+        if (QFileInfo::exists(sDb))
+            fMettiDaParteDanneggiato(sDb);
+        pRipristinaCopia(copia, sDb);
+    } catch (...) {
+        m_pBlocco.reset();
+        throw;
+    }
+    pOpenProject(sDb, false);
+}
+
+// --- snapshots -----------------------------------------------------------------
+
+void TProjectDocument::pCopiaAutomatica(const QString &sMotivo)
+{
+    if (!m_bAperto)
+        return;
+    try {
+        fFaiCopia(m_conn.fHandle(), m_sRootPrj, QFileInfo(fDatabase()).fileName(), sMotivo, iGlobSnapshot);
+    } catch (const std::exception &e) {
+        const QString sErrore = dynamic_cast<const TOmbrixError *>(&e) ? static_cast<const TOmbrixError &>(e).fMessage()
+                                                                       : QString::fromLocal8Bit(e.what());
+        emit sigAvviso(tr("Copia automatica non fatta: %1").arg(sErrore));
+    }
+}
+
+QList<TCopia> TProjectDocument::fCopie() const
+{
+    return m_bAperto ? fElencaCopie(m_sRootPrj) : QList<TCopia>();
+}
+
+void TProjectDocument::pRipristina(const TCopia &copia)
+{
+    if (!m_bAperto)
+        return;
+    if (copia.bDanneggiata)
+        throw TOmbrixError(copia.sCartella + QStringLiteral(": ") + tr("copia danneggiata, non ripristinabile") +
+                           QStringLiteral(" (") + copia.sDifetto + QLatin1Char(')'));
+    const QString sDb = fDatabase();
+    // the state being replaced is kept first, so that the restore can be taken back; the chosen snapshot
+    // is never the one the count pushes out
+    fFaiCopia(m_conn.fHandle(), m_sRootPrj, QFileInfo(sDb).fileName(),
+              tr("prima del ripristino della copia %1").arg(copia.sNome), iGlobSnapshot, copia.sNome);
+    pCloseProject(true);
+    try {
+        pRipristinaCopia(copia, sDb);
+    } catch (...) {
+        try {
+            pOpenProject(sDb, false); // whatever is there now is shown, not a project that is gone
+        } catch (...) {
+        }
+        throw;
+    }
     pOpenProject(sDb, false);
 }
 
 void TProjectDocument::pChiudiProgetto()
 {
     pCloseProject();
+}
+
+QString TProjectDocument::fMessaggioDanneggiato(const QString &sDb, const QString &sErrore)
+{
+    return sDb + QStringLiteral(": ") + sErrore + QLatin1Char('\n') + tr("Il database del progetto è danneggiato.");
+}
+
+QString TProjectDocument::fQuickCheck()
+{
+    TSqlQuery q = m_conn.fQuery(QStringLiteral("PRAGMA quick_check"));
+    const QString sEsito = q.fNext() ? q.fText(0) : QString();
+    return sEsito == QStringLiteral("ok") ? QString() : sEsito.isEmpty() ? QStringLiteral("quick_check") : sEsito;
 }
 
 // --- areas ---------------------------------------------------------------------

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "backup/copie.h"
 #include "model/areastore.h"
 #include "model/sensore.h"
 #include "model/sensorstore.h"
+#include "workspace/errors.h"
 #include "workspace/project.h"
+#include "workspace/projectlock.h"
 #include "workspace/sqlconn.h"
 
 #include <QList>
@@ -29,6 +32,17 @@ struct TElemento
     QPoint pos;
 };
 
+/** Opening a project whose database SQLite reports as corrupt or not a database. */
+class TProgettoDanneggiato : public TOmbrixError
+{
+public:
+    TProgettoDanneggiato(const QString &sMessage, const QString &sDb) : TOmbrixError(sMessage), m_sDb(sDb) {}
+    const QString &fDb() const { return m_sDb; }
+
+private:
+    QString m_sDb;
+};
+
 /**
  * The open project: its connection, its area list (CDArea), the shown area
  * with its objects, and the undo history of its edits.
@@ -37,6 +51,13 @@ struct TElemento
  * operations with their own statements, pushes one command on the history
  * and tells the views through the signals. Undo and redo put back the rows
  * and the area pictures exactly, and show the area the step was made on.
+ *
+ * While a project is open the document holds its lock (TBloccoProgetto):
+ * a project another editor has open is not opened, and the open one stays.
+ * Snapshots of the project (backup/) are made when it is opened and before
+ * an area is deleted; one that cannot be made is told through sigAvviso
+ * and never stops the command. Every edit is committed with
+ * synchronous=FULL.
  *
  * A failing step throws TOmbrixError with the failing layer's message; the
  * steps before it stay done, nothing is pushed, and the document reloads
@@ -54,8 +75,13 @@ public:
     // --- the project's life -------------------------------------------------
     /** New project: the folder sDir/sNome with "areas" and "out", its database and its first area. */
     void pNuovoProgetto(const QString &sDir, const QString &sNome);
-    /** Opens the project of the database file sDb, closing the open one first; shows its first area. */
+    /** Opens the project of the database file sDb, closing the open one first; shows its first area. A project
+     *  another process holds is refused and the open one stays; a database SQLite reports as corrupt throws
+     *  TProgettoDanneggiato. */
     void pApriProgetto(const QString &sDb);
+    /** Opens the damaged project of sDb from its snapshot copia: the damaged file is kept renamed
+     *  (fMettiDaParteDanneggiato), the snapshot put back, the project opened. */
+    void pApriDaCopia(const QString &sDb, const TCopia &copia);
     /** Closes the project; the history is cleared. */
     void pChiudiProgetto();
 
@@ -65,6 +91,15 @@ public:
     QString fDatabase() const;
     TSqlConn &fConn() { return m_conn; }
     QUndoStack *fUndoStack() { return &m_undo; }
+    // --- snapshots ------------------------------------------------------------
+    /** A snapshot of the open project giving sMotivo; a failure is told through sigAvviso, never thrown. */
+    void pCopiaAutomatica(const QString &sMotivo);
+    /** The open project's snapshots, the most recent first. */
+    QList<TCopia> fCopie() const;
+    /** Puts snapshot copia back, after a snapshot of the current state; the project is opened again and its
+     *  history cleared. A damaged snapshot is refused before anything changes. */
+    void pRipristina(const TCopia &copia);
+
     /** Counts the edits, undos and redos run so far: two steps with consecutive counts had nothing between. */
     qint64 fPassi() const { return m_iPassi; }
 
@@ -177,17 +212,26 @@ signals:
     void sigOggettoAggiunto(qint64 iId);
     void sigOggettoCambiato(qint64 iId);
     void sigOggettoRimosso(qint64 iId);
+    /** Something the user should know that did not stop the command (a snapshot that could not be made). */
+    void sigAvviso(const QString &sTesto);
 
 private:
     void pOpenProject(const QString &sDb, bool bNew);
-    void pCloseProject();
+    /** bTieniBlocco keeps the project's lock (a restore reopens the same project). */
+    void pCloseProject(bool bTieniBlocco = false);
+    /** Takes the lock of the project folder sRootPrj unless this document holds it already. */
+    std::unique_ptr<TBloccoProgetto> fPrendiBlocco(const QString &sRootPrj);
     void pImpostaCartella(const QString &sRootPrj);
+    /** SQLite's quick check of the open database: empty when sound, else its first finding. */
+    QString fQuickCheck();
+    static QString fMessaggioDanneggiato(const QString &sDb, const QString &sErrore);
     /** The area list changed: the views are told, and it is what they now show. */
     void pAreeCambiate();
     /** After a failed edit: reload what is shown from the database. */
     void pRicarica();
 
     TSqlConn m_conn;
+    std::unique_ptr<TBloccoProgetto> m_pBlocco;
     TAreaList CDArea;
     std::unique_ptr<TAreaStore> m_pAreaStore;
     std::unique_ptr<TSensorStore> m_pSensorStore;

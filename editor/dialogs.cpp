@@ -6,15 +6,20 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -179,4 +184,49 @@ std::optional<QColor> TQtDialogs::fScegliColore(const QColor &col)
 bool TQtDialogs::fAdattaSfondo(TFrmAdatta &frm)
 {
     return frm.exec() == QDialog::Accepted;
+}
+
+int TQtDialogs::fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli)
+{
+    QDialog dlg(m_pParent);
+    dlg.setWindowTitle(QCoreApplication::translate("Ombrix", "Ripristina copia"));
+    auto *pLayout = new QVBoxLayout(&dlg);
+    auto *pLista = new QListWidget(&dlg);
+    pLista->setObjectName(QStringLiteral("LstCopie"));
+    pLista->setAccessibleName(QCoreApplication::translate("Ombrix", "Copie del progetto"));
+    pLista->setMinimumWidth(520);
+    for (qsizetype i = 0; i < asRighe.size(); ++i) {
+        auto *pRiga = new QListWidgetItem(asRighe.at(i), pLista);
+        if (!abScegli.value(i))
+            pRiga->setFlags(Qt::NoItemFlags); // damaged: shown, not chosen
+    }
+    auto *pBottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
+    pBottoni->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("Ombrix", "Ripristina"));
+    pBottoni->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("Ombrix", "Annulla"));
+    pLayout->addWidget(pLista);
+    pLayout->addWidget(pBottoni);
+    QObject::connect(pBottoni, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(pBottoni, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    QObject::connect(pLista, &QListWidget::itemDoubleClicked, &dlg, &QDialog::accept);
+    const auto pAggiorna = [&] {
+        const int i = pLista->currentRow();
+        pBottoni->button(QDialogButtonBox::Ok)->setEnabled(i >= 0 && abScegli.value(i));
+    };
+    QObject::connect(pLista, &QListWidget::currentRowChanged, &dlg, pAggiorna);
+    for (qsizetype i = 0; i < abScegli.size(); ++i)
+        if (abScegli.at(i)) {
+            pLista->setCurrentRow(int(i));
+            break;
+        }
+    pAggiorna();
+    if (dlg.exec() != QDialog::Accepted)
+        return -1;
+    const int i = pLista->currentRow();
+    return i >= 0 && abScegli.value(i) ? i : -1;
+}
+
+bool TQtDialogs::fDomanda(const QString &sCaption, const QString &sText)
+{
+    return QMessageBox::question(m_pParent, sCaption, sText, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -73,6 +74,11 @@ public:
      *  warning as fnAvviso says before OK; false when cancelled, else opzioni holds the answer. */
     virtual bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni,
                                   const TFnAvvisoIncolla &fnAvviso) = 0;
+    /** The dialog "Ripristina copia": one row per snapshot, only the rows of abScegli can be chosen; the chosen
+     *  row, or -1 when cancelled. */
+    virtual int fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli) = 0;
+    /** A question with Yes and No; true for Yes. */
+    virtual bool fDomanda(const QString &sCaption, const QString &sText) = 0;
 };
 
 /** The real dialogs, as Qt widgets parented to pParent. */
@@ -95,6 +101,8 @@ public:
     std::optional<QColor> fScegliColore(const QColor &col) override;
     bool fAdattaSfondo(TFrmAdatta &frm) override;
     bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso) override;
+    int fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli) override;
+    bool fDomanda(const QString &sCaption, const QString &sText) override;
 
 private:
     QWidget *m_pParent;

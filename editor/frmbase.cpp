@@ -129,6 +129,10 @@ void TFrmBase::pBuildMenus()
     pMnuProgetto->addSeparator();
     MnuVerificaProgetto = pMnuProgetto->addAction(QStringLiteral("&Verifica Progetto"));
     MnuIngressiUscite = pMnuProgetto->addAction(QStringLiteral("&Ingressi/Uscite"));
+    MnuRipristinaCopia = pMnuProgetto->addAction(tr("Ripristina copia…"));
+    MnuRipristinaCopia->setObjectName(QStringLiteral("MnuRipristinaCopia"));
+    MnuRipristinaCopia->setToolTip(tr("Rimette il progetto com'era in una delle sue copie automatiche"));
+    MnuRipristinaCopia->setEnabled(false);
     MnuEsportaProgetto->setEnabled(false);
     MnuChiudiProgetto->setEnabled(false);
     MnuVerificaProgetto->setEnabled(false);
@@ -376,6 +380,8 @@ void TFrmBase::pConnectCommands()
             [this] { pRunCommand([this] { MnuAnteprimaPannelloClick(); }); });
     connect(MnuDocumentazionePdf, &QAction::triggered, this,
             [this] { pRunCommand([this] { MnuDocumentazionePdfClick(); }); });
+    connect(MnuRipristinaCopia, &QAction::triggered, this,
+            [this] { pRunCommand([this] { MnuRipristinaCopiaClick(); }); });
     connect(GrpIconSize, &QActionGroup::triggered, this, [this](QAction *pEntry) { RadioMnu(pEntry); });
 
     connect(TvAree, &QTreeWidget::currentItemChanged, this,
@@ -474,6 +480,7 @@ void TFrmBase::pConnectDocument()
     connect(m_pDoc, &TProjectDocument::sigOggettoCambiato, this,
             fGuard([this](qint64 iId) { pSincronizzaOggetto(iId); }));
     connect(m_pDoc, &TProjectDocument::sigOggettoRimosso, this, fGuard([this](qint64 iId) { pRimuoviOggetto(iId); }));
+    connect(m_pDoc, &TProjectDocument::sigAvviso, this, [this](const QString &s) { SbarAree->showMessage(s, 20000); });
 }
 
 // --- start-up and shutdown -------------------------------------------------
@@ -628,6 +635,7 @@ void TFrmBase::pSetProjectCommands(bool bOpen)
     MnuDocumentazionePdf->setEnabled(bOpen);
     if (FrmAnteprima && !bOpen)
         FrmAnteprima->hide();
+    MnuRipristinaCopia->setEnabled(bOpen);
 }
 
 void TFrmBase::pLoadToolbarIcons()

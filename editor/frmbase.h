@@ -125,6 +125,7 @@ public:
     QAction *MnuIncolla = nullptr;           // "Incolla", Ctrl+V
     QAction *MnuIncollaSpeciale = nullptr;   // "Incolla speciale…", Ctrl+Shift+V
     QMenu *MnuAllinea = nullptr;             // "Allinea": its entries hold their TAllineamento as data
+    QAction *MnuRipristinaCopia = nullptr;   // "Ripristina copia…": puts back a snapshot of the project
     QAction *N48 = nullptr;
     QAction *N32 = nullptr;
     QAction *N16 = nullptr;
@@ -189,7 +190,10 @@ public:
     void MnuAnteprimaPannelloClick();
     /** Writes the project's handover document to the PDF file the user chooses. */
     void MnuDocumentazionePdfClick();
-    /** Opens the project file sDb as Open project does after its dialog. */
+    /** Lists the project's snapshots and puts back the one chosen. */
+    void MnuRipristinaCopiaClick();
+    /** Opens the project file sDb as Open project does after its dialog; a damaged database offers the most
+     *  recent sound snapshot. */
     void pOpenProjectFile(const QString &sDb);
 
     // --- area tree ------------------------------------------------------

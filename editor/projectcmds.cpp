@@ -1,4 +1,4 @@
-// The commands of the "Progetto" menu: New, Open, Close and Export.
+// The commands of the "Progetto" menu: New, Open, Close, Export and restoring a snapshot.
 
 #include "editor/frmbase.h"
 
@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProgressDialog>
 
 void TFrmBase::MnuNuovoProgettoClick()
@@ -36,7 +37,20 @@ void TFrmBase::MnuApriProgettoClick()
 
 void TFrmBase::pOpenProjectFile(const QString &sDb)
 {
-    m_pDoc->pApriProgetto(sDb);
+    try {
+        m_pDoc->pApriProgetto(sDb);
+    } catch (const TProgettoDanneggiato &e) {
+        const std::optional<TCopia> copia = fUltimaCopiaSana(QFileInfo(sDb).absolutePath());
+        if (!copia)
+            throw;
+        const QString sDomanda =
+            e.fMessage() + QStringLiteral("\n\n") +
+            tr("Ripristinare la copia più recente (%1, %2)? Il file danneggiato resta accanto, rinominato.")
+                .arg(copia->quando.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")), copia->sMotivo);
+        if (!fDialogs().fDomanda(tr("Progetto danneggiato"), sDomanda))
+            return;
+        m_pDoc->pApriDaCopia(sDb, *copia);
+    }
 }
 
 void TFrmBase::MnuChiudiProgettoClick()
@@ -48,6 +62,7 @@ void TFrmBase::MnuEsportaProgettoClick()
 {
     if (!m_pDoc->fAperto())
         return;
+    m_pDoc->pCopiaAutomatica(tr("prima dell'esportazione"));
     // the dialog appears only when the run lasts longer than half a second;
     // the window keeps repainting meanwhile, but takes no input
     QProgressDialog dlgProgress(QStringLiteral("Esportazione in corso..."), QString(), 0, 1, this);
@@ -69,4 +84,28 @@ void TFrmBase::MnuEsportaProgettoClick()
     pBusyCursor(false);
     dlgProgress.reset();
     fDialogs().pMessage(fMessaggioEsportazione());
+}
+
+void TFrmBase::MnuRipristinaCopiaClick()
+{
+    if (!m_pDoc->fAperto())
+        return;
+    const QList<TCopia> aCopie = m_pDoc->fCopie();
+    if (aCopie.isEmpty()) {
+        fDialogs().pMessage(tr("Il progetto non ha ancora copie."));
+        return;
+    }
+    QStringList asRighe;
+    QList<bool> abScegli;
+    for (const TCopia &c : aCopie) {
+        const QString sQuando = c.quando.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
+        asRighe << (c.bDanneggiata
+                        ? tr("%1 — %2 — danneggiata: %3").arg(sQuando, c.sMotivo, c.sDifetto)
+                        : tr("%1 — %2 — %3 aree, %4 oggetti").arg(sQuando, c.sMotivo).arg(c.nAree).arg(c.nOggetti));
+        abScegli << !c.bDanneggiata;
+    }
+    const int i = fDialogs().fScegliCopia(asRighe, abScegli);
+    if (i < 0 || i >= aCopie.size())
+        return;
+    m_pDoc->pRipristina(aCopie.at(i));
 }

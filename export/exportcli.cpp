@@ -1,8 +1,13 @@
 #include "export/exportcli.h"
 
+#include "backup/copie.h"
 #include "export/exportrun.h"
 #include "workspace/errors.h"
+#include "workspace/settings.h"
 #include "workspace/sqlconn.h"
+#include "workspace/uty.h"
+
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,6 +43,22 @@ void pStampaErrore(const QString &sMessaggio)
     std::fprintf(stderr, "%s\n", sMessaggio.toLocal8Bit().constData());
 }
 
+/** A snapshot of the project before it is exported, kept as many as the settings beside the program say. One
+ *  that cannot be made is told on stderr and the export goes on. */
+void pCopiaPrimaDellEsportazione(TSqlConn &conn, const QString &sRootPrj)
+{
+    try {
+        if (sGlobBinPath.isEmpty()) {
+            pSetApplicationFolders(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
+            pLoadFromIni();
+        }
+        fFaiCopia(conn.fHandle(), sRootPrj, QFileInfo(conn.fDatabase()).fileName(),
+                  QCoreApplication::translate("Ombrix", "prima dell'esportazione"), iGlobSnapshot);
+    } catch (const TOmbrixError &e) {
+        pStampaErrore(QCoreApplication::translate("Ombrix", "Copia automatica non fatta: %1").arg(e.fMessage()));
+    }
+}
+
 } // namespace
 
 int fRunExportCommandLine(const char *szProject)
@@ -49,7 +70,12 @@ int fRunExportCommandLine(const char *szProject)
     TSqlConn conn;
     try {
         const QString sRootPrj = pApriPerEsportare(conn, QFile::decodeName(szProject));
+        pCopiaPrimaDellEsportazione(conn, sRootPrj);
+        // The whole run reads one state of the project: an editor that has it
+        // open waits with its next edit until the export has read it all.
+        conn.pExec(QStringLiteral("BEGIN"));
         pEsportaProgetto({conn, sRootPrj});
+        conn.pExec(QStringLiteral("COMMIT"));
         std::printf("%s\n", fMessaggioEsportazione().toLocal8Bit().constData());
     } catch (const TOmbrixError &e) {
         pStampaErrore(e.fMessage());

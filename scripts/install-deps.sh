@@ -15,6 +15,7 @@ packages=(
   clang-14 libclang-rt-14-dev  # the libFuzzer targets (make fuzz)
   clang-format-14 git          # the style check (make format-check)
   poppler-utils                # pdftotext and pdfinfo: the PDF document tests read it back
+  sqlite3 faketime             # a day of snapshots played back (bench/snapshots.sh)
 )
 
 missing=()

@@ -12,6 +12,8 @@ namespace {
 const QByteArray sIniSection = QByteArrayLiteral("Options");
 const QByteArray sIniKey = QByteArrayLiteral("IconSize");
 constexpr int iDefaultIconSize = 32;
+const QByteArray sIniKeySnapshot = QByteArrayLiteral("Snapshot");
+constexpr int iDefaultSnapshot = 20;
 
 // Sizes of the area panel and of the banner strip at its top: a new icon is
 // put at half the panel less half the banner's height, on both axes.
@@ -108,6 +110,49 @@ int fIconSizeFrom(const QByteArray &sValue)
     return i;
 }
 
+/** At least one snapshot is kept; a missing, wrong or non-positive value keeps the default. */
+int fSnapshotFrom(const QByteArray &sValue)
+{
+    bool bOk = false;
+    const int i = sValue.toInt(&bOk, 10);
+    return bOk && i > 0 ? i : iDefaultSnapshot;
+}
+
+/** Sets sKey to sValue in the [Options] section of lines, adding the section or the key when missing
+ *  (unless bSoloSePresente: then a missing key stays missing). */
+void pScriviChiave(QList<TIniLine> &lines, const QByteArray &sKey, const QByteArray &sValue, const QByteArray &sNewline,
+                   bool bSoloSePresente = false)
+{
+    const QByteArray sKeyLine = sKey + '=' + sValue;
+    qsizetype iHeader = 0;
+    qsizetype iEnd = 0;
+    pFindSection(lines, iHeader, iEnd);
+    if (iHeader >= 0) {
+        for (qsizetype i = iHeader + 1; i < iEnd; ++i) {
+            if (fIsKeyLine(lines.at(i).sText, sKey)) {
+                lines[i].sText = sKeyLine;
+                return;
+            }
+        }
+        if (bSoloSePresente)
+            return;
+        // after the section's last non-blank line, so blank separators stay where they are
+        qsizetype iAt = iEnd;
+        while (iAt > iHeader + 1 && lines.at(iAt - 1).sText.trimmed().isEmpty())
+            --iAt;
+        if (lines.at(iAt - 1).sEnd.isEmpty())
+            lines[iAt - 1].sEnd = sNewline;
+        lines.insert(iAt, {sKeyLine, sNewline});
+        return;
+    }
+    if (bSoloSePresente)
+        return;
+    if (!lines.isEmpty() && lines.last().sEnd.isEmpty())
+        lines.last().sEnd = sNewline;
+    lines.append({'[' + sIniSection + ']', sNewline});
+    lines.append({sKeyLine, sNewline});
+}
+
 } // namespace
 
 void pSetApplicationFolders(const QString &sProgramPath)
@@ -143,6 +188,7 @@ void pWorkspaceShutdown()
 void pLoadFromIni()
 {
     iGlobIconSize = iDefaultIconSize;
+    iGlobSnapshot = iDefaultSnapshot;
     QFile file(fIniPath());
     if (!file.open(QIODevice::ReadOnly))
         return;
@@ -152,11 +198,16 @@ void pLoadFromIni()
     pFindSection(lines, iHeader, iEnd);
     if (iHeader < 0)
         return;
+    bool bIcon = false;
+    bool bSnapshot = false;
     for (qsizetype i = iHeader + 1; i < iEnd; ++i) {
         QByteArray sValue;
-        if (fIsKeyLine(lines.at(i).sText, sIniKey, &sValue)) {
+        if (!bIcon && fIsKeyLine(lines.at(i).sText, sIniKey, &sValue)) {
             iGlobIconSize = fIconSizeFrom(sValue);
-            return;
+            bIcon = true;
+        } else if (!bSnapshot && fIsKeyLine(lines.at(i).sText, sIniKeySnapshot, &sValue)) {
+            iGlobSnapshot = fSnapshotFrom(sValue);
+            bSnapshot = true;
         }
     }
 }
@@ -177,34 +228,10 @@ void pWriteToIni()
     QByteArray sNewline = QByteArrayLiteral("\n");
     if (!lines.isEmpty() && lines.first().sEnd == "\r\n")
         sNewline = QByteArrayLiteral("\r\n");
-    const QByteArray sKeyLine = sIniKey + '=' + QByteArray::number(iGlobIconSize);
-
-    qsizetype iHeader = 0;
-    qsizetype iEnd = 0;
-    pFindSection(lines, iHeader, iEnd);
-    bool bDone = false;
-    if (iHeader >= 0) {
-        for (qsizetype i = iHeader + 1; i < iEnd && !bDone; ++i) {
-            if (fIsKeyLine(lines.at(i).sText, sIniKey)) {
-                lines[i].sText = sKeyLine;
-                bDone = true;
-            }
-        }
-        if (!bDone) {
-            // after the section's last non-blank line, so blank separators stay where they are
-            qsizetype iAt = iEnd;
-            while (iAt > iHeader + 1 && lines.at(iAt - 1).sText.trimmed().isEmpty())
-                --iAt;
-            if (lines.at(iAt - 1).sEnd.isEmpty())
-                lines[iAt - 1].sEnd = sNewline;
-            lines.insert(iAt, {sKeyLine, sNewline});
-        }
-    } else {
-        if (!lines.isEmpty() && lines.last().sEnd.isEmpty())
-            lines.last().sEnd = sNewline;
-        lines.append({'[' + sIniSection + ']', sNewline});
-        lines.append({sKeyLine, sNewline});
-    }
+    pScriviChiave(lines, sIniKey, QByteArray::number(iGlobIconSize), sNewline);
+    // the number of snapshots is written once it differs from the default or the file names it
+    pScriviChiave(lines, sIniKeySnapshot, QByteArray::number(iGlobSnapshot), sNewline,
+                  iGlobSnapshot == iDefaultSnapshot);
 
     QByteArray out;
     for (const TIniLine &line : lines)

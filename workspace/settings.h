@@ -15,7 +15,9 @@ void pWorkspaceStartup(const QString &sProgramPath);
 /** The non-window shutdown steps: write the settings. */
 void pWorkspaceShutdown();
 
-/** Reads IconSize from [Options] of sGlobBinPath + "ombrix.ini"; 32 when missing or not one of 16, 32, 48. */
+/** Reads IconSize from [Options] of sGlobBinPath + "ombrix.ini" (32 when missing or not one of 16, 32, 48)
+ *  and Snapshot, the number of snapshots kept per project (20 when missing or not a positive number). */
 void pLoadFromIni();
-/** Writes IconSize under [Options], keeping every other line of the file. Throws TOmbrixError when it cannot write. */
+/** Writes IconSize and Snapshot under [Options], keeping every other line of the file. Throws TOmbrixError when it
+ * cannot write. */
 void pWriteToIni();

@@ -20,3 +20,6 @@ inline int iGlobIconSize = 32;
 inline int iGlobXcenter = 223;
 inline int iGlobYCenter = 119;
 inline constexpr int iGlobB2Size = 7;
+
+// how many automatic snapshots of a project are kept ("Snapshot" in ombrix.ini)
+inline int iGlobSnapshot = 20;

@@ -51,6 +51,8 @@ qint64 TProjectDocument::pAggiungiAreaDettaglio(qint64 iPadre, const QString &sN
 
 void TProjectDocument::pEliminaArea(qint64 iId)
 {
+    if (const TAreaRow *pArea = fArea(iId))
+        pCopiaAutomatica(tr("prima dell'eliminazione dell'area %1 (%2)").arg(iId).arg(pArea->sNome));
     pEsegui(new TModificaFn(*this, tr("eliminazione area"), [&](TModificaFn &m) {
         m.pToccaArea(iId);
         m.pToccaImmagine(iId);

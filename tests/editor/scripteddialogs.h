@@ -30,9 +30,9 @@ public:
     QList<std::optional<QString>> aPasswords;          // nullopt = Cancel
     QList<std::optional<QColor>> aColori;              // nullopt = Cancel
     std::function<bool(TFrmAdatta &)> pOnAdatta;       // works the real dialog; false = Cancel; none = Cancel
-    std::function<void(TFrmFont &)> pOnFontDialog;     // stands in for the user's choice
-    std::function<bool(TProprieta &)> pOnProprieta;    // edits the answer; false = Cancel; none = Cancel
     std::function<bool(TOpzioniIncolla &)> pOnIncolla; // the offsets dialog, likewise
+    QList<int> aiCopieScelte;                          // rows of "Ripristina copia"; none = Cancel
+    QList<bool> abRisposte;                            // answers to questions; none = No
 
     // what was shown
     QStringList asInputCaptions, asInputPrompts, asInputDefaults;
@@ -46,9 +46,10 @@ public:
     QStringList asFitStartDirs, asPasswordFiles;
     int iAdattaMostrati = 0;
     QStringList asAvvisi;                         // the warning each one showed at OK
-    QList<TProprieta> aProprietaMostrate;         // what each "Proprietà" opened with
-    QStringList asAvvisi;                         // the warning each one showed at OK
     QStringList asIncollaTitoli, asIncollaAvvisi; // each offsets dialog's title and its warning at OK
+    QList<QStringList> aCopieMostrate;            // the rows each "Ripristina copia" listed
+    QList<QList<bool>> aCopieScegliibili;         // which of them could be chosen
+    QStringList asDomande;                        // the text of each question
 
     std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override
     {
@@ -89,6 +90,17 @@ public:
         ++iFontDialogs;
         if (pOnFontDialog)
             pOnFontDialog(frmFont);
+    }
+    int fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli) override
+    {
+        aCopieMostrate << asRighe;
+        aCopieScegliibili << abScegli;
+        return aiCopieScelte.isEmpty() ? -1 : aiCopieScelte.takeFirst();
+    }
+    bool fDomanda(const QString &, const QString &sText) override
+    {
+        asDomande << sText;
+        return !abRisposte.isEmpty() && abRisposte.takeFirst();
     }
     bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override
     {

@@ -4,6 +4,7 @@
 
 #include "editorfixture.h"
 
+#include "document/projectdocument.h"
 #include "editor/frmbase.h"
 #include "workspace/uty.h"
 
@@ -29,6 +30,8 @@ private slots:
     void openCancelledKeepsProject();
     void failedOpenLeavesNoProject();
     void exportMatchesHeadlessExport();
+    void restoreBringsBackADeletedArea();
+    void damagedProjectOffersItsSnapshot();
 };
 
 namespace {
@@ -253,6 +256,78 @@ void TstProject::exportMatchesHeadlessExport()
     QCOMPARE(QDir(sOut).entryList(QDir::Files, QDir::Name), asMenu);
     for (const QString &sFile : asMenu)
         QVERIFY2(TEditorFixture::fReadAll(sOut + sFile) == aMenuBytes.value(sFile), qPrintable(sFile));
+}
+
+void TstProject::restoreBringsBackADeletedArea()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    QVERIFY(!frm.MnuRipristinaCopia->isEnabled());
+    fx.pNewProject("casa");
+    frm.fDocument().pAggiungiAreaBase(QStringLiteral("cucina"));
+    const QString sDb = fx.fProgetti() + "casa/casa.omb";
+    fx.pOpenProject(sDb); // opening makes the snapshot
+    QCOMPARE(fx.fTreeTexts(), QStringList({"casa", "cucina"}));
+
+    // the area is deleted from its pop-up menu
+    frm.pSelectNodeByName(QStringLiteral("cucina"));
+    frm.PopEliminaArea->trigger();
+    QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
+    QVERIFY(frm.MnuAnnulla->isEnabled());
+
+    QVERIFY(frm.MnuRipristinaCopia->isEnabled());
+    QCOMPARE(frm.MnuRipristinaCopia->text(), QStringLiteral("Ripristina copia…"));
+    fx.dialogs.aiCopieScelte << 0;
+    frm.MnuRipristinaCopia->trigger();
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QCOMPARE(fx.dialogs.aCopieMostrate.size(), 1);
+    const QStringList asRighe = fx.dialogs.aCopieMostrate.first();
+    QCOMPARE(asRighe.size(), 1); // nothing had changed when the area was deleted: no second one
+    QVERIFY2(asRighe.first().contains("apertura del progetto") && asRighe.first().contains("2 aree, 0 oggetti"),
+             qPrintable(asRighe.first()));
+    QCOMPARE(fx.fTreeTexts(), QStringList({"casa", "cucina"}));
+    QCOMPARE(fx.fQueryInt("select count(*) from tbarea"), 2);
+    QVERIFY(!frm.MnuAnnulla->isEnabled()); // the history went with the restore
+    QVERIFY(frm.BtnNewArea->isEnabled());
+
+    // the restore itself can be taken back: the state before it is listed first
+    frm.MnuRipristinaCopia->trigger();
+    QCOMPARE(fx.dialogs.aCopieMostrate.size(), 2);
+    QVERIFY(fx.dialogs.aCopieMostrate.last().first().contains("prima del ripristino della copia"));
+    QCOMPARE(fx.fTreeTexts(), QStringList({"casa", "cucina"})); // cancelled: nothing changes
+}
+
+void TstProject::damagedProjectOffersItsSnapshot()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    const QString sDb = fx.fProgetti() + "casa/casa.omb";
+    fx.pOpenProject(sDb); // the snapshot
+    frm.MnuChiudiProgetto->trigger();
+    {
+        QFile f(sDb);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.write(QByteArray(100, 'x')); // not a database any more
+    }
+    // declined: nothing is opened, and the damaged file stays as it is
+    fx.pOpenProject(sDb);
+    QCOMPARE(fx.dialogs.asDomande.size(), 1);
+    QVERIFY2(fx.dialogs.asDomande.first().contains(sDb + ": file is not a database") &&
+                 fx.dialogs.asDomande.first().contains("apertura del progetto"),
+             qPrintable(fx.dialogs.asDomande.first()));
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+    pVerifyNoProjectState(frm);
+    QVERIFY(fx.fReadAll(sDb).startsWith(QByteArray(100, 'x')));
+    // accepted: the snapshot is put back and opened; the damaged file is kept beside it
+    fx.dialogs.abRisposte << true;
+    fx.pOpenProject(sDb);
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QVERIFY(fProjectOpen());
+    QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
+    const QStringList asKept = QDir(fx.fProgetti() + "casa").entryList({"casa.omb.danneggiato-*"}, QDir::Files);
+    QCOMPARE(asKept.size(), 1);
+    QVERIFY(fx.fReadAll(fx.fProgetti() + "casa/" + asKept.first()).startsWith(QByteArray(100, 'x')));
 }
 
 QTEST_MAIN(TstProject)

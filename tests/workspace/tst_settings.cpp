@@ -119,6 +119,29 @@ private slots:
         QCOMPARE(iGlobIconSize, 16);
     }
 
+    void snapshotCountBesideIconSize()
+    {
+        // read beside IconSize; 20 when missing or not a positive number; written back once it is not 20
+        const std::pair<QByteArray, int> aCasi[] = {{"[Options]\nIconSize=48\n", 20},
+                                                    {"[Options]\nSnapshot=5\nIconSize=48\n", 5},
+                                                    {"[Options]\nIconSize=48\nSnapshot=0\n", 20},
+                                                    {"[Options]\nSnapshot=tanti\n", 20}};
+        for (const auto &[ini, n] : aCasi) {
+            pWriteIni(ini);
+            iGlobSnapshot = 0;
+            pLoadFromIni();
+            QCOMPARE(iGlobSnapshot, n);
+        }
+        pWriteIni("[Options]\nIconSize=48\n");
+        pLoadFromIni();
+        iGlobSnapshot = 7;
+        pWriteToIni();
+        QCOMPARE(fReadIni(), QByteArray("[Options]\nIconSize=48\nSnapshot=7\n"));
+        iGlobSnapshot = 20;
+        pWriteToIni();
+        QCOMPARE(fReadIni(), QByteArray("[Options]\nIconSize=48\nSnapshot=20\n"));
+    }
+
     void writeKeepsEveryOtherLine_data()
     {
         QTest::addColumn<QByteArray>("before");

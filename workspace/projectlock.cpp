@@ -1,0 +1,40 @@
+#include "workspace/projectlock.h"
+
+#include "workspace/errors.h"
+
+#include <QCoreApplication>
+
+#include <cerrno>
+#include <cstring>
+
+QString TBloccoProgetto::fFileBlocco(const QString &sRootPrj)
+{
+    QString s = sRootPrj;
+    if (!s.endsWith(QLatin1Char('/')))
+        s += QLatin1Char('/');
+    return s + QStringLiteral(".ombrix.lock");
+}
+
+TBloccoProgetto::TBloccoProgetto(const QString &sRootPrj)
+    : m_sPercorso(fFileBlocco(sRootPrj)), m_pLock(std::make_unique<QLockFile>(m_sPercorso))
+{
+    // held for as long as the project is open: never stale by age, only when its process is gone
+    m_pLock->setStaleLockTime(0);
+    if (m_pLock->tryLock(0))
+        return;
+    if (m_pLock->error() == QLockFile::LockFailedError) {
+        qint64 iPid = 0;
+        QString sHost;
+        QString sApp;
+        m_pLock->getLockInfo(&iPid, &sHost, &sApp);
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Il progetto è già aperto") +
+                           QCoreApplication::translate("Ombrix", " (computer %1, processo %2): %3")
+                               .arg(sHost.isEmpty() ? QStringLiteral("?") : sHost)
+                               .arg(iPid)
+                               .arg(sRootPrj));
+    }
+    const int iErrno = m_pLock->error() == QLockFile::PermissionError ? EACCES : EIO;
+    throw TOmbrixError(m_sPercorso + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(iErrno)));
+}
+
+TBloccoProgetto::~TBloccoProgetto() = default;
