@@ -251,8 +251,8 @@ void TstMultiSelection::alignAndDistribute()
     for (const QAction *p : qobject_cast<QMenu *>(frm.MnuAllinea->parentWidget())->actions())
         if (!p->isSeparator())
             asVoci << p->text();
-    QCOMPARE(asVoci.mid(2),
-             (QStringList{"Duplica", "Seleziona tutto", "Copia", "Taglia", "Incolla", "Incolla speciale…", "Allinea"}));
+    QCOMPARE(asVoci.mid(2), (QStringList{"Duplica", "Adatta immagine di sfondo…", "Seleziona tutto", "Copia", "Taglia",
+                                         "Incolla", "Incolla speciale…", "Allinea"}));
 
     int iPassi = pUndo->count();
     fVoceAllinea(frm, QStringLiteral("A sinistra"))->trigger();
