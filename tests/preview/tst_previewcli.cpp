@@ -134,7 +134,7 @@ void TstPreviewCli::pdfOfThreeAreasWhileTheProjectIsOpen()
     const QString sPdf = prj.fRoot() + QStringLiteral("casa.pdf");
     const TEsito r = fOmbrix({QStringLiteral("--pdf"), prj.fDb(), sPdf});
     QVERIFY2(r.iCodice == 0, r.err.constData());
-    QVERIFY(QDir(prj.fOut()).isEmpty()); // made from an export of its own
+    QVERIFY(QDir(prj.fOut()).isEmpty());          // made from an export of its own
     QVERIFY(QFileInfo::exists(prj.fImmagine(1))); // whose pictures were the project's, left in place
 
     const TEsito info = fLancia(QStringLiteral("pdfinfo"), {sPdf});
