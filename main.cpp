@@ -5,6 +5,7 @@
 //   ombrix --export PROJECT.omb exports the project without any window
 //   ombrix --check PROJECT.omb  checks the project without any window
 //   ombrix --io PROJECT.omb     lists its input and output numbers as CSV
+//   ombrix --lang en ...        the editor in English (Italian by default)
 //
 // An unknown option, a missing argument or two commands at once print the
 // usage on stderr and exit with 2.
@@ -12,6 +13,7 @@
 #include "check/checkcli.h"
 #include "editor/editorapp.h"
 #include "export/exportcli.h"
+#include "workspace/lingua.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -69,7 +71,11 @@ int main(int argc, char **argv)
     const QCommandLineOption optIo(QStringLiteral("io"),
                                    QStringLiteral("List the input and output numbers of the project as CSV."),
                                    QStringLiteral("PROJECT.omb"));
-    parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo});
+    const QCommandLineOption optLang(QStringLiteral("lang"),
+                                     QStringLiteral("The language of the editor: \"it\" (the default) or \"en\". "
+                                                    "Overrides Lingua in ombrix.ini."),
+                                     QStringLiteral("LANG"));
+    parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo, optLang});
 
     // the options Qt itself takes for the editor's window pass through
     for (const char *sz : {"platform", "style", "display", "geometry", "qwindowgeometry", "stylesheet"}) {
@@ -81,6 +87,13 @@ int main(int argc, char **argv)
 
     if (!parser.parse(asArg))
         return fUsageError(parser, parser.errorText());
+    QString sLingua;
+    if (parser.isSet(optLang)) {
+        sLingua = parser.values(optLang).constLast().toLower();
+        if (!fLinguaNota(sLingua))
+            return fUsageError(parser, QStringLiteral("unknown language: ") + sLingua);
+    }
+
     if (parser.isSet(optHelp)) {
         pPrint(stdout, fUsage(parser));
         return 0;
@@ -103,7 +116,7 @@ int main(int argc, char **argv)
     if (!pComando) {
         if (parser.positionalArguments().size() > 1)
             return fUsageError(parser, QStringLiteral("one project at a time"));
-        return fRunEditor(argc, argv);
+        return fRunEditor(argc, argv, sLingua);
     }
     if (!parser.positionalArguments().isEmpty())
         return fUsageError(parser, QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
