@@ -13,7 +13,12 @@ packages=(
   xdotool python3 imagemagick  # finding, grabbing and closing its window in the Xvfb test
   clang-14 libclang-rt-14-dev  # the libFuzzer targets (make fuzz)
   clang-format-14 git          # the style check (make format-check)
+  desktop-file-utils appstream shared-mime-info libxml2-utils  # make validate
 )
+# make deb: the package's tools, only when asked for
+if [ "${1:-}" = "--deb" ]; then
+  packages+=(dpkg-dev lintian)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
