@@ -119,3 +119,8 @@ void TQtDialogs::pShowFontDialog(TFrmFont &frmFont)
 {
     frmFont.exec();
 }
+
+void TQtDialogs::pAbout(const QString &sTitle, const QString &sText)
+{
+    QMessageBox::about(m_pParent, sTitle, sText);
+}

@@ -53,6 +53,12 @@ public:
     virtual bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) = 0;
     /** Save-file dialog titled sCaption, proposing sStartPath, listing sFilter; empty when cancelled. */
     virtual QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) = 0;
+    /** The about box titled sTitle, showing the rich text sText (an information box unless overridden). */
+    virtual void pAbout(const QString &sTitle, const QString &sText)
+    {
+        Q_UNUSED(sTitle);
+        pMessage(sText);
+    }
 };
 
 /** The real dialogs, as Qt widgets parented to pParent. */
@@ -70,6 +76,7 @@ public:
     void pShowFontDialog(TFrmFont &frmFont) override;
     bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override;
     QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) override;
+    void pAbout(const QString &sTitle, const QString &sText) override;
 
 private:
     QWidget *m_pParent;

@@ -132,6 +132,10 @@ void TFrmBase::pBuildMenus()
     MnuChiudiProgetto->setEnabled(false);
     MnuVerificaProgetto->setEnabled(false);
     MnuIngressiUscite->setEnabled(false);
+    MnuProgettiRecenti = pMnuProgetto->addMenu(tr("Progetti recenti"));
+    MnuProgettiRecenti->setObjectName(QStringLiteral("MnuProgettiRecenti"));
+    MnuProgettiRecenti->menuAction()->setToolTip(tr("Gli ultimi progetti aperti o creati"));
+    connect(MnuProgettiRecenti, &QMenu::aboutToShow, this, [this] { pAggiornaRecenti(); });
 
     QMenu *pMnuModifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
     MnuAnnulla = pMnuModifica->addAction(QStringLiteral("Annulla"));
@@ -164,6 +168,15 @@ void TFrmBase::pBuildMenus()
 
     QMenu *pMnuInfo = menuBar()->addMenu(QStringLiteral("&Info"));
     MnuAbout = pMnuInfo->addAction(QStringLiteral("About"));
+    MnuGuida = pMnuInfo->addAction(tr("Guida"));
+    MnuGuida->setObjectName(QStringLiteral("MnuGuida"));
+    MnuGuida->setShortcut(QKeySequence(Qt::Key_F1));
+    MnuGuida->setToolTip(tr("La guida di Ombrix"));
+    connect(MnuGuida, &QAction::triggered, this, [this] { pRunCommand([this] { MnuGuidaClick(); }); });
+    MnuInformazioni = pMnuInfo->addAction(tr("Informazioni su Ombrix…"));
+    MnuInformazioni->setObjectName(QStringLiteral("MnuInformazioni"));
+    MnuInformazioni->setToolTip(tr("Versione, librerie e licenze"));
+    connect(MnuInformazioni, &QAction::triggered, this, [this] { pRunCommand([this] { MnuInformazioniClick(); }); });
 
     N48->setObjectName(QStringLiteral("N48"));
     N32->setObjectName(QStringLiteral("N32"));
@@ -419,6 +432,11 @@ void TFrmBase::pConnectDocument()
                 }
                 pSetProjectCommands(bAperto);
             }));
+    // a project opened or created heads the recent projects
+    connect(m_pDoc, &TProjectDocument::sigProgetto, this, [this](bool bAperto) {
+        if (bAperto)
+            pAggiungiRecente(m_pDoc->fDatabase());
+    });
     connect(m_pDoc, &TProjectDocument::sigAreeCambiate, this, fGuard([this] { pPopolaTreeViewNew(); }));
     connect(m_pDoc, &TProjectDocument::sigAreaRinominata, this, fGuard([this](qint64 iId, const QString &sNome) {
                 for (QTreeWidgetItemIterator it(TvAree); *it; ++it)

@@ -32,6 +32,7 @@ public:
     QStringList asFolderTitles, asFolderRoots;
     QStringList asProjectStartDirs, asPictureStartDirs;
     QStringList asSaveCaptions, asSaveStartPaths, asSaveFilters;
+    QStringList asAboutTitles, asAboutTexts;
     int iFontDialogs = 0;
     QList<TProprieta> aProprietaMostrate; // what each "Proprietà" opened with
     QStringList asAvvisi;                 // the warning each one showed at OK
@@ -69,6 +70,11 @@ public:
         asSaveStartPaths << sStartPath;
         asSaveFilters << sFilter;
         return asSaveFiles.isEmpty() ? QString() : asSaveFiles.takeFirst();
+    }
+    void pAbout(const QString &sTitle, const QString &sText) override
+    {
+        asAboutTitles << sTitle;
+        asAboutTexts << sText;
     }
     void pShowFontDialog(TFrmFont &frmFont) override
     {
