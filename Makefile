@@ -9,7 +9,7 @@ FUZZ_TIME ?= 60
 FUZZ_TARGETS = maplines rows jpegbmp
 EXPORT_TESTS = tst_exportrun tst_exportcli tst_exportsafety tst_jpegbmp tst_maplines
 
-.PHONY: deps configure build run test asan tsan fuzz bench format-check validate deb clean
+.PHONY: deps configure build run test asan tsan fuzz bench format-check validate deb ts clean
 
 deps:
 	@scripts/install-deps.sh
@@ -66,6 +66,10 @@ validate: deps build
 	xmllint --noout $(BUILD_DIR)/stage/share/mime/packages/org.ombrix.Ombrix.xml
 	XDG_DATA_DIRS=$(CURDIR)/$(BUILD_DIR)/stage/share update-mime-database $(BUILD_DIR)/stage/share/mime
 	grep -qx 'application/x-ombrix-project' $(BUILD_DIR)/stage/share/mime/types
+
+# Refreshes the English translation's .ts from the sources; new texts come in unfinished.
+ts: deps
+	@scripts/update-ts.sh
 
 # The Debian package (build-deb/ombrix_*.deb), its dependencies computed from the libraries; lintian checks it.
 deb: deps

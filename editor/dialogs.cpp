@@ -2,6 +2,7 @@
 
 #include "editor/fontdialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -48,13 +49,14 @@ void TQtDialogs::pErrorBox(const QString &sText)
 QString TQtDialogs::fOpenProjectFile(const QString &sStartDir)
 {
     // only an existing file can be chosen: a typed name of a missing file would create an empty database
-    return QFileDialog::getOpenFileName(m_pParent, QString(), sStartDir, QStringLiteral("Progetto Ombrix (*.omb)"),
-                                        nullptr, QFileDialog::DontUseNativeDialog);
+    return QFileDialog::getOpenFileName(m_pParent, QString(), sStartDir,
+                                        QCoreApplication::translate("Ombrix", "Progetto Ombrix (*.omb)"), nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 QString TQtDialogs::fOpenPicture(const QString &sStartDir)
 {
-    QFileDialog dlg(m_pParent, QString(), sStartDir, QStringLiteral("JPEG Image File (*.jpg)"));
+    QFileDialog dlg(m_pParent, QString(), sStartDir, QCoreApplication::translate("Ombrix", "JPEG Image File (*.jpg)"));
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setFileMode(QFileDialog::ExistingFile);
 

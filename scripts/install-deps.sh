@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev libgl-dev
+  qt6-l10n-tools           # lrelease (the English translation at build time), lupdate (make ts)
   libsqlite3-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libjpeg-turbo-progs      # djpeg: the reference the bitmap tests compare with
   fonts-dejavu-core fonts-wine
