@@ -10,7 +10,7 @@ ts="$root/translations/ombrix_en.ts"
 sources=(main.cpp editor check export document model workspace)
 
 if [ "${1:-}" != "--check" ]; then
-  cd "$root" && "$lupdate" -silent -no-obsolete -locations none -source-language it -target-language en \
+  cd "$root" && "$lupdate" -silent -no-obsolete -locations none -I "$root" -source-language it -target-language en \
     "${sources[@]}" -ts "$ts"
   echo "$(grep -c 'type="unfinished"' "$ts" || true) unfinished entries in $ts"
   exit 0
@@ -19,7 +19,7 @@ fi
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 cp "$ts" "$tmp/ombrix_en.ts"
-cd "$root" && "$lupdate" -silent -no-obsolete -locations none -source-language it -target-language en \
+cd "$root" && "$lupdate" -silent -no-obsolete -locations none -I "$root" -source-language it -target-language en \
   "${sources[@]}" -ts "$tmp/ombrix_en.ts" >/dev/null 2>&1
 # an entry whose translation is unfinished or empty, with its source text
 python3 - "$tmp/ombrix_en.ts" <<'PY'

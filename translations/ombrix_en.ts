@@ -407,6 +407,34 @@
         <source>Esportazione già in corso</source>
         <translation>An export is already running</translation>
     </message>
+    <message>
+        <source>: immagine troppo grande per una bitmap</source>
+        <translation>: picture too large for a bitmap</translation>
+    </message>
+    <message>
+        <source>Nessun id libero in tbarea</source>
+        <translation>No free area id in tbarea</translation>
+    </message>
+    <message>
+        <source>Non è un id di area: &quot;%1&quot;</source>
+        <translation>Not an area id: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Non è un intero decimale (%1): &quot;%2&quot;</source>
+        <translation>Not a decimal integer (%1): &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Nessun id di oggetto in tbsensori</source>
+        <translation>No sensor id in tbsensori</translation>
+    </message>
+    <message>
+        <source>Campo &apos;%1&apos; non trovato</source>
+        <translation>Field &apos;%1&apos; not found</translation>
+    </message>
+    <message>
+        <source>Database non aperto</source>
+        <translation>Database not open</translation>
+    </message>
 </context>
 <context>
     <name>TFrmBase</name>
