@@ -9,7 +9,7 @@ FUZZ_TIME ?= 60
 FUZZ_TARGETS = maplines rows jpegbmp
 EXPORT_TESTS = tst_exportrun tst_exportcli tst_exportsafety tst_jpegbmp tst_maplines
 
-.PHONY: deps configure build run test asan tsan fuzz bench format-check clean
+.PHONY: deps configure build run test asan tsan fuzz bench format-check validate deb ts clean
 
 deps:
 	@scripts/install-deps.sh
@@ -57,8 +57,30 @@ fuzz: deps
 format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run --Werror
 
+# The menu entry, the AppStream description and the file type, as installed by `cmake --install`.
+validate: deps build
+	@rm -rf $(BUILD_DIR)/stage
+	@cmake --install $(BUILD_DIR) --prefix $(CURDIR)/$(BUILD_DIR)/stage >/dev/null
+	desktop-file-validate $(BUILD_DIR)/stage/share/applications/org.ombrix.Ombrix.desktop
+	appstreamcli validate --no-net $(BUILD_DIR)/stage/share/metainfo/org.ombrix.Ombrix.metainfo.xml
+	xmllint --noout $(BUILD_DIR)/stage/share/mime/packages/org.ombrix.Ombrix.xml
+	XDG_DATA_DIRS=$(CURDIR)/$(BUILD_DIR)/stage/share update-mime-database $(BUILD_DIR)/stage/share/mime
+	grep -qx 'application/x-ombrix-project' $(BUILD_DIR)/stage/share/mime/types
+
+# Refreshes the English translation's .ts from the sources; new texts come in unfinished.
+ts: deps
+	@scripts/update-ts.sh
+
+# The Debian package (build-deb/ombrix_*.deb), its dependencies computed from the libraries; lintian checks it.
+deb: deps
+	@scripts/install-deps.sh --deb
+	@cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DOMBRIX_TESTS=OFF >/dev/null
+	@cmake --build build-deb -j $(JOBS)
+	cd build-deb && cpack -G DEB
+	lintian --fail-on error build-deb/ombrix_*.deb
+
 bench: deps build
 	bench/run.sh $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-tsan build-fuzz
+	rm -rf $(BUILD_DIR) build-asan build-tsan build-fuzz build-deb

@@ -8,6 +8,7 @@
 //   ombrix --fit SOURCE --out DEST.jpg [...]  fits a picture or a PDF page to a panel page
 //   ombrix --render EXPORT_DIR --out DIR   draws every exported page as DIR/areaNN.png
 //   ombrix --pdf PROJECT.omb FILE.pdf      writes the project's handover document
+//   ombrix --lang en ...        the editor in English (Italian by default)
 //
 // An unknown option, a missing argument or two commands at once print the
 // usage on stderr and exit with 2.
@@ -17,6 +18,7 @@
 #include "export/exportcli.h"
 #include "fit/fitcli.h"
 #include "preview/previewcli.h"
+#include "workspace/lingua.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -86,7 +88,11 @@ int main(int argc, char **argv)
                                     QStringLiteral("PROJECT.omb"));
     const QCommandLineOption optOut(QStringLiteral("out"), QStringLiteral("The output folder or file."),
                                     QStringLiteral("PATH"));
-    parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo, optRender, optPdf, optOut});
+    const QCommandLineOption optLang(QStringLiteral("lang"),
+                                     QStringLiteral("The language of the editor: \"it\" (the default) or \"en\". "
+                                                    "Overrides Lingua in ombrix.ini."),
+                                     QStringLiteral("LANG"));
+    parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo, optRender, optPdf, optOut, optLang});
     const QCommandLineOption optFit(QStringLiteral("fit"),
                                     QStringLiteral("Fit a picture (JPEG, PNG, BMP, GIF, TIFF, WebP, SVG) or a PDF "
                                                    "page to a 480 x 272 panel page and write it as the JPEG given "
@@ -127,6 +133,13 @@ int main(int argc, char **argv)
 
     if (!parser.parse(asArg))
         return fUsageError(parser, parser.errorText());
+    QString sLingua;
+    if (parser.isSet(optLang)) {
+        sLingua = parser.values(optLang).constLast().toLower();
+        if (!fLinguaNota(sLingua))
+            return fUsageError(parser, QStringLiteral("unknown language: ") + sLingua);
+    }
+
     if (parser.isSet(optHelp)) {
         pPrint(stdout, fUsage(parser));
         return 0;
@@ -151,7 +164,7 @@ int main(int argc, char **argv)
             return fUsageError(parser, QStringLiteral("--out goes with --render or --fit"));
         if (parser.positionalArguments().size() > 1)
             return fUsageError(parser, QStringLiteral("one project at a time"));
-        return fRunEditor(argc, argv);
+        return fRunEditor(argc, argv, sLingua);
     }
     if (parser.values(optOut).size() > 1)
         return fUsageError(parser, QStringLiteral("one --out at a time"));

@@ -1,5 +1,7 @@
 #include "check/lettura.h"
 
+#include <QCoreApplication>
+
 #include "model/catalogo.h"
 
 #include <algorithm>
@@ -26,7 +28,7 @@ QString fNomeTipo(qint64 iTipo)
                                           "telecamera",  "lampada",    "tapparelle su",     "tapparelle giù",
                                           "allarme",     "irrigazione"};
     if (iTipo < 1 || iTipo > qint64(std::size(aszNomi)))
-        return QStringLiteral("sensore");
+        return QCoreApplication::translate("Ombrix", "sensore");
     return QString::fromUtf8(aszNomi[iTipo - 1]);
 }
 
@@ -48,7 +50,8 @@ std::optional<TClasseIo> fClasseIo(qint64 iTipo)
 
 QString fNomeClasseIo(TClasseIo eClasse)
 {
-    return eClasse == TClasseIo::Ingresso ? QStringLiteral("ingresso") : QStringLiteral("uscita");
+    return eClasse == TClasseIo::Ingresso ? QCoreApplication::translate("Ombrix", "ingresso")
+                                          : QCoreApplication::translate("Ombrix", "uscita");
 }
 
 const TAreaLetta *TProgettoLetto::fArea(qint64 iId) const

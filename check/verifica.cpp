@@ -6,6 +6,7 @@
 #include "model/labelfont.h"
 #include "workspace/uty.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImageReader>
@@ -86,8 +87,9 @@ private:
     void pAggiungi(TGravita e, const TAreaLetta &a, std::optional<qint64> iOggetto, const char *szCodice,
                    const QString &sCosa, const QString &sDettaglio)
     {
-        const QString sMessaggio = QStringLiteral("Area %1 \"%2\"").arg(a.iId).arg(fVisibile(a.sNome)) + sCosa +
-                                   QStringLiteral(": ") + sDettaglio;
+        const QString sMessaggio =
+            QCoreApplication::translate("Ombrix", "Area %1 \"%2\"").arg(a.iId).arg(fVisibile(a.sNome)) + sCosa +
+            QStringLiteral(": ") + sDettaglio;
         m_aFindings.append({e, a.iId, iOggetto, QString::fromLatin1(szCodice), sMessaggio});
     }
     void pArea(TGravita e, const TAreaLetta &a, const char *szCodice, const QString &sDettaglio)
@@ -105,14 +107,15 @@ private:
     {
         if (a.iId > iAreaIdMassimo)
             pArea(TGravita::Avviso, a, "id-fuori-campo",
-                  QStringLiteral("id %1 oltre %2, più largo della colonna ID di tasti e marcatori (2 cifre)")
+                  QCoreApplication::translate(
+                      "Ombrix", "id %1 oltre %2, più largo della colonna ID di tasti e marcatori (2 cifre)")
                       .arg(a.iId)
                       .arg(iAreaIdMassimo));
-        pTesto(a, nullptr, a.sNome, QStringLiteral("nome"));
+        pTesto(a, nullptr, a.sNome, QCoreApplication::translate("Ombrix", "nome"));
         pSfondo(a);
         if (a.iLivello != 0 && !fRaggiunta(a.iId))
             pArea(TGravita::Avviso, a, "area-irraggiungibile",
-                  QStringLiteral("area di dettaglio a cui non porta nessun marcatore di zoom"));
+                  QCoreApplication::translate("Ombrix", "area di dettaglio a cui non porta nessun marcatore di zoom"));
     }
 
     bool fRaggiunta(qint64 iId) const
@@ -128,11 +131,13 @@ private:
         const QString sFile = m_sRootPrj + QStringLiteral("areas/") + sNome;
         const QFileInfo fi(sFile);
         if (!fi.exists()) {
-            pArea(TGravita::Errore, a, "sfondo-mancante", QStringLiteral("sfondo %1 mancante").arg(sNome));
+            pArea(TGravita::Errore, a, "sfondo-mancante",
+                  QCoreApplication::translate("Ombrix", "sfondo %1 mancante").arg(sNome));
             return;
         }
         if (!fi.isFile()) { // a folder, a pipe, a device: never opened
-            pArea(TGravita::Errore, a, "sfondo-mancante", QStringLiteral("sfondo %1 non è un file normale").arg(sNome));
+            pArea(TGravita::Errore, a, "sfondo-mancante",
+                  QCoreApplication::translate("Ombrix", "sfondo %1 non è un file normale").arg(sNome));
             return;
         }
         QImageReader reader(sFile, "jpeg");
@@ -145,13 +150,14 @@ private:
         const QImage img = reader.read();
         if (img.isNull()) {
             pArea(TGravita::Errore, a, "sfondo-mancante",
-                  QStringLiteral("sfondo %1 non leggibile come JPEG: %2").arg(sNome, reader.errorString()));
+                  QCoreApplication::translate("Ombrix", "sfondo %1 non leggibile come JPEG: %2")
+                      .arg(sNome, reader.errorString()));
             return;
         }
         const QSize dim = size.isValid() ? size : img.size();
         if (dim != QSize(iLarghezzaPannello, iAltezzaPannello))
             pArea(TGravita::Avviso, a, "sfondo-dimensioni",
-                  QStringLiteral("sfondo %1 di %2 x %3 pixel invece di %4 x %5")
+                  QCoreApplication::translate("Ombrix", "sfondo %1 di %2 x %3 pixel invece di %4 x %5")
                       .arg(sNome)
                       .arg(dim.width())
                       .arg(dim.height())
@@ -172,33 +178,36 @@ private:
         for (char32_t u : s.toUcs4()) {
             if (fControllo(u)) {
                 pTrovato(TGravita::Errore, "carattere-vietato",
-                         QStringLiteral("%1 contiene il carattere di controllo %2")
+                         QCoreApplication::translate("Ombrix", "%1 contiene il carattere di controllo %2")
                              .arg(sTesto, fVisibile(QString::fromUcs4(&u, 1))));
                 break;
             }
             if (pO && (u == U',' || u == U'|')) {
                 pTrovato(TGravita::Errore, "carattere-vietato",
-                         QStringLiteral("%1 contiene il carattere vietato \"%2\"").arg(sTesto, QChar(u)));
+                         QCoreApplication::translate("Ombrix", "%1 contiene il carattere vietato \"%2\"")
+                             .arg(sTesto, QChar(u)));
                 break;
             }
         }
         if (const std::optional<QString> sCar = fFuoriCp1252(s))
             pTrovato(TGravita::Avviso, "carattere-non-cp1252",
-                     QStringLiteral("%1 contiene \"%2\", che maps.txt non può scrivere").arg(sTesto, *sCar));
+                     QCoreApplication::translate("Ombrix", "%1 contiene \"%2\", che maps.txt non può scrivere")
+                         .arg(sTesto, *sCar));
     }
 
     void pOggetto(const TAreaLetta &a, const TOggettoLetto &o)
     {
         if (o.iTipo < 1 || o.iTipo > 10) { // not exported: nothing else of it matters
             pOggetto(TGravita::Avviso, a, o, "tipo-sconosciuto",
-                     QStringLiteral("tipo %1 fuori dal campo 1-10, l'esportazione non lo scrive").arg(o.iTipo));
+                     QCoreApplication::translate("Ombrix", "tipo %1 fuori dal campo 1-10, l'esportazione non lo scrive")
+                         .arg(o.iTipo));
             return;
         }
         if (fClasseIo(o.iTipo))
             pNumero(a, o);
         if (o.iTipo == 3 && !m_p.fArea(o.iAreaZoom))
             pOggetto(TGravita::Errore, a, o, "marcatore-orfano",
-                     QStringLiteral("porta all'area %1, che non esiste").arg(o.iAreaZoom));
+                     QCoreApplication::translate("Ombrix", "porta all'area %1, che non esiste").arg(o.iAreaZoom));
         pPosizioni(a, o);
         if (o.iTipo != 3 && !o.sTesto.isEmpty()) // a zoom marker's label is never exported
             pEtichetta(a, o);
@@ -209,7 +218,7 @@ private:
         const QString sClasse = fNomeClasseIo(*fClasseIo(o.iTipo));
         if (o.iNumSensore < 1 || o.iNumSensore > iNumeroMassimo) {
             pOggetto(TGravita::Errore, a, o, "numero-fuori-campo",
-                     QStringLiteral("%1 numero %2 fuori dal campo 1-%3")
+                     QCoreApplication::translate("Ombrix", "%1 numero %2 fuori dal campo 1-%3")
                          .arg(sClasse)
                          .arg(o.iNumSensore)
                          .arg(iNumeroMassimo));
@@ -219,7 +228,7 @@ private:
         const auto [it, bNuovo] = m_primoConNumero.try_emplace(chiave, &o);
         if (!bNuovo)
             pOggetto(TGravita::Avviso, a, o, "numero-duplicato",
-                     QStringLiteral("%1 numero %2 già usato in quest'area da %3 %4")
+                     QCoreApplication::translate("Ombrix", "%1 numero %2 già usato in quest'area da %3 %4")
                          .arg(sClasse)
                          .arg(o.iNumSensore)
                          .arg(fNomeTipo(it->second->iTipo))
@@ -232,21 +241,23 @@ private:
         const qint64 cy = o.iY + o.iIconSize / 2;
         if (!fNelPannello(cx, cy))
             pOggetto(TGravita::Errore, a, o, "fuori-pannello",
-                     QStringLiteral("centro dell'icona %1 fuori dal pannello 0-479 x 0-271").arg(fPunto(cx, cy)));
+                     QCoreApplication::translate("Ombrix", "centro dell'icona %1 fuori dal pannello 0-479 x 0-271")
+                         .arg(fPunto(cx, cy)));
         if (o.iTipo == 4) {
             const qint64 iOffset2 = o.iX2 > 0 ? iGlobB2Size / 2 : 0;
             const qint64 x2 = o.iX2 + iOffset2;
             const qint64 y2 = o.iY2 + iOffset2;
             if (!fNelPannello(x2, y2))
                 pOggetto(TGravita::Errore, a, o, "fuori-pannello",
-                         QStringLiteral("seconda estremità %1 fuori dal pannello 0-479 x 0-271").arg(fPunto(x2, y2)));
+                         QCoreApplication::translate("Ombrix", "seconda estremità %1 fuori dal pannello 0-479 x 0-271")
+                             .arg(fPunto(x2, y2)));
         }
         for (const TTasto &t : fTastiDelLivello(a.iLivello)) {
             const bool bSopra = o.iX < t.rect.x() + t.rect.width() && o.iX + o.iIconSize > t.rect.x() &&
                                 o.iY < t.rect.y() + t.rect.height() && o.iY + o.iIconSize > t.rect.y();
             if (bSopra)
                 pOggetto(TGravita::Avviso, a, o, "su-tasti",
-                         QStringLiteral("icona di %1 pixel in %2 sopra il tasto %3")
+                         QCoreApplication::translate("Ombrix", "icona di %1 pixel in %2 sopra il tasto %3")
                              .arg(o.iIconSize)
                              .arg(fPunto(o.iX, o.iY), t.sCodice));
         }
@@ -254,30 +265,34 @@ private:
 
     void pEtichetta(const TAreaLetta &a, const TOggettoLetto &o)
     {
-        const QString sTesto = QStringLiteral("testo \"%1\"").arg(fVisibile(o.sTesto));
+        const QString sTesto = QCoreApplication::translate("Ombrix", "testo \"%1\"").arg(fVisibile(o.sTesto));
         const int iLunghezza = fLunghezzaTesto(o.sTesto);
         if (iLunghezza > iTestoMassimo)
             pOggetto(TGravita::Errore, a, o, "testo-lungo",
-                     QStringLiteral("%1 di %2 caratteri, oltre %3").arg(sTesto).arg(iLunghezza).arg(iTestoMassimo));
-        pTesto(a, &o, o.sTesto, QStringLiteral("testo"));
+                     QCoreApplication::translate("Ombrix", "%1 di %2 caratteri, oltre %3")
+                         .arg(sTesto)
+                         .arg(iLunghezza)
+                         .arg(iTestoMassimo));
+        pTesto(a, &o, o.sTesto, QCoreApplication::translate("Ombrix", "testo"));
         if (!fNelPannello(o.iXt, o.iYt)) {
             pOggetto(TGravita::Errore, a, o, "fuori-pannello",
-                     QStringLiteral("%1 in %2 fuori dal pannello 0-479 x 0-271").arg(sTesto, fPunto(o.iXt, o.iYt)));
+                     QCoreApplication::translate("Ombrix", "%1 in %2 fuori dal pannello 0-479 x 0-271")
+                         .arg(sTesto, fPunto(o.iXt, o.iYt)));
             return;
         }
         const QSize size = fDimensioniTesto(o.iFont, o.sTesto);
         QStringList asBordi;
         if (o.iXt + size.width() > iLarghezzaPannello)
-            asBordi << QStringLiteral("destro");
+            asBordi << QCoreApplication::translate("Ombrix", "destro");
         if (o.iYt + size.height() > iAltezzaPannello)
-            asBordi << QStringLiteral("inferiore");
+            asBordi << QCoreApplication::translate("Ombrix", "inferiore");
         if (!asBordi.isEmpty())
             pOggetto(TGravita::Avviso, a, o, "testo-tagliato",
-                     QStringLiteral("%1 in %2, di %3 x %4 pixel, supera il bordo %5")
+                     QCoreApplication::translate("Ombrix", "%1 in %2, di %3 x %4 pixel, supera il bordo %5")
                          .arg(sTesto, fPunto(o.iXt, o.iYt))
                          .arg(size.width())
                          .arg(size.height())
-                         .arg(asBordi.join(QStringLiteral(" e il bordo "))));
+                         .arg(asBordi.join(QCoreApplication::translate("Ombrix", " e il bordo "))));
     }
 
     /** The size a label of this text takes on the canvas. */
@@ -298,7 +313,8 @@ private:
 
 QString fNomeGravita(TGravita eGravita)
 {
-    return eGravita == TGravita::Errore ? QStringLiteral("errore") : QStringLiteral("avviso");
+    return eGravita == TGravita::Errore ? QCoreApplication::translate("Ombrix", "errore")
+                                        : QCoreApplication::translate("Ombrix", "avviso");
 }
 
 QList<TTasto> fTastiDelLivello(qint64 iLivello)

@@ -213,8 +213,10 @@ void TFrmBase::PopRinominaClick()
         return;
     const QString sOld = pNode->text(0);
     // a cancelled prompt answers its default: the unchanged name is stored again
-    const QString sNome =
-        fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), sOld).value_or(sOld);
+    const QString sNome = fDialogs()
+                              .fInputBox(QCoreApplication::translate("Ombrix", "Nome Area?"),
+                                         QCoreApplication::translate("Ombrix", "Nome Area?"), sOld)
+                              .value_or(sOld);
     if (sNome.isEmpty())
         return;
     m_pDoc->pRinominaArea(fIdOf(pNode), sNome);
@@ -224,8 +226,10 @@ void TFrmBase::BtnNewAreaClick()
 {
     if (!m_pDoc->fAperto())
         return;
-    const QString sNome =
-        fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), QString()).value_or(QString());
+    const QString sNome = fDialogs()
+                              .fInputBox(QCoreApplication::translate("Ombrix", "Nome Area?"),
+                                         QCoreApplication::translate("Ombrix", "Nome Area?"), QString())
+                              .value_or(QString());
     if (sNome.isEmpty())
         return;
     m_pDoc->pAggiungiAreaBase(sNome);

@@ -14,6 +14,7 @@
 #include "workspace/errors.h"
 #include "workspace/uty.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +38,7 @@ void pRequireRegularFile(const QString &sPath)
     // a FIFO would block the decoder, a folder or a device is no picture: only plain files are opened
     const QFileInfo info(sPath);
     if (info.exists() && !info.isFile())
-        throw TOmbrixError(sPath + QStringLiteral(": non è un file normale"));
+        throw TOmbrixError(sPath + QCoreApplication::translate("Ombrix", ": non è un file normale"));
 }
 
 const char *const aszPrefissi[] = {"Radar_", "Contatto_", "Zoom_",    "Barriera_",    "Telecamera_", "Lampada_",
@@ -55,8 +56,9 @@ QPixmap fReadPicture(const QString &sPath)
     if (size.isValid() && reader.supportsOption(QImageIOHandler::ClipRect))
         reader.setClipRect(visible);
     else if (size.isValid() && qint64(size.width()) * size.height() * 4 > iMaxDecodedBytes)
-        throw TOmbrixError(sPath +
-                           QStringLiteral(": immagine troppo grande (%1 x %2)").arg(size.width()).arg(size.height()));
+        throw TOmbrixError(sPath + QCoreApplication::translate("Ombrix", ": immagine troppo grande (%1 x %2)")
+                                       .arg(size.width())
+                                       .arg(size.height()));
     QImage img = reader.read();
     if (img.isNull()) {
         QString sSize;

@@ -7,6 +7,7 @@
 #include "model/catalogo.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -93,15 +94,16 @@ void pApriDock(TFrmBase &frm, QDockWidget *pDock)
                    frm.height() + qMax(0, prima.height() - dopo.height()));
 }
 
-TCheckDock::TCheckDock(TFrmBase &frm) : QDockWidget(QStringLiteral("Verifica"), &frm), m_frm(frm)
+TCheckDock::TCheckDock(TFrmBase &frm) : QDockWidget(QCoreApplication::translate("Ombrix", "Verifica"), &frm), m_frm(frm)
 {
     setObjectName(QStringLiteral("DockVerifica"));
-    setAccessibleName(QStringLiteral("Verifica"));
+    setAccessibleName(QCoreApplication::translate("Ombrix", "Verifica"));
     TbVerifica = new QTableWidget(0, iColonne, this);
     TbVerifica->setObjectName(QStringLiteral("TbVerifica"));
-    TbVerifica->setAccessibleName(QStringLiteral("Verifica del progetto"));
-    TbVerifica->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("Area"), QStringLiteral("Oggetto"), QStringLiteral("Messaggio")});
+    TbVerifica->setAccessibleName(QCoreApplication::translate("Ombrix", "Verifica del progetto"));
+    TbVerifica->setHorizontalHeaderLabels({QString(), QCoreApplication::translate("Ombrix", "Area"),
+                                           QCoreApplication::translate("Ombrix", "Oggetto"),
+                                           QCoreApplication::translate("Ombrix", "Messaggio")});
     TbVerifica->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TbVerifica->setSelectionBehavior(QAbstractItemView::SelectRows);
     TbVerifica->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -199,7 +201,8 @@ void TCheckDock::pAggiorna()
     TbVerifica->resizeColumnToContents(iColArea);
     TbVerifica->resizeColumnToContents(iColOggetto);
     if (doc.fAperto())
-        LblConteggio->setText(QStringLiteral("%1 errori, %2 avvisi").arg(iErrori).arg(aFindings.size() - iErrori));
+        LblConteggio->setText(
+            QCoreApplication::translate("Ombrix", "%1 errori, %2 avvisi").arg(iErrori).arg(aFindings.size() - iErrori));
 }
 
 void TCheckDock::showEvent(QShowEvent *pEvent)

@@ -57,13 +57,14 @@ void TQtDialogs::pErrorBox(const QString &sText)
 QString TQtDialogs::fOpenProjectFile(const QString &sStartDir)
 {
     // only an existing file can be chosen: a typed name of a missing file would create an empty database
-    return QFileDialog::getOpenFileName(m_pParent, QString(), sStartDir, QStringLiteral("Progetto Ombrix (*.omb)"),
-                                        nullptr, QFileDialog::DontUseNativeDialog);
+    return QFileDialog::getOpenFileName(m_pParent, QString(), sStartDir,
+                                        QCoreApplication::translate("Ombrix", "Progetto Ombrix (*.omb)"), nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 QString TQtDialogs::fOpenPicture(const QString &sStartDir)
 {
-    QFileDialog dlg(m_pParent, QString(), sStartDir, QStringLiteral("JPEG Image File (*.jpg)"));
+    QFileDialog dlg(m_pParent, QString(), sStartDir, QCoreApplication::translate("Ombrix", "JPEG Image File (*.jpg)"));
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setFileMode(QFileDialog::ExistingFile);
 
@@ -229,4 +230,9 @@ bool TQtDialogs::fDomanda(const QString &sCaption, const QString &sText)
 {
     return QMessageBox::question(m_pParent, sCaption, sText, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
            QMessageBox::Yes;
+}
+
+void TQtDialogs::pAbout(const QString &sTitle, const QString &sText)
+{
+    QMessageBox::about(m_pParent, sTitle, sText);
 }

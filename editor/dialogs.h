@@ -79,6 +79,12 @@ public:
     virtual int fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli) = 0;
     /** A question with Yes and No; true for Yes. */
     virtual bool fDomanda(const QString &sCaption, const QString &sText) = 0;
+    /** The about box titled sTitle, showing the rich text sText (an information box unless overridden). */
+    virtual void pAbout(const QString &sTitle, const QString &sText)
+    {
+        Q_UNUSED(sTitle);
+        pMessage(sText);
+    }
 };
 
 /** The real dialogs, as Qt widgets parented to pParent. */
@@ -103,6 +109,7 @@ public:
     bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso) override;
     int fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli) override;
     bool fDomanda(const QString &sCaption, const QString &sText) override;
+    void pAbout(const QString &sTitle, const QString &sText) override;
 
 private:
     QWidget *m_pParent;

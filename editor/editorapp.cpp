@@ -3,14 +3,26 @@
 #include "editor/fontdialog.h"
 #include "editor/frmbase.h"
 #include "model/appfonts.h"
+#include "workspace/lingua.h"
+#include "workspace/settings.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
-int fRunEditor(int argc, char **argv)
+#include <cstdio>
+
+int fRunEditor(int argc, char **argv, const QString &sLingua)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
+    // the language comes before the first window: the command line's, else the settings file's
+    QString sScelta = sLingua;
+    if (sScelta.isEmpty()) {
+        pSetApplicationFolders(QCoreApplication::applicationFilePath());
+        sScelta = fLinguaDaIni();
+    }
+    if (!fInstallaLingua(sScelta))
+        std::fprintf(stderr, "ombrix: the English translation cannot be loaded\n");
     pLoadTahoma();
     QFont font(fTahomaFamily());
     font.setPointSize(8);

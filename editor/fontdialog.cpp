@@ -1,6 +1,7 @@
 #include "editor/fontdialog.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -37,23 +38,27 @@ QGroupBox *fRadioGroup(QWidget *parent, const QString &sName, const QString &sCa
 TFrmFont::TFrmFont(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmFont"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(QCoreApplication::translate("Ombrix", "Font"));
     setModal(true);
     setFixedSize(302, 342);
 
-    rgpDimensione = fRadioGroup(
-        this, QStringLiteral("rgpDimensione"), QStringLiteral("Dimensione"), QRect(16, 16, 121, 249),
-        {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12"),
-         QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("16")},
-        m_pDimensioni);
-    rgpColore = fRadioGroup(this, QStringLiteral("rgpColore"), QStringLiteral("Colore"), QRect(160, 16, 121, 249),
-                            {QStringLiteral("bianco"), QStringLiteral("giallo"), QStringLiteral("arancio"),
-                             QStringLiteral("rosa"), QStringLiteral("rosso"), QStringLiteral("verdino"),
-                             QStringLiteral("verde scuro"), QStringLiteral("celeste"), QStringLiteral("blu"),
-                             QStringLiteral("viola"), QStringLiteral("nero")},
-                            m_pColori);
+    rgpDimensione = fRadioGroup(this, QStringLiteral("rgpDimensione"),
+                                QCoreApplication::translate("Ombrix", "Dimensione"), QRect(16, 16, 121, 249),
+                                {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11"),
+                                 QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15"),
+                                 QStringLiteral("16")},
+                                m_pDimensioni);
+    rgpColore = fRadioGroup(
+        this, QStringLiteral("rgpColore"), QCoreApplication::translate("Ombrix", "Colore"), QRect(160, 16, 121, 249),
+        {QCoreApplication::translate("Ombrix", "bianco"), QCoreApplication::translate("Ombrix", "giallo"),
+         QCoreApplication::translate("Ombrix", "arancio"), QCoreApplication::translate("Ombrix", "rosa"),
+         QCoreApplication::translate("Ombrix", "rosso"), QCoreApplication::translate("Ombrix", "verdino"),
+         QCoreApplication::translate("Ombrix", "verde scuro"), QCoreApplication::translate("Ombrix", "celeste"),
+         QCoreApplication::translate("Ombrix", "blu"), QCoreApplication::translate("Ombrix", "viola"),
+         QCoreApplication::translate("Ombrix", "nero")},
+        m_pColori);
 
-    btnOk = new QPushButton(QStringLiteral("Ok"), this);
+    btnOk = new QPushButton(QCoreApplication::translate("Ombrix", "Ok"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(16, 271, 265, 63);
     btnOk->setDefault(true);

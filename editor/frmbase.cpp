@@ -85,7 +85,7 @@ TFrmBase::TFrmBase(const QString &sProgramPath, TDialogs *pDialogs, QWidget *pPa
       m_pDialogs(pDialogs ? pDialogs : m_pQtDialogs.get())
 {
     setObjectName(QStringLiteral("FrmBase"));
-    setWindowTitle(QStringLiteral("Ombrix KP5800 maps generator"));
+    setWindowTitle(tr("Ombrix KP5800 maps generator"));
     QFont font(fTahomaFamily());
     font.setPointSize(8);
     setFont(font);
@@ -121,18 +121,14 @@ TFrmBase::~TFrmBase()
 
 void TFrmBase::pBuildMenus()
 {
-    QMenu *pMnuProgetto = menuBar()->addMenu(QStringLiteral("&Progetto"));
-    MnuNuovoProgetto = pMnuProgetto->addAction(QStringLiteral("&Nuovo Progetto"));
-    MnuApriProgetto = pMnuProgetto->addAction(QStringLiteral("&Apri Progetto"));
-    MnuEsportaProgetto = pMnuProgetto->addAction(QStringLiteral("&Esporta Progetto"));
-    MnuChiudiProgetto = pMnuProgetto->addAction(QStringLiteral("&Chiudi Progetto"));
+    QMenu *pMnuProgetto = menuBar()->addMenu(tr("&Progetto"));
+    MnuNuovoProgetto = pMnuProgetto->addAction(tr("&Nuovo Progetto"));
+    MnuApriProgetto = pMnuProgetto->addAction(tr("&Apri Progetto"));
+    MnuEsportaProgetto = pMnuProgetto->addAction(tr("&Esporta Progetto"));
+    MnuChiudiProgetto = pMnuProgetto->addAction(tr("&Chiudi Progetto"));
     pMnuProgetto->addSeparator();
-    MnuVerificaProgetto = pMnuProgetto->addAction(QStringLiteral("&Verifica Progetto"));
-    MnuIngressiUscite = pMnuProgetto->addAction(QStringLiteral("&Ingressi/Uscite"));
-    MnuRipristinaCopia = pMnuProgetto->addAction(tr("Ripristina copia…"));
-    MnuRipristinaCopia->setObjectName(QStringLiteral("MnuRipristinaCopia"));
-    MnuRipristinaCopia->setToolTip(tr("Rimette il progetto com'era in una delle sue copie automatiche"));
-    MnuRipristinaCopia->setEnabled(false);
+    MnuVerificaProgetto = pMnuProgetto->addAction(tr("&Verifica Progetto"));
+    MnuIngressiUscite = pMnuProgetto->addAction(tr("&Ingressi/Uscite"));
     MnuEsportaProgetto->setEnabled(false);
     MnuChiudiProgetto->setEnabled(false);
     MnuVerificaProgetto->setEnabled(false);
@@ -143,22 +139,30 @@ void TFrmBase::pBuildMenus()
     MnuDocumentazionePdf->setToolTip(tr("Documento A4 delle pagine e degli ingressi e uscite"));
     MnuAnteprimaPannello->setEnabled(false);
     MnuDocumentazionePdf->setEnabled(false);
+    MnuProgettiRecenti = pMnuProgetto->addMenu(tr("Progetti recenti"));
+    MnuProgettiRecenti->setObjectName(QStringLiteral("MnuProgettiRecenti"));
+    MnuProgettiRecenti->menuAction()->setToolTip(tr("Gli ultimi progetti aperti o creati"));
+    connect(MnuProgettiRecenti, &QMenu::aboutToShow, this, [this] { pAggiornaRecenti(); });
+    MnuRipristinaCopia = pMnuProgetto->addAction(tr("Ripristina copia…"));
+    MnuRipristinaCopia->setObjectName(QStringLiteral("MnuRipristinaCopia"));
+    MnuRipristinaCopia->setToolTip(tr("Rimette il progetto com'era in una delle sue copie automatiche"));
+    MnuRipristinaCopia->setEnabled(false);
 
-    QMenu *pMnuModifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
-    MnuAnnulla = pMnuModifica->addAction(QStringLiteral("Annulla"));
+    QMenu *pMnuModifica = menuBar()->addMenu(tr("&Modifica"));
+    MnuAnnulla = pMnuModifica->addAction(tr("Annulla"));
     MnuAnnulla->setObjectName(QStringLiteral("MnuAnnulla"));
     MnuAnnulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    MnuAnnulla->setToolTip(QStringLiteral("Annulla l'ultima modifica"));
+    MnuAnnulla->setToolTip(tr("Annulla l'ultima modifica"));
     MnuAnnulla->setEnabled(false);
-    MnuRipeti = pMnuModifica->addAction(QStringLiteral("Ripeti"));
+    MnuRipeti = pMnuModifica->addAction(tr("Ripeti"));
     MnuRipeti->setObjectName(QStringLiteral("MnuRipeti"));
     MnuRipeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    MnuRipeti->setToolTip(QStringLiteral("Ripeti la modifica annullata"));
+    MnuRipeti->setToolTip(tr("Ripeti la modifica annullata"));
     MnuRipeti->setEnabled(false);
-    MnuDuplica = pMnuModifica->addAction(QStringLiteral("Duplica"));
+    MnuDuplica = pMnuModifica->addAction(tr("Duplica"));
     MnuDuplica->setObjectName(QStringLiteral("MnuDuplica"));
     MnuDuplica->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    MnuDuplica->setToolTip(QStringLiteral("Duplica il sensore selezionato"));
+    MnuDuplica->setToolTip(tr("Duplica il sensore selezionato"));
     MnuDuplica->setEnabled(false);
     MnuAdattaSfondo = pMnuModifica->addAction(tr("Adatta immagine di sfondo…"));
     MnuAdattaSfondo->setObjectName(QStringLiteral("MnuAdattaSfondo"));
@@ -166,7 +170,7 @@ void TFrmBase::pBuildMenus()
     MnuAdattaSfondo->setEnabled(false);
     pBuildMenuSelezione(pMnuModifica);
 
-    QMenu *pMnuDimensione = menuBar()->addMenu(QStringLiteral("&Dimensione icona"));
+    QMenu *pMnuDimensione = menuBar()->addMenu(tr("&Dimensione icona"));
     GrpIconSize = new QActionGroup(this);
     GrpIconSize->setExclusive(true);
     N48 = pMnuDimensione->addAction(QStringLiteral("&48"));
@@ -178,16 +182,25 @@ void TFrmBase::pBuildMenus()
     }
     N32->setChecked(true);
 
-    QMenu *pMnuInfo = menuBar()->addMenu(QStringLiteral("&Info"));
+    QMenu *pMnuInfo = menuBar()->addMenu(tr("&Info"));
     MnuAbout = pMnuInfo->addAction(QStringLiteral("About"));
+    MnuGuida = pMnuInfo->addAction(tr("Guida"));
+    MnuGuida->setObjectName(QStringLiteral("MnuGuida"));
+    MnuGuida->setShortcut(QKeySequence(Qt::Key_F1));
+    MnuGuida->setToolTip(tr("La guida di Ombrix"));
+    connect(MnuGuida, &QAction::triggered, this, [this] { pRunCommand([this] { MnuGuidaClick(); }); });
+    MnuInformazioni = pMnuInfo->addAction(tr("Informazioni su Ombrix…"));
+    MnuInformazioni->setObjectName(QStringLiteral("MnuInformazioni"));
+    MnuInformazioni->setToolTip(tr("Versione, librerie e licenze"));
+    connect(MnuInformazioni, &QAction::triggered, this, [this] { pRunCommand([this] { MnuInformazioniClick(); }); });
 
     N48->setObjectName(QStringLiteral("N48"));
     N32->setObjectName(QStringLiteral("N32"));
     N16->setObjectName(QStringLiteral("N16"));
 
     PopTv = new QMenu(this);
-    PopEliminaArea = PopTv->addAction(QStringLiteral("Elimina Area"));
-    PopRinomina = PopTv->addAction(QStringLiteral("Rinomina"));
+    PopEliminaArea = PopTv->addAction(tr("Elimina Area"));
+    PopRinomina = PopTv->addAction(tr("Rinomina"));
     PopAdattaSfondo = PopTv->addAction(tr("Adatta immagine di sfondo…"));
     PopAdattaSfondo->setObjectName(QStringLiteral("PopAdattaSfondo"));
     PopAdattaSfondo->setToolTip(MnuAdattaSfondo->toolTip());
@@ -197,19 +210,19 @@ void TFrmBase::pBuildMenus()
     PopDuplicaArea->setToolTip(tr("Una copia dell'area con le sue aree di dettaglio"));
 
     popImg = new QMenu(this);
-    MnuEliminaSensore = popImg->addAction(QStringLiteral("Elimina"));
-    MnuAggiungitesto = popImg->addAction(QStringLiteral("Aggiungi testo"));
-    PopDuplica = popImg->addAction(QStringLiteral("Duplica"));
+    MnuEliminaSensore = popImg->addAction(tr("Elimina"));
+    MnuAggiungitesto = popImg->addAction(tr("Aggiungi testo"));
+    PopDuplica = popImg->addAction(tr("Duplica"));
     PopDuplica->setObjectName(QStringLiteral("PopDuplica"));
-    PopDuplica->setToolTip(QStringLiteral("Duplica il sensore"));
-    PopProprieta = popImg->addAction(QStringLiteral("Proprietà…"));
+    PopDuplica->setToolTip(tr("Duplica il sensore"));
+    PopProprieta = popImg->addAction(tr("Proprietà…"));
     PopProprieta->setObjectName(QStringLiteral("PopProprieta"));
-    PopProprieta->setToolTip(QStringLiteral("Numero, tipo e testo del sensore"));
+    PopProprieta->setToolTip(tr("Numero, tipo e testo del sensore"));
 
     PopLabel = new QMenu(this);
-    PopEliminaLabel = PopLabel->addAction(QStringLiteral("Elimina"));
-    popModTesto = PopLabel->addAction(QStringLiteral("Modifica testo"));
-    popDimensioneColore = PopLabel->addAction(QStringLiteral("Dimensione/Colore"));
+    PopEliminaLabel = PopLabel->addAction(tr("Elimina"));
+    popModTesto = PopLabel->addAction(tr("Modifica testo"));
+    popDimensioneColore = PopLabel->addAction(tr("Dimensione/Colore"));
 }
 
 void TFrmBase::pBuildPanels()
@@ -225,7 +238,7 @@ void TFrmBase::pBuildPanels()
     auto *pSxLayout = new QVBoxLayout(PanelSx);
     pSxLayout->setContentsMargins(0, 0, 0, 0);
     pSxLayout->setSpacing(0);
-    Label1 = new QLabel(QStringLiteral("Aree"), PanelSx);
+    Label1 = new QLabel(tr("Aree"), PanelSx);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont fontTitle(fTahomaFamily());
     fontTitle.setPixelSize(19);
@@ -299,7 +312,7 @@ void TFrmBase::pBuildPanels()
     PnlImgArea->setObjectName(QStringLiteral("PnlImgArea"));
     PnlImgArea->setFixedSize(480, 272);
     PnlImgArea->setFocusPolicy(Qt::ClickFocus); // the keys of the selection
-    PnlImgArea->setAccessibleName(QStringLiteral("Area"));
+    PnlImgArea->setAccessibleName(tr("Area"));
     PnlImgArea->installEventFilter(this);
 
     Image_1 = new QLabel(PnlImgArea);
@@ -332,24 +345,24 @@ void TFrmBase::pBuildToolBar()
         const char *szFile;
     };
     const TButtonDef aDefs[] = {
-        {&BtnNewArea, "BtnNewArea", 0, "Aggiungi Livello base", "new.bmp"},
-        {&BtnSfondo, "BtnSfondo", 48, "Immagine di sfondo", "sfondo.bmp"},
-        {&BtnZoomIn, "BtnZoomIn", 96, "Zoom In", "zoomin.bmp"},
-        {&BtnVolumetrico, "BtnVolumetrico", 165, "Aggiungi volumetrico", "vol.bmp"},
-        {&BtnContact, "BtnContact", 213, "Aggiungi contatto", "cont.bmp"},
-        {&BtnBarriera, "BtnBarriera", 261, "Aggiungi barriera", "bar.bmp"},
-        {&BtnTelecamera, "BtnTelecamera", 309, "Aggiungi telecamera", "tel.bmp"},
-        {&BtnLampada, "BtnLampada", 381, "Aggiungi lampada", "lamp.bmp"},
-        {&BtnTapsu, "BtnTapsu", 429, "Aggiungi tapparelle su", "tapsu.bmp"},
-        {&BtnTapgiu, "BtnTapgiu", 477, "Aggiungi tapparelle giù", "tapgiu.bmp"},
-        {&btnIrrig, "btnIrrig", 525, "Aggiungi Irrigazione", "irrig.bmp"},
-        {&BtnAlarm, "BtnAlarm", 573, "Aggiungi allarme", "alarm.bmp"},
+        {&BtnNewArea, "BtnNewArea", 0, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi Livello base"), "new.bmp"},
+        {&BtnSfondo, "BtnSfondo", 48, QT_TRANSLATE_NOOP("TFrmBase", "Immagine di sfondo"), "sfondo.bmp"},
+        {&BtnZoomIn, "BtnZoomIn", 96, QT_TRANSLATE_NOOP("TFrmBase", "Zoom In"), "zoomin.bmp"},
+        {&BtnVolumetrico, "BtnVolumetrico", 165, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi volumetrico"), "vol.bmp"},
+        {&BtnContact, "BtnContact", 213, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi contatto"), "cont.bmp"},
+        {&BtnBarriera, "BtnBarriera", 261, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi barriera"), "bar.bmp"},
+        {&BtnTelecamera, "BtnTelecamera", 309, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi telecamera"), "tel.bmp"},
+        {&BtnLampada, "BtnLampada", 381, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi lampada"), "lamp.bmp"},
+        {&BtnTapsu, "BtnTapsu", 429, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi tapparelle su"), "tapsu.bmp"},
+        {&BtnTapgiu, "BtnTapgiu", 477, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi tapparelle giù"), "tapgiu.bmp"},
+        {&btnIrrig, "btnIrrig", 525, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi Irrigazione"), "irrig.bmp"},
+        {&BtnAlarm, "BtnAlarm", 573, QT_TRANSLATE_NOOP("TFrmBase", "Aggiungi allarme"), "alarm.bmp"},
     };
     for (const TButtonDef &def : aDefs) {
         auto *pBtn = new QToolButton(Panel2);
         pBtn->setObjectName(QString::fromLatin1(def.szName));
         pBtn->setGeometry(def.iLeft, 0, 50, 50);
-        pBtn->setToolTip(QString::fromUtf8(def.szHint));
+        pBtn->setToolTip(tr(def.szHint));
         pBtn->setCursor(Qt::PointingHandCursor);
         pBtn->setAutoRaise(true);
         pBtn->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -427,10 +440,10 @@ void TFrmBase::pConnectCommands()
     connect(pUndo, &QUndoStack::canUndoChanged, MnuAnnulla, &QAction::setEnabled);
     connect(pUndo, &QUndoStack::canRedoChanged, MnuRipeti, &QAction::setEnabled);
     connect(pUndo, &QUndoStack::undoTextChanged, MnuAnnulla, [this](const QString &sStep) {
-        MnuAnnulla->setText(sStep.isEmpty() ? QStringLiteral("Annulla") : QStringLiteral("Annulla ") + sStep);
+        MnuAnnulla->setText(sStep.isEmpty() ? tr("Annulla") : tr("Annulla ") + sStep);
     });
     connect(pUndo, &QUndoStack::redoTextChanged, MnuRipeti, [this](const QString &sStep) {
-        MnuRipeti->setText(sStep.isEmpty() ? QStringLiteral("Ripeti") : QStringLiteral("Ripeti ") + sStep);
+        MnuRipeti->setText(sStep.isEmpty() ? tr("Ripeti") : tr("Ripeti ") + sStep);
     });
 }
 
@@ -455,6 +468,11 @@ void TFrmBase::pConnectDocument()
                 }
                 pSetProjectCommands(bAperto);
             }));
+    // a project opened or created heads the recent projects
+    connect(m_pDoc, &TProjectDocument::sigProgetto, this, [this](bool bAperto) {
+        if (bAperto)
+            pAggiungiRecente(m_pDoc->fDatabase());
+    });
     connect(m_pDoc, &TProjectDocument::sigAreeCambiate, this, fGuard([this] { pPopolaTreeViewNew(); }));
     connect(m_pDoc, &TProjectDocument::sigAreaRinominata, this, fGuard([this](qint64 iId, const QString &sNome) {
                 for (QTreeWidgetItemIterator it(TvAree); *it; ++it)

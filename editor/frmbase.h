@@ -24,6 +24,7 @@ class QMenu;
 class QMouseEvent;
 class QStatusBar;
 class QToolButton;
+class QTextBrowser;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TCheckDock;
@@ -130,6 +131,10 @@ public:
     QAction *N32 = nullptr;
     QAction *N16 = nullptr;
     QAction *MnuAbout = nullptr;
+    QMenu *MnuProgettiRecenti = nullptr; // "Progetti recenti": the last 8 projects opened or created
+    QAction *MnuGuida = nullptr;         // "Guida", F1: the user guide in FrmGuida
+    QAction *MnuInformazioni = nullptr;  // "Informazioni su Ombrix…": version, libraries, licences
+    QTextBrowser *FrmGuida = nullptr;    // the guide's window, made when first asked for
     QActionGroup *GrpIconSize = nullptr;
 
     QMenu *PopTv = nullptr;
@@ -195,6 +200,10 @@ public:
     /** Opens the project file sDb as Open project does after its dialog; a damaged database offers the most
      *  recent sound snapshot. */
     void pOpenProjectFile(const QString &sDb);
+    /** Lists the recent projects in "Progetti recenti"; a file that is gone is shown disabled. */
+    void pAggiornaRecenti();
+    void MnuGuidaClick();
+    void MnuInformazioniClick();
 
     // --- area tree ------------------------------------------------------
     qint64 fSelectedAreaId() const; // 0 when no node is selected

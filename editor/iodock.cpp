@@ -6,6 +6,7 @@
 #include "editor/frmbase.h"
 #include "workspace/errors.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -45,15 +46,17 @@ QString fElencoLiberi(const QString &sTitolo, const QList<qint64> &aLiberi)
         i = j + 1;
     }
     return sTitolo + QStringLiteral(": ") +
-           (asTratti.isEmpty() ? QStringLiteral("nessuno") : asTratti.join(QStringLiteral(", ")));
+           (asTratti.isEmpty() ? QCoreApplication::translate("Ombrix", "nessuno")
+                               : asTratti.join(QStringLiteral(", ")));
 }
 
 } // namespace
 
-TIoDock::TIoDock(TFrmBase &frm) : QDockWidget(QStringLiteral("Ingressi/Uscite"), &frm), m_frm(frm)
+TIoDock::TIoDock(TFrmBase &frm)
+    : QDockWidget(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"), &frm), m_frm(frm)
 {
     setObjectName(QStringLiteral("DockIngressiUscite"));
-    setAccessibleName(QStringLiteral("Ingressi/Uscite"));
+    setAccessibleName(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"));
     auto *pCorpo = new QWidget(this);
     auto *pColonna = new QVBoxLayout(pCorpo);
     pColonna->setContentsMargins(2, 2, 2, 2);
@@ -61,18 +64,20 @@ TIoDock::TIoDock(TFrmBase &frm) : QDockWidget(QStringLiteral("Ingressi/Uscite"),
     auto *pRiga = new QHBoxLayout;
     EdtFiltro = new QLineEdit(pCorpo);
     EdtFiltro->setObjectName(QStringLiteral("EdtFiltro"));
-    EdtFiltro->setPlaceholderText(QStringLiteral("Filtra"));
-    EdtFiltro->setAccessibleName(QStringLiteral("Filtra ingressi e uscite"));
+    EdtFiltro->setPlaceholderText(QCoreApplication::translate("Ombrix", "Filtra"));
+    EdtFiltro->setAccessibleName(QCoreApplication::translate("Ombrix", "Filtra ingressi e uscite"));
     EdtFiltro->setClearButtonEnabled(true);
-    BtnEsportaCsv = new QPushButton(QStringLiteral("Esporta CSV…"), pCorpo);
+    BtnEsportaCsv = new QPushButton(QCoreApplication::translate("Ombrix", "Esporta CSV…"), pCorpo);
     BtnEsportaCsv->setObjectName(QStringLiteral("BtnEsportaCsv"));
     pRiga->addWidget(EdtFiltro, 1);
     pRiga->addWidget(BtnEsportaCsv);
     pColonna->addLayout(pRiga);
 
     pModello = new QStandardItemModel(0, iColonne, this);
-    pModello->setHorizontalHeaderLabels({QStringLiteral("Classe"), QStringLiteral("Numero"), QStringLiteral("Tipo"),
-                                         QStringLiteral("Area"), QStringLiteral("Sensore"), QStringLiteral("Testo")});
+    pModello->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("Ombrix", "Classe"), QCoreApplication::translate("Ombrix", "Numero"),
+         QCoreApplication::translate("Ombrix", "Tipo"), QCoreApplication::translate("Ombrix", "Area"),
+         QCoreApplication::translate("Ombrix", "Sensore"), QCoreApplication::translate("Ombrix", "Testo")});
     pFiltro = new QSortFilterProxyModel(this);
     pFiltro->setSourceModel(pModello);
     pFiltro->setSortRole(Qt::UserRole);
@@ -81,7 +86,7 @@ TIoDock::TIoDock(TFrmBase &frm) : QDockWidget(QStringLiteral("Ingressi/Uscite"),
 
     TbIo = new QTableView(pCorpo);
     TbIo->setObjectName(QStringLiteral("TbIo"));
-    TbIo->setAccessibleName(QStringLiteral("Ingressi e uscite"));
+    TbIo->setAccessibleName(QCoreApplication::translate("Ombrix", "Ingressi e uscite"));
     TbIo->setModel(pFiltro);
     TbIo->setSortingEnabled(true);
     TbIo->sortByColumn(-1, Qt::AscendingOrder); // the cross-reference's own order until a header is clicked
@@ -135,7 +140,7 @@ void TIoDock::pAggiorna()
             QFont font = pNumero->font();
             font.setBold(true);
             pNumero->setFont(font);
-            pNumero->setToolTip(QStringLiteral("numero usato in più aree"));
+            pNumero->setToolTip(QCoreApplication::translate("Ombrix", "numero usato in più aree"));
         }
         auto *pTipo = new QStandardItem(r.sTipo);
         pTipo->setData(r.sTipo, Qt::UserRole);
@@ -146,9 +151,11 @@ void TIoDock::pAggiorna()
         pModello->appendRow({pClasse, pNumero, pTipo, pArea, fCellaNumero(r.iSensoreId), pTesto});
     }
     TbIo->resizeColumnsToContents();
-    LblLiberi->setText(fElencoLiberi(QStringLiteral("Ingressi liberi"), fNumeriLiberi(aRighe, TClasseIo::Ingresso)) +
+    LblLiberi->setText(fElencoLiberi(QCoreApplication::translate("Ombrix", "Ingressi liberi"),
+                                     fNumeriLiberi(aRighe, TClasseIo::Ingresso)) +
                        QLatin1Char('\n') +
-                       fElencoLiberi(QStringLiteral("Uscite libere"), fNumeriLiberi(aRighe, TClasseIo::Uscita)));
+                       fElencoLiberi(QCoreApplication::translate("Ombrix", "Uscite libere"),
+                                     fNumeriLiberi(aRighe, TClasseIo::Uscita)));
 }
 
 void TIoDock::BtnEsportaCsvClick()
@@ -156,7 +163,7 @@ void TIoDock::BtnEsportaCsvClick()
     TProjectDocument &doc = m_frm.fDocument();
     if (!doc.fAperto())
         return;
-    const QString sFile = m_frm.fDialogs().fSaveFile(QStringLiteral("Esporta CSV"),
+    const QString sFile = m_frm.fDialogs().fSaveFile(QCoreApplication::translate("Ombrix", "Esporta CSV"),
                                                      doc.fOutPath() + QStringLiteral("ingressi_uscite.csv"),
                                                      QStringLiteral("CSV (*.csv)"));
     if (sFile.isEmpty())

@@ -12,6 +12,7 @@
 #include "workspace/errors.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPalette>
 
@@ -39,7 +40,8 @@ std::optional<QString> fAskLabelText(TFrmBase &frm, const QString &sDefault)
 {
     const QString sTesto =
         fTrimTyped(frm.fDialogs()
-                       .fInputBox(QStringLiteral("Testo"), QStringLiteral("Inserire il testo"), sDefault)
+                       .fInputBox(QCoreApplication::translate("Ombrix", "Testo"),
+                                  QCoreApplication::translate("Ombrix", "Inserire il testo"), sDefault)
                        .value_or(QString()));
     if (sTesto.isEmpty())
         return std::nullopt;
@@ -48,7 +50,7 @@ std::optional<QString> fAskLabelText(TFrmBase &frm, const QString &sDefault)
         return std::nullopt;
     }
     if (sTesto.size() > iMaxLabelText) {
-        frm.fDialogs().pMessage(QStringLiteral("Massimo 19 caratteri!"));
+        frm.fDialogs().pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
         return std::nullopt;
     }
     return sTesto;
@@ -67,7 +69,8 @@ const TSensore &fOggettoDi(TFrmBase &frm, QWidget *pControl)
     const qint64 iId = fName2Id(pControl->objectName()).toLongLong();
     const TSensore *p = frm.fDocument().fOggetto(iId);
     if (!p)
-        throw TOmbrixError(QStringLiteral("Sensore ") + QString::number(iId) + QStringLiteral(" non trovato"));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Sensore ") + QString::number(iId) +
+                           QCoreApplication::translate("Ombrix", " non trovato"));
     return *p;
 }
 

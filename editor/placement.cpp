@@ -11,6 +11,7 @@
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 
 namespace {
@@ -55,12 +56,13 @@ void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, 
     // 1. the number text
     QString sNumero = QString::number(oSensore.Get_numsensore());
     if (bNew && iTipo != 3) {
-        const QString sRisposta = fTrimTyped(
-            frm.fDialogs()
-                .fInputBox(QStringLiteral("Ingresso/Uscita"), QStringLiteral("Numero Ingresso/Uscita?"), QString())
-                .value_or(QString()));
+        const QString sRisposta =
+            fTrimTyped(frm.fDialogs()
+                           .fInputBox(QCoreApplication::translate("Ombrix", "Ingresso/Uscita"),
+                                      QCoreApplication::translate("Ombrix", "Numero Ingresso/Uscita?"), QString())
+                           .value_or(QString()));
         if (!fIsNumero(sRisposta)) {
-            frm.fDialogs().pMessage(QStringLiteral("E' necessario un valore NUMERICO"));
+            frm.fDialogs().pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
             return;
         }
         sNumero = sRisposta;
@@ -121,7 +123,8 @@ void pZoomInClick(TFrmBase &frm)
     if (!doc.fAperto() || !pParent || pParent->iLivello != 0)
         return;
     const std::optional<QString> sNome =
-        frm.fDialogs().fInputBox(QStringLiteral("Nome Area?"), QStringLiteral("Nome Area?"), QString());
+        frm.fDialogs().fInputBox(QCoreApplication::translate("Ombrix", "Nome Area?"),
+                                 QCoreApplication::translate("Ombrix", "Nome Area?"), QString());
     if (!sNome || sNome->isEmpty())
         return;
     fReadPicture(fIconPath(3, iGlobIconSize)); // the marker's picture, before anything is stored

@@ -16,10 +16,11 @@
 void TFrmBase::MnuNuovoProgettoClick()
 {
     const std::optional<QString> sNome =
-        fDialogs().fInputBox(QStringLiteral("Nome Progetto"), QStringLiteral("Nome Progetto?"), QString());
+        fDialogs().fInputBox(QCoreApplication::translate("Ombrix", "Nome Progetto"),
+                             QCoreApplication::translate("Ombrix", "Nome Progetto?"), QString());
     if (!sNome || sNome->isEmpty())
         return;
-    QString sDir = fDialogs().fSelectFolder(QStringLiteral("Select a directory"), sGlobPrjPath);
+    QString sDir = fDialogs().fSelectFolder(QCoreApplication::translate("Ombrix", "Select a directory"), sGlobPrjPath);
     if (sDir.isEmpty())
         return;
     while (sDir.size() > 1 && (sDir.endsWith(QLatin1Char('/')) || sDir.endsWith(QDir::separator())))
@@ -65,7 +66,8 @@ void TFrmBase::MnuEsportaProgettoClick()
     m_pDoc->pCopiaAutomatica(tr("prima dell'esportazione"));
     // the dialog appears only when the run lasts longer than half a second;
     // the window keeps repainting meanwhile, but takes no input
-    QProgressDialog dlgProgress(QStringLiteral("Esportazione in corso..."), QString(), 0, 1, this);
+    QProgressDialog dlgProgress(QCoreApplication::translate("Ombrix", "Esportazione in corso..."), QString(), 0, 1,
+                                this);
     dlgProgress.setWindowModality(Qt::WindowModal);
     dlgProgress.setMinimumDuration(500);
     dlgProgress.setAutoClose(false);

@@ -5,6 +5,7 @@
 #include "editor/dialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -30,51 +31,51 @@ bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
 {
     QDialog dlg(m_pParent);
     dlg.setObjectName(QStringLiteral("FrmProprieta"));
-    dlg.setWindowTitle(QStringLiteral("Proprietà"));
-    dlg.setAccessibleName(QStringLiteral("Proprietà"));
+    dlg.setWindowTitle(QCoreApplication::translate("Ombrix", "Proprietà"));
+    dlg.setAccessibleName(QCoreApplication::translate("Ombrix", "Proprietà"));
     auto *pForm = new QFormLayout(&dlg);
 
     auto *pNumero = new QLineEdit(prop.sNumero, &dlg);
     pNumero->setObjectName(QStringLiteral("EdtNumero"));
-    pNumero->setAccessibleName(QStringLiteral("Numero"));
-    pForm->addRow(QStringLiteral("Numero"), pNumero);
+    pNumero->setAccessibleName(QCoreApplication::translate("Ombrix", "Numero"));
+    pForm->addRow(QCoreApplication::translate("Ombrix", "Numero"), pNumero);
 
     auto *pTipo = new QComboBox(&dlg);
     pTipo->setObjectName(QStringLiteral("CmbTipo"));
-    pTipo->setAccessibleName(QStringLiteral("Tipo"));
+    pTipo->setAccessibleName(QCoreApplication::translate("Ombrix", "Tipo"));
     for (int iTipo : prop.aTipi) {
         pTipo->addItem(iTipo >= 1 && iTipo <= 10 ? QString::fromUtf8(aszTipi[iTipo - 1]) : QString::number(iTipo),
                        iTipo);
         if (iTipo == prop.iTipo)
             pTipo->setCurrentIndex(pTipo->count() - 1);
     }
-    pForm->addRow(QStringLiteral("Tipo"), pTipo);
+    pForm->addRow(QCoreApplication::translate("Ombrix", "Tipo"), pTipo);
 
     auto *pAvviso = new QLabel(&dlg);
     pAvviso->setObjectName(QStringLiteral("LblAvviso"));
-    pAvviso->setAccessibleName(QStringLiteral("Avviso"));
+    pAvviso->setAccessibleName(QCoreApplication::translate("Ombrix", "Avviso"));
     pAvviso->setStyleSheet(QStringLiteral("color: #b00000"));
     pAvviso->setWordWrap(true);
     pForm->addRow(pAvviso);
 
     auto *pTesto = new QLineEdit(prop.sTesto, &dlg);
     pTesto->setObjectName(QStringLiteral("EdtTesto"));
-    pTesto->setAccessibleName(QStringLiteral("Testo"));
-    pForm->addRow(QStringLiteral("Testo"), pTesto);
+    pTesto->setAccessibleName(QCoreApplication::translate("Ombrix", "Testo"));
+    pForm->addRow(QCoreApplication::translate("Ombrix", "Testo"), pTesto);
 
     auto *pDimensione = new QComboBox(&dlg);
     pDimensione->setObjectName(QStringLiteral("CmbDimensione"));
-    pDimensione->setAccessibleName(QStringLiteral("Dimensione"));
+    pDimensione->setAccessibleName(QCoreApplication::translate("Ombrix", "Dimensione"));
     for (const char *sz : aszDimensioni)
         pDimensione->addItem(QString::fromLatin1(sz));
     // as the font dialog: indexes 1 to 9, and "16" for any other
     const int iDimensioneIniziale = prop.iFont >= 1 && prop.iFont <= 9 ? prop.iFont - 1 : 8;
     pDimensione->setCurrentIndex(iDimensioneIniziale);
-    pForm->addRow(QStringLiteral("Dimensione"), pDimensione);
+    pForm->addRow(QCoreApplication::translate("Ombrix", "Dimensione"), pDimensione);
 
     auto *pColore = new QComboBox(&dlg);
     pColore->setObjectName(QStringLiteral("CmbColore"));
-    pColore->setAccessibleName(QStringLiteral("Colore"));
+    pColore->setAccessibleName(QCoreApplication::translate("Ombrix", "Colore"));
     int iColoreIniziale = 10; // "nero" for 0, 16 and any unknown index
     for (const auto &[sz, iIndice] : aColori) {
         pColore->addItem(QString::fromLatin1(sz), iIndice);
@@ -82,11 +83,11 @@ bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
             iColoreIniziale = pColore->count() - 1;
     }
     pColore->setCurrentIndex(iColoreIniziale);
-    pForm->addRow(QStringLiteral("Colore"), pColore);
+    pForm->addRow(QCoreApplication::translate("Ombrix", "Colore"), pColore);
 
     auto *pBottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
     pBottoni->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
-    pBottoni->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Annulla"));
+    pBottoni->button(QDialogButtonBox::Cancel)->setAccessibleName(QCoreApplication::translate("Ombrix", "Annulla"));
     pForm->addRow(pBottoni);
     QObject::connect(pBottoni, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
     QObject::connect(pBottoni, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);

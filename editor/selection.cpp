@@ -12,6 +12,7 @@
 #include "model/sensore.h"
 #include "workspace/uty.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRegularExpression>
@@ -38,9 +39,14 @@ QList<QWidget *> fControlliInOrdine(QWidget *pPanel)
 
 QString fNomeTipo(int iTipo)
 {
-    static const char *const aszNomi[] = {"Volumetrico", "Contatto",      "Zoom",           "Barriera", "Telecamera",
-                                          "Lampada",     "Tapparella su", "Tapparella giù", "Allarme",  "Irrigazione"};
-    return iTipo >= 1 && iTipo <= 10 ? QString::fromUtf8(aszNomi[iTipo - 1]) : QStringLiteral("Sensore");
+    static const char *const aszNomi[] = {
+        QT_TRANSLATE_NOOP("Ombrix", "Volumetrico"),   QT_TRANSLATE_NOOP("Ombrix", "Contatto"),
+        QT_TRANSLATE_NOOP("Ombrix", "Zoom"),          QT_TRANSLATE_NOOP("Ombrix", "Barriera"),
+        QT_TRANSLATE_NOOP("Ombrix", "Telecamera"),    QT_TRANSLATE_NOOP("Ombrix", "Lampada"),
+        QT_TRANSLATE_NOOP("Ombrix", "Tapparella su"), QT_TRANSLATE_NOOP("Ombrix", "Tapparella giù"),
+        QT_TRANSLATE_NOOP("Ombrix", "Allarme"),       QT_TRANSLATE_NOOP("Ombrix", "Irrigazione")};
+    return iTipo >= 1 && iTipo <= 10 ? QCoreApplication::translate("Ombrix", aszNomi[iTipo - 1])
+                                     : QCoreApplication::translate("Ombrix", "Sensore");
 }
 
 void pCella(QLabel *pCella, const QString &sTesto)
@@ -124,8 +130,9 @@ void TFrmBase::pAggiornaSelezione()
     ImgCanvas->pSetCornice(pControl->geometry());
     const int iTipo = pOggetto->Get_tiposensore();
     pCella(SbarTipo, fNomeTipo(iTipo));
-    pCella(SbarNumero, iTipo == 3 ? QStringLiteral("Area ") + QString::number(pOggetto->Get_area_zoom())
-                                  : QStringLiteral("N. ") + QString::number(pOggetto->Get_numsensore()));
+    pCella(SbarNumero,
+           iTipo == 3 ? QCoreApplication::translate("Ombrix", "Area ") + QString::number(pOggetto->Get_area_zoom())
+                      : QCoreApplication::translate("Ombrix", "N. ") + QString::number(pOggetto->Get_numsensore()));
     pCella(SbarTesto, pOggetto->Get_testo());
     pCella(SbarPosizione, fPosizione(pControl->pos()));
     static const char *const aszElementi[] = {"icona", "secondo capo", "testo"};
@@ -300,14 +307,14 @@ void TFrmBase::PopProprietaClick(QWidget *pControl)
         }
         if (asAree.isEmpty())
             return QString();
-        return QStringLiteral("Numero già usato in: ") + asAree.join(QStringLiteral(", "));
+        return QCoreApplication::translate("Ombrix", "Numero già usato in: ") + asAree.join(QStringLiteral(", "));
     };
     if (!fDialogs().fProprieta(prop, fnAvviso))
         return;
 
     const QString sNumero = fTrimTyped(prop.sNumero);
     if (!fIsNumero(sNumero)) {
-        fDialogs().pMessage(QStringLiteral("E' necessario un valore NUMERICO"));
+        fDialogs().pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
         return;
     }
     if (!prop.aTipi.contains(prop.iTipo))
@@ -318,7 +325,7 @@ void TFrmBase::PopProprietaClick(QWidget *pControl)
         return;
     }
     if (sTesto.size() > iMaxLabelText) {
-        fDialogs().pMessage(QStringLiteral("Massimo 19 caratteri!"));
+        fDialogs().pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
         return;
     }
     // a barrier's new second end lies where a placed barrier's does, beside its icon

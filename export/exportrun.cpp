@@ -11,6 +11,7 @@
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStringList>
@@ -441,12 +442,12 @@ void pControllaOut(const QString &sOut)
 
 QString fMessaggioEsportazione()
 {
-    return QStringLiteral("Esportazione effettuata correttamente!");
+    return QCoreApplication::translate("Ombrix", "Esportazione effettuata correttamente!");
 }
 
 QString fMessaggioEsportazioneInCorso()
 {
-    return QStringLiteral("Esportazione già in corso");
+    return QCoreApplication::translate("Ombrix", "Esportazione già in corso");
 }
 
 QString TProgettoEsportato::fOut() const

@@ -2,6 +2,7 @@
 
 #include "workspace/errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -350,7 +351,7 @@ void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const 
     case TEsito::Decoder:
         throw TOmbrixError(sJpeg + QStringLiteral(": ") + QString::fromLocal8Bit(d.err.szMsg));
     case TEsito::TroppoGrande:
-        throw TOmbrixError(sJpeg + QStringLiteral(": picture too large for a bitmap"));
+        throw TOmbrixError(sJpeg + QCoreApplication::translate("Ombrix", ": immagine troppo grande per una bitmap"));
     case TEsito::TroppeScansioni:
         throw TOmbrixError(sJpeg + QStringLiteral(": progressive picture too large to decode (%1 x %2 pixels)")
                                        .arg(d.cinfo.image_width)

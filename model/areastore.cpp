@@ -6,6 +6,7 @@
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -74,7 +75,7 @@ qint64 TAreaStore::fNuovoId()
                       QStringLiteral("SELECT NULL FROM tbarea mi WHERE mi._id = mo._id + 1) ") +
                       QStringLiteral("ORDER BY _id LIMIT 1"));
     if (!q.fNext())
-        throw TOmbrixError(QStringLiteral("No free area id in tbarea"));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Nessun id libero in tbarea"));
     // past the largest id SQLite's sum turns into a real number, which is no id
     const QVariant v = q.fValue(0);
     if (v.typeId() != QMetaType::LongLong)
@@ -139,7 +140,7 @@ int TAreaStore::pDelArea(qint64 iId)
 void TAreaStore::pRinominaAreaInDb(const QString &sId, const QString &sNome)
 {
     if (!fIsId(sId))
-        throw TOmbrixError(QStringLiteral("Not an area id: \"%1\"").arg(sId));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Non è un id di area: \"%1\"").arg(sId));
     pRequireNoControlChars(sNome);
     m_conn.pExec(QStringLiteral("update tbarea set NomeArea = ") + fSqlText(sNome, asAreaColumns) +
                  QStringLiteral(" where _id = ") + sId);

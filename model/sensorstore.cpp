@@ -6,6 +6,7 @@
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <limits>
@@ -24,14 +25,16 @@ const QStringList asSensoriColumns = {
 void pRequireNumero(const QString &sText, const char *szWhat)
 {
     if (!fIsNumero(sText))
-        throw TOmbrixError(QStringLiteral("Not a decimal integer (%1): \"%2\"").arg(QLatin1String(szWhat), sText));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Non è un intero decimale (%1): \"%2\"")
+                               .arg(QLatin1String(szWhat), sText));
 }
 
 /** Id texts: decimal integers of up to 64 bits. */
 void pRequireId(const QString &sText, const char *szWhat)
 {
     if (!fIsId(sText))
-        throw TOmbrixError(QStringLiteral("Not a decimal integer (%1): \"%2\"").arg(QLatin1String(szWhat), sText));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Non è un intero decimale (%1): \"%2\"")
+                               .arg(QLatin1String(szWhat), sText));
 }
 
 } // namespace
@@ -90,7 +93,7 @@ qint64 TSensorStore::fAddSensorToDb(const QString &sId, const QString &sAreaZoom
 
     TSqlQuery q = m_conn.fQuery(QStringLiteral("select max(_id) from tbsensori;"));
     if (!q.fNext())
-        throw TOmbrixError(QStringLiteral("No sensor id in tbsensori"));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Nessun id di oggetto in tbsensori"));
     return q.fInt64(0);
 }
 

@@ -7,6 +7,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev libgl-dev
   qt6-image-formats-plugins qt6-svg-dev libpoppler-qt6-dev  # fitting any picture or PDF page
+  qt6-l10n-tools           # lrelease (the English translation at build time), lupdate (make ts)
   libsqlite3-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libjpeg-turbo-progs      # djpeg: the reference the bitmap tests compare with
   fonts-dejavu-core fonts-wine
@@ -16,7 +17,12 @@ packages=(
   clang-format-14 git          # the style check (make format-check)
   poppler-utils                # pdftotext and pdfinfo: the PDF document tests read it back
   sqlite3 faketime             # a day of snapshots played back (bench/snapshots.sh)
+  desktop-file-utils appstream shared-mime-info libxml2-utils  # make validate
 )
+# make deb: the package's tools, only when asked for
+if [ "${1:-}" = "--deb" ]; then
+  packages+=(dpkg-dev lintian)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

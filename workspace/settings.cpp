@@ -5,12 +5,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+
+#include <utility>
 
 namespace {
 
 const QByteArray sIniSection = QByteArrayLiteral("Options");
 const QByteArray sIniKey = QByteArrayLiteral("IconSize");
+const QByteArray sIniLingua = QByteArrayLiteral("Lingua");
+const QByteArray sIniRecenti = QByteArrayLiteral("Recenti"); // Progetto1 .. Progetto8, newest first
+constexpr int iMaxRecenti = 8;
 constexpr int iDefaultIconSize = 32;
 const QByteArray sIniKeySnapshot = QByteArrayLiteral("Snapshot");
 constexpr int iDefaultSnapshot = 20;
@@ -23,7 +30,7 @@ constexpr int iBannerHeight = 34;
 
 QString fIniPath()
 {
-    return sGlobBinPath + QStringLiteral("ombrix.ini");
+    return sGlobIniPath;
 }
 
 /** Folder part of sPath, up to and including its last separator; empty when there is none. */
@@ -83,20 +90,20 @@ bool fIsKeyLine(const QByteArray &sLine, const QByteArray &sKey, QByteArray *pVa
     return true;
 }
 
-/** Line indices of the first [Options] section: its header, and one past its last line. -1 when missing. */
-void pFindSection(const QList<TIniLine> &lines, qsizetype &iHeader, qsizetype &iEnd)
+/** Line indices of the first section sSection: its header, and one past its last line. -1 when missing. */
+void pFindSection(const QList<TIniLine> &lines, const QByteArray &sSection, qsizetype &iHeader, qsizetype &iEnd)
 {
     iHeader = -1;
     iEnd = lines.size();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArray sSection = fSectionOf(lines.at(i).sText);
-        if (sSection.isNull())
+        const QByteArray sName = fSectionOf(lines.at(i).sText);
+        if (sName.isNull())
             continue;
         if (iHeader >= 0) {
             iEnd = i;
             return;
         }
-        if (sSection.compare(sIniSection, Qt::CaseInsensitive) == 0)
+        if (sName.compare(sSection, Qt::CaseInsensitive) == 0)
             iHeader = i;
     }
 }
@@ -118,39 +125,107 @@ int fSnapshotFrom(const QByteArray &sValue)
     return bOk && i > 0 ? i : iDefaultSnapshot;
 }
 
-/** Sets sKey to sValue in the [Options] section of lines, adding the section or the key when missing
- *  (unless bSoloSePresente: then a missing key stays missing). */
-void pScriviChiave(QList<TIniLine> &lines, const QByteArray &sKey, const QByteArray &sValue, const QByteArray &sNewline,
-                   bool bSoloSePresente = false)
+/** The lines of the settings file; empty when it is missing or cannot be read. */
+QList<TIniLine> fReadIniLines()
+{
+    QFile file(fIniPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return fSplitLines(file.readAll());
+}
+
+/** The lines key=value of section sSection, in file order (the first one of a key wins when read). */
+QList<std::pair<QByteArray, QByteArray>> fSectionKeys(const QList<TIniLine> &lines, const QByteArray &sSection)
+{
+    QList<std::pair<QByteArray, QByteArray>> aKeys;
+    qsizetype iHeader = 0;
+    qsizetype iEnd = 0;
+    pFindSection(lines, sSection, iHeader, iEnd);
+    if (iHeader < 0)
+        return aKeys;
+    for (qsizetype i = iHeader + 1; i < iEnd; ++i) {
+        const QByteArray s = lines.at(i).sText.trimmed();
+        const qsizetype iEq = s.indexOf('=');
+        if (iEq > 0 && !s.startsWith(';') && !s.startsWith('#'))
+            aKeys.append({s.left(iEq).trimmed(), s.mid(iEq + 1).trimmed()});
+    }
+    return aKeys;
+}
+
+QByteArray fValueOf(const QList<std::pair<QByteArray, QByteArray>> &aKeys, const QByteArray &sKey)
+{
+    for (const auto &[sName, sValue] : aKeys)
+        if (sName.compare(sKey, Qt::CaseInsensitive) == 0)
+            return sValue;
+    return QByteArray();
+}
+
+/** The first sKey of the section set to sValue in place, or added after the section's last non-blank line;
+ *  the section is appended when missing. */
+void pSetKey(QList<TIniLine> &lines, const QByteArray &sSection, const QByteArray &sKey, const QByteArray &sValue,
+             const QByteArray &sNewline)
 {
     const QByteArray sKeyLine = sKey + '=' + sValue;
     qsizetype iHeader = 0;
     qsizetype iEnd = 0;
-    pFindSection(lines, iHeader, iEnd);
-    if (iHeader >= 0) {
-        for (qsizetype i = iHeader + 1; i < iEnd; ++i) {
-            if (fIsKeyLine(lines.at(i).sText, sKey)) {
-                lines[i].sText = sKeyLine;
-                return;
-            }
-        }
-        if (bSoloSePresente)
-            return;
-        // after the section's last non-blank line, so blank separators stay where they are
-        qsizetype iAt = iEnd;
-        while (iAt > iHeader + 1 && lines.at(iAt - 1).sText.trimmed().isEmpty())
-            --iAt;
-        if (lines.at(iAt - 1).sEnd.isEmpty())
-            lines[iAt - 1].sEnd = sNewline;
-        lines.insert(iAt, {sKeyLine, sNewline});
+    pFindSection(lines, sSection, iHeader, iEnd);
+    if (iHeader < 0) {
+        if (!lines.isEmpty() && lines.last().sEnd.isEmpty())
+            lines.last().sEnd = sNewline;
+        lines.append({'[' + sSection + ']', sNewline});
+        lines.append({sKeyLine, sNewline});
         return;
     }
-    if (bSoloSePresente)
-        return;
-    if (!lines.isEmpty() && lines.last().sEnd.isEmpty())
-        lines.last().sEnd = sNewline;
-    lines.append({'[' + sIniSection + ']', sNewline});
-    lines.append({sKeyLine, sNewline});
+    for (qsizetype i = iHeader + 1; i < iEnd; ++i) {
+        if (fIsKeyLine(lines.at(i).sText, sKey)) {
+            lines[i].sText = sKeyLine;
+            return;
+        }
+    }
+    // after the section's last non-blank line, so blank separators stay where they are
+    qsizetype iAt = iEnd;
+    while (iAt > iHeader + 1 && lines.at(iAt - 1).sText.trimmed().isEmpty())
+        --iAt;
+    if (lines.at(iAt - 1).sEnd.isEmpty())
+        lines[iAt - 1].sEnd = sNewline;
+    lines.insert(iAt, {sKeyLine, sNewline});
+}
+
+/** The body of section sSection replaced by asLines (the section appended when missing, left out when it is
+ *  missing and asLines is empty). */
+void pSetSection(QList<TIniLine> &lines, const QByteArray &sSection, const QList<QByteArray> &asLines,
+                 const QByteArray &sNewline)
+{
+    qsizetype iHeader = 0;
+    qsizetype iEnd = 0;
+    pFindSection(lines, sSection, iHeader, iEnd);
+    if (iHeader < 0) {
+        if (asLines.isEmpty())
+            return;
+        if (!lines.isEmpty() && lines.last().sEnd.isEmpty())
+            lines.last().sEnd = sNewline;
+        lines.append({'[' + sSection + ']', sNewline});
+        iHeader = iEnd = lines.size() - 1;
+        ++iEnd;
+    } else {
+        // keep the blank lines that part it from the next section
+        while (iEnd > iHeader + 1 && lines.at(iEnd - 1).sText.trimmed().isEmpty())
+            --iEnd;
+        lines.remove(iHeader + 1, iEnd - iHeader - 1);
+        iEnd = iHeader + 1;
+        if (lines.at(iHeader).sEnd.isEmpty())
+            lines[iHeader].sEnd = sNewline;
+    }
+    for (const QByteArray &sLine : asLines)
+        lines.insert(iEnd++, {sLine, sNewline});
+}
+
+/** A program folder where the user may not write, or one with the pictures in share/ombrix beside it: the program
+ *  is installed, and its installation is never written into. */
+bool fInstalled(const QString &sBin, const QString &sRoot)
+{
+    const QFileInfo bin(sBin);
+    return QFileInfo::exists(sRoot + QStringLiteral("share/ombrix")) || (bin.exists() && !bin.isWritable());
 }
 
 } // namespace
@@ -162,15 +237,27 @@ void pSetApplicationFolders(const QString &sProgramPath)
     // then stands for the application root as well.
     const QString sParent = fFolderPart(sGlobBinPath.left(sGlobBinPath.size() - 1));
     sGlobPath = sParent.isEmpty() ? sGlobBinPath : sParent;
-    sGlobGrfcPath = sGlobPath + QStringLiteral("grfc/");
-    sGlobPrjPath = sGlobPath + QStringLiteral("progetti/");
-    sGlobResPath = sGlobPath + QStringLiteral("res/");
+    bGlobInstallato = fInstalled(sGlobBinPath, sGlobPath);
+    QString sPictures = sGlobPath;
+    if (!bGlobInstallato) {
+        sGlobIniPath = sGlobBinPath + QStringLiteral("ombrix.ini");
+        sGlobPrjPath = sGlobPath + QStringLiteral("progetti/");
+    } else {
+        if (QFileInfo::exists(sGlobPath + QStringLiteral("share/ombrix")))
+            sPictures = sGlobPath + QStringLiteral("share/ombrix/");
+        sGlobIniPath = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                       QStringLiteral("/ombrix/ombrix.ini");
+        sGlobPrjPath =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/progetti/");
+    }
+    sGlobGrfcPath = sPictures + QStringLiteral("grfc/");
+    sGlobResPath = sPictures + QStringLiteral("res/");
 }
 
 void pWorkspaceStartup(const QString &sProgramPath)
 {
     pSetApplicationFolders(sProgramPath);
-    QDir().mkdir(sGlobPath + QStringLiteral("progetti")); // a failure is not reported
+    QDir().mkpath(sGlobPrjPath); // a failure is not reported
     pLoadFromIni();
     iGlobXcenter = iPanelWidth / 2 - iBannerHeight / 2;
     iGlobYCenter = iPanelHeight / 2 - iBannerHeight / 2;
@@ -187,29 +274,27 @@ void pWorkspaceShutdown()
 
 void pLoadFromIni()
 {
-    iGlobIconSize = iDefaultIconSize;
-    iGlobSnapshot = iDefaultSnapshot;
-    QFile file(fIniPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QList<TIniLine> lines = fSplitLines(file.readAll());
-    qsizetype iHeader = 0;
-    qsizetype iEnd = 0;
-    pFindSection(lines, iHeader, iEnd);
-    if (iHeader < 0)
-        return;
-    bool bIcon = false;
-    bool bSnapshot = false;
-    for (qsizetype i = iHeader + 1; i < iEnd; ++i) {
-        QByteArray sValue;
-        if (!bIcon && fIsKeyLine(lines.at(i).sText, sIniKey, &sValue)) {
-            iGlobIconSize = fIconSizeFrom(sValue);
-            bIcon = true;
-        } else if (!bSnapshot && fIsKeyLine(lines.at(i).sText, sIniKeySnapshot, &sValue)) {
-            iGlobSnapshot = fSnapshotFrom(sValue);
-            bSnapshot = true;
-        }
-    }
+    const QList<TIniLine> lines = fReadIniLines();
+    const QList<std::pair<QByteArray, QByteArray>> aOptions = fSectionKeys(lines, sIniSection);
+    iGlobIconSize = fIconSizeFrom(fValueOf(aOptions, sIniKey));
+    iGlobSnapshot = fSnapshotFrom(fValueOf(aOptions, sIniKeySnapshot));
+    asGlobRecenti.clear();
+    for (const auto &[sKey, sValue] : fSectionKeys(lines, sIniRecenti))
+        if (!sValue.isEmpty() && asGlobRecenti.size() < iMaxRecenti)
+            asGlobRecenti.append(QString::fromUtf8(sValue));
+}
+
+QString fLinguaDaIni()
+{
+    return QString::fromUtf8(fValueOf(fSectionKeys(fReadIniLines(), sIniSection), sIniLingua)).toLower();
+}
+
+void pAggiungiRecente(const QString &sDb)
+{
+    asGlobRecenti.removeAll(sDb);
+    asGlobRecenti.prepend(sDb);
+    while (asGlobRecenti.size() > iMaxRecenti)
+        asGlobRecenti.removeLast();
 }
 
 void pWriteToIni()
@@ -228,14 +313,20 @@ void pWriteToIni()
     QByteArray sNewline = QByteArrayLiteral("\n");
     if (!lines.isEmpty() && lines.first().sEnd == "\r\n")
         sNewline = QByteArrayLiteral("\r\n");
-    pScriviChiave(lines, sIniKey, QByteArray::number(iGlobIconSize), sNewline);
+    pSetKey(lines, sIniSection, sIniKey, QByteArray::number(iGlobIconSize), sNewline);
     // the number of snapshots is written once it differs from the default or the file names it
-    pScriviChiave(lines, sIniKeySnapshot, QByteArray::number(iGlobSnapshot), sNewline,
-                  iGlobSnapshot == iDefaultSnapshot);
+    if (iGlobSnapshot != iDefaultSnapshot || !fValueOf(fSectionKeys(lines, sIniSection), sIniKeySnapshot).isEmpty())
+        pSetKey(lines, sIniSection, sIniKeySnapshot, QByteArray::number(iGlobSnapshot), sNewline);
+    QList<QByteArray> asRecenti;
+    for (int i = 0; i < asGlobRecenti.size() && i < iMaxRecenti; ++i)
+        asRecenti.append("Progetto" + QByteArray::number(i + 1) + '=' + asGlobRecenti.at(i).toUtf8());
+    pSetSection(lines, sIniRecenti, asRecenti, sNewline);
 
     QByteArray out;
     for (const TIniLine &line : lines)
         out += line.sText + line.sEnd;
+    if (bGlobInstallato)
+        QDir().mkpath(QFileInfo(sPath).path()); // the user's configuration folder
     QSaveFile file(sPath);
     file.setDirectWriteFallback(true); // a writable file in a read-only folder
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit())

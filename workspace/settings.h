@@ -8,16 +8,21 @@
  * gives icon size 32, a "progetti" folder that cannot be made is skipped.
  */
 
-/** Works out sGlobBinPath and sGlobPath from the program's own path (its folder and that folder's parent). */
+/** Works out the application folders and the settings file from the program's own path: sGlobBinPath is its
+ *  folder, sGlobPath that folder's parent; installed, the pictures, the settings and "progetti" move as uty.h says. */
 void pSetApplicationFolders(const QString &sProgramPath);
 /** The non-window start-up steps: folders, "progetti", settings. */
 void pWorkspaceStartup(const QString &sProgramPath);
 /** The non-window shutdown steps: write the settings. */
 void pWorkspaceShutdown();
 
-/** Reads IconSize from [Options] of sGlobBinPath + "ombrix.ini" (32 when missing or not one of 16, 32, 48)
- *  and Snapshot, the number of snapshots kept per project (20 when missing or not a positive number). */
+/** Reads IconSize from [Options] of ombrix.ini (32 when missing or not one of 16, 32, 48), Snapshot, the number of
+ *  snapshots kept per project (20 when missing or not a positive number), and the recent projects from [Recenti]. */
 void pLoadFromIni();
-/** Writes IconSize and Snapshot under [Options], keeping every other line of the file. Throws TOmbrixError when it
- * cannot write. */
+/** Writes IconSize and Snapshot under [Options] and the recent projects as [Recenti], keeping every other line of
+ *  the file. Throws TOmbrixError when it cannot write. */
 void pWriteToIni();
+/** The interface language that ombrix.ini asks for under [Options] "Lingua", in lower case; empty for none. */
+QString fLinguaDaIni();
+/** Puts sDb at the head of the recent projects, keeping the last 8. */
+void pAggiungiRecente(const QString &sDb);

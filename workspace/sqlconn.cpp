@@ -1,5 +1,6 @@
 #include "workspace/sqlconn.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -132,7 +133,7 @@ int TSqlQuery::fColumnOrThrow(const QString &sName) const
 {
     const int i = fColumnIndex(sName);
     if (i < 0)
-        throw TOmbrixError(QStringLiteral("Field '%1' not found").arg(sName));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Campo '%1' non trovato").arg(sName));
     return i;
 }
 
@@ -225,7 +226,7 @@ int TSqlConn::fErrCode() const
 sqlite3 *TSqlConn::fDbOrThrow() const
 {
     if (!m_pDb)
-        throw TOmbrixError(QStringLiteral("Database not open"));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Database non aperto"));
     return m_pDb;
 }
 

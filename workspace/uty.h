@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 /**
  * The process-wide workspace state: the application folders (each ending in
@@ -8,12 +9,20 @@
  * one database connection. Read and written directly by every subsystem.
  */
 
-// application folders, fixed after start-up
-inline QString sGlobBinPath;  // program folder: the program and ombrix.ini
+// Application folders, fixed after start-up. Run from its build folder the program keeps
+// everything under its application root; installed (a program folder the user may not write,
+// or share/ombrix beside it) the pictures come from share/ombrix, the settings file from the
+// user's configuration folder and "progetti" lies in the user's documents.
+inline QString sGlobBinPath;  // program folder
 inline QString sGlobPath;     // application root, parent of sGlobBinPath
 inline QString sGlobGrfcPath; // sGlobPath + "grfc/": icons, banners, blank.jpg, b2.png
 inline QString sGlobResPath;  // sGlobPath + "res/": tool-bar bitmaps
 inline QString sGlobPrjPath;  // sGlobPath + "progetti/": home of project folders
+inline QString sGlobIniPath;  // the settings file: sGlobBinPath + "ombrix.ini"
+inline bool bGlobInstallato = false;
+
+// the projects last opened or created, newest first (at most 8), kept in ombrix.ini
+inline QStringList asGlobRecenti;
 
 // placing new sensors
 inline int iGlobIconSize = 32;

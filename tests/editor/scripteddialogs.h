@@ -41,6 +41,7 @@ public:
     QStringList asFolderTitles, asFolderRoots;
     QStringList asProjectStartDirs, asPictureStartDirs;
     QStringList asSaveCaptions, asSaveStartPaths, asSaveFilters;
+    QStringList asAboutTitles, asAboutTexts;
     int iFontDialogs = 0;
     QList<TProprieta> aProprietaMostrate; // what each "Proprietà" opened with
     QStringList asFitStartDirs, asPasswordFiles;
@@ -84,6 +85,11 @@ public:
         asSaveStartPaths << sStartPath;
         asSaveFilters << sFilter;
         return asSaveFiles.isEmpty() ? QString() : asSaveFiles.takeFirst();
+    }
+    void pAbout(const QString &sTitle, const QString &sText) override
+    {
+        asAboutTitles << sTitle;
+        asAboutTexts << sText;
     }
     void pShowFontDialog(TFrmFont &frmFont) override
     {

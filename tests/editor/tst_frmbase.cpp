@@ -4,15 +4,18 @@
 
 #include "editorfixture.h"
 
+#include "document/projectdocument.h"
 #include "editor/frmbase.h"
 #include "workspace/uty.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -33,6 +36,7 @@ private slots:
     void toolBarBitmapsTransparentAndGreyed();
     void missingBitmapIsReportedAndStartGoesOn();
     void infoEntryDoesNothing();
+    void recentProjectsGuideAndAbout();
 };
 
 void TstFrmBase::startState()
@@ -255,6 +259,54 @@ void TstFrmBase::infoEntryDoesNothing()
     frm.MnuAbout->trigger();
     QVERIFY(fx.dialogs.asErrors.isEmpty() && fx.dialogs.asMessages.isEmpty());
     QVERIFY(!fProjectOpen());
+}
+
+void TstFrmBase::recentProjectsGuideAndAbout()
+{
+    TEditorFixture fx;
+    const QString sSparito = fx.fRoot() + QStringLiteral("sparito/sparito.omb");
+    fx.pWriteIni("[Options]\nIconSize=32\n[Recenti]\nProgetto1=" + sSparito.toUtf8() + "\n");
+    TFrmBase &frm = fx.pStart();
+
+    // the new entries come after the existing ones of their menus
+    const QList<QAction *> aMenuProgetto = qobject_cast<QMenu *>(frm.MnuProgettiRecenti->parent())->actions();
+    QCOMPARE(aMenuProgetto.value(aMenuProgetto.indexOf(frm.MnuDocumentazionePdf) + 1),
+             frm.MnuProgettiRecenti->menuAction());
+    QCOMPARE(frm.MnuProgettiRecenti->title(), QStringLiteral("Progetti recenti"));
+    const QList<QAction *> aInfo = qobject_cast<QMenu *>(frm.MnuGuida->parent())->actions();
+    QCOMPARE(aInfo, (QList<QAction *>{frm.MnuAbout, frm.MnuGuida, frm.MnuInformazioni}));
+
+    // a project created heads the list; one whose file is gone stays, disabled
+    fx.pNewProject(QStringLiteral("casa"));
+    QVERIFY(fProjectOpen());
+    const QString sCasa = frm.fDocument().fDatabase();
+    frm.MnuChiudiProgetto->trigger();
+    emit frm.MnuProgettiRecenti->aboutToShow();
+    const QList<QAction *> aRecenti = frm.MnuProgettiRecenti->actions();
+    QCOMPARE(aRecenti.size(), 2);
+    QCOMPARE(aRecenti.at(0)->text(), QStringLiteral("&1 ") + sCasa);
+    QCOMPARE(aRecenti.at(1)->text(), QStringLiteral("&2 ") + sSparito);
+    QVERIFY(aRecenti.at(0)->isEnabled());
+    QVERIFY(!aRecenti.at(1)->isEnabled());
+    aRecenti.at(0)->trigger();
+    QVERIFY(fProjectOpen());
+    QCOMPARE(frm.fDocument().fDatabase(), sCasa);
+
+    // "Guida" (F1) opens the guide in its own window; the about box names the versions
+    QCOMPARE(frm.MnuGuida->shortcut(), QKeySequence(Qt::Key_F1));
+    frm.MnuGuida->trigger();
+    QVERIFY(frm.FrmGuida && frm.FrmGuida->isVisible() && frm.FrmGuida->isWindow());
+    QVERIFY(frm.FrmGuida->toPlainText().contains(QStringLiteral("Aree di dettaglio (zoom)")));
+    frm.MnuInformazioni->trigger();
+    QCOMPARE(fx.dialogs.asAboutTitles, QStringList{QStringLiteral("Informazioni su Ombrix")});
+    for (const char *sz : {"Ombrix 160131-A", "Qt", qVersion(), "SQLite", "libjpeg-turbo", "LGPL"})
+        QVERIFY2(fx.dialogs.asAboutTexts.constFirst().contains(QLatin1String(sz)), sz);
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+
+    // the list reaches ombrix.ini at exit, in its own section
+    fx.pStop();
+    QVERIFY(TEditorFixture::fReadAll(fx.fBin() + QStringLiteral("ombrix.ini"))
+                .endsWith("[Recenti]\nProgetto1=" + sCasa.toUtf8() + "\nProgetto2=" + sSparito.toUtf8() + "\n"));
 }
 
 QTEST_MAIN(TstFrmBase)

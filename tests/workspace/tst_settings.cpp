@@ -5,6 +5,7 @@
 #include "workspace/uty.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +71,7 @@ private slots:
         QCOMPARE(conn.sDriverName, QStringLiteral("Sqlite"));
         QCOMPARE(conn.sHostName, QStringLiteral("localhost"));
         QVERIFY(!QFile::exists(fIni())); // reading never creates the file
+        QVERIFY(!bGlobInstallato);       // a writable program folder keeps everything beside it
 
         // an existing projects folder and its content stay as they were
         QFile f(sRoot + QStringLiteral("progetti/keep.txt"));
@@ -179,6 +181,71 @@ private slots:
         iGlobIconSize = 16;
         pWorkspaceShutdown();
         QCOMPARE(fReadIni(), QByteArray("[Options]\nIconSize=16\n"));
+    }
+
+    void languageAndRecentProjectsShareTheFile()
+    {
+        pWriteIni("[Options]\nLingua=EN\n\n[Other]\nA=1\n");
+        QCOMPARE(fLinguaDaIni(), QStringLiteral("en"));
+        asGlobRecenti.clear();
+        for (int i = 1; i <= 9; ++i)
+            pAggiungiRecente(QStringLiteral("/p/%1.omb").arg(i));
+        pAggiungiRecente(QStringLiteral("/p/5.omb")); // opened again: back at the head, not twice
+        iGlobIconSize = 16;
+        pWriteToIni();
+        QCOMPARE(fReadIni(), QByteArray("[Options]\nLingua=EN\nIconSize=16\n\n[Other]\nA=1\n[Recenti]\n"
+                                        "Progetto1=/p/5.omb\nProgetto2=/p/9.omb\nProgetto3=/p/8.omb\n"
+                                        "Progetto4=/p/7.omb\nProgetto5=/p/6.omb\nProgetto6=/p/4.omb\n"
+                                        "Progetto7=/p/3.omb\nProgetto8=/p/2.omb\n"));
+        asGlobRecenti = {QStringLiteral("/à/x.omb")};
+        pWriteToIni(); // the section is rewritten whole
+        asGlobRecenti.clear();
+        pLoadFromIni();
+        QCOMPARE(asGlobRecenti, QStringList{QStringLiteral("/à/x.omb")});
+        QVERIFY(fReadIni().endsWith("[Recenti]\nProgetto1=/\xC3\xA0/x.omb\n"));
+        asGlobRecenti.clear();
+    }
+
+    void installedProgramWritesOnlyInTheUsersFolders()
+    {
+        // an installation the user may not write: prefix/bin and prefix/share/ombrix
+        const QString sPrefix = m_dir.path() + QStringLiteral("/usr/");
+        const QString sHome = m_dir.path() + QStringLiteral("/home");
+        for (const char *sz : {"bin", "share/ombrix/grfc", "share/ombrix/res"})
+            QVERIFY(QDir().mkpath(sPrefix + QLatin1String(sz)));
+        QVERIFY(QFile::setPermissions(sPrefix + QStringLiteral("bin"),
+                                      QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        const QByteArray sOldHome = qgetenv("HOME"), sOldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", sHome.toUtf8());
+        qunsetenv("XDG_CONFIG_HOME");
+        auto fInstallazione = [&] {
+            QStringList as;
+            for (QDirIterator it(sPrefix, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                 QDirIterator::Subdirectories);
+                 it.hasNext();)
+                as << it.next();
+            return as;
+        };
+        const QStringList asPrima = fInstallazione();
+
+        pWorkspaceStartup(sPrefix + QStringLiteral("bin/ombrix"));
+        QVERIFY(bGlobInstallato);
+        QCOMPARE(sGlobGrfcPath, sPrefix + QStringLiteral("share/ombrix/grfc/"));
+        QCOMPARE(sGlobResPath, sPrefix + QStringLiteral("share/ombrix/res/"));
+        QCOMPARE(sGlobIniPath, sHome + QStringLiteral("/.config/ombrix/ombrix.ini"));
+        QCOMPARE(sGlobPrjPath, sHome + QStringLiteral("/Documents/progetti/"));
+        QVERIFY(QFileInfo(sGlobPrjPath).isDir());
+        iGlobIconSize = 48;
+        pWorkspaceShutdown();
+        iGlobIconSize = 0;
+        pLoadFromIni();
+        QCOMPARE(iGlobIconSize, 48);
+        QCOMPARE(fInstallazione(), asPrima);
+
+        QFile::setPermissions(sPrefix + QStringLiteral("bin"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("HOME", sOldHome);
+        if (!sOldConfig.isEmpty())
+            qputenv("XDG_CONFIG_HOME", sOldConfig);
     }
 
     void shutdownEndsWhenTheFileCannotBeWritten()
