@@ -28,10 +28,11 @@ const QString sAree = QStringLiteral("areas");
 const QString sMotivoFile = QStringLiteral("motivo.txt");
 const QString sInCorso = QStringLiteral(".in-corso-");
 
-QString tr(const char *sz)
+// the translation context of the program's own messages
+struct Ombrix
 {
-    return QCoreApplication::translate("Ombrix", sz);
-}
+    Q_DECLARE_TR_FUNCTIONS(Ombrix)
+};
 
 QString fErrno(const QString &sPath)
 {
@@ -114,7 +115,7 @@ void pCollegaOCopia(const QString &sDa, const QString &sA)
     if (::link(da.constData(), a.constData()) == 0)
         return;
     if (!QFile::copy(sDa, sA))
-        throw TOmbrixError(sA + QStringLiteral(": ") + tr("impossibile copiare ") + sDa);
+        throw TOmbrixError(sA + QStringLiteral(": ") + Ombrix::tr("impossibile copiare ") + sDa);
 }
 
 void pFsync(const QString &sPath)
@@ -169,7 +170,7 @@ void pCopiaDatabase(sqlite3 *pDb, const QString &sDest)
         sEsito = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(pStmt, 0)));
     sqlite3_finalize(pStmt);
     if (sEsito != QStringLiteral("ok"))
-        fallisci(tr("il database del progetto è danneggiato, copia non fatta") +
+        fallisci(Ombrix::tr("il database del progetto è danneggiato, copia non fatta") +
                  (sEsito.isEmpty() ? QString() : QStringLiteral(" (") + sEsito + QLatin1Char(')')));
     sqlite3_close_v2(pDest);
 }
@@ -180,7 +181,7 @@ QString fControlla(const QString &sCartella, int &nAree, int &nOggetti)
 {
     const QString sDb = fDbDellaCopia(sCartella);
     if (sDb.isEmpty())
-        return tr("manca il database");
+        return Ombrix::tr("manca il database");
     sqlite3 *pDb = nullptr;
     if (sqlite3_open_v2(sDb.toUtf8().constData(), &pDb, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         const QString s = QString::fromUtf8(pDb ? sqlite3_errmsg(pDb) : "cannot open");
@@ -205,7 +206,7 @@ QString fControlla(const QString &sCartella, int &nAree, int &nOggetti)
     };
     const QStringList asCheck = fRighe("PRAGMA integrity_check");
     if (sDifetto.isEmpty() && asCheck != QStringList{QStringLiteral("ok")})
-        sDifetto = asCheck.isEmpty() ? tr("controllo di integrità fallito") : asCheck.first();
+        sDifetto = asCheck.isEmpty() ? Ombrix::tr("controllo di integrità fallito") : asCheck.first();
     QStringList asAree;
     if (sDifetto.isEmpty())
         asAree = fRighe("SELECT _id FROM tbarea");
@@ -221,7 +222,7 @@ QString fControlla(const QString &sCartella, int &nAree, int &nOggetti)
         const QString sImg =
             sCartella + QLatin1Char('/') + sAree + QStringLiteral("/img_") + sId + QStringLiteral(".jpg");
         if (!QFileInfo(sImg).isFile())
-            return tr("manca l'immagine ") + sImg;
+            return Ombrix::tr("manca l'immagine ") + sImg;
     }
     return QString();
 }
@@ -248,14 +249,14 @@ QString fFaiCopia(sqlite3 *pDb, const QString &sRootPrj, const QString &sNomeDb,
 {
     const QString sCopie = fCartellaCopie(sRootPrj);
     if (!QDir().mkpath(sCopie))
-        throw TOmbrixError(sCopie + QStringLiteral(": ") + tr("impossibile creare la cartella"));
+        throw TOmbrixError(sCopie + QStringLiteral(": ") + Ombrix::tr("impossibile creare la cartella"));
     pTogliAvanzi(sCopie);
     const QString sTmp = sCopie + QLatin1Char('/') + sInCorso + QString::number(::getpid()) + QLatin1Char('-') +
                          QString::number(QRandomGenerator::global()->generate(), 36);
     QDir tmp(sTmp);
     try {
         if (!QDir().mkpath(sTmp + QLatin1Char('/') + sAree))
-            throw TOmbrixError(sTmp + QStringLiteral(": ") + tr("impossibile creare la cartella"));
+            throw TOmbrixError(sTmp + QStringLiteral(": ") + Ombrix::tr("impossibile creare la cartella"));
         pCopiaDatabase(pDb, sTmp + QLatin1Char('/') + sNomeDb);
         const QString sImg = QDir(sRootPrj).filePath(sAree);
         for (const QString &s : fImmagini(sImg))
@@ -345,8 +346,9 @@ void pRipristinaCopia(const TCopia &copia, const QString &sDb)
     int nOggetti = 0;
     const QString sDifetto = fControlla(copia.sCartella, nAree, nOggetti);
     if (!sDifetto.isEmpty())
-        throw TOmbrixError(copia.sCartella + QStringLiteral(": ") + tr("copia danneggiata, non ripristinabile") +
-                           QStringLiteral(" (") + sDifetto + QLatin1Char(')'));
+        throw TOmbrixError(copia.sCartella + QStringLiteral(": ") +
+                           Ombrix::tr("copia danneggiata, non ripristinabile") + QStringLiteral(" (") + sDifetto +
+                           QLatin1Char(')'));
     const QFileInfo fiDb(sDb);
     const QString sRoot = fiDb.absolutePath();
 
@@ -355,7 +357,8 @@ void pRipristinaCopia(const TCopia &copia, const QString &sDb)
     const QString sTmpDb = sRoot + QStringLiteral("/.") + fiDb.fileName() + QStringLiteral(".ripristino");
     QFile::remove(sTmpDb);
     if (!QFile::copy(fDbDellaCopia(copia.sCartella), sTmpDb))
-        throw TOmbrixError(sTmpDb + QStringLiteral(": ") + tr("impossibile copiare ") + fDbDellaCopia(copia.sCartella));
+        throw TOmbrixError(sTmpDb + QStringLiteral(": ") + Ombrix::tr("impossibile copiare ") +
+                           fDbDellaCopia(copia.sCartella));
     QFile(sTmpDb).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                                  QFileDevice::ReadOther);
     pFsync(sTmpDb);
@@ -377,7 +380,7 @@ void pRipristinaCopia(const TCopia &copia, const QString &sDb)
     for (const QString &s : fImmagini(sImg))
         if (!asCopia.contains(s) && !QFile::remove(sImg + QLatin1Char('/') + s))
             throw TOmbrixError(sImg + QLatin1Char('/') + s + QStringLiteral(": ") +
-                               tr("impossibile eliminare il file"));
+                               Ombrix::tr("impossibile eliminare il file"));
     pFsync(sImg);
     pFsync(sRoot);
 }

@@ -16,10 +16,11 @@
 
 namespace {
 
-QString tr(const char *sz)
+// the translation context of the program's own messages
+struct Ombrix
 {
-    return QCoreApplication::translate("Ombrix", sz);
-}
+    Q_DECLARE_TR_FUNCTIONS(Ombrix)
+};
 
 bool fJpeg(const QByteArray &abFormato)
 {
@@ -109,22 +110,23 @@ void TSorgente::pApriPdf(int iPagina, const QString &sPassword)
     const QByteArray abPassword = sPassword.toUtf8();
     m_pPdf = Poppler::Document::load(m_sFile, abPassword, abPassword);
     if (!m_pPdf)
-        pFallisci(tr("PDF non leggibile"));
+        pFallisci(Ombrix::tr("PDF non leggibile"));
     if (m_pPdf->isLocked()) {
         const bool bErrata = !sPassword.isEmpty();
-        throw TPdfProtetto(m_sFile + QStringLiteral(": ") +
-                               (bErrata ? tr("password del PDF errata") : tr("PDF protetto da password")),
-                           bErrata);
+        throw TPdfProtetto(
+            m_sFile + QStringLiteral(": ") +
+                (bErrata ? Ombrix::tr("password del PDF errata") : Ombrix::tr("PDF protetto da password")),
+            bErrata);
     }
     m_iPagine = m_pPdf->numPages();
     if (iPagina < 1 || iPagina > m_iPagine)
-        pFallisci(tr("pagina %1 fuori dal PDF, che ha %2 pagine").arg(iPagina).arg(m_iPagine));
+        pFallisci(Ombrix::tr("pagina %1 fuori dal PDF, che ha %2 pagine").arg(iPagina).arg(m_iPagine));
     m_pPagina = m_pPdf->page(iPagina - 1);
     if (!m_pPagina)
-        pFallisci(tr("pagina %1 non leggibile").arg(iPagina));
+        pFallisci(Ombrix::tr("pagina %1 non leggibile").arg(iPagina));
     m_dimensione = m_pPagina->pageSizeF();
     if (m_dimensione.isEmpty())
-        pFallisci(tr("pagina %1 vuota").arg(iPagina));
+        pFallisci(Ombrix::tr("pagina %1 vuota").arg(iPagina));
     m_pPdf->setRenderHint(Poppler::Document::Antialiasing);
     m_pPdf->setRenderHint(Poppler::Document::TextAntialiasing);
     m_pPdf->setRenderHint(Poppler::Document::ThinLineShape); // hairlines stay visible
@@ -136,18 +138,18 @@ void TSorgente::pApriImmagine()
     buf.open(QIODevice::ReadOnly);
     QImageReader reader(&buf);
     if (!reader.canRead())
-        pFallisci(tr("formato dell'immagine non riconosciuto"));
+        pFallisci(Ombrix::tr("formato dell'immagine non riconosciuto"));
     m_abFormato = reader.format();
     m_sizeGrezza = reader.size();
     if (m_sizeGrezza.isEmpty())
-        pFallisci(tr("dimensioni dell'immagine non leggibili"));
+        pFallisci(Ombrix::tr("dimensioni dell'immagine non leggibili"));
     m_bRuotata = reader.transformation() & QImageIOHandler::TransformationRotate90;
     m_dimensione = m_bRuotata ? m_sizeGrezza.transposed() : m_sizeGrezza;
     m_bVettoriale = m_abFormato.startsWith("svg");
     if (m_bVettoriale)
         return;
     if (fJpeg(m_abFormato) && !fJpegCompleto(m_abDati))
-        pFallisci(tr("JPEG troncato: i dati finiscono prima della fine dell'immagine"));
+        pFallisci(Ombrix::tr("JPEG troncato: i dati finiscono prima della fine dell'immagine"));
 
     // what decoding takes: a JPEG can be decoded at an eighth of its size, the other formats only whole
     const int iDiv = fJpeg(m_abFormato) ? 8 : 1;
@@ -155,11 +157,12 @@ void TSorgente::pApriImmagine()
     const qint64 iServe = qint64(std::ceil(double(m_sizeGrezza.width()) / iDiv)) *
                           qint64(std::ceil(double(m_sizeGrezza.height()) / iDiv)) * iByte;
     if (iServe > iLimiteDecodifica)
-        pFallisci(tr("immagine di %1 x %2 pixel: per decodificarla servirebbero %3 MiB, oltre il limite di %4 MiB")
-                      .arg(m_sizeGrezza.width())
-                      .arg(m_sizeGrezza.height())
-                      .arg(fMiB(iServe))
-                      .arg(fMiB(iLimiteDecodifica)));
+        pFallisci(
+            Ombrix::tr("immagine di %1 x %2 pixel: per decodificarla servirebbero %3 MiB, oltre il limite di %4 MiB")
+                .arg(m_sizeGrezza.width())
+                .arg(m_sizeGrezza.height())
+                .arg(fMiB(iServe))
+                .arg(fMiB(iLimiteDecodifica)));
 }
 
 void TSorgente::pDecodifica(double dScala)
@@ -196,7 +199,7 @@ void TSorgente::pDecodifica(double dScala)
         img.convertToColorSpace(QColorSpace::SRgb);
     img.convertTo(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (img.isNull())
-        pFallisci(tr("memoria insufficiente per decodificare l'immagine"));
+        pFallisci(Ombrix::tr("memoria insufficiente per decodificare l'immagine"));
     m_decodificata = img;
     m_dScalaDecodificata = double(img.width()) / m_dimensione.width();
 }
@@ -214,7 +217,7 @@ QImage TSorgente::fRegione(const QRectF &rcNat, const QSize &sizeOut, const QCol
         const QImage img = m_pPagina->renderToImage(72.0 * dSx, 72.0 * dSy, qRound(rcNat.x() * dSx),
                                                     qRound(rcNat.y() * dSy), sizeOut.width(), sizeOut.height());
         if (img.isNull())
-            pFallisci(tr("pagina non disegnabile"));
+            pFallisci(Ombrix::tr("pagina non disegnabile"));
         return fSuColore(img, colFondo);
     }
 
@@ -251,5 +254,5 @@ QString fFiltroSorgenti()
     for (const QByteArray &ab : QImageReader::supportedImageFormats())
         asMotivi << QStringLiteral("*.") + QString::fromLatin1(ab);
     asMotivi.removeDuplicates();
-    return tr("Immagini e PDF") + QStringLiteral(" (") + asMotivi.join(QLatin1Char(' ')) + QStringLiteral(")");
+    return Ombrix::tr("Immagini e PDF") + QStringLiteral(" (") + asMotivi.join(QLatin1Char(' ')) + QStringLiteral(")");
 }

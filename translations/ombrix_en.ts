@@ -435,6 +435,486 @@
         <source>Database non aperto</source>
         <translation>Database not open</translation>
     </message>
+    <message>
+        <source>Adatta immagine di sfondo</source>
+        <translation>Fit background picture</translation>
+    </message>
+    <message>
+        <source>PDF protetto</source>
+        <translation>Protected PDF</translation>
+    </message>
+    <message>
+        <source>Password di %1:</source>
+        <translation>Password for %1:</translation>
+    </message>
+    <message>
+        <source>Colore di riempimento</source>
+        <translation>Fill colour</translation>
+    </message>
+    <message>
+        <source>Ripristina copia</source>
+        <translation>Restore snapshot</translation>
+    </message>
+    <message>
+        <source>Copie del progetto</source>
+        <translation>Project snapshots</translation>
+    </message>
+    <message>
+        <source>Ripristina</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>prima dell&apos;esportazione</source>
+        <translation>before export</translation>
+    </message>
+    <message>
+        <source>Copia automatica non fatta: %1</source>
+        <translation>Automatic snapshot not made: %1</translation>
+    </message>
+    <message>
+        <source>Il progetto è già aperto</source>
+        <translation>The project is already open</translation>
+    </message>
+    <message>
+        <source> (computer %1, processo %2): %3</source>
+        <translation> (computer %1, process %2): %3</translation>
+    </message>
+    <message>
+        <source>impossibile aggiungere una pagina al documento</source>
+        <translation>cannot add a page to the document</translation>
+    </message>
+    <message>
+        <source>area %1</source>
+        <translation>area %1</translation>
+    </message>
+    <message>
+        <source>Etichetta</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Posizione</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>verso %1</source>
+        <translation>to %1</translation>
+    </message>
+    <message>
+        <source>Aree</source>
+        <translation>Areas</translation>
+    </message>
+    <message>
+        <source>impossibile preparare l&apos;esportazione temporanea</source>
+        <translation>cannot prepare the temporary export</translation>
+    </message>
+    <message>
+        <source>Documentazione del progetto %1</source>
+        <translation>Documentation of the project %1</translation>
+    </message>
+    <message>
+        <source>impossibile scrivere il file</source>
+        <translation>cannot write the file</translation>
+    </message>
+    <message>
+        <source>Documentazione del progetto</source>
+        <translation>Project documentation</translation>
+    </message>
+    <message>
+        <source>Pannello KP5800, pagine di 480 x 272 pixel</source>
+        <translation>KP5800 panel, pages of 480 x 272 pixels</translation>
+    </message>
+    <message>
+        <source>Aree: %1 (%2 di base, %3 di dettaglio)</source>
+        <translation>Areas: %1 (%2 base, %3 detail)</translation>
+    </message>
+    <message>
+        <source>Ingressi: %1</source>
+        <translation>Inputs: %1</translation>
+    </message>
+    <message>
+        <source>Uscite: %1</source>
+        <translation>Outputs: %1</translation>
+    </message>
+    <message>
+        <source>Marcatori di zoom: %1</source>
+        <translation>Zoom markers: %1</translation>
+    </message>
+    <message>
+        <source>Percorso: %1</source>
+        <translation>Path: %1</translation>
+    </message>
+    <message>
+        <source>Area %1, livello %2, bitmap %3</source>
+        <translation>Area %1, level %2, bitmap %3</translation>
+    </message>
+    <message>
+        <source>Nessun oggetto.</source>
+        <translation>No objects.</translation>
+    </message>
+    <message>
+        <source>Nessun ingresso o uscita.</source>
+        <translation>No inputs or outputs.</translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>il file finisce prima di %1</source>
+        <translation>the file ends before %1</translation>
+    </message>
+    <message>
+        <source>attesa %1</source>
+        <translation>expected %1</translation>
+    </message>
+    <message>
+        <source>la riga non finisce con CR LF</source>
+        <translation>the line does not end with CR LF</translation>
+    </message>
+    <message>
+        <source>CR senza LF dentro la riga</source>
+        <translation>CR without LF inside the line</translation>
+    </message>
+    <message>
+        <source>%1 campi invece di %2</source>
+        <translation>%1 fields instead of %2</translation>
+    </message>
+    <message>
+        <source>campo %1 &quot;%2&quot; non valido: atteso %3</source>
+        <translation>field %1 &quot;%2&quot; not valid: expected %3</translation>
+    </message>
+    <message>
+        <source>un numero di %1 cifre</source>
+        <translation>a %1-digit number</translation>
+    </message>
+    <message>
+        <source>un numero sopra 0 o &quot;---&quot;</source>
+        <translation>a number above 0 or &quot;---&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;---&quot; in entrambe le colonne della coppia</source>
+        <translation>&quot;---&quot; in both columns of the pair</translation>
+    </message>
+    <message>
+        <source>il testo seguito da &quot;|&quot; e spazi fino a 24 caratteri, o 24 &quot;?&quot;</source>
+        <translation>the text followed by &quot;|&quot; and spaces up to 24 characters, or 24 &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>tipo &quot;%1&quot; inatteso in questa sezione</source>
+        <translation>unexpected type &quot;%1&quot; in this section</translation>
+    </message>
+    <message>
+        <source>record diverso da quello che l&apos;esportazione scrive</source>
+        <translation>record different from the one the export writes</translation>
+    </message>
+    <message>
+        <source>il titolo di un&apos;area</source>
+        <translation>the title of an area</translation>
+    </message>
+    <message>
+        <source>atteso il titolo &quot;Livello N *********** nome&quot; fra asterischi</source>
+        <translation>expected the title &quot;Livello N *********** name&quot; between asterisks</translation>
+    </message>
+    <message>
+        <source>il record dell&apos;immagine</source>
+        <translation>the picture record</translation>
+    </message>
+    <message>
+        <source>record dell&apos;immagine diverso da quello dell&apos;area %1</source>
+        <translation>picture record different from the one of area %1</translation>
+    </message>
+    <message>
+        <source>la riga di asterischi</source>
+        <translation>the line of asterisks</translation>
+    </message>
+    <message>
+        <source>la riga dei nomi dei campi</source>
+        <translation>the line of field names</translation>
+    </message>
+    <message>
+        <source>tasto dopo i marcatori di zoom</source>
+        <translation>key after the zoom markers</translation>
+    </message>
+    <message>
+        <source>il righello delle colonne</source>
+        <translation>the column ruler</translation>
+    </message>
+    <message>
+        <source>la riga vuota</source>
+        <translation>the empty line</translation>
+    </message>
+    <message>
+        <source>righe dopo &quot;END OF FILE&quot;</source>
+        <translation>lines after &quot;END OF FILE&quot;</translation>
+    </message>
+    <message>
+        <source>impossibile creare la cartella</source>
+        <translation>cannot create the folder</translation>
+    </message>
+    <message>
+        <source>codifica JPEG non riuscita: </source>
+        <translation>JPEG encoding failed: </translation>
+    </message>
+    <message>
+        <source>PDF non leggibile</source>
+        <translation>unreadable PDF</translation>
+    </message>
+    <message>
+        <source>password del PDF errata</source>
+        <translation>wrong PDF password</translation>
+    </message>
+    <message>
+        <source>PDF protetto da password</source>
+        <translation>password-protected PDF</translation>
+    </message>
+    <message>
+        <source>pagina %1 fuori dal PDF, che ha %2 pagine</source>
+        <translation>page %1 outside the PDF, which has %2 pages</translation>
+    </message>
+    <message>
+        <source>pagina %1 non leggibile</source>
+        <translation>page %1 not readable</translation>
+    </message>
+    <message>
+        <source>pagina %1 vuota</source>
+        <translation>page %1 empty</translation>
+    </message>
+    <message>
+        <source>formato dell&apos;immagine non riconosciuto</source>
+        <translation>picture format not recognised</translation>
+    </message>
+    <message>
+        <source>dimensioni dell&apos;immagine non leggibili</source>
+        <translation>picture size not readable</translation>
+    </message>
+    <message>
+        <source>JPEG troncato: i dati finiscono prima della fine dell&apos;immagine</source>
+        <translation>truncated JPEG: the data ends before the end of the picture</translation>
+    </message>
+    <message>
+        <source>immagine di %1 x %2 pixel: per decodificarla servirebbero %3 MiB, oltre il limite di %4 MiB</source>
+        <translation>picture of %1 x %2 pixels: decoding it would need %3 MiB, over the limit of %4 MiB</translation>
+    </message>
+    <message>
+        <source>memoria insufficiente per decodificare l&apos;immagine</source>
+        <translation>not enough memory to decode the picture</translation>
+    </message>
+    <message>
+        <source>pagina non disegnabile</source>
+        <translation>page cannot be drawn</translation>
+    </message>
+    <message>
+        <source>Immagini e PDF</source>
+        <translation>Pictures and PDFs</translation>
+    </message>
+    <message>
+        <source>impossibile copiare </source>
+        <translation>cannot copy </translation>
+    </message>
+    <message>
+        <source>il database del progetto è danneggiato, copia non fatta</source>
+        <translation>the project database is damaged, snapshot not made</translation>
+    </message>
+    <message>
+        <source>manca il database</source>
+        <translation>database missing</translation>
+    </message>
+    <message>
+        <source>controllo di integrità fallito</source>
+        <translation>integrity check failed</translation>
+    </message>
+    <message>
+        <source>manca l&apos;immagine </source>
+        <translation>missing picture </translation>
+    </message>
+    <message>
+        <source>copia danneggiata, non ripristinabile</source>
+        <translation>damaged snapshot, cannot be restored</translation>
+    </message>
+    <message>
+        <source>impossibile eliminare il file</source>
+        <translation>cannot delete the file</translation>
+    </message>
+</context>
+<context>
+    <name>TAnteprimaAdatta</name>
+    <message>
+        <source>Anteprima della pagina</source>
+        <translation>Page preview</translation>
+    </message>
+    <message>
+        <source>Trascina per spostare la finestra di ritaglio, rotella per lo zoom</source>
+        <translation>Drag to move the crop window, wheel to zoom</translation>
+    </message>
+</context>
+<context>
+    <name>TCheckDock</name>
+    <message>
+        <source>Adatta immagine di sfondo…</source>
+        <translation>Fit background picture…</translation>
+    </message>
+    <message>
+        <source>Adatta un&apos;immagine o una pagina PDF alla pagina dell&apos;area</source>
+        <translation>Fit a picture or a PDF page to the page of the area</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmAdatta</name>
+    <message>
+        <source>Adatta immagine di sfondo</source>
+        <translation>Fit background picture</translation>
+    </message>
+    <message>
+        <source>Adatta</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Riempi</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Originale</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Modo</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Adatta: tutta l&apos;immagine; Riempi: copre la pagina, ritagliata; Originale: non scalata</source>
+        <translation>Fit: the whole picture; Fill: covers the page, cropped; Original: not scaled</translation>
+    </message>
+    <message>
+        <source>Sotto il banner</source>
+        <translation>Below the banner</translation>
+    </message>
+    <message>
+        <source>L&apos;immagine nella fascia sotto il banner, che resta nel colore di riempimento</source>
+        <translation>The picture in the strip below the banner, which stays in the fill colour</translation>
+    </message>
+    <message>
+        <source>Linee marcate</source>
+        <translation>Bold lines</translation>
+    </message>
+    <message>
+        <source>Le linee sottili e scure restano visibili dopo una forte riduzione</source>
+        <translation>Thin dark lines stay visible after a strong reduction</translation>
+    </message>
+    <message>
+        <source>Ruota a sinistra</source>
+        <translation>Rotate left</translation>
+    </message>
+    <message>
+        <source>Ruota di 90° in senso antiorario</source>
+        <translation>Rotate 90° anticlockwise</translation>
+    </message>
+    <message>
+        <source>Ruota a destra</source>
+        <translation>Rotate right</translation>
+    </message>
+    <message>
+        <source>Ruota di 90° in senso orario</source>
+        <translation>Rotate 90° clockwise</translation>
+    </message>
+    <message>
+        <source>Colore di riempimento…</source>
+        <translation>Fill colour…</translation>
+    </message>
+    <message>
+        <source>Il colore delle bande e del banner</source>
+        <translation>The colour of the bands and of the banner</translation>
+    </message>
+    <message>
+        <source>Pagina</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>La pagina del PDF</source>
+        <translation>The PDF page</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom (anche con la rotella sull&apos;anteprima)</source>
+        <translation>Zoom (also with the wheel on the preview)</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rotazione</source>
+        <translation>Rotation</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmAnteprima</name>
+    <message>
+        <source>Anteprima Pannello</source>
+        <translation>Panel Preview</translation>
+    </message>
+    <message>
+        <source>Stato dell&apos;esportazione</source>
+        <translation>Export status</translation>
+    </message>
+    <message>
+        <source>Esporta e aggiorna</source>
+        <translation>Export and refresh</translation>
+    </message>
+    <message>
+        <source>Esporta il progetto nella cartella out e mostra la nuova esportazione</source>
+        <translation>Export the project to the out folder and show the new export</translation>
+    </message>
+    <message>
+        <source>1x</source>
+        <translation>1x</translation>
+    </message>
+    <message>
+        <source>Dimensione reale del pannello</source>
+        <translation>Actual size of the panel</translation>
+    </message>
+    <message>
+        <source>2x</source>
+        <translation>2x</translation>
+    </message>
+    <message>
+        <source>Doppia dimensione</source>
+        <translation>Double size</translation>
+    </message>
+    <message>
+        <source>Area mostrata</source>
+        <translation>Area shown</translation>
+    </message>
+    <message>
+        <source>Pagina del pannello</source>
+        <translation>Panel page</translation>
+    </message>
+    <message>
+        <source>Un clic su un tasto o su un marcatore di zoom apre l&apos;area a cui porta</source>
+        <translation>A click on a key or on a zoom marker opens the area it leads to</translation>
+    </message>
+    <message>
+        <source>Nessun progetto aperto.</source>
+        <translation>No project open.</translation>
+    </message>
+    <message>
+        <source>La cartella out non contiene un&apos;esportazione: usare &quot;Esporta e aggiorna&quot;.</source>
+        <translation>The out folder holds no export: use &quot;Export and refresh&quot;.</translation>
+    </message>
+    <message>
+        <source>L&apos;esportazione in out è più vecchia del progetto: usare &quot;Esporta e aggiorna&quot;.</source>
+        <translation>The export in out is older than the project: use &quot;Export and refresh&quot;.</translation>
+    </message>
+    <message>
+        <source>Area %1: %2</source>
+        <translation>Area %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TFrmBase</name>
@@ -654,6 +1134,186 @@
         <source>Informazioni su Ombrix</source>
         <translation>About Ombrix</translation>
     </message>
+    <message>
+        <source>Documentazione PDF…</source>
+        <translation>PDF documentation…</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Documentazione scritta in %1</source>
+        <translation>Documentation written to %1</translation>
+    </message>
+    <message>
+        <source>spostamento</source>
+        <translation>move</translation>
+    </message>
+    <message>
+        <source>Anteprima Pannello</source>
+        <translation>Panel Preview</translation>
+    </message>
+    <message>
+        <source>Le pagine dell&apos;ultima esportazione come le mostra il pannello</source>
+        <translation>The pages of the last export as the panel shows them</translation>
+    </message>
+    <message>
+        <source>Documento A4 delle pagine e degli ingressi e uscite</source>
+        <translation>A4 document of the pages and of the inputs and outputs</translation>
+    </message>
+    <message>
+        <source>Ripristina copia…</source>
+        <translation>Restore snapshot…</translation>
+    </message>
+    <message>
+        <source>Rimette il progetto com&apos;era in una delle sue copie automatiche</source>
+        <translation>Restore the project as it was in one of its automatic snapshots</translation>
+    </message>
+    <message>
+        <source>Adatta immagine di sfondo…</source>
+        <translation>Fit background picture…</translation>
+    </message>
+    <message>
+        <source>Adatta un&apos;immagine o una pagina PDF alla pagina dell&apos;area</source>
+        <translation>Fit a picture or a PDF page to the page of the area</translation>
+    </message>
+    <message>
+        <source>Duplica area…</source>
+        <translation>Duplicate area…</translation>
+    </message>
+    <message>
+        <source>Una copia dell&apos;area con le sue aree di dettaglio</source>
+        <translation>A copy of the area with its detail areas</translation>
+    </message>
+    <message>
+        <source>Indicatori di zoom non eliminati: %1</source>
+        <translation>Zoom markers not deleted: %1</translation>
+    </message>
+    <message>
+        <source>Incolla speciale</source>
+        <translation>Paste special</translation>
+    </message>
+    <message>
+        <source>Indicatori di zoom non incollati: %1</source>
+        <translation>Zoom markers not pasted: %1</translation>
+    </message>
+    <message>
+        <source>allineamento</source>
+        <translation>alignment</translation>
+    </message>
+    <message>
+        <source>Duplica area</source>
+        <translation>Duplicate area</translation>
+    </message>
+    <message>
+        <source>Seleziona tutto</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Seleziona ogni oggetto dell&apos;area</source>
+        <translation>Select every object of the area</translation>
+    </message>
+    <message>
+        <source>Copia</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copia gli oggetti selezionati</source>
+        <translation>Copy the selected objects</translation>
+    </message>
+    <message>
+        <source>Taglia</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Taglia gli oggetti selezionati</source>
+        <translation>Cut the selected objects</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Incolla gli oggetti copiati nell&apos;area mostrata</source>
+        <translation>Paste the copied objects into the area shown</translation>
+    </message>
+    <message>
+        <source>Incolla speciale…</source>
+        <translation>Paste special…</translation>
+    </message>
+    <message>
+        <source>Incolla spostando i numeri di ingressi e uscite</source>
+        <translation>Paste shifting the input and output numbers</translation>
+    </message>
+    <message>
+        <source>Allinea</source>
+        <translation>Align</translation>
+    </message>
+    <message>
+        <source>Allinea gli oggetti selezionati</source>
+        <translation>Align the selected objects</translation>
+    </message>
+    <message>
+        <source>A sinistra</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Al centro orizzontale</source>
+        <translation>Horizontal centre</translation>
+    </message>
+    <message>
+        <source>A destra</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>In alto</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Al centro verticale</source>
+        <translation>Vertical centre</translation>
+    </message>
+    <message>
+        <source>In basso</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Distribuisci in orizzontale</source>
+        <translation>Distribute horizontally</translation>
+    </message>
+    <message>
+        <source>Distribuisci in verticale</source>
+        <translation>Distribute vertically</translation>
+    </message>
+    <message>
+        <source>Ripristinare la copia più recente (%1, %2)? Il file danneggiato resta accanto, rinominato.</source>
+        <translation>Restore the most recent snapshot (%1, %2)? The damaged file stays alongside, renamed.</translation>
+    </message>
+    <message>
+        <source>Progetto danneggiato</source>
+        <translation>Damaged project</translation>
+    </message>
+    <message>
+        <source>prima dell&apos;esportazione</source>
+        <translation>before export</translation>
+    </message>
+    <message>
+        <source>Il progetto non ha ancora copie.</source>
+        <translation>The project has no snapshots yet.</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — danneggiata: %3</source>
+        <translation>%1 — %2 — damaged: %3</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — %3 aree, %4 oggetti</source>
+        <translation>%1 — %2 — %3 areas, %4 objects</translation>
+    </message>
+    <message>
+        <source>%1 oggetti selezionati</source>
+        <translation>%1 objects selected</translation>
+    </message>
 </context>
 <context>
     <name>TProjectDocument</name>
@@ -712,6 +1372,62 @@
     <message>
         <source>proprietà</source>
         <translation>properties</translation>
+    </message>
+    <message>
+        <source>prima dell&apos;eliminazione dell&apos;area %1 (%2)</source>
+        <translation>before deleting area %1 (%2)</translation>
+    </message>
+    <message>
+        <source>sfondo</source>
+        <translation>background</translation>
+    </message>
+    <message>
+        <source>incolla</source>
+        <translation>paste</translation>
+    </message>
+    <message>
+        <source>ingressi %1</source>
+        <translation>inputs %1</translation>
+    </message>
+    <message>
+        <source>uscite %1</source>
+        <translation>outputs %1</translation>
+    </message>
+    <message>
+        <source>Numeri già usati nel progetto: %1</source>
+        <translation>Numbers already used in the project: %1</translation>
+    </message>
+    <message>
+        <source>%1 (copia)</source>
+        <translation>%1 (copy)</translation>
+    </message>
+    <message>
+        <source>duplicazione area</source>
+        <translation>area duplication</translation>
+    </message>
+    <message>
+        <source>eliminazione</source>
+        <translation>deletion</translation>
+    </message>
+    <message>
+        <source>apertura del progetto</source>
+        <translation>opening the project</translation>
+    </message>
+    <message>
+        <source>copia danneggiata, non ripristinabile</source>
+        <translation>damaged snapshot, cannot be restored</translation>
+    </message>
+    <message>
+        <source>Copia automatica non fatta: %1</source>
+        <translation>Automatic snapshot not made: %1</translation>
+    </message>
+    <message>
+        <source>prima del ripristino della copia %1</source>
+        <translation>before restoring snapshot %1</translation>
+    </message>
+    <message>
+        <source>Il database del progetto è danneggiato.</source>
+        <translation>The project database is damaged.</translation>
     </message>
 </context>
 </TS>
