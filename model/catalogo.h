@@ -23,9 +23,9 @@ TClasse fClasseTipo(int iTipo);
 
 /** Control name of an icon: prefix + id + middle part + tail (area_zoom for type 3, else sNumSensore as passed). */
 QString fNomeSensore(int iTipo, qint64 iAreaZoom, qint64 iId, const QString &sNumSensore);
-/** Part 1 of a control name split at every "_" ("" when missing). */
+/** The first field of a control name split at every "_" ("" when missing). */
 QString fName2Id(const QString &sName);
-/** Part 3 of a control name split at every "_" ("" when missing). */
+/** The third field of a control name split at every "_" ("" when missing). */
 QString fName2Area(const QString &sName);
 
 /** The message for a typed name or text that holds a control character. */
