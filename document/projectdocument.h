@@ -142,10 +142,10 @@ public:
     /** Moves an object's icon (iMark 0) or its barrier's second end (iMark 1) to pos. */
     void pSpostaOggetto(qint64 iId, int iMark, const QPoint &pos);
     void pEliminaOggetto(qint64 iId);
-    /** An arrow-key move of an object's icon (iElemento 0), its barrier's second end (1) or its label (2,
-     *  showing sTesto) to pos, stored as a drag's release stores it. Moves of the same item that follow one
-     *  another with nothing in between make one step. */
-    void pSpingiOggetto(qint64 iId, int iElemento, const QPoint &pos, const QString &sTesto);
+    /** An arrow-key move of an object's icon (iElemento 0), its barrier's second end (1) or its label (2) to pos,
+     *  stored as a drag's release stores it. Moves of the same item that follow one another with nothing in
+     *  between make one step. */
+    void pSpingiOggetto(qint64 iId, int iElemento, const QPoint &pos);
     /** A copy of object iId on the shown area with the number sNumero, its icon at pos, its second end at
      *  pos2 (a barrier) and its label, if any, at posTesto with the text sTesto; returns the copy's id. */
     qint64 pDuplicaOggetto(qint64 iId, const QString &sNumero, const QPoint &pos, const QPoint &pos2,

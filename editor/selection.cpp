@@ -235,8 +235,7 @@ bool TFrmBase::fTastoCanvas(QKeyEvent *pEvent)
     if (nuova == pControl->pos())
         return true; // at the limit: nothing moves, nothing is stored
     pControl->move(nuova);
-    const auto *pTesto = qobject_cast<const QLabel *>(pControl);
-    m_pDoc->pSpingiOggetto(m_iSelId, m_iSelElemento, nuova, m_iSelElemento == 2 && pTesto ? pTesto->text() : QString());
+    m_pDoc->pSpingiOggetto(m_iSelId, m_iSelElemento, nuova);
     pRepaintAll();
     return true;
 }

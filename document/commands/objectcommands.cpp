@@ -44,42 +44,6 @@ void TProjectDocument::pEliminaOggetto(qint64 iId)
 
 namespace {
 
-/** An arrow-key move: it takes in the next one on the same item when nothing came between them. */
-class TModificaSpinta final : public TModifica
-{
-public:
-    TModificaSpinta(TProjectDocument &doc, qint64 iId, int iElemento, std::function<void(TModificaSpinta &)> fn)
-        : TModifica(doc, TProjectDocument::tr("spostamento")), m_iId(iId), m_iElemento(iElemento),
-          m_fnAvanti(std::move(fn))
-    {
-    }
-    void pAvanti() override
-    {
-        m_iPasso = m_doc.fPassi();
-        // the function refers to its caller's locals: it runs once and goes with it
-        const std::function<void(TModificaSpinta &)> fn = std::move(m_fnAvanti);
-        m_fnAvanti = nullptr;
-        fn(*this);
-    }
-    int id() const override { return 0x5350; }
-    bool mergeWith(const QUndoCommand *pAltra) override
-    {
-        const auto *p = dynamic_cast<const TModificaSpinta *>(pAltra);
-        if (!p || p->m_iId != m_iId || p->m_iElemento != m_iElemento || p->m_iPasso != m_iPasso + 1)
-            return false;
-        pUnisci(*p);
-        m_iPasso = p->m_iPasso;
-        return true;
-    }
-    using TModifica::pToccaSensore;
-
-private:
-    qint64 m_iId;
-    int m_iElemento;
-    qint64 m_iPasso = 0;
-    std::function<void(TModificaSpinta &)> m_fnAvanti;
-};
-
 QList<int> fTipiDellaClasse(int iTipo)
 {
     QList<int> aTipi;
@@ -91,20 +55,9 @@ QList<int> fTipiDellaClasse(int iTipo)
 
 } // namespace
 
-void TProjectDocument::pSpingiOggetto(qint64 iId, int iElemento, const QPoint &pos, const QString &sTesto)
+void TProjectDocument::pSpingiOggetto(qint64 iId, int iElemento, const QPoint &pos)
 {
-    const TSensore *p = fOggetto(iId);
-    if (!p)
-        return;
-    const QString sNome =
-        fNomeSensore(p->Get_tiposensore(), p->Get_area_zoom(), iId, QString::number(p->Get_numsensore()));
-    pEsegui(new TModificaSpinta(*this, iId, iElemento, [&](TModificaSpinta &m) {
-        m.pToccaSensore(iId);
-        if (iElemento == 2)
-            fSensorStore().pStoreLabelPlace(iId, pos.x(), pos.y(), sTesto);
-        else
-            fSensorStore().pUpdateSensorInDb(sNome, pos.x(), pos.y(), iElemento);
-    }));
+    pSpostaElementi({TElemento{iId, iElemento, pos}}, tr("spostamento"), true);
 }
 
 qint64 TProjectDocument::fNumeroLibero(int iTipo, qint64 iNumero)
