@@ -91,13 +91,13 @@ awk -v t1="$T_1K" -v t2="$T_10K" 'BEGIN {
 # a busy area's node to the painted window.
 AREASHOW="$WORK/areashow"
 LIBS=()
-for lib in editor check document export backup model workspace; do
+for lib in editor preview fit check document export backup model workspace; do
   [ -f "$BUILD_DIR/$lib/libombrix_$lib.a" ] && LIBS+=("$BUILD_DIR/$lib/libombrix_$lib.a")
 done
 if [ ! -x "$AREASHOW" ] || [ "$SRC_DIR/bench/areashow.cpp" -nt "$AREASHOW" ] || [ "${LIBS[0]}" -nt "$AREASHOW" ]; then
   # shellcheck disable=SC2046
   g++ -std=c++20 -O2 -fPIC -I"$SRC_DIR" $(pkg-config --cflags Qt6Widgets) "$SRC_DIR/bench/areashow.cpp" \
-      -o "$AREASHOW" "${LIBS[@]}" $(pkg-config --libs Qt6Widgets) -lsqlite3 -ljpeg
+      -o "$AREASHOW" "${LIBS[@]}" $(pkg-config --libs Qt6Widgets poppler-qt6) -lsqlite3 -ljpeg
 fi
 "$AREASHOW" "$BUILD_DIR" "$WORK" 2>/dev/null
 
