@@ -118,7 +118,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: areashow APP_ROOT WORK_DIR [ROUNDS]\n");
         return 2;
     }
-    const QString sRoot = QDir(as.at(2)).absolutePath() + QStringLiteral("/areashow");
+    const QString sRoot = QDir(as.at(2)).absolutePath() + QStringLiteral("/areashow-app"); // beside the program
     const int iRounds = as.size() > 3 ? as.at(3).toInt() : 25;
     QDir(sRoot).removeRecursively();
     QDir().mkpath(sRoot + QStringLiteral("/bin"));
