@@ -15,15 +15,6 @@
 
 namespace {
 
-/** Makes the window active (a closed pop-up may have kept the activation) and presses a key on pTarget. */
-void pTasto(TFrmBase &frm, QWidget *pTarget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int iVolte = 1)
-{
-    QApplication::setActiveWindow(&frm);
-    QVERIFY(QTest::qWaitForWindowActive(&frm));
-    for (int i = 0; i < iVolte; ++i)
-        QTest::keyClick(pTarget, key, modifiers);
-}
-
 QPoint fPos(TEditorFixture &fx, int iId, const char *szX = "CoordX", const char *szY = "CoordY")
 {
     return {fColumn(fx, iId, QLatin1String(szX)), fColumn(fx, iId, QLatin1String(szY))};

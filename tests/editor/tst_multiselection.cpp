@@ -20,14 +20,6 @@
 
 namespace {
 
-void pTasto(TFrmBase &frm, QWidget *pTarget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int iVolte = 1)
-{
-    QApplication::setActiveWindow(&frm);
-    QVERIFY(QTest::qWaitForWindowActive(&frm));
-    for (int i = 0; i < iVolte; ++i)
-        QTest::keyClick(pTarget, key, modifiers);
-}
-
 /** A new object of the button's type with that number, its icon moved to pos; returns its id. */
 int fOggetto(TEditorFixture &fx, QToolButton *pButton, const QString &sNumero, const QPoint &pos)
 {

@@ -16,6 +16,7 @@
 
 #include <QUndoStack>
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QMenu>
@@ -49,6 +50,15 @@ inline int fLastSensorId(TEditorFixture &fx)
 inline int fSensorCount(TEditorFixture &fx)
 {
     return fx.fQueryInt(QStringLiteral("select count(*) from tbsensori"));
+}
+
+/** Makes the window active (a closed pop-up may have kept the activation) and presses a key on pTarget. */
+inline void pTasto(TFrmBase &frm, QWidget *pTarget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int iVolte = 1)
+{
+    QApplication::setActiveWindow(&frm);
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    for (int i = 0; i < iVolte; ++i)
+        QTest::keyClick(pTarget, key, modifiers);
 }
 
 inline int fColumn(TEditorFixture &fx, int iId, const QString &sColumn)
