@@ -8,6 +8,9 @@
 //
 // APP_ROOT is the build folder that holds grfc/ and res/.
 
+#include "editor/areatree.h"
+#include "editor/canvas.h"
+#include "editor/canvasitem.h"
 #include "editor/dialogs.h"
 #include "editor/frmbase.h"
 
@@ -134,34 +137,35 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
         dialogs.asInput << QStringLiteral("bench");
         dialogs.asFolders << sRoot + QStringLiteral("/progetti");
-        frm.MnuNuovoProgetto->trigger();
+        frm.findChild<QAction *>(QStringLiteral("MnuNuovoProgetto"))->trigger();
         const QString sDb = sRoot + QStringLiteral("/progetti/bench/bench.omb");
-        frm.MnuChiudiProgetto->trigger();
+        frm.findChild<QAction *>(QStringLiteral("MnuChiudiProgetto"))->trigger();
         if (!fFillProject(sDb)) {
             std::fprintf(stderr, "cannot fill %s\n", qPrintable(sDb));
             return 1;
         }
         dialogs.asProjects << sDb;
-        frm.MnuApriProgetto->trigger();
+        frm.findChild<QAction *>(QStringLiteral("MnuApriProgetto"))->trigger();
         if (!dialogs.asErrors.isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(dialogs.asErrors.join(QLatin1Char('\n'))));
             return 1;
         }
 
+        TPannelloAree *pAlbero = frm.findChild<TPannelloAree *>(QStringLiteral("PanelSx"));
         QList<double> aMs;
         for (int i = 0; i < iRounds + 2; ++i) {
-            frm.pSelectNodeById(QStringLiteral("1")); // the empty area, untimed
+            pAlbero->pSelectNodeById(QStringLiteral("1")); // the empty area, untimed
             QCoreApplication::processEvents();
             (void)frm.grab();
             QElapsedTimer t;
             t.start();
-            frm.pSelectNodeById(QStringLiteral("2"));
+            pAlbero->pSelectNodeById(QStringLiteral("2"));
             QCoreApplication::processEvents();
             (void)frm.grab();
             if (i >= 2) // the first rounds load the icons
                 aMs << double(t.nsecsElapsed()) / 1e6;
         }
-        const int iShown = frm.PnlImgArea->findChildren<QWidget *>().size();
+        const int iShown = int(frm.findChild<TAreaCanvas *>(QStringLiteral("PnlImgArea"))->fItems().size());
         std::sort(aMs.begin(), aMs.end());
         std::printf("area show: 300 objects (%d controls on the canvas), %d rounds: median %.1f ms, best %.1f ms "
                     "(target: under 30 ms)\n",

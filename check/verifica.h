@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/pannello.h"
 #include "workspace/sqlconn.h"
 
 #include <QList>
@@ -51,9 +52,6 @@ struct TTasto
  *  squares centred at y 18 (none beyond level 1). */
 QList<TTasto> fTastiDelLivello(qint64 iLivello);
 
-/** The panel's screen, 0-479 x 0-271. */
-inline constexpr int iLarghezzaPannello = 480;
-inline constexpr int iAltezzaPannello = 272;
 /** The widest number the record's column holds, and the longest label. */
 inline constexpr int iNumeroMassimo = 999;
 inline constexpr int iTestoMassimo = 23;

@@ -1,17 +1,24 @@
 #pragma once
 
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 /**
  * The pictures that belong to the window itself, drawn at start.
  */
 
-/** The panel's bezel: 584 x 378, light frame with rounded corners, 480 x 272 opening at (52, 62). */
-QPixmap fBezelPicture();
-/** Where the screen opening lies in the bezel picture. */
+/** Where the screen opening lies in the bezel picture, and the frame's width right of and below it. */
 inline constexpr int iBezelOpeningX = 52;
 inline constexpr int iBezelOpeningY = 62;
+inline constexpr int iBezelDestra = 52;
+inline constexpr int iBezelSotto = 44;
+
+/** The size of the bezel around an opening of that size: 584 x 378 around the 480 x 272 page. */
+QSize fBezelSize(const QSize &apertura);
+/** The panel's bezel around an opening of that size (the page at the canvas's zoom): a light frame with rounded
+ *  corners, the opening at (52, 62), drawn for a screen of dDpr device pixels per pixel. */
+QPixmap fBezelPicture(const QSize &apertura = QSize(480, 272), qreal dDpr = 1.0);
 
 /** The built-in picture of a tool button, shown until its bitmap file is loaded; null for "new.bmp". */
 QPixmap fBuiltinButtonPicture(const QString &sFile);

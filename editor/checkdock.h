@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/editorcontext.h"
+
 #include <QDockWidget>
 #include <QtGlobal>
 
@@ -7,30 +9,25 @@
 #include <optional>
 
 class QAction;
-class QLabel;
 class QMenu;
 class QTableWidget;
-class TFrmBase;
 
 /**
  * The dock "Verifica": the findings of the project check, one row per
  * finding (severity icon, area, object, message). It checks the open project
  * again after every edit, undo and redo, and whenever the areas or the project
  * change, but only while it is visible; meanwhile the status bar shows how
- * many errors and warnings there are. A double click on a row shows the
- * row's area and selects its object.
+ * many errors and warnings there are (sigConteggio). A double click on a row
+ * shows the row's area and selects its object; a background finding offers
+ * "Adatta immagine di sfondo…" on its pop-up menu (sigAdattaSfondo, once the
+ * area is shown).
  */
 class TCheckDock final : public QDockWidget
 {
     Q_OBJECT
 
 public:
-    explicit TCheckDock(TFrmBase &frm);
-
-    QTableWidget *TbVerifica = nullptr;
-    QLabel *LblConteggio = nullptr; // "N errori, M avvisi" in the status bar
-    QMenu *PopVerifica = nullptr;
-    QAction *PopAdattaSfondo = nullptr; // "Adatta immagine di sfondo…", on a background finding
+    TCheckDock(const TContesto &ctx, QWidget *pParent);
 
     /** Before the pop-up opens on row iRow: false when no menu opens. The entry is enabled on a finding of
      *  the area's background (sfondo-dimensioni, sfondo-mancante). */
@@ -39,22 +36,29 @@ public:
     /** Checks the open project again and refills the rows (nothing while hidden). */
     void pAggiorna();
 
+signals:
+    /** "N errori, M avvisi", and whether the count is shown (while the dock is). */
+    void sigConteggio(const QString &sTesto, bool bVisibile);
+    /** Fit the shown area's background. */
+    void sigAdattaSfondo();
+
 protected:
     void showEvent(QShowEvent *pEvent) override;
     void hideEvent(QHideEvent *pEvent) override;
 
 private:
-    TFrmBase &m_frm;
+    TContesto m_ctx;
+    QTableWidget *m_pTabella = nullptr;
+    QMenu *m_pPopup = nullptr;
+    QAction *m_pAdatta = nullptr;
+    QString m_sConteggio;
     int m_iRigaMenu = -1;
 };
 
-/** Shows area iAreaId and selects object iOggettoId (if any), its controls above the others. */
-void pMostraAreaEOggetto(TFrmBase &frm, qint64 iAreaId, std::optional<qint64> iOggettoId);
-
-/** Shows pDock and brings it to the front, growing the window so that its client keeps its size. */
-void pApriDock(TFrmBase &frm, QDockWidget *pDock);
+/** Shows area iAreaId and selects object iOggettoId (if any), its items above the others and in sight. */
+void pMostraAreaEOggetto(const TContesto &ctx, qint64 iAreaId, std::optional<qint64> iOggettoId);
 
 /** Runs pFn after every change of the open project (each edit, undo and redo, the areas, the project itself),
  *  once the change is done and the events queued meanwhile are handled: a step that sends several signals
- *  runs it once. */
-void pSeguiDocumento(TFrmBase &frm, QObject *pContext, const std::function<void()> &pFn);
+ *  runs it once. A failure is reported as a view's. */
+void pSeguiDocumento(const TContesto &ctx, QObject *pContext, const std::function<void()> &pFn);

@@ -66,6 +66,17 @@ public:
                TDialogs &dialogs, QWidget *pParent = nullptr);
     ~TFrmAdatta() override;
 
+    const TOpzioniAdatta &fOpzioni() const { return m_opz; }
+    /** The page as it stands: what OK stores. */
+    const QImage &fRisultato() const { return PnlAnteprima->imgPagina; }
+    /** Moves the crop window as a drag of the picture by delta pixels does. */
+    void pTrascina(const QPoint &delta);
+
+private:
+    void pAggiorna();
+    void pCambiaPagina(int iPagina);
+
+    // the controls, found by tests through their object names
     TAnteprimaAdatta *PnlAnteprima = nullptr;
     QComboBox *CmbModo = nullptr; // "Adatta", "Riempi", "Originale"
     QCheckBox *ChkSottoBanner = nullptr;
@@ -77,16 +88,6 @@ public:
     QSlider *SldZoom = nullptr; // percent
     QLabel *LblErrore = nullptr;
     QDialogButtonBox *BoxBottoni = nullptr;
-
-    const TOpzioniAdatta &fOpzioni() const { return m_opz; }
-    /** The page as it stands: what OK stores. */
-    const QImage &fRisultato() const { return PnlAnteprima->imgPagina; }
-    /** Moves the crop window as a drag of the picture by delta pixels does. */
-    void pTrascina(const QPoint &delta);
-
-private:
-    void pAggiorna();
-    void pCambiaPagina(int iPagina);
 
     std::unique_ptr<TSorgente> m_pSorgente;
     QString m_sPassword;

@@ -3,7 +3,7 @@
 #include "check/riferimentiio.h"
 #include "document/projectdocument.h"
 #include "editor/checkdock.h"
-#include "editor/frmbase.h"
+#include "editor/dialogs.h"
 #include "workspace/errors.h"
 
 #include <QCoreApplication>
@@ -52,8 +52,8 @@ QString fElencoLiberi(const QString &sTitolo, const QList<qint64> &aLiberi)
 
 } // namespace
 
-TIoDock::TIoDock(TFrmBase &frm)
-    : QDockWidget(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"), &frm), m_frm(frm)
+TIoDock::TIoDock(const TContesto &ctx, QWidget *pParent)
+    : QDockWidget(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"), pParent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("DockIngressiUscite"));
     setAccessibleName(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"));
@@ -62,68 +62,68 @@ TIoDock::TIoDock(TFrmBase &frm)
     pColonna->setContentsMargins(2, 2, 2, 2);
 
     auto *pRiga = new QHBoxLayout;
-    EdtFiltro = new QLineEdit(pCorpo);
-    EdtFiltro->setObjectName(QStringLiteral("EdtFiltro"));
-    EdtFiltro->setPlaceholderText(QCoreApplication::translate("Ombrix", "Filtra"));
-    EdtFiltro->setAccessibleName(QCoreApplication::translate("Ombrix", "Filtra ingressi e uscite"));
-    EdtFiltro->setClearButtonEnabled(true);
-    BtnEsportaCsv = new QPushButton(QCoreApplication::translate("Ombrix", "Esporta CSV…"), pCorpo);
-    BtnEsportaCsv->setObjectName(QStringLiteral("BtnEsportaCsv"));
-    pRiga->addWidget(EdtFiltro, 1);
-    pRiga->addWidget(BtnEsportaCsv);
+    m_pFiltroTesto = new QLineEdit(pCorpo);
+    m_pFiltroTesto->setObjectName(QStringLiteral("EdtFiltro"));
+    m_pFiltroTesto->setPlaceholderText(QCoreApplication::translate("Ombrix", "Filtra"));
+    m_pFiltroTesto->setAccessibleName(QCoreApplication::translate("Ombrix", "Filtra ingressi e uscite"));
+    m_pFiltroTesto->setClearButtonEnabled(true);
+    m_pEsporta = new QPushButton(QCoreApplication::translate("Ombrix", "Esporta CSV…"), pCorpo);
+    m_pEsporta->setObjectName(QStringLiteral("BtnEsportaCsv"));
+    pRiga->addWidget(m_pFiltroTesto, 1);
+    pRiga->addWidget(m_pEsporta);
     pColonna->addLayout(pRiga);
 
-    pModello = new QStandardItemModel(0, iColonne, this);
-    pModello->setHorizontalHeaderLabels(
+    m_pModello = new QStandardItemModel(0, iColonne, this);
+    m_pModello->setHorizontalHeaderLabels(
         {QCoreApplication::translate("Ombrix", "Classe"), QCoreApplication::translate("Ombrix", "Numero"),
          QCoreApplication::translate("Ombrix", "Tipo"), QCoreApplication::translate("Ombrix", "Area"),
          QCoreApplication::translate("Ombrix", "Sensore"), QCoreApplication::translate("Ombrix", "Testo")});
-    pFiltro = new QSortFilterProxyModel(this);
-    pFiltro->setSourceModel(pModello);
-    pFiltro->setSortRole(Qt::UserRole);
-    pFiltro->setFilterKeyColumn(-1); // any column
-    pFiltro->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_pFiltro = new QSortFilterProxyModel(this);
+    m_pFiltro->setSourceModel(m_pModello);
+    m_pFiltro->setSortRole(Qt::UserRole);
+    m_pFiltro->setFilterKeyColumn(-1); // any column
+    m_pFiltro->setFilterCaseSensitivity(Qt::CaseInsensitive);
 
-    TbIo = new QTableView(pCorpo);
-    TbIo->setObjectName(QStringLiteral("TbIo"));
-    TbIo->setAccessibleName(QCoreApplication::translate("Ombrix", "Ingressi e uscite"));
-    TbIo->setModel(pFiltro);
-    TbIo->setSortingEnabled(true);
-    TbIo->sortByColumn(-1, Qt::AscendingOrder); // the cross-reference's own order until a header is clicked
-    TbIo->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TbIo->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TbIo->setSelectionMode(QAbstractItemView::SingleSelection);
-    TbIo->verticalHeader()->hide();
-    TbIo->horizontalHeader()->setStretchLastSection(true);
-    pColonna->addWidget(TbIo, 1);
+    m_pTabella = new QTableView(pCorpo);
+    m_pTabella->setObjectName(QStringLiteral("TbIo"));
+    m_pTabella->setAccessibleName(QCoreApplication::translate("Ombrix", "Ingressi e uscite"));
+    m_pTabella->setModel(m_pFiltro);
+    m_pTabella->setSortingEnabled(true);
+    m_pTabella->sortByColumn(-1, Qt::AscendingOrder); // the cross-reference's own order until a header is clicked
+    m_pTabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTabella->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTabella->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTabella->verticalHeader()->hide();
+    m_pTabella->horizontalHeader()->setStretchLastSection(true);
+    pColonna->addWidget(m_pTabella, 1);
 
-    LblLiberi = new QLabel(pCorpo);
-    LblLiberi->setObjectName(QStringLiteral("LblLiberi"));
-    LblLiberi->setWordWrap(true);
-    LblLiberi->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    pColonna->addWidget(LblLiberi);
+    m_pLiberi = new QLabel(pCorpo);
+    m_pLiberi->setObjectName(QStringLiteral("LblLiberi"));
+    m_pLiberi->setWordWrap(true);
+    m_pLiberi->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pColonna->addWidget(m_pLiberi);
     setWidget(pCorpo);
 
-    connect(EdtFiltro, &QLineEdit::textChanged, pFiltro, &QSortFilterProxyModel::setFilterFixedString);
-    connect(TbIo, &QTableView::clicked, this, [this](const QModelIndex &index) {
-        const QModelIndex prima = pFiltro->index(index.row(), iColClasse);
+    connect(m_pFiltroTesto, &QLineEdit::textChanged, m_pFiltro, &QSortFilterProxyModel::setFilterFixedString);
+    connect(m_pTabella, &QTableView::clicked, this, [this](const QModelIndex &index) {
+        const QModelIndex prima = m_pFiltro->index(index.row(), iColClasse);
         const qint64 iArea = prima.data(iRuoloArea).toLongLong();
         const qint64 iSensore = prima.data(iRuoloSensore).toLongLong();
-        m_frm.pRunCommand([&] { pMostraAreaEOggetto(m_frm, iArea, iSensore); });
+        m_ctx.cmd.pRunCommand([&] { pMostraAreaEOggetto(m_ctx, iArea, iSensore); });
     });
-    connect(BtnEsportaCsv, &QPushButton::clicked, this,
-            [this] { m_frm.pRunCommand([this] { BtnEsportaCsvClick(); }); });
-    pSeguiDocumento(frm, this, [this] { pAggiorna(); });
+    connect(m_pEsporta, &QPushButton::clicked, this,
+            [this] { m_ctx.cmd.pRunCommand([this] { BtnEsportaCsvClick(); }); });
+    pSeguiDocumento(m_ctx, this, [this] { pAggiorna(); });
 }
 
 void TIoDock::pAggiorna()
 {
     if (!isVisible())
         return;
-    TProjectDocument &doc = m_frm.fDocument();
-    pModello->removeRows(0, pModello->rowCount());
-    LblLiberi->clear();
-    BtnEsportaCsv->setEnabled(doc.fAperto());
+    TProjectDocument &doc = m_ctx.doc;
+    m_pModello->removeRows(0, m_pModello->rowCount());
+    m_pLiberi->clear();
+    m_pEsporta->setEnabled(doc.fAperto());
     if (!doc.fAperto())
         return;
     const QList<TRigaIo> aRighe = fRiferimentiIo(doc.fConn());
@@ -148,10 +148,10 @@ void TIoDock::pAggiorna()
         pArea->setData(r.iAreaId, Qt::UserRole);
         auto *pTesto = new QStandardItem(r.sTesto);
         pTesto->setData(r.sTesto, Qt::UserRole);
-        pModello->appendRow({pClasse, pNumero, pTipo, pArea, fCellaNumero(r.iSensoreId), pTesto});
+        m_pModello->appendRow({pClasse, pNumero, pTipo, pArea, fCellaNumero(r.iSensoreId), pTesto});
     }
-    TbIo->resizeColumnsToContents();
-    LblLiberi->setText(fElencoLiberi(QCoreApplication::translate("Ombrix", "Ingressi liberi"),
+    m_pTabella->resizeColumnsToContents();
+    m_pLiberi->setText(fElencoLiberi(QCoreApplication::translate("Ombrix", "Ingressi liberi"),
                                      fNumeriLiberi(aRighe, TClasseIo::Ingresso)) +
                        QLatin1Char('\n') +
                        fElencoLiberi(QCoreApplication::translate("Ombrix", "Uscite libere"),
@@ -160,12 +160,12 @@ void TIoDock::pAggiorna()
 
 void TIoDock::BtnEsportaCsvClick()
 {
-    TProjectDocument &doc = m_frm.fDocument();
+    TProjectDocument &doc = m_ctx.doc;
     if (!doc.fAperto())
         return;
-    const QString sFile = m_frm.fDialogs().fSaveFile(QCoreApplication::translate("Ombrix", "Esporta CSV"),
-                                                     doc.fOutPath() + QStringLiteral("ingressi_uscite.csv"),
-                                                     QStringLiteral("CSV (*.csv)"));
+    const QString sFile = m_ctx.cmd.fDialogs().fSaveFile(QCoreApplication::translate("Ombrix", "Esporta CSV"),
+                                                         doc.fOutPath() + QStringLiteral("ingressi_uscite.csv"),
+                                                         QStringLiteral("CSV (*.csv)"));
     if (sFile.isEmpty())
         return;
     const QByteArray abCsv = fCsvIo(fRiferimentiIo(doc.fConn()));
@@ -180,6 +180,6 @@ void TIoDock::showEvent(QShowEvent *pEvent)
     try {
         pAggiorna();
     } catch (...) {
-        m_frm.pViewFailed(std::current_exception());
+        m_ctx.cmd.pViewFailed(std::current_exception());
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/editorcontext.h"
+
 #include <QDockWidget>
 
 class QLabel;
@@ -8,7 +10,6 @@ class QPushButton;
 class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTableView;
-class TFrmBase;
 
 /**
  * The dock "Ingressi/Uscite": the I/O cross-reference of the open project,
@@ -24,14 +25,7 @@ class TIoDock final : public QDockWidget
     Q_OBJECT
 
 public:
-    explicit TIoDock(TFrmBase &frm);
-
-    QLineEdit *EdtFiltro = nullptr;
-    QTableView *TbIo = nullptr;
-    QLabel *LblLiberi = nullptr;
-    QPushButton *BtnEsportaCsv = nullptr;
-    QStandardItemModel *pModello = nullptr;
-    QSortFilterProxyModel *pFiltro = nullptr;
+    TIoDock(const TContesto &ctx, QWidget *pParent);
 
     /** Reads the cross-reference again and refills the rows (nothing while hidden). */
     void pAggiorna();
@@ -42,5 +36,11 @@ protected:
     void showEvent(QShowEvent *pEvent) override;
 
 private:
-    TFrmBase &m_frm;
+    TContesto m_ctx;
+    QLineEdit *m_pFiltroTesto = nullptr;
+    QTableView *m_pTabella = nullptr;
+    QLabel *m_pLiberi = nullptr;
+    QPushButton *m_pEsporta = nullptr;
+    QStandardItemModel *m_pModello = nullptr;
+    QSortFilterProxyModel *m_pFiltro = nullptr;
 };

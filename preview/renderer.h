@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preview/mapsreader.h"
+#include "workspace/pannello.h"
 
 #include <QImage>
 #include <QPoint>
@@ -19,9 +20,6 @@
  * A picture that cannot be read (an icon, or the bitmap when it is
  * required) throws TOmbrixError naming the file and the decoder's reason.
  */
-
-inline constexpr int iLarghezzaPannello = 480;
-inline constexpr int iAltezzaPannello = 272;
 
 /** The page of area a of the export in sCartellaExport (with or without a final separator). Without
  *  bRichiediBitmap an area whose bitmap is missing is drawn on black, as an area without a picture. */

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "editor/itemkeys.h"
+#include "editor/viewtransform.h"
+
+#include <QImage>
+#include <QLabel>
+
+class TAreaCanvas;
+class TSensore;
+
+/**
+ * An item placed on the area canvas: a sensor's icon, a barrier's second-end
+ * marker or a text label, known by its key (object id and part). It carries
+ * the control name and the hint the naming scheme gives (the hint is also its
+ * accessible description, its accessible name what a person should hear),
+ * keeps where it lies on the page in panel pixels, and draws itself at the
+ * canvas's zoom: a picture repeating pixels at whole steps, a label's text at
+ * the zoomed size.
+ *
+ * Mouse events go to the canvas's tool; the item holds no state of a drag.
+ */
+class TCanvasItem final : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(int mark READ fMark)
+
+public:
+    TCanvasItem(TAreaCanvas &canvas, const TChiave &chiave);
+
+    const TChiave &fChiave() const { return m_chiave; }
+    qint64 fId() const { return m_chiave.iId; }
+    TParte fParte() const { return m_chiave.eParte; }
+    /** The store's mark: 1 for a second end, 0 for an icon (and a label). */
+    int fMark() const { return m_chiave.eParte == TParte::SecondoCapo ? 1 : 0; }
+
+    /** Takes name, hint, picture or text, font, colour and place from object s; a picture for icons and
+     *  second ends. */
+    void pAggiorna(const TSensore &s, const QPixmap &picture);
+    /** Where it lies on the page, in panel pixels. */
+    const QRect &fRettangolo() const { return m_rc; }
+    QPoint fPosizione() const { return m_rc.topLeft(); }
+    /** Moves it on the page (a drag in progress); the document is not told. */
+    void pSetPosizione(const QPoint &pos);
+    void pSetVista(const TVista &vista);
+    /** Its place's size at the zoom: a label the size of its text, as the panel's pages measure it. */
+    QSize sizeHint() const override { return m_vista.fSchermo(m_rc).size(); }
+
+protected:
+    void mousePressEvent(QMouseEvent *pEvent) override;
+    void mouseMoveEvent(QMouseEvent *pEvent) override;
+    void mouseReleaseEvent(QMouseEvent *pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent *pEvent) override;
+    void contextMenuEvent(QContextMenuEvent *pEvent) override;
+    void paintEvent(QPaintEvent *pEvent) override;
+
+private:
+    void pPosiziona();
+
+    TAreaCanvas &m_canvas;
+    TChiave m_chiave;
+    QRect m_rc;
+    QImage m_img;
+    TVista m_vista;
+};
