@@ -458,6 +458,12 @@ void TFrmBase::pDentroSchermo()
         move(rc.topLeft());
 }
 
+void TFrmBase::showEvent(QShowEvent *pEvent)
+{
+    QMainWindow::showEvent(pEvent);
+    pDentroSchermo();
+}
+
 void TFrmBase::pApriDock(QDockWidget *pDock)
 {
     const QSize prima = m_pClient->size();

@@ -79,6 +79,10 @@ public:
      *  narrowing a right panel that is, or would become, narrower than the bezel. */
     bool fSplitterMoved(int iNewLeftWidth);
 
+protected:
+    /** Once shown, the window manager's frame is known: the window is brought within the screen with it. */
+    void showEvent(QShowEvent *pEvent) override;
+
 private:
     void pComponi();
     void pCollegaProgetto();
