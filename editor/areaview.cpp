@@ -6,7 +6,8 @@
 #include "workspace/pannello.h"
 
 #include <QCoreApplication>
-#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -19,6 +20,34 @@ constexpr int iStatusHeight = 19;
 
 } // namespace
 
+/** The panel's bezel (Image1) around the page at its zoom, drawn where it is exposed. */
+class TCornice final : public QWidget
+{
+public:
+    explicit TCornice(QWidget *pParent) : QWidget(pParent)
+    {
+        setObjectName(QStringLiteral("Image1"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    void pSetApertura(const QSize &apertura)
+    {
+        m_apertura = apertura;
+        resize(fBezelSize(apertura));
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *pEvent) override
+    {
+        QPainter p(this);
+        p.setClipRect(pEvent->rect());
+        pDisegnaCornice(p, m_apertura);
+    }
+
+private:
+    QSize m_apertura;
+};
+
 /**
  * What the scroll area scrolls: the bezel (Image1) and the canvas in its
  * opening. At least as large as the bezel; in a larger view the canvas goes
@@ -29,9 +58,7 @@ class TPalco final : public QWidget
 public:
     TPalco(TAreaCanvas &canvas, QWidget *pParent) : QWidget(pParent), m_canvas(canvas)
     {
-        m_pCornice = new QLabel(this);
-        m_pCornice->setObjectName(QStringLiteral("Image1"));
-        m_pCornice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_pCornice = new TCornice(this);
         canvas.setParent(this);
         m_pCornice->lower();
     }
@@ -39,8 +66,7 @@ public:
     /** The bezel drawn again around the canvas at its zoom. */
     void pAggiornaCornice()
     {
-        m_pCornice->setPixmap(fBezelPicture(m_canvas.size(), devicePixelRatioF()));
-        m_pCornice->resize(fBezelSize(m_canvas.size()));
+        m_pCornice->pSetApertura(m_canvas.size());
         setMinimumSize(m_pCornice->size());
         pDisponi();
     }
@@ -63,7 +89,7 @@ protected:
 
 private:
     TAreaCanvas &m_canvas;
-    QLabel *m_pCornice = nullptr;
+    TCornice *m_pCornice = nullptr;
 };
 
 TVistaArea::TVistaArea(const TContesto &ctx, QWidget *pParent) : QWidget(pParent)

@@ -9,13 +9,10 @@ QSize fBezelSize(const QSize &apertura)
     return apertura + QSize(iBezelOpeningX + iBezelDestra, iBezelOpeningY + iBezelSotto);
 }
 
-QPixmap fBezelPicture(const QSize &apertura, qreal dDpr)
+void pDisegnaCornice(QPainter &p, const QSize &apertura)
 {
     const QSize size = fBezelSize(apertura);
-    QPixmap pix(size * dDpr);
-    pix.setDevicePixelRatio(dDpr);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const int iW = size.width();
     const int iH = size.height();
@@ -51,7 +48,7 @@ QPixmap fBezelPicture(const QSize &apertura, qreal dDpr)
     p.drawRoundedRect(QRectF((iW - 100) / 2, iH - 30, 100, 6), 3, 3);
     p.setBrush(QColor(0x3c, 0xb0, 0x4a));
     p.drawEllipse(QPointF(iW - iBezelDestra - 6, iH - 26), 3.5, 3.5);
-    return pix;
+    p.restore();
 }
 
 QPixmap fBuiltinButtonPicture(const QString &sFile)

@@ -56,6 +56,8 @@ protected:
 
 private:
     void pPosiziona();
+    /** The label drawn at the zoom, for a page of that size in panel pixels. */
+    QImage fEtichettaIngrandita(const QSize &pannello, qreal dDpr) const;
 
     TAreaCanvas &m_canvas;
     TChiave m_chiave;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -93,13 +94,20 @@ void TLivelloImmagine::pSetVista(const TVista &vista)
     update();
 }
 
-void TLivelloImmagine::paintEvent(QPaintEvent *)
+void TLivelloImmagine::paintEvent(QPaintEvent *pEvent)
 {
     if (pixmap().isNull())
         return;
+    // only the part of the picture that is exposed is scaled, not the whole page at every paint
+    const double dScala = m_vista.fScala();
+    const QRectF sorgente = QRectF(QRectF(pEvent->rect()).topLeft() / dScala, QRectF(pEvent->rect()).size() / dScala)
+                                .intersected(QRectF(QPointF(0, 0), pixmap().size()));
+    if (sorgente.isEmpty())
+        return;
     QPainter p(this);
-    pScala(p, m_vista);
-    p.drawPixmap(0, 0, pixmap());
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !m_vista.fIntera());
+    const QRectF destinazione(sorgente.topLeft() * dScala, sorgente.size() * dScala);
+    p.drawPixmap(destinazione, pixmap(), sorgente);
 }
 
 // --- the overlay -------------------------------------------------------------------

@@ -58,7 +58,7 @@ void TstFrmBase::startState()
     QCOMPARE(fW<QWidget>(frm, "PnlImgArea")->geometry(), QRect(88, 74, 480, 272));
     QCOMPARE(fW<QLabel>(frm, "ImgBanner")->geometry(), QRect(0, 0, 480, 34));
     QCOMPARE(fW<QStatusBar>(frm, "SbarAree")->geometry(), QRect(0, 401, 657, 19));
-    QCOMPARE(fW<QLabel>(frm, "Image1")->pixmap().size(), QSize(584, 378));
+    QCOMPARE(fW<QWidget>(frm, "Image1")->size(), QSize(584, 378));
     QCOMPARE(fW<QLabel>(frm, "Label1")->text(), QStringLiteral("Aree"));
     QCOMPARE(fW<QTreeWidget>(frm, "TvAree")->indentation(), 19);
 
