@@ -204,7 +204,7 @@ void TAreaCanvas::pSincronizza(qint64 iId)
         return;
     }
     // another type or number: its items are built anew in their place among the others
-    if (pIcona->objectName() != fNomeControllo(s, TParte::Icona) ||
+    if (!pIcona->fStessoTipoENumero(s) ||
         (fItem({iId, TParte::SecondoCapo}) != nullptr) != fHaParte(s, TParte::SecondoCapo))
         return pMostraArea();
     pIcona->pAggiorna(s, pIcona->pixmap());

@@ -87,8 +87,9 @@ TCanvasItem::TCanvasItem(TAreaCanvas &canvas, const TChiave &chiave)
 
 void TCanvasItem::pAggiorna(const TSensore &s, const QPixmap &picture)
 {
-    const QString sNome = fNomeControllo(s, m_chiave.eParte);
-    setObjectName(sNome);
+    m_iTipo = s.Get_tiposensore();
+    m_iNumero = m_iTipo == 3 ? s.Get_area_zoom() : s.Get_numsensore();
+    setObjectName(fNomeControllo(s, m_chiave.eParte));
     const QString sSuggerimento = fSuggerimento(s, m_chiave.eParte);
     setToolTip(sSuggerimento);
     setAccessibleDescription(sSuggerimento);
@@ -106,6 +107,11 @@ void TCanvasItem::pAggiorna(const TSensore &s, const QPixmap &picture)
     m_rc = fRettangoloPannello(s, m_chiave.eParte);
     pPosiziona();
     update();
+}
+
+bool TCanvasItem::fStessoTipoENumero(const TSensore &s) const
+{
+    return m_iTipo == s.Get_tiposensore() && m_iNumero == (m_iTipo == 3 ? s.Get_area_zoom() : s.Get_numsensore());
 }
 
 void TCanvasItem::pSetPosizione(const QPoint &pos)

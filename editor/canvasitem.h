@@ -37,6 +37,8 @@ public:
     /** Takes name, hint, picture or text, font, colour and place from object s; a picture for icons and
      *  second ends. */
     void pAggiorna(const TSensore &s, const QPixmap &picture);
+    /** It shows object s's type and number as they are now (else its name and picture are another's). */
+    bool fStessoTipoENumero(const TSensore &s) const;
     /** Where it lies on the page, in panel pixels. */
     const QRect &fRettangolo() const { return m_rc; }
     QPoint fPosizione() const { return m_rc.topLeft(); }
@@ -61,6 +63,8 @@ private:
 
     TAreaCanvas &m_canvas;
     TChiave m_chiave;
+    int m_iTipo = 0;
+    qint64 m_iNumero = 0; // the input or output number, a zoom marker's detail area
     QRect m_rc;
     QImage m_img;
     TVista m_vista;

@@ -23,6 +23,7 @@
 #include "editor/selectiontool.h"
 #include "editor/statusbar.h"
 #include "editor/toolbar.h"
+#include "editor/windowfit.h"
 #include "model/appfonts.h"
 #include "workspace/errors.h"
 #include "workspace/settings.h"
@@ -31,7 +32,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -75,7 +75,7 @@ TFrmBase::TFrmBase(const QString &sProgramPath, TDialogs *pDialogs, QWidget *pPa
     resize(iClientWidth, iClientHeight + menuBar()->sizeHint().height());
     if (const QScreen *pScreen = screen())
         move(pScreen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-    pDentroSchermo();
+    pDentroSchermo(*this);
 
     FormCreate(sProgramPath.isEmpty() ? QCoreApplication::applicationFilePath() : sProgramPath);
 }
@@ -124,8 +124,8 @@ void TFrmBase::pCollegaProgetto()
     fCollega(az[TAzione::ApriProgetto], [this] { pApriProgetto(m_ctx); });
     fCollega(az[TAzione::ChiudiProgetto], [this] { pChiudiProgetto(m_ctx); });
     fCollega(az[TAzione::EsportaProgetto], [this] { pEsportaProgetto(m_ctx, this); });
-    fCollega(az[TAzione::VerificaProgetto], [this] { pApriDock(m_pDockVerifica); });
-    fCollega(az[TAzione::IngressiUscite], [this] { pApriDock(m_pDockIo); });
+    fCollega(az[TAzione::VerificaProgetto], [this] { pApriDock(*this, m_pDockVerifica, m_pClient); });
+    fCollega(az[TAzione::IngressiUscite], [this] { pApriDock(*this, m_pDockIo, m_pClient); });
     fCollega(az[TAzione::AnteprimaPannello], [this] { pAnteprimaPannello(); });
     fCollega(az[TAzione::DocumentazionePdf], [this] { pDocumentazionePdf(m_ctx); });
     fCollega(az[TAzione::RipristinaCopia], [this] { pRipristinaCopia(m_ctx); });
@@ -303,7 +303,7 @@ void TFrmBase::FormCreate(const QString &sProgramPath)
             restoreState(opz.abStato);
         if (opz.iAlbero >= iMinLeftWidth)
             m_iLeftWidth = opz.iAlbero;
-        pDentroSchermo();
+        pDentroSchermo(*this);
         pLayoutClient();
         m_pVista->pSetZoom(opz.iZoom);
         m_pBarra->pLoadToolbarIcons();
@@ -439,41 +439,8 @@ bool TFrmBase::fSplitterMoved(int iNewLeftWidth)
     return true;
 }
 
-void TFrmBase::pDentroSchermo()
-{
-    const QScreen *pScreen = screen();
-    if (!pScreen)
-        return;
-    const QRect disponibile = pScreen->availableGeometry();
-    const QSize cornice = frameGeometry().size() - size(); // the window manager's frame, when there is one
-    const QSize massima = disponibile.size() - cornice;
-    if (width() > massima.width() || height() > massima.height())
-        resize(size().boundedTo(massima));
-    QRect rc = frameGeometry();
-    rc.moveLeft(
-        std::clamp(rc.left(), disponibile.left(), std::max(disponibile.left(), disponibile.right() - rc.width() + 1)));
-    rc.moveTop(
-        std::clamp(rc.top(), disponibile.top(), std::max(disponibile.top(), disponibile.bottom() - rc.height() + 1)));
-    if (rc.topLeft() != frameGeometry().topLeft())
-        move(rc.topLeft());
-}
-
 void TFrmBase::showEvent(QShowEvent *pEvent)
 {
     QMainWindow::showEvent(pEvent);
-    pDentroSchermo();
-}
-
-void TFrmBase::pApriDock(QDockWidget *pDock)
-{
-    const QSize prima = m_pClient->size();
-    pDock->show();
-    pDock->raise();
-    layout()->activate();
-    // the canvas and its bezel keep their room: the window grows instead, as far as the screen goes
-    const QSize dopo = m_pClient->size();
-    if (dopo.width() < prima.width() || dopo.height() < prima.height())
-        resize(width() + std::max(0, prima.width() - dopo.width()),
-               height() + std::max(0, prima.height() - dopo.height()));
-    pDentroSchermo();
+    pDentroSchermo(*this);
 }

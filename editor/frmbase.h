@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-class QDockWidget;
 class TAreaCanvas;
 class TAzioni;
 class TBarraStrumenti;
@@ -92,10 +91,6 @@ private:
     void FormCreate(const QString &sProgramPath);
     void FormDestroy();
     void pLayoutClient();
-    /** The window within the screen's available size, and on it. */
-    void pDentroSchermo();
-    /** Shows pDock in front, growing the window so that its client keeps its size, as far as the screen allows. */
-    void pApriDock(QDockWidget *pDock);
     /** After a failed command: the window shows only what the database holds. */
     void pResyncAfterFailure();
     /** The commands that need a project follow whether one is open. */
