@@ -131,7 +131,7 @@ void TstHostileWindow::previewOfAPlantedExport()
              QFile f(sBmp);
              QVERIFY(f.resize(1000));
          },
-         sBmp + QStringLiteral(": bitmap troncata: 1000 byte invece dei 391734")},
+         sBmp + QStringLiteral(": bitmap troncata: 1000 byte invece dei 391734 della sua testata")},
         {"maps.txt linked to /dev/zero",
          [&] {
              QFile::remove(sOut + QStringLiteral("maps.txt"));
