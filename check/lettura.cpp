@@ -70,14 +70,14 @@ TProgettoLetto fLeggiProgetto(TSqlConn &conn)
            });
     pLeggi(conn,
            QStringLiteral("select _id, area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
-                          "CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, Testo from tbsensori order by _id"),
+                          "CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, ColorTxt, Testo from tbsensori order by _id"),
            [&](const TSqlQuery &q) {
                TOggettoLetto o;
                qint64 *aCampi[] = {&o.iId, &o.iAreaId, &o.iAreaZoom, &o.iNumSensore, &o.iIconSize, &o.iTipo, &o.iX,
-                                   &o.iY,  &o.iX2,     &o.iY2,       &o.iXt,         &o.iYt,       &o.iFont};
+                                   &o.iY,  &o.iX2,     &o.iY2,       &o.iXt,         &o.iYt,       &o.iFont, &o.iColor};
                for (int c = 0; c < int(std::size(aCampi)); ++c)
                    *aCampi[c] = q.fInt64(c);
-               o.sTesto = q.fText(13);
+               o.sTesto = q.fText(14);
                p.aOggetti.append(o);
            });
     return p;

@@ -34,6 +34,7 @@ struct TOggettoLetto
     qint64 iX2 = 0, iY2 = 0; // top-left corner of a barrier's second end
     qint64 iXt = 0, iYt = 0; // top-left corner of the label
     qint64 iFont = 0;
+    qint64 iColor = 0;
     QString sTesto;
 };
 

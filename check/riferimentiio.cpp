@@ -82,7 +82,7 @@ QList<qint64> fNumeriLiberi(const QList<TRigaIo> &aRighe, TClasseIo eClasse)
     QSet<qint64> usati;
     qint64 iMassimo = 0;
     for (const TRigaIo &r : aRighe) {
-        if (r.eClasse == eClasse && r.iNumero >= 1 && r.iNumero <= iNumeroMassimo) {
+        if (r.eClasse == eClasse && fNumeroIoValido(r.iNumero)) {
             usati.insert(r.iNumero);
             iMassimo = std::max(iMassimo, r.iNumero);
         }

@@ -209,19 +209,36 @@ private:
             pOggetto(TGravita::Errore, a, o, "marcatore-orfano",
                      QCoreApplication::translate("Ombrix", "porta all'area %1, che non esiste").arg(o.iAreaZoom));
         pPosizioni(a, o);
-        if (o.iTipo != 3 && !o.sTesto.isEmpty()) // a zoom marker's label is never exported
+        if (o.iTipo == 3) // a zoom marker's label is never exported
+            return;
+        pStile(a, o);
+        if (!o.sTesto.isEmpty())
             pEtichetta(a, o);
+    }
+
+    /** The size and colour indices, which the export writes with or without a text: outside the catalogue
+     *  they widen the record past its 128 characters. */
+    void pStile(const TAreaLetta &a, const TOggettoLetto &o)
+    {
+        if (!fDimensioneNelCatalogo(o.iFont))
+            pOggetto(
+                TGravita::Errore, a, o, "stile-fuori-catalogo",
+                QCoreApplication::translate("Ombrix", "dimensione del testo %1 fuori dal catalogo (0-9)").arg(o.iFont));
+        if (!fColoreNelCatalogo(o.iColor))
+            pOggetto(TGravita::Errore, a, o, "stile-fuori-catalogo",
+                     QCoreApplication::translate("Ombrix", "colore del testo %1 fuori dal catalogo (0-10, 16)")
+                         .arg(o.iColor));
     }
 
     void pNumero(const TAreaLetta &a, const TOggettoLetto &o)
     {
         const QString sClasse = fNomeClasseIo(*fClasseIo(o.iTipo));
-        if (o.iNumSensore < 1 || o.iNumSensore > iNumeroMassimo) {
+        if (!fNumeroIoValido(o.iNumSensore)) {
             pOggetto(TGravita::Errore, a, o, "numero-fuori-campo",
                      QCoreApplication::translate("Ombrix", "%1 numero %2 fuori dal campo 1-%3")
                          .arg(sClasse)
                          .arg(o.iNumSensore)
-                         .arg(iNumeroMassimo));
+                         .arg(iNumeroIoMassimo));
             return; // a number the panel does not have is not also a duplicate
         }
         const auto chiave = std::tuple(a.iId, sClasse, o.iNumSensore);

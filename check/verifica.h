@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/catalogo.h"
 #include "workspace/sqlconn.h"
 
 #include <QList>
@@ -54,7 +55,6 @@ QList<TTasto> fTastiDelLivello(qint64 iLivello);
 /** The panel's screen, 0-479 x 0-271. */
 inline constexpr int iLarghezzaPannello = 480;
 inline constexpr int iAltezzaPannello = 272;
-/** The widest number the record's column holds, and the longest label. */
-inline constexpr int iNumeroMassimo = 999;
+/** The longest label the record's column holds (the I/O numbers: fNumeroIoValido). */
 inline constexpr int iTestoMassimo = 23;
 inline constexpr int iAreaIdMassimo = 99;

@@ -179,7 +179,8 @@ public:
     TAppunti fAppunti(const QList<qint64> &aIds) const;
     /** Pastes objects onto the shown area as one step, each through the placement's insert with a new id, at its
      *  own position (16 pixels right and down when it comes from the shown area itself), inside the canvas.
-     *  Zoom markers are never pasted: *piZoom counts them. Returns the new ids. */
+     *  Zoom markers are never pasted: *piZoom counts them. The paste is checked whole first (fDifettoIncolla):
+     *  a fault refuses it, storing nothing. It is written in one transaction. Returns the new ids. */
     QList<qint64> pIncolla(const TAppunti &appunti, const TOpzioniIncolla &opzioni, int *piZoom = nullptr);
     /** The warning for objects pasted with these options: each number they would get that an object of the
      *  same class already uses in the project; empty when there is none. */

@@ -1,18 +1,28 @@
 #include "preview/mapsreader.h"
 
+#include "check/verifica.h"
 #include "export/cp1252.h"
 #include "export/exportcodes.h"
 #include "export/maplines.h"
 #include "workspace/errors.h"
+#include "workspace/filenormali.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 
 namespace {
 
 constexpr int iCampi = 25;
+constexpr int iEstrattoMassimo = 32; // characters of a field quoted in a message
+
+/** A field as a message quotes it: whole when short, else its start and its length. */
+QString fEstratto(const QString &s)
+{
+    if (s.size() <= iEstrattoMassimo)
+        return s;
+    return s.left(iEstrattoMassimo) + QCoreApplication::translate("Ombrix", "… (%1 caratteri)").arg(s.size());
+}
 
 /** The lines of the file and where each one stands. */
 class TLettore
@@ -103,7 +113,7 @@ public:
     {
         m_l.pErrore(m_l.fNumero(), QCoreApplication::translate("Ombrix", "campo %1 \"%2\" non valido: atteso %3")
                                        .arg(iColonna)
-                                       .arg(fTesto(iColonna), sAtteso));
+                                       .arg(fEstratto(fTesto(iColonna)), sAtteso));
     }
     /** A number written with at least iCifre digits, as the export writes it. */
     qint64 fNumero(int iColonna, int iCifre) const
@@ -150,9 +160,10 @@ public:
         const QString sTesto = iBarra > 0 ? s.left(iBarra) : QString();
         const QString sCampo =
             sTesto + QStringLiteral("|") + fCreaStringa(QStringLiteral(" "), 23 - int(sTesto.size()));
-        if (sTesto.isEmpty() || s != sCampo)
-            pNonValido(iCampi, QCoreApplication::translate(
-                                   "Ombrix", "il testo seguito da \"|\" e spazi fino a 24 caratteri, o 24 \"?\""));
+        if (sTesto.isEmpty() || sTesto.size() > iTestoMassimo || s != sCampo)
+            pNonValido(iCampi, QCoreApplication::translate("Ombrix", "il testo di al massimo %1 caratteri seguito da "
+                                                                     "\"|\" e spazi fino a 24 caratteri, o 24 \"?\"")
+                                   .arg(iTestoMassimo));
         return sTesto;
     }
 
@@ -188,8 +199,9 @@ TRecordMappa fRecord(const TLettore &l, TSezione eSezione)
         break;
     }
     if (!bAmmesso)
-        l.pErrore(l.fNumero(),
-                  QCoreApplication::translate("Ombrix", "tipo \"%1\" inatteso in questa sezione").arg(r.sTipo));
+        l.pErrore(
+            l.fNumero(),
+            QCoreApplication::translate("Ombrix", "tipo \"%1\" inatteso in questa sezione").arg(fEstratto(r.sTipo)));
     r.iLink = c.fFacoltativo(2, 3);
     c.pVuoto(3, 16);
     r.iId = c.fNumero(4, 2);
@@ -345,8 +357,5 @@ TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile)
 
 TMappa fLeggiMappaFile(const QString &sPath)
 {
-    QFile f(sPath);
-    if (!f.open(QIODevice::ReadOnly))
-        throw TOmbrixError(sPath + QStringLiteral(": ") + f.errorString());
-    return fLeggiMappa(f.readAll(), sPath);
+    return fLeggiMappa(fLeggiFileNormale(sPath, iMappaMassima), sPath);
 }

@@ -596,10 +596,6 @@
         <translation>&quot;---&quot; in both columns of the pair</translation>
     </message>
     <message>
-        <source>il testo seguito da &quot;|&quot; e spazi fino a 24 caratteri, o 24 &quot;?&quot;</source>
-        <translation>the text followed by &quot;|&quot; and spaces up to 24 characters, or 24 &quot;?&quot;</translation>
-    </message>
-    <message>
         <source>tipo &quot;%1&quot; inatteso in questa sezione</source>
         <translation>unexpected type &quot;%1&quot; in this section</translation>
     </message>
@@ -734,6 +730,86 @@
     <message>
         <source>impossibile eliminare il file</source>
         <translation>cannot delete the file</translation>
+    </message>
+    <message>
+        <source>dimensione del testo %1 fuori dal catalogo (0-9)</source>
+        <translation>label size %1 outside the catalogue (0-9)</translation>
+    </message>
+    <message>
+        <source>colore del testo %1 fuori dal catalogo (0-10, 16)</source>
+        <translation>label colour %1 outside the catalogue (0-10, 16)</translation>
+    </message>
+    <message>
+        <source>campo &quot;%1&quot; non valido</source>
+        <translation>field "%1" not valid</translation>
+    </message>
+    <message>
+        <source>non è un oggetto</source>
+        <translation>not an object</translation>
+    </message>
+    <message>
+        <source>oggetto %1 degli appunti: %2</source>
+        <translation>object %1 of the clipboard: %2</translation>
+    </message>
+    <message>
+        <source>numero %1 fuori dal campo %2-%3</source>
+        <translation>number %1 outside the range %2-%3</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>is a symbolic link</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>file più grande del limite di %1 MiB</source>
+        <translation>file larger than the limit of %1 MiB</translation>
+    </message>
+    <message>
+        <source>Il progetto non può essere bloccato: %1: %2</source>
+        <translation>The project cannot be locked: %1: %2</translation>
+    </message>
+    <message>
+        <source>è il database del progetto</source>
+        <translation>is the project's database</translation>
+    </message>
+    <message>
+        <source>è dentro la cartella &quot;%1&quot; del progetto</source>
+        <translation>is inside the project's "%1" folder</translation>
+    </message>
+    <message>
+        <source>… (%1 caratteri)</source>
+        <translation>… (%1 characters)</translation>
+    </message>
+    <message>
+        <source>il testo di al massimo %1 caratteri seguito da &quot;|&quot; e spazi fino a 24 caratteri, o 24 &quot;?&quot;</source>
+        <translation>a text of at most %1 characters followed by "|" and spaces up to 24 characters, or 24 "?"</translation>
+    </message>
+    <message>
+        <source>non è una bitmap come quelle dell&apos;esportazione</source>
+        <translation>is not a bitmap as the export writes them</translation>
+    </message>
+    <message>
+        <source>bitmap troncata: %1 byte invece dei %2 della sua testata</source>
+        <translation>bitmap cut short: %1 bytes instead of the %2 its header states</translation>
+    </message>
+    <message>
+        <source>SVG compresso non leggibile</source>
+        <translation>compressed SVG not readable</translation>
+    </message>
+    <message>
+        <source>SVG più grande del limite di %1 MiB una volta espanso</source>
+        <translation>SVG larger than the limit of %1 MiB once inflated</translation>
+    </message>
+    <message>
+        <source>SVG non leggibile: %1 (riga %2)</source>
+        <translation>SVG not readable: %1 (line %2)</translation>
     </message>
 </context>
 <context>
@@ -1428,6 +1504,10 @@
     <message>
         <source>Il database del progetto è danneggiato.</source>
         <translation>The project database is damaged.</translation>
+    </message>
+    <message>
+        <source>Incolla rifiutato, nessun oggetto incollato: %1</source>
+        <translation>Paste refused, no object pasted: %1</translation>
     </message>
 </context>
 </TS>

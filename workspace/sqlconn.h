@@ -102,6 +102,35 @@ private:
     QString m_sDatabase;
 };
 
+/** One transaction on a connection: rolled back unless committed. */
+class TTransaction
+{
+public:
+    explicit TTransaction(TSqlConn &conn) : m_conn(conn) { m_conn.pExec(QStringLiteral("BEGIN")); }
+    ~TTransaction()
+    {
+        if (!m_bDone) {
+            try {
+                m_conn.pExec(QStringLiteral("ROLLBACK"));
+            } catch (...) {
+                // SQLite has already rolled the transaction back itself
+            }
+        }
+    }
+    TTransaction(const TTransaction &) = delete;
+    TTransaction &operator=(const TTransaction &) = delete;
+
+    void pCommit()
+    {
+        m_conn.pExec(QStringLiteral("COMMIT"));
+        m_bDone = true;
+    }
+
+private:
+    TSqlConn &m_conn;
+    bool m_bDone = false;
+};
+
 /** Writes a typed text as an SQL literal: "text" as the statements show it,
  *  or 'te''xt' when the text holds a double quote or equals (ignoring case)
  *  one of asColumns or a rowid alias, so that SQLite can never read it as
