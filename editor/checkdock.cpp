@@ -115,7 +115,9 @@ TCheckDock::TCheckDock(TFrmBase &frm)
     TbVerifica->setSelectionMode(QAbstractItemView::SingleSelection);
     TbVerifica->verticalHeader()->hide();
     TbVerifica->horizontalHeader()->setStretchLastSection(true);
-    TbVerifica->horizontalHeader()->setSectionResizeMode(iColGravita, QHeaderView::ResizeToContents);
+    // the icon's column is sized once, to its icon: a column sized to its contents at every change of a row
+    // would measure every row each time
+    TbVerifica->horizontalHeader()->setSectionResizeMode(iColGravita, QHeaderView::Fixed);
     setWidget(TbVerifica);
 
     LblConteggio = new QLabel(frm.SbarAree);
@@ -197,7 +199,7 @@ void TCheckDock::pAggiorna()
             TbVerifica->model()->insertRows(iRiga + int(t.nTolte), int(t.nNuove - t.nTolte));
         for (int i = iRiga; i < iRiga + t.nNuove; ++i) {
             pRiga(i, aFindings.at(i), aIcone[aFindings.at(i).eGravita == TGravita::Avviso]);
-            for (int iCol : {iColArea, iColOggetto})
+            for (int iCol : {iColGravita, iColArea, iColOggetto})
                 if (!bPrime)
                     aLarghe[iCol] = qMax(aLarghe[iCol],
                                          TbVerifica->sizeHintForIndex(TbVerifica->model()->index(i, iCol)).width() + 1);
@@ -205,7 +207,7 @@ void TCheckDock::pAggiorna()
     }
     m_aMostrati = aFindings;
     // the columns fit the first rows shown, and widen for new rows that need it
-    for (int iCol : {iColArea, iColOggetto}) {
+    for (int iCol : {iColGravita, iColArea, iColOggetto}) {
         if (bPrime)
             TbVerifica->resizeColumnToContents(iCol);
         else if (aLarghe[iCol] > TbVerifica->columnWidth(iCol))

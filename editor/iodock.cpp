@@ -151,9 +151,23 @@ void TIoDock::pAggiorna()
     const bool bPrime = m_aMostrate.isEmpty();
     int aLarghe[iColonne] = {};
     for (const TTratto &t : aTratti) {
-        pModello->removeRows(int(t.iRiga), int(t.nTolte));
+        // rows that stay are changed in place, the others go or come
+        const int iStanno = int(qMin(t.nTolte, t.nNuove));
+        pModello->removeRows(int(t.iRiga) + iStanno, int(t.nTolte) - iStanno);
         for (qsizetype i = t.iRiga; i < t.iRiga + t.nNuove; ++i) {
-            pModello->insertRow(int(i), fCelle(aNuove.at(i)));
+            const QList<QStandardItem *> aCelle = fCelle(aNuove.at(i));
+            if (i >= t.iRiga + iStanno) {
+                pModello->insertRow(int(i), aCelle);
+            } else {
+                for (int iCol = 0; iCol < iColonne; ++iCol) {
+                    const QStandardItem *pPrima = pModello->item(int(i), iCol);
+                    if (pPrima->text() == aCelle.at(iCol)->text() && pPrima->font() == aCelle.at(iCol)->font() &&
+                        pPrima->data(Qt::UserRole) == aCelle.at(iCol)->data(Qt::UserRole))
+                        delete aCelle.at(iCol); // the cell shows the same
+                    else
+                        pModello->setItem(int(i), iCol, aCelle.at(iCol));
+                }
+            }
             for (int iCol = 0; !bPrime && iCol < iColonne; ++iCol) {
                 const QModelIndex index = pFiltro->mapFromSource(pModello->index(int(i), iCol));
                 if (index.isValid())
