@@ -30,6 +30,11 @@ enum { iColGravita, iColArea, iColOggetto, iColMessaggio, iColonne };
 constexpr int iRuoloArea = Qt::UserRole;
 constexpr int iRuoloOggetto = Qt::UserRole + 1;
 constexpr int iRuoloCodice = Qt::UserRole + 2;
+/** A change of up to this many rows is made in place; a longer one puts its rows in anew, which the view lays
+ *  out once. */
+constexpr qsizetype iPocheRighe = 64;
+/** Past this many new rows, the columns are fitted to the rows as a whole rather than widened for each. */
+constexpr qsizetype iMolteRighe = 1000;
 
 /** "id name" of an area; the id alone when the area does not exist. */
 QString fTestoArea(TProjectDocument &doc, qint64 iAreaId)
@@ -189,26 +194,30 @@ void TCheckDock::pAggiorna()
         m_aMostrati, aFindings, [](const TFinding &f) { return std::pair(f.iAreaId, f.iOggettoId.value_or(-1)); });
     const QIcon aIcone[] = {style()->standardIcon(QStyle::SP_MessageBoxCritical),
                             style()->standardIcon(QStyle::SP_MessageBoxWarning)};
-    const bool bPrime = TbVerifica->rowCount() == 0;
+    // a short change is made in place, a long one puts its rows in anew; the columns widen for each new row,
+    // or fit them all when there are many
+    qsizetype nNuove = 0;
+    for (const TTratto &t : aTratti)
+        nNuove += t.nNuove;
+    const bool bMolte = TbVerifica->rowCount() == 0 || nNuove > iMolteRighe;
     int aLarghe[iColonne] = {};
     for (const TTratto &t : aTratti) {
         const int iRiga = int(t.iRiga);
-        if (t.nTolte > t.nNuove)
-            TbVerifica->model()->removeRows(iRiga + int(t.nNuove), int(t.nTolte - t.nNuove));
-        else if (t.nNuove > t.nTolte)
-            TbVerifica->model()->insertRows(iRiga + int(t.nTolte), int(t.nNuove - t.nTolte));
+        const qsizetype nComuni = qMin(t.nTolte, t.nNuove);
+        const int nStanno = nComuni <= iPocheRighe ? int(nComuni) : 0;
+        TbVerifica->model()->removeRows(iRiga + nStanno, int(t.nTolte) - nStanno);
+        TbVerifica->model()->insertRows(iRiga + nStanno, int(t.nNuove) - nStanno);
         for (int i = iRiga; i < iRiga + t.nNuove; ++i) {
             pRiga(i, aFindings.at(i), aIcone[aFindings.at(i).eGravita == TGravita::Avviso]);
             for (int iCol : {iColGravita, iColArea, iColOggetto})
-                if (!bPrime)
+                if (!bMolte)
                     aLarghe[iCol] = qMax(aLarghe[iCol],
                                          TbVerifica->sizeHintForIndex(TbVerifica->model()->index(i, iCol)).width() + 1);
         }
     }
     m_aMostrati = aFindings;
-    // the columns fit the first rows shown, and widen for new rows that need it
     for (int iCol : {iColGravita, iColArea, iColOggetto}) {
-        if (bPrime)
+        if (bMolte && !aTratti.isEmpty())
             TbVerifica->resizeColumnToContents(iCol);
         else if (aLarghe[iCol] > TbVerifica->columnWidth(iCol))
             TbVerifica->setColumnWidth(iCol, aLarghe[iCol]);

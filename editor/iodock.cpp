@@ -28,6 +28,11 @@ namespace {
 enum { iColClasse, iColNumero, iColTipo, iColArea, iColSensore, iColTesto, iColonne };
 constexpr int iRuoloArea = Qt::UserRole + 1;
 constexpr int iRuoloSensore = Qt::UserRole + 2;
+/** A change of up to this many rows is made in place; a longer one puts its rows in anew, which the view lays
+ *  out once. */
+constexpr qsizetype iPocheRighe = 64;
+/** Past this many new rows, the columns are fitted to the rows as a whole rather than widened for each. */
+constexpr qsizetype iMolteRighe = 1000;
 
 /** A cell that sorts by iValore, shown as its number. */
 QStandardItem *fCellaNumero(qint64 iValore)
@@ -148,15 +153,20 @@ void TIoDock::pAggiorna()
     const QList<TTratto> aTratti = fTratti(m_aMostrate, aNuove, [](const TMostrata &m) {
         return std::tuple(m.first.eClasse, m.first.iNumero, m.first.iAreaId, m.first.iSensoreId);
     });
-    const bool bPrime = m_aMostrate.isEmpty();
+    // a short change is made in place, a long one puts its rows in anew; the columns widen for each new row,
+    // or fit them all when there are many
+    qsizetype nNuove = 0;
+    for (const TTratto &t : aTratti)
+        nNuove += t.nNuove;
+    const bool bMolte = m_aMostrate.isEmpty() || nNuove > iMolteRighe;
     int aLarghe[iColonne] = {};
     for (const TTratto &t : aTratti) {
-        // rows that stay are changed in place, the others go or come
-        const int iStanno = int(qMin(t.nTolte, t.nNuove));
-        pModello->removeRows(int(t.iRiga) + iStanno, int(t.nTolte) - iStanno);
+        const qsizetype nComuni = qMin(t.nTolte, t.nNuove);
+        const int nStanno = nComuni <= iPocheRighe ? int(nComuni) : 0;
+        pModello->removeRows(int(t.iRiga) + nStanno, int(t.nTolte) - nStanno);
         for (qsizetype i = t.iRiga; i < t.iRiga + t.nNuove; ++i) {
             const QList<QStandardItem *> aCelle = fCelle(aNuove.at(i));
-            if (i >= t.iRiga + iStanno) {
+            if (i >= t.iRiga + nStanno) {
                 pModello->insertRow(int(i), aCelle);
             } else {
                 for (int iCol = 0; iCol < iColonne; ++iCol) {
@@ -168,7 +178,7 @@ void TIoDock::pAggiorna()
                         pModello->setItem(int(i), iCol, aCelle.at(iCol));
                 }
             }
-            for (int iCol = 0; !bPrime && iCol < iColonne; ++iCol) {
+            for (int iCol = 0; !bMolte && iCol < iColonne; ++iCol) {
                 const QModelIndex index = pFiltro->mapFromSource(pModello->index(int(i), iCol));
                 if (index.isValid())
                     aLarghe[iCol] = qMax(aLarghe[iCol], TbIo->sizeHintForIndex(index).width() + 1);
@@ -176,10 +186,9 @@ void TIoDock::pAggiorna()
         }
     }
     m_aMostrate = std::move(aNuove);
-    // the columns fit the first rows shown, and widen for new rows that need it
-    if (bPrime && !aTratti.isEmpty())
+    if (bMolte && !aTratti.isEmpty())
         TbIo->resizeColumnsToContents();
-    for (int iCol = 0; !bPrime && iCol < iColonne; ++iCol)
+    for (int iCol = 0; !bMolte && iCol < iColonne; ++iCol)
         if (aLarghe[iCol] > TbIo->columnWidth(iCol))
             TbIo->setColumnWidth(iCol, aLarghe[iCol]);
     if (!doc.fAperto()) {
