@@ -122,6 +122,9 @@ bool fMisura(TFrmBase &frm, TBenchDialogs &dialogs, const QString &sNome, const 
     tApertura.start();
     fAzione(QStringLiteral("&Verifica Progetto"))->trigger();
     fAzione(QStringLiteral("&Ingressi/Uscite"))->trigger();
+    // out of their tabs, side by side
+    frm.removeDockWidget(pIo);
+    frm.addDockWidget(Qt::BottomDockWidgetArea, pIo);
     frm.splitDockWidget(pVerifica, pIo, Qt::Horizontal);
     pVerifica->show();
     pIo->show();
@@ -130,8 +133,10 @@ bool fMisura(TFrmBase &frm, TBenchDialogs &dialogs, const QString &sNome, const 
     auto *pTabella = pVerifica->findChild<QTableWidget *>(QStringLiteral("TbVerifica"));
     QWidget *pCanvas = frm.findChild<QWidget *>(QStringLiteral("PnlImgArea"));
     QWidget *pIcona = fIcona(pCanvas);
-    if (!pVerifica->isVisible() || !pIo->isVisible() || !pTabella || !pIcona) {
-        std::fprintf(stderr, "%s: the docks or an icon of area 1 are not there\n", qPrintable(sNome));
+    auto *pTabellaIo = pIo->findChild<QTableView *>(QStringLiteral("TbIo"));
+    if (!pTabella || !pTabellaIo || pTabella->visibleRegion().isEmpty() || pTabellaIo->visibleRegion().isEmpty() ||
+        !pIcona) {
+        std::fprintf(stderr, "%s: the docks are not both on screen, or area 1 has no icon\n", qPrintable(sNome));
         return false;
     }
     const QString sIcona = pIcona->objectName();
@@ -195,6 +200,7 @@ bool fMisura(TFrmBase &frm, TBenchDialogs &dialogs, const QString &sNome, const 
     std::fflush(stdout);
     pVerifica->hide(); // the next project opens them again
     pIo->hide();
+    frm.tabifyDockWidget(pVerifica, pIo);
     return true;
 }
 
