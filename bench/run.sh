@@ -18,6 +18,11 @@
 # to the painted window (bench/areashow.cpp; target: under 30 ms), and the
 # paste of 5,000 objects and its undo, headless and in the window
 # (bench/incolla.cpp; target: the headless paste and undo under 2 s each).
+# Then the refresh of the docks "Verifica" and "Ingressi/Uscite" after one
+# drag, both open, on the 60-area project and on the 1,000-area one
+# (bench/checkrefresh.cpp; targets: under 16 ms and under 30 ms), beside one
+# full check and cross-reference of the same project, which is what each
+# edit cost when the docks checked the whole project again.
 # Last, fitting a background with ombrix --fit: a 6000 x 4000 JPEG photo and
 # an A1 PDF plan (targets: under 0.3 s and 200 MiB each).
 set -euo pipefail
@@ -111,6 +116,15 @@ if [ ! -x "$INCOLLA" ] || [ "$SRC_DIR/bench/incolla.cpp" -nt "$INCOLLA" ] || [ "
       -o "$INCOLLA" "${LIBS[@]}" $(pkg-config --libs Qt6Widgets poppler-qt6) -lsqlite3 -ljpeg -lz
 fi
 "$INCOLLA" "$BUILD_DIR" "$WORK" 2>/dev/null
+
+# The docks' refresh after one drag: the real window offscreen, in process
+CHECKREFRESH="$WORK/checkrefresh"
+if [ ! -x "$CHECKREFRESH" ] || [ "$SRC_DIR/bench/checkrefresh.cpp" -nt "$CHECKREFRESH" ] || [ "${LIBS[0]}" -nt "$CHECKREFRESH" ]; then
+  # shellcheck disable=SC2046
+  g++ -std=c++20 -O2 -fPIC -I"$SRC_DIR" $(pkg-config --cflags Qt6Widgets Qt6Test) "$SRC_DIR/bench/checkrefresh.cpp" \
+      -o "$CHECKREFRESH" "${LIBS[@]}" $(pkg-config --libs Qt6Widgets Qt6Test poppler-qt6) -lsqlite3 -ljpeg
+fi
+"$CHECKREFRESH" "$BUILD_DIR" "$WORK" 15 "60 areas" 16 "$WORK/large" "1,000 areas" 30 "$WORK/scale1000" 2>/dev/null
 
 # Fitting a background: the whole command, start to end, as an installer runs it
 [ -f "$WORK/foto6000.jpg" ] || "$TOOL" picture "$WORK/foto6000.jpg" 6000 4000

@@ -20,6 +20,7 @@ struct TAreaLetta
     qint64 iLivello = 0;
     qint64 iFatherId = 0;
     QString sNome;
+    bool operator==(const TAreaLetta &) const = default;
 };
 
 struct TOggettoLetto
@@ -36,6 +37,7 @@ struct TOggettoLetto
     qint64 iFont = 0;
     qint64 iColor = 0;
     QString sTesto;
+    bool operator==(const TOggettoLetto &) const = default;
 };
 
 struct TProgettoLetto
@@ -47,6 +49,9 @@ struct TProgettoLetto
 };
 
 TProgettoLetto fLeggiProgetto(TSqlConn &conn);
+/** The row of area iId, or of object iId; none when there is no such row. */
+std::optional<TAreaLetta> fLeggiArea(TSqlConn &conn, qint64 iId);
+std::optional<TOggettoLetto> fLeggiOggetto(TSqlConn &conn, qint64 iId);
 
 /** The name of a sensor type in messages and in the I/O cross-reference
  *  ("contatto", "lampada"...); "sensore" for a number outside 1 to 10. */

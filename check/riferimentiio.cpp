@@ -24,7 +24,11 @@ QByteArray fCampoCsv(const QString &s)
 
 QList<TRigaIo> fRiferimentiIo(TSqlConn &conn)
 {
-    const TProgettoLetto p = fLeggiProgetto(conn);
+    return fRiferimentiIo(fLeggiProgetto(conn));
+}
+
+QList<TRigaIo> fRiferimentiIo(const TProgettoLetto &p)
+{
     QList<TRigaIo> aRighe;
     for (const TOggettoLetto &o : p.aOggetti) {
         const std::optional<TClasseIo> eClasse = fClasseIo(o.iTipo);

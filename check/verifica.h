@@ -30,6 +30,7 @@ struct TFinding
     std::optional<qint64> iOggettoId; // the sensor id; none for a finding about the area itself
     QString sCodice;                  // e.g. "numero-fuori-campo"
     QString sMessaggio;               // Italian, naming the area, the object and the value
+    bool operator==(const TFinding &) const = default;
 };
 
 /** Checks the project read through conn, whose folder is sRootPrj (ending in a

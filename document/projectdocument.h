@@ -213,6 +213,12 @@ signals:
     void sigOggettoAggiunto(qint64 iId);
     void sigOggettoCambiato(qint64 iId);
     void sigOggettoRimosso(qint64 iId);
+    /** A step (an edit, an undo or a redo) has written the rows and pictures of chiavi, which are now as the
+     *  database holds them; sent before the views are told what changed. */
+    void sigPasso(const TChiavi &chiavi);
+    /** The project was read again from its database (changed from outside, or after a failed step): any row
+     *  may have changed. */
+    void sigRiletto();
     /** Something the user should know that did not stop the command (a snapshot that could not be made). */
     void sigAvviso(const QString &sTesto);
 

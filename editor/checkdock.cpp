@@ -1,6 +1,8 @@
 #include "editor/checkdock.h"
 
+#include "check/tratti.h"
 #include "check/verifica.h"
+#include "check/verificaincrementale.h"
 #include "document/projectdocument.h"
 #include "editor/canvascontrols.h"
 #include "editor/frmbase.h"
@@ -18,7 +20,9 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -26,6 +30,11 @@ enum { iColGravita, iColArea, iColOggetto, iColMessaggio, iColonne };
 constexpr int iRuoloArea = Qt::UserRole;
 constexpr int iRuoloOggetto = Qt::UserRole + 1;
 constexpr int iRuoloCodice = Qt::UserRole + 2;
+/** A change of up to this many rows is made in place; a longer one puts its rows in anew, which the view lays
+ *  out once. */
+constexpr qsizetype iPocheRighe = 64;
+/** Past this many new rows, the columns are fitted to the rows as a whole rather than widened for each. */
+constexpr qsizetype iMolteRighe = 1000;
 
 /** "id name" of an area; the id alone when the area does not exist. */
 QString fTestoArea(TProjectDocument &doc, qint64 iAreaId)
@@ -94,7 +103,9 @@ void pApriDock(TFrmBase &frm, QDockWidget *pDock)
                    frm.height() + qMax(0, prima.height() - dopo.height()));
 }
 
-TCheckDock::TCheckDock(TFrmBase &frm) : QDockWidget(QCoreApplication::translate("Ombrix", "Verifica"), &frm), m_frm(frm)
+TCheckDock::TCheckDock(TFrmBase &frm)
+    : QDockWidget(QCoreApplication::translate("Ombrix", "Verifica"), &frm), m_frm(frm),
+      m_verifica(TVerificaIncrementale::fDi(frm.fDocument()))
 {
     setObjectName(QStringLiteral("DockVerifica"));
     setAccessibleName(QCoreApplication::translate("Ombrix", "Verifica"));
@@ -109,7 +120,9 @@ TCheckDock::TCheckDock(TFrmBase &frm) : QDockWidget(QCoreApplication::translate(
     TbVerifica->setSelectionMode(QAbstractItemView::SingleSelection);
     TbVerifica->verticalHeader()->hide();
     TbVerifica->horizontalHeader()->setStretchLastSection(true);
-    TbVerifica->horizontalHeader()->setSectionResizeMode(iColGravita, QHeaderView::ResizeToContents);
+    // the icon's column is sized once, to its icon: a column sized to its contents at every change of a row
+    // would measure every row each time
+    TbVerifica->horizontalHeader()->setSectionResizeMode(iColGravita, QHeaderView::Fixed);
     setWidget(TbVerifica);
 
     LblConteggio = new QLabel(frm.SbarAree);
@@ -167,42 +180,73 @@ void TCheckDock::pAggiorna()
 {
     if (!isVisible())
         return;
-    TProjectDocument &doc = m_frm.fDocument();
     QList<TFinding> aFindings;
-    // emptied first: a check that fails leaves no stale rows
-    TbVerifica->setRowCount(0);
-    LblConteggio->clear();
-    if (doc.fAperto())
-        aFindings = fVerificaProgetto(doc.fConn(), doc.fRootPrj());
-
-    const QIcon icoErrore = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    const QIcon icoAvviso = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    int iErrori = 0;
-    TbVerifica->setRowCount(int(aFindings.size()));
-    for (int i = 0; i < aFindings.size(); ++i) {
-        const TFinding &f = aFindings[i];
-        const bool bErrore = f.eGravita == TGravita::Errore;
-        iErrori += bErrore ? 1 : 0;
-        auto *pGravita = new QTableWidgetItem(bErrore ? icoErrore : icoAvviso, QString());
-        pGravita->setToolTip(fNomeGravita(f.eGravita));
-        pGravita->setData(Qt::AccessibleTextRole, fNomeGravita(f.eGravita));
-        pGravita->setData(iRuoloArea, f.iAreaId);
-        pGravita->setData(iRuoloCodice, f.sCodice);
-        if (f.iOggettoId)
-            pGravita->setData(iRuoloOggetto, *f.iOggettoId);
-        TbVerifica->setItem(i, iColGravita, pGravita);
-        TbVerifica->setItem(i, iColArea, new QTableWidgetItem(fTestoArea(doc, f.iAreaId)));
-        TbVerifica->setItem(i, iColOggetto,
-                            new QTableWidgetItem(f.iOggettoId ? QString::number(*f.iOggettoId) : QString()));
-        auto *pMessaggio = new QTableWidgetItem(f.sMessaggio);
-        pMessaggio->setToolTip(f.sCodice);
-        TbVerifica->setItem(i, iColMessaggio, pMessaggio);
+    try {
+        aFindings = m_verifica.fFindings();
+    } catch (...) {
+        // a check that fails leaves no stale rows
+        TbVerifica->setRowCount(0);
+        m_aMostrati.clear();
+        LblConteggio->clear();
+        throw;
     }
-    TbVerifica->resizeColumnToContents(iColArea);
-    TbVerifica->resizeColumnToContents(iColOggetto);
-    if (doc.fAperto())
+    const QList<TTratto> aTratti = fTratti(
+        m_aMostrati, aFindings, [](const TFinding &f) { return std::pair(f.iAreaId, f.iOggettoId.value_or(-1)); });
+    const QIcon aIcone[] = {style()->standardIcon(QStyle::SP_MessageBoxCritical),
+                            style()->standardIcon(QStyle::SP_MessageBoxWarning)};
+    // a short change is made in place, a long one puts its rows in anew; the columns widen for each new row,
+    // or fit them all when there are many
+    qsizetype nNuove = 0;
+    for (const TTratto &t : aTratti)
+        nNuove += t.nNuove;
+    const bool bMolte = TbVerifica->rowCount() == 0 || nNuove > iMolteRighe;
+    int aLarghe[iColonne] = {};
+    for (const TTratto &t : aTratti) {
+        const int iRiga = int(t.iRiga);
+        const qsizetype nComuni = qMin(t.nTolte, t.nNuove);
+        const int nStanno = nComuni <= iPocheRighe ? int(nComuni) : 0;
+        TbVerifica->model()->removeRows(iRiga + nStanno, int(t.nTolte) - nStanno);
+        TbVerifica->model()->insertRows(iRiga + nStanno, int(t.nNuove) - nStanno);
+        for (int i = iRiga; i < iRiga + t.nNuove; ++i) {
+            pRiga(i, aFindings.at(i), aIcone[aFindings.at(i).eGravita == TGravita::Avviso]);
+            for (int iCol : {iColGravita, iColArea, iColOggetto})
+                if (!bMolte)
+                    aLarghe[iCol] = qMax(aLarghe[iCol],
+                                         TbVerifica->sizeHintForIndex(TbVerifica->model()->index(i, iCol)).width() + 1);
+        }
+    }
+    m_aMostrati = aFindings;
+    for (int iCol : {iColGravita, iColArea, iColOggetto}) {
+        if (bMolte && !aTratti.isEmpty())
+            TbVerifica->resizeColumnToContents(iCol);
+        else if (aLarghe[iCol] > TbVerifica->columnWidth(iCol))
+            TbVerifica->setColumnWidth(iCol, aLarghe[iCol]);
+    }
+    const auto iErrori = std::count_if(aFindings.cbegin(), aFindings.cend(),
+                                       [](const TFinding &f) { return f.eGravita == TGravita::Errore; });
+    if (m_frm.fDocument().fAperto())
         LblConteggio->setText(
             QCoreApplication::translate("Ombrix", "%1 errori, %2 avvisi").arg(iErrori).arg(aFindings.size() - iErrori));
+    else
+        LblConteggio->clear();
+}
+
+void TCheckDock::pRiga(int iRiga, const TFinding &f, const QIcon &icona)
+{
+    auto *pGravita = new QTableWidgetItem(icona, QString());
+    pGravita->setToolTip(fNomeGravita(f.eGravita));
+    pGravita->setData(Qt::AccessibleTextRole, fNomeGravita(f.eGravita));
+    pGravita->setData(iRuoloArea, f.iAreaId);
+    pGravita->setData(iRuoloCodice, f.sCodice);
+    if (f.iOggettoId)
+        pGravita->setData(iRuoloOggetto, *f.iOggettoId);
+    TbVerifica->setItem(iRiga, iColGravita, pGravita);
+    TbVerifica->setItem(iRiga, iColArea, new QTableWidgetItem(fTestoArea(m_frm.fDocument(), f.iAreaId)));
+    TbVerifica->setItem(iRiga, iColOggetto,
+                        new QTableWidgetItem(f.iOggettoId ? QString::number(*f.iOggettoId) : QString()));
+    auto *pMessaggio = new QTableWidgetItem(f.sMessaggio);
+    pMessaggio->setToolTip(f.sCodice);
+    TbVerifica->setItem(iRiga, iColMessaggio, pMessaggio);
 }
 
 void TCheckDock::showEvent(QShowEvent *pEvent)
@@ -210,6 +254,7 @@ void TCheckDock::showEvent(QShowEvent *pEvent)
     QDockWidget::showEvent(pEvent);
     LblConteggio->show();
     try {
+        m_verifica.pRivediSfondi(); // opened: every picture is looked at, whoever changed it
         pAggiorna();
     } catch (...) {
         m_frm.pViewFailed(std::current_exception());

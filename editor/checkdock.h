@@ -1,23 +1,29 @@
 #pragma once
 
+#include "check/verifica.h"
+
 #include <QDockWidget>
+#include <QList>
 #include <QtGlobal>
 
 #include <functional>
 #include <optional>
 
 class QAction;
+class QIcon;
 class QLabel;
 class QMenu;
 class QTableWidget;
 class TFrmBase;
+class TVerificaIncrementale;
 
 /**
  * The dock "Verifica": the findings of the project check, one row per
- * finding (severity icon, area, object, message). It checks the open project
- * again after every edit, undo and redo, and whenever the areas or the project
- * change, but only while it is visible; meanwhile the status bar shows how
- * many errors and warnings there are. A double click on a row shows the
+ * finding (severity icon, area, object, message). After every edit, undo and
+ * redo, and whenever the areas or the project change, it shows the check that
+ * TVerificaIncrementale keeps, changing only the rows that differ, but only
+ * while it is visible; meanwhile the status bar shows how many errors and
+ * warnings there are. A double click on a row shows the
  * row's area and selects its object.
  */
 class TCheckDock final : public QDockWidget
@@ -36,7 +42,7 @@ public:
      *  the area's background (sfondo-dimensioni, sfondo-mancante). */
     bool fPopupRiga(int iRow);
 
-    /** Checks the open project again and refills the rows (nothing while hidden). */
+    /** Shows the check of the open project as it is now (nothing while hidden). */
     void pAggiorna();
 
 protected:
@@ -44,7 +50,11 @@ protected:
     void hideEvent(QHideEvent *pEvent) override;
 
 private:
+    void pRiga(int iRiga, const TFinding &f, const QIcon &icona);
+
     TFrmBase &m_frm;
+    TVerificaIncrementale &m_verifica;
+    QList<TFinding> m_aMostrati; // the findings the rows show
     int m_iRigaMenu = -1;
 };
 

@@ -1,14 +1,21 @@
 #pragma once
 
+#include "check/riferimentiio.h"
+
 #include <QDockWidget>
+#include <QList>
+
+#include <utility>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSortFilterProxyModel;
+class QStandardItem;
 class QStandardItemModel;
 class QTableView;
 class TFrmBase;
+class TVerificaIncrementale;
 
 /**
  * The dock "Ingressi/Uscite": the I/O cross-reference of the open project,
@@ -17,7 +24,8 @@ class TFrmBase;
  * class that objects in more than one area use is shown in bold; the free
  * numbers of each class (from 1 to the highest in use) are listed under the
  * table. A click on a row shows its area; "Esporta CSV…" writes the same CSV
- * as the command line. It follows the project as the "Verifica" dock does.
+ * as the command line. It follows the project as the "Verifica" dock does,
+ * changing only the rows that differ.
  */
 class TIoDock final : public QDockWidget
 {
@@ -33,7 +41,7 @@ public:
     QStandardItemModel *pModello = nullptr;
     QSortFilterProxyModel *pFiltro = nullptr;
 
-    /** Reads the cross-reference again and refills the rows (nothing while hidden). */
+    /** Shows the cross-reference of the open project as it is now (nothing while hidden). */
     void pAggiorna();
     /** "Esporta CSV…": asks a file name and writes the cross-reference there. */
     void BtnEsportaCsvClick();
@@ -42,5 +50,12 @@ protected:
     void showEvent(QShowEvent *pEvent) override;
 
 private:
+    /** A row as shown: the cross-reference's, and whether its number lies in more than one area. */
+    using TMostrata = std::pair<TRigaIo, bool>;
+    QList<QStandardItem *> fCelle(const TMostrata &riga) const;
+
     TFrmBase &m_frm;
+    TVerificaIncrementale &m_verifica;
+    QList<TMostrata> m_aMostrate; // the rows of pModello, in order
+    QList<TRigaIo> m_aUltime;     // the cross-reference they show
 };
