@@ -1,0 +1,541 @@
+// Making a snapshot: the fingerprint compared first, the pictures stored
+// once by their contents, the count kept. See copie.h and cartellacopie.h.
+
+#include "backup/cartellacopie.h"
+#include "backup/copie.h"
+#include "backup/impronta.h"
+#include "workspace/errors.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QHash>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// the translation context of the program's own messages
+struct Ombrix
+{
+    Q_DECLARE_TR_FUNCTIONS(Ombrix)
+};
+
+// a fingerprint is a few lines per picture: a larger file is not one
+constexpr qint64 iMassimoImpronta = 64 * 1024 * 1024;
+// a picture that keeps changing while it is copied is given up after this many tries
+constexpr int iTentativiCopia = 3;
+
+/** SQLite's file change counter of the open database, read through the connection's own file: opening the file
+ *  again and closing it would drop the locks the connection holds. 0 when it cannot be read. */
+quint32 fContatore(sqlite3 *pDb)
+{
+    sqlite3_file *pFile = nullptr;
+    if (sqlite3_file_control(pDb, "main", SQLITE_FCNTL_FILE_POINTER, &pFile) != SQLITE_OK || !pFile || !pFile->pMethods)
+        return 0;
+    unsigned char ab[4] = {};
+    if (pFile->pMethods->xRead(pFile, ab, 4, 24) != SQLITE_OK)
+        return 0;
+    return quint32(ab[0]) << 24 | quint32(ab[1]) << 16 | quint32(ab[2]) << 8 | quint32(ab[3]);
+}
+
+/** The project as the file system shows it now, from the state of its files alone: no file is read. Hashes are
+ *  left empty. Anything in "areas" that is neither a plain file nor a folder stops the snapshot. */
+TImpronta fProgettoOra(sqlite3 *pDb, const TCartella &progetto, const QString &sNomeDb, const TCartella &aree)
+{
+    TImpronta ora;
+    ora.sDatabase = sNomeDb;
+    const std::optional<struct stat> stDb = progetto.fStat(sNomeDb);
+    if (!stDb)
+        throw TOmbrixError(fMessaggioErrno(progetto.fPercorso(sNomeDb), ENOENT));
+    ora.stDatabase = TStatFile::fDa(*stDb);
+    ora.iContatore = fContatore(pDb);
+    if (const std::optional<struct stat> stWal = progetto.fStat(sNomeDb + QStringLiteral("-wal")))
+        ora.stWal = TStatFile::fDa(*stWal);
+    for (const TCartella::TVoce &v : aree.fVoci()) {
+        if (v.sNome.startsWith(QLatin1Char('.')) || S_ISDIR(v.st.st_mode))
+            continue;
+        if (!S_ISREG(v.st.st_mode))
+            throw TOmbrixError(fNonFileNormale(aree.fPercorso(v.sNome), v.st));
+        ora.aImmagini << TImprontaImmagine{v.sNome, TStatFile::fDa(v.st), QByteArray()};
+    }
+    return ora;
+}
+
+/** Whether the project is as the fingerprint prima found it, by the state of its files: every one the same, and
+ *  none so recent that a change within the same tick of the clock could hide behind it. */
+bool fComePrima(const TImpronta &ora, const TImpronta &prima)
+{
+    if (ora.sDatabase != prima.sDatabase || ora.stDatabase != prima.stDatabase || ora.iContatore != prima.iContatore ||
+        ora.stWal != prima.stWal || ora.aImmagini.size() != prima.aImmagini.size())
+        return false;
+    // without a WAL file, every change of the database moves its counter; with one, only the times tell
+    if (ora.stWal && (fIncerto(*ora.stWal, prima.iPresa) || fIncerto(ora.stDatabase, prima.iPresa)))
+        return false;
+    for (qsizetype i = 0; i < ora.aImmagini.size(); ++i) {
+        const TImprontaImmagine &a = ora.aImmagini.at(i);
+        const TImprontaImmagine &b = prima.aImmagini.at(i);
+        if (a.sNome != b.sNome || a.st != b.st || fIncerto(a.st, prima.iPresa))
+            return false;
+    }
+    return true;
+}
+
+/** Whether the snapshot folder still holds what its fingerprint says: its database and every picture, plain
+ *  files of the recorded size. Only the state of the files is looked at. */
+bool fIntatta(const TCartella &copia, const TImpronta &impronta)
+{
+    try {
+        const std::optional<struct stat> stDb = copia.fStat(impronta.sDatabase);
+        if (!stDb || !S_ISREG(stDb->st_mode) || stDb->st_size == 0)
+            return false;
+        const TCartella aree = copia.fSotto(sCartellaAree);
+        for (const TImprontaImmagine &img : impronta.aImmagini) {
+            const std::optional<struct stat> st = aree.fStat(img.sNome);
+            if (!st || !S_ISREG(st->st_mode) || qint64(st->st_size) != img.st.iDimensione)
+                return false;
+        }
+        return true;
+    } catch (const TOmbrixError &) {
+        return false;
+    }
+}
+
+/** The fingerprint kept in the snapshot folder copia, if it has a sound one. */
+std::optional<TImpronta> fImprontaDi(const TCartella &copia)
+{
+    try {
+        struct stat st;
+        const TFd fd = copia.fApriFile(sFileImpronta, &st);
+        std::optional<TImpronta> impronta =
+            fLeggiImpronta(fLeggiTutto(fd, iMassimoImpronta, copia.fPercorso(sFileImpronta)));
+        if (impronta)
+            impronta->iPresa = TStatFile::fDa(st).iCambiamento;
+        return impronta;
+    } catch (const TOmbrixError &) {
+        return std::nullopt;
+    }
+}
+
+/** Writes the fingerprint into the folder: a new file, renamed over the old one. */
+void pScriviImpronta(const TCartella &cartella, const TImpronta &impronta)
+{
+    const QString sTmp = QLatin1Char('.') + sFileImpronta + QStringLiteral(".nuova");
+    cartella.fRimuovi(sTmp);
+    {
+        const TFd fd = cartella.fCreaFile(sTmp);
+        const QByteArray ab = fTestoImpronta(impronta);
+        if (::write(fd.fFd(), ab.constData(), size_t(ab.size())) != ab.size() || ::fsync(fd.fFd()) != 0)
+            throw TOmbrixError(fMessaggioErrno(cartella.fPercorso(sTmp), errno));
+    }
+    cartella.pRinomina(sTmp, cartella, sFileImpronta);
+}
+
+/** The database pDb copied into the file sDest with the online backup API, checked, and on the disk. */
+void pCopiaDatabase(sqlite3 *pDb, const QString &sDest)
+{
+    sqlite3 *pDest = nullptr;
+    int iRc = sqlite3_open_v2(sDest.toUtf8().constData(), &pDest,
+                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW, nullptr);
+    auto fallisci = [&](const QString &sMsg) {
+        sqlite3_close_v2(pDest);
+        throw TOmbrixError(sDest + QStringLiteral(": ") + sMsg);
+    };
+    if (iRc != SQLITE_OK)
+        fallisci(QString::fromUtf8(pDest ? sqlite3_errmsg(pDest) : sqlite3_errstr(iRc)));
+    // a new file in a folder of its own: a copy cut short is thrown away whole, it needs no journal
+    sqlite3_exec(pDest, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
+    sqlite3_backup *pBackup = sqlite3_backup_init(pDest, "main", pDb, "main");
+    if (!pBackup)
+        fallisci(QString::fromUtf8(sqlite3_errmsg(pDest)));
+    // another program writing the project holds it for a moment: wait for it, as a statement would
+    for (int i = 0; i < 100; ++i) {
+        iRc = sqlite3_backup_step(pBackup, -1);
+        if (iRc != SQLITE_BUSY && iRc != SQLITE_LOCKED)
+            break;
+        QThread::msleep(50);
+    }
+    sqlite3_backup_finish(pBackup);
+    if (iRc != SQLITE_DONE)
+        fallisci(QString::fromUtf8(iRc == SQLITE_BUSY || iRc == SQLITE_LOCKED ? sqlite3_errstr(iRc)
+                                                                              : sqlite3_errmsg(pDest)));
+    sqlite3_stmt *pStmt = nullptr;
+    QString sEsito;
+    if (sqlite3_prepare_v2(pDest, "PRAGMA quick_check", -1, &pStmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(pStmt) == SQLITE_ROW)
+        sEsito = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(pStmt, 0)));
+    sqlite3_finalize(pStmt);
+    if (sEsito != QStringLiteral("ok"))
+        fallisci(Ombrix::tr("il database del progetto è danneggiato, copia non fatta") +
+                 (sEsito.isEmpty() ? QString() : QStringLiteral(" (") + sEsito + QLatin1Char(')')));
+    sqlite3_close_v2(pDest);
+}
+
+/** Whether two database files hold the same: byte for byte, but for the header's change counter and library
+ *  version, which say how a copy was written, not what it holds. */
+bool fStessoDatabase(const TCartella &a, const QString &sA, const TCartella &b, const QString &sB)
+{
+    struct stat stA;
+    struct stat stB;
+    const TFd fdA = a.fApriFile(sA, &stA);
+    const TFd fdB = b.fApriFile(sB, &stB);
+    if (stA.st_size != stB.st_size)
+        return false;
+    bool bIntestazione = true;
+    for (;;) {
+        QByteArray abA = fLeggiTutto(fdA, 1024 * 1024, a.fPercorso(sA));
+        QByteArray abB = fLeggiTutto(fdB, 1024 * 1024, b.fPercorso(sB));
+        if (bIntestazione && abA.size() >= 100 && abB.size() >= 100) {
+            for (QByteArray *p : {&abA, &abB}) {
+                std::fill(p->begin() + 24, p->begin() + 28, '\0');
+                std::fill(p->begin() + 92, p->begin() + 100, '\0');
+            }
+        }
+        bIntestazione = false;
+        if (abA != abB)
+            return false;
+        if (abA.isEmpty())
+            return true;
+    }
+}
+
+/** The hash of a plain file's contents, hex. */
+QByteArray fHashDi(const TCartella &cartella, const QString &sNome)
+{
+    const TFd fd = cartella.fApriFile(sNome);
+    QCryptographicHash h(iAlgoritmoHash);
+    for (;;) {
+        const QByteArray ab = fLeggiTutto(fd, 1024 * 1024, cartella.fPercorso(sNome));
+        if (ab.isEmpty())
+            return h.result().toHex();
+        h.addData(ab);
+    }
+}
+
+/** The folder of stored pictures, made when missing; anything else in its place (a link) is removed first. */
+TCartella fApriArchivio(const TCartella &copie)
+{
+    const std::optional<struct stat> st = copie.fStat(sCartellaArchivio);
+    if (st && !S_ISDIR(st->st_mode))
+        copie.fRimuovi(sCartellaArchivio);
+    if (!st || !S_ISDIR(st->st_mode)) {
+        try {
+            copie.pCreaCartella(sCartellaArchivio);
+        } catch (const TOmbrixError &) {
+            if (!copie.fStat(sCartellaArchivio))
+                throw;
+        }
+    }
+    return copie.fSotto(sCartellaArchivio);
+}
+
+/** Removes the stored pictures that no snapshot links any more (and anything else that is no stored picture). */
+void pPotaArchivio(const TCartella &archivio)
+{
+    for (const TCartella::TVoce &v : archivio.fVoci())
+        if (!S_ISREG(v.st.st_mode) || v.st.st_nlink <= 1 || !fNomeHash(v.sNome))
+            archivio.fRimuovi(v.sNome);
+}
+
+/** Removes the working folders of snapshot runs whose process has gone; a link of that name goes as a link. */
+void pTogliAvanzi(const TCartella &copie)
+{
+    for (const TCartella::TVoce &v : copie.fVoci()) {
+        if (!v.sNome.startsWith(sPrefissoInCorso))
+            continue;
+        const qint64 iPid = v.sNome.mid(sPrefissoInCorso.size()).section(QLatin1Char('-'), 0, 0).toLongLong();
+        if (iPid > 0 && iPid != ::getpid() && ::kill(pid_t(iPid), 0) != 0 && errno == ESRCH)
+            copie.fRimuovi(v.sNome);
+    }
+}
+
+/**
+ * A snapshot being made, in its hidden working folder: its pictures gathered
+ * from the store where their contents are known, read from the project where
+ * they changed.
+ */
+class TNuovaCopia
+{
+public:
+    TNuovaCopia(const TCartella &copie, const TCartella &aree, const TCartella &archivio)
+        : m_copie(copie), m_aree(aree), m_archivio(archivio),
+          m_sNome(sPrefissoInCorso + QString::number(::getpid()) + QLatin1Char('-') +
+                  QString::number(QRandomGenerator::global()->generate(), 36))
+    {
+        m_copie.pCreaCartella(m_sNome);
+        m_cartella.emplace(m_copie.fSotto(m_sNome));
+        m_cartella->pCreaCartella(sCartellaAree);
+        m_cartellaAree.emplace(m_cartella->fSotto(sCartellaAree));
+    }
+    ~TNuovaCopia()
+    {
+        if (m_bConsegnata)
+            return;
+        m_cartellaAree.reset();
+        m_cartella.reset();
+        m_copie.fRimuovi(m_sNome);
+        try {
+            pTogliNuoveDallArchivio();
+        } catch (const TOmbrixError &) {
+            // left for the pruning after the next snapshot
+        }
+    }
+
+    const TCartella &fCartella() const { return *m_cartella; }
+
+    /** Picture img of the project into the snapshot: from the store when prima gives its contents and its state
+     *  has not changed since, else read from the project and stored. Fills img's state and hash. */
+    void pImmagine(TImprontaImmagine &img, const TImprontaImmagine *pPrima)
+    {
+        if (pPrima && !pPrima->abHash.isEmpty() && fDallArchivio(pPrima->abHash, img.sNome)) {
+            img.abHash = pPrima->abHash;
+            return;
+        }
+        pDalProgetto(img);
+    }
+
+    /** Everything written made durable, then the folder renamed to the snapshot's name sNome; false when that
+     *  name is taken. */
+    bool fConsegna(const QString &sNome)
+    {
+        for (const QString &s : m_asDaSincronizzare)
+            m_cartellaAree->pSyncFile(s);
+        m_cartellaAree->pSync();
+        m_cartella->pSync();
+        if (!m_asNuoveInArchivio.isEmpty())
+            m_archivio.pSync();
+        if (!m_copie.fRinominaNuovo(m_sNome, sNome))
+            return false;
+        m_bConsegnata = true;
+        m_copie.pSync();
+        return true;
+    }
+
+private:
+    /** A link in the snapshot to the stored picture of that hash; false when there is none to link to. */
+    bool fDallArchivio(const QByteArray &abHash, const QString &sNome)
+    {
+        const QString sHash = QString::fromLatin1(abHash);
+        const std::optional<struct stat> st = m_archivio.fStat(sHash);
+        if (!st || !S_ISREG(st->st_mode))
+            return false;
+        const int iErrno = m_archivio.fCollega(sHash, *m_cartellaAree, sNome);
+        if (iErrno == 0)
+            return true;
+        if (iErrno == ENOENT)
+            return false; // pruned meanwhile by another snapshot run
+        // a file system without hard links, or one at its most for this file: a copy of the stored one
+        const TFd da = m_archivio.fApriFile(sHash);
+        const TFd a = m_cartellaAree->fCreaFile(sNome);
+        pCopiaFile(da, m_archivio.fPercorso(sHash), a, m_cartellaAree->fPercorso(sNome), nullptr);
+        m_asDaSincronizzare << sNome;
+        return true;
+    }
+
+    /** The project's picture read, copied into the snapshot while it is hashed, and stored. */
+    void pDalProgetto(TImprontaImmagine &img)
+    {
+        for (int iTentativo = 0;; ++iTentativo) {
+            struct stat stPrima;
+            const TFd da = m_aree.fApriFile(img.sNome, &stPrima);
+            m_cartellaAree->fRimuovi(img.sNome);
+            const TFd a = m_cartellaAree->fCreaFile(img.sNome);
+            QCryptographicHash h(iAlgoritmoHash);
+            pCopiaFile(da, m_aree.fPercorso(img.sNome), a, m_cartellaAree->fPercorso(img.sNome), &h);
+            struct stat stDopo;
+            if (::fstat(da.fFd(), &stDopo) != 0)
+                throw TOmbrixError(fMessaggioErrno(m_aree.fPercorso(img.sNome), errno));
+            if (TStatFile::fDa(stPrima) == TStatFile::fDa(stDopo)) {
+                img.st = TStatFile::fDa(stPrima);
+                img.abHash = h.result().toHex();
+                break;
+            }
+            if (iTentativo + 1 >= iTentativiCopia)
+                throw TOmbrixError(m_aree.fPercorso(img.sNome) + QStringLiteral(": ") +
+                                   Ombrix::tr("cambia mentre lo si copia"));
+        }
+        const QString sHash = QString::fromLatin1(img.abHash);
+        for (int iTentativo = 0; iTentativo < 2; ++iTentativo) {
+            const int iErrno = m_cartellaAree->fCollega(img.sNome, m_archivio, sHash);
+            if (iErrno == 0) {
+                m_asNuoveInArchivio << sHash;
+                break;
+            }
+            if (iErrno != EEXIST)
+                break; // no links here: the snapshot keeps its own copy
+            const std::optional<struct stat> st = m_archivio.fStat(sHash);
+            if (st && S_ISREG(st->st_mode)) {
+                // the same contents are stored already: the snapshot links to them instead of its own copy
+                const QString sTmp = QLatin1Char('.') + img.sNome + QStringLiteral(".archivio");
+                m_cartellaAree->fRimuovi(sTmp);
+                if (m_archivio.fCollega(sHash, *m_cartellaAree, sTmp) == 0) {
+                    m_cartellaAree->pRinomina(sTmp, *m_cartellaAree, img.sNome);
+                    return;
+                }
+                break;
+            }
+            m_archivio.fRimuovi(sHash); // not a stored picture: it makes way for one
+        }
+        m_asDaSincronizzare << img.sNome;
+    }
+
+    void pTogliNuoveDallArchivio()
+    {
+        for (const QString &s : m_asNuoveInArchivio) {
+            const std::optional<struct stat> st = m_archivio.fStat(s);
+            if (st && S_ISREG(st->st_mode) && st->st_nlink <= 1)
+                m_archivio.fRimuovi(s);
+        }
+    }
+
+    const TCartella &m_copie;
+    const TCartella &m_aree;
+    const TCartella &m_archivio;
+    QString m_sNome;
+    std::optional<TCartella> m_cartella;
+    std::optional<TCartella> m_cartellaAree;
+    QStringList m_asNuoveInArchivio;
+    QStringList m_asDaSincronizzare;
+    bool m_bConsegnata = false;
+};
+
+/** Whether the snapshot in the making holds what the snapshot ultima holds: the same database, and the same
+ *  pictures by name and contents (by ultima's fingerprint when it has one, else by reading its pictures). */
+bool fStessaCopia(const TCartella &nuova, const TImpronta &ora, const TCartella &ultima,
+                  const std::optional<TImpronta> &prima)
+{
+    try {
+        const QString sDbUltima = fDbDellaCopia(ultima);
+        if (sDbUltima != ora.sDatabase || !fStessoDatabase(nuova, ora.sDatabase, ultima, sDbUltima))
+            return false;
+        if (prima) {
+            if (prima->aImmagini.size() != ora.aImmagini.size())
+                return false;
+            for (qsizetype i = 0; i < ora.aImmagini.size(); ++i)
+                if (prima->aImmagini.at(i).sNome != ora.aImmagini.at(i).sNome ||
+                    prima->aImmagini.at(i).abHash != ora.aImmagini.at(i).abHash)
+                    return false;
+            return true;
+        }
+        const TCartella aree = ultima.fSotto(sCartellaAree);
+        const QStringList asNomi = fImmaginiDi(aree);
+        if (asNomi.size() != ora.aImmagini.size())
+            return false;
+        for (qsizetype i = 0; i < asNomi.size(); ++i)
+            if (asNomi.at(i) != ora.aImmagini.at(i).sNome || fHashDi(aree, asNomi.at(i)) != ora.aImmagini.at(i).abHash)
+                return false;
+        return true;
+    } catch (const TOmbrixError &) {
+        return false; // a snapshot that cannot be read holds nothing to compare with
+    }
+}
+
+/** The name of a new snapshot made now: the local time, with "-2", "-3"... after every one of the same second. */
+QString fNomeNuovo(const QString &sBase, const QStringList &asNomi, int iScarto)
+{
+    int nPrimo = 1;
+    for (const QString &s : asNomi) {
+        if (s == sBase)
+            nPrimo = qMax(nPrimo, 2);
+        else if (s.startsWith(sBase + QLatin1Char('-')))
+            nPrimo = qMax(nPrimo, s.mid(sBase.size() + 1).toInt() + 1);
+    }
+    const int n = nPrimo + iScarto;
+    return n == 1 ? sBase : sBase + QLatin1Char('-') + QString::number(n);
+}
+
+} // namespace
+
+QString fFaiCopia(sqlite3 *pDb, const QString &sRootPrj, const QString &sNomeDb, const QString &sMotivo, int iTenere,
+                  const QString &sTieni)
+{
+    const TCartella copie = *fApriCartellaCopie(sRootPrj, true);
+    pTogliAvanzi(copie);
+    const TCartella progetto = TCartella::fApri(sRootPrj, true);
+    const TCartella aree = TCartella::fApri(progetto.fPercorso(sCartellaAree), true);
+    TImpronta ora = fProgettoOra(pDb, progetto, sNomeDb, aree);
+
+    // the most recent snapshot that is a folder, and its fingerprint
+    const QStringList asNomi = fNomiCopie(copie);
+    std::optional<TCartella> ultima;
+    for (const QString &s : asNomi) {
+        const std::optional<struct stat> st = copie.fStat(s);
+        if (st && S_ISDIR(st->st_mode)) {
+            ultima.emplace(copie.fSotto(s));
+            break;
+        }
+    }
+    // a fingerprint tells what its snapshot holds only while the snapshot holds all it had
+    std::optional<TImpronta> prima = ultima ? fImprontaDi(*ultima) : std::nullopt;
+    if (prima && !fIntatta(*ultima, *prima))
+        prima.reset();
+    if (prima && fComePrima(ora, *prima))
+        return QString(); // nothing changed, and nothing was read
+
+    const TCartella archivio = fApriArchivio(copie);
+    TNuovaCopia nuova(copie, aree, archivio);
+    pCopiaDatabase(pDb, nuova.fCartella().fPercorso(sNomeDb));
+    nuova.fCartella().pSyncFile(sNomeDb);
+    QHash<QString, const TImprontaImmagine *> prime;
+    if (prima)
+        for (const TImprontaImmagine &p : prima->aImmagini)
+            prime.insert(p.sNome, &p);
+    for (TImprontaImmagine &img : ora.aImmagini) {
+        // its contents are known only when its state is the same, and old enough to tell
+        const TImprontaImmagine *pPrima = prime.value(img.sNome);
+        if (pPrima && (pPrima->st != img.st || fIncerto(img.st, prima->iPresa)))
+            pPrima = nullptr;
+        nuova.pImmagine(img, pPrima);
+    }
+
+    if (ultima && fStessaCopia(nuova.fCartella(), ora, *ultima, prima)) {
+        // the same contents: no snapshot, but the most recent one learns the files' new state, so that the next
+        // time it is known without reading them
+        try {
+            pScriviImpronta(*ultima, ora);
+        } catch (const TOmbrixError &) {
+            // the next time compares by contents again
+        }
+        return QString();
+    }
+
+    {
+        const TFd fd = nuova.fCartella().fCreaFile(sFileMotivo);
+        const QByteArray ab = sMotivo.toUtf8() + '\n';
+        if (::write(fd.fFd(), ab.constData(), size_t(ab.size())) != ab.size() || ::fsync(fd.fFd()) != 0)
+            throw TOmbrixError(fMessaggioErrno(nuova.fCartella().fPercorso(sFileMotivo), errno));
+    }
+    pScriviImpronta(nuova.fCartella(), ora);
+
+    // named after the local time; a name taken (in the same second, by another program) gets "-2", "-3"...
+    const QString sBase = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString sFatta;
+    for (int iScarto = 0; sFatta.isEmpty(); ++iScarto) {
+        const QString sNome = fNomeNuovo(sBase, asNomi, iScarto);
+        if (nuova.fConsegna(sNome))
+            sFatta = copie.fPercorso(sNome);
+    }
+
+    // the count kept: the most recent stay, and the stored pictures that only the others linked go with them
+    QStringList asTutte = fNomiCopie(copie);
+    asTutte.removeAll(sTieni);
+    bool bTolte = false;
+    for (qsizetype i = qMax(1, sTieni.isEmpty() ? iTenere : iTenere - 1); i < asTutte.size(); ++i) {
+        copie.fRimuovi(asTutte.at(i));
+        bTolte = true;
+    }
+    if (bTolte)
+        pPotaArchivio(archivio);
+    return sFatta;
+}
