@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -128,21 +129,26 @@ std::optional<TImpronta> fImprontaDi(const TCartella &copia)
     }
 }
 
-/** Writes the fingerprint into the folder: a new file, renamed over the old one. */
-void pScriviImpronta(const TCartella &cartella, const TImpronta &impronta)
+/** A new file sNome in the folder holding ab, on its way to the disk. */
+void pScriviFile(const TCartella &cartella, const QString &sNome, const QByteArray &ab)
+{
+    const TFd fd = cartella.fCreaFile(sNome);
+    if (::write(fd.fFd(), ab.constData(), size_t(ab.size())) != ab.size())
+        throw TOmbrixError(fMessaggioErrno(cartella.fPercorso(sNome), errno));
+    ::sync_file_range(fd.fFd(), 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+/** The fingerprint of a snapshot replaced by impronta: a new file, renamed over the old one. Not waited for on
+ *  the disk: a fingerprint lost is only a slower comparison the next time. */
+void pAggiornaImpronta(const TCartella &cartella, const TImpronta &impronta)
 {
     const QString sTmp = QLatin1Char('.') + sFileImpronta + QStringLiteral(".nuova");
     cartella.fRimuovi(sTmp);
-    {
-        const TFd fd = cartella.fCreaFile(sTmp);
-        const QByteArray ab = fTestoImpronta(impronta);
-        if (::write(fd.fFd(), ab.constData(), size_t(ab.size())) != ab.size() || ::fsync(fd.fFd()) != 0)
-            throw TOmbrixError(fMessaggioErrno(cartella.fPercorso(sTmp), errno));
-    }
+    pScriviFile(cartella, sTmp, fTestoImpronta(impronta));
     cartella.pRinomina(sTmp, cartella, sFileImpronta);
 }
 
-/** The database pDb copied into the file sDest with the online backup API, checked, and on the disk. */
+/** The database pDb copied into the new file sDest with the online backup API, and checked. */
 void pCopiaDatabase(sqlite3 *pDb, const QString &sDest)
 {
     sqlite3 *pDest = nullptr;
@@ -182,8 +188,9 @@ void pCopiaDatabase(sqlite3 *pDb, const QString &sDest)
     sqlite3_close_v2(pDest);
 }
 
-/** Whether two database files hold the same: byte for byte, but for the header's change counter and library
- *  version, which say how a copy was written, not what it holds. */
+/** Whether two database files hold the same: byte for byte, but for the header's change counter, schema cookie
+ *  and library version, which say how a copy was written (the backup API sets the copy's own), not what it
+ *  holds. */
 bool fStessoDatabase(const TCartella &a, const QString &sA, const TCartella &b, const QString &sB)
 {
     struct stat stA;
@@ -199,6 +206,7 @@ bool fStessoDatabase(const TCartella &a, const QString &sA, const TCartella &b, 
         if (bIntestazione && abA.size() >= 100 && abB.size() >= 100) {
             for (QByteArray *p : {&abA, &abB}) {
                 std::fill(p->begin() + 24, p->begin() + 28, '\0');
+                std::fill(p->begin() + 40, p->begin() + 44, '\0');
                 std::fill(p->begin() + 92, p->begin() + 100, '\0');
             }
         }
@@ -293,6 +301,14 @@ public:
     }
 
     const TCartella &fCartella() const { return *m_cartella; }
+    /** The file sNome of the snapshot's folder is to be made durable with it. */
+    void pDaSincronizzare(const QString &sNome) { m_asDaSincronizzareQui << sNome; }
+    /** A new file sNome in the snapshot's folder, holding ab. */
+    void pScrivi(const QString &sNome, const QByteArray &ab)
+    {
+        pScriviFile(*m_cartella, sNome, ab);
+        m_asDaSincronizzareQui << sNome;
+    }
 
     /** Picture img of the project into the snapshot: from the store when prima gives its contents and its state
      *  has not changed since, else read from the project and stored. Fills img's state and hash. */
@@ -309,7 +325,10 @@ public:
      *  name is taken. */
     bool fConsegna(const QString &sNome)
     {
-        for (const QString &s : m_asDaSincronizzare)
+        // all written first, each already on its way: the waits overlap
+        for (const QString &s : std::exchange(m_asDaSincronizzareQui, {}))
+            m_cartella->pSyncFile(s);
+        for (const QString &s : std::exchange(m_asDaSincronizzare, {}))
             m_cartellaAree->pSyncFile(s);
         m_cartellaAree->pSync();
         m_cartella->pSync();
@@ -406,7 +425,8 @@ private:
     std::optional<TCartella> m_cartella;
     std::optional<TCartella> m_cartellaAree;
     QStringList m_asNuoveInArchivio;
-    QStringList m_asDaSincronizzare;
+    QStringList m_asDaSincronizzare;    // in "areas"
+    QStringList m_asDaSincronizzareQui; // in the snapshot's folder
     bool m_bConsegnata = false;
 };
 
@@ -486,7 +506,7 @@ QString fFaiCopia(sqlite3 *pDb, const QString &sRootPrj, const QString &sNomeDb,
     const TCartella archivio = fApriArchivio(copie);
     TNuovaCopia nuova(copie, aree, archivio);
     pCopiaDatabase(pDb, nuova.fCartella().fPercorso(sNomeDb));
-    nuova.fCartella().pSyncFile(sNomeDb);
+    nuova.pDaSincronizzare(sNomeDb);
     QHash<QString, const TImprontaImmagine *> prime;
     if (prima)
         for (const TImprontaImmagine &p : prima->aImmagini)
@@ -503,20 +523,15 @@ QString fFaiCopia(sqlite3 *pDb, const QString &sRootPrj, const QString &sNomeDb,
         // the same contents: no snapshot, but the most recent one learns the files' new state, so that the next
         // time it is known without reading them
         try {
-            pScriviImpronta(*ultima, ora);
+            pAggiornaImpronta(*ultima, ora);
         } catch (const TOmbrixError &) {
             // the next time compares by contents again
         }
         return QString();
     }
 
-    {
-        const TFd fd = nuova.fCartella().fCreaFile(sFileMotivo);
-        const QByteArray ab = sMotivo.toUtf8() + '\n';
-        if (::write(fd.fFd(), ab.constData(), size_t(ab.size())) != ab.size() || ::fsync(fd.fFd()) != 0)
-            throw TOmbrixError(fMessaggioErrno(nuova.fCartella().fPercorso(sFileMotivo), errno));
-    }
-    pScriviImpronta(nuova.fCartella(), ora);
+    nuova.pScrivi(sFileMotivo, sMotivo.toUtf8() + '\n');
+    nuova.pScrivi(sFileImpronta, fTestoImpronta(ora));
 
     // named after the local time; a name taken (in the same second, by another program) gets "-2", "-3"...
     const QString sBase = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
@@ -538,4 +553,38 @@ QString fFaiCopia(sqlite3 *pDb, const QString &sRootPrj, const QString &sNomeDb,
     if (bTolte)
         pPotaArchivio(archivio);
     return sFatta;
+}
+
+TCopiaParallela::TCopiaParallela(const QString &sDb, const QString &sMotivo, int iTenere)
+{
+    const QFileInfo fi(sDb);
+    m_esito = std::async(std::launch::async, [sDb = fi.absoluteFilePath(), sRoot = fi.absolutePath(),
+                                              sNome = fi.fileName(), sMotivo, iTenere] {
+        sqlite3 *pDb = nullptr;
+        if (sqlite3_open_v2(sDb.toUtf8().constData(), &pDb, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+            const QString sErrore = QString::fromUtf8(pDb ? sqlite3_errmsg(pDb) : "cannot open");
+            sqlite3_close_v2(pDb);
+            throw TOmbrixError(sDb + QStringLiteral(": ") + sErrore);
+        }
+        sqlite3_busy_timeout(pDb, 5000);
+        try {
+            const QString s = fFaiCopia(pDb, sRoot, sNome, sMotivo, iTenere);
+            sqlite3_close_v2(pDb);
+            return s;
+        } catch (...) {
+            sqlite3_close_v2(pDb);
+            throw;
+        }
+    });
+}
+
+TCopiaParallela::~TCopiaParallela()
+{
+    if (m_esito.valid())
+        m_esito.wait();
+}
+
+QString TCopiaParallela::fAttendi()
+{
+    return m_esito.get();
 }

@@ -708,10 +708,6 @@
         <translation>Pictures and PDFs</translation>
     </message>
     <message>
-        <source>impossibile copiare </source>
-        <translation>cannot copy </translation>
-    </message>
-    <message>
         <source>il database del progetto è danneggiato, copia non fatta</source>
         <translation>the project database is damaged, snapshot not made</translation>
     </message>
@@ -734,6 +730,30 @@
     <message>
         <source>impossibile eliminare il file</source>
         <translation>cannot delete the file</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>is a symbolic link</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>is not a plain file</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>is not a folder</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico, non la cartella delle copie</source>
+        <translation>is a symbolic link, not the folder of snapshots</translation>
+    </message>
+    <message>
+        <source>cambia mentre lo si copia</source>
+        <translation>changes while it is being copied</translation>
     </message>
 </context>
 <context>
