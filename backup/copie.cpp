@@ -234,7 +234,8 @@ void pRipristinaCopia(const TCopia &copia, const QString &sDb)
     const TCartella progetto = TCartella::fApri(fiDb.absolutePath(), true);
     if (!progetto.fStat(sCartellaAree))
         progetto.pCreaCartella(sCartellaAree);
-    const TCartella aree = TCartella::fApri(progetto.fPercorso(sCartellaAree), true);
+    // everything in it but the snapshot's pictures is removed: never through a link
+    const TCartella aree = progetto.fSotto(sCartellaAree);
 
     // Everything is first copied beside its place under a hidden name, then renamed into place: a failure while
     // copying changes nothing. The copies are the project's own files, never links to the snapshot's.

@@ -33,27 +33,35 @@ struct Ombrix
     Q_DECLARE_TR_FUNCTIONS(Ombrix)
 };
 
-// a fingerprint is a few lines per picture: a larger file is not one
-constexpr qint64 iMassimoImpronta = 64 * 1024 * 1024;
+// a fingerprint is a line per picture, some 150 bytes: a larger file is not one
+constexpr qint64 iMassimoImpronta = 16 * 1024 * 1024;
 // a picture that keeps changing while it is copied is given up after this many tries
 constexpr int iTentativiCopia = 3;
 
-/** SQLite's file change counter of the open database, read through the connection's own file: opening the file
- *  again and closing it would drop the locks the connection holds. 0 when it cannot be read. */
-quint32 fContatore(sqlite3 *pDb)
+/** What the header of the open database says of its changes: SQLite's file change counter, and whether it is in
+ *  WAL mode, where a commit does not move the counter. Read through the connection's own file: opening the file
+ *  again and closing it would drop the locks the connection holds. Nothing known when it cannot be read. */
+struct TIntestazione
+{
+    quint32 iContatore = 0;
+    bool bWal = false;
+};
+
+TIntestazione fIntestazione(sqlite3 *pDb)
 {
     sqlite3_file *pFile = nullptr;
     if (sqlite3_file_control(pDb, "main", SQLITE_FCNTL_FILE_POINTER, &pFile) != SQLITE_OK || !pFile || !pFile->pMethods)
-        return 0;
-    unsigned char ab[4] = {};
-    if (pFile->pMethods->xRead(pFile, ab, 4, 24) != SQLITE_OK)
-        return 0;
-    return quint32(ab[0]) << 24 | quint32(ab[1]) << 16 | quint32(ab[2]) << 8 | quint32(ab[3]);
+        return {};
+    unsigned char ab[10] = {}; // bytes 18 to 27: read and write versions, ..., the counter at 24
+    if (pFile->pMethods->xRead(pFile, ab, sizeof ab, 18) != SQLITE_OK)
+        return {};
+    return {quint32(ab[6]) << 24 | quint32(ab[7]) << 16 | quint32(ab[8]) << 8 | quint32(ab[9]), ab[0] == 2};
 }
 
 /** The project as the file system shows it now, from the state of its files alone: no file is read. Hashes are
  *  left empty. Anything in "areas" that is neither a plain file nor a folder stops the snapshot. */
-TImpronta fProgettoOra(sqlite3 *pDb, const TCartella &progetto, const QString &sNomeDb, const TCartella &aree)
+TImpronta fProgettoOra(sqlite3 *pDb, const TCartella &progetto, const QString &sNomeDb, const TCartella &aree,
+                       bool &bWal)
 {
     TImpronta ora;
     ora.sDatabase = sNomeDb;
@@ -61,8 +69,12 @@ TImpronta fProgettoOra(sqlite3 *pDb, const TCartella &progetto, const QString &s
     if (!stDb)
         throw TOmbrixError(fMessaggioErrno(progetto.fPercorso(sNomeDb), ENOENT));
     ora.stDatabase = TStatFile::fDa(*stDb);
-    ora.iContatore = fContatore(pDb);
-    if (const std::optional<struct stat> stWal = progetto.fStat(sNomeDb + QStringLiteral("-wal")))
+    const TIntestazione intestazione = fIntestazione(pDb);
+    ora.iContatore = intestazione.iContatore;
+    bWal = intestazione.bWal;
+    // an empty WAL file holds nothing: SQLite makes and removes one as connections open and close
+    const std::optional<struct stat> stWal = progetto.fStat(sNomeDb + QStringLiteral("-wal"));
+    if (stWal && stWal->st_size > 0)
         ora.stWal = TStatFile::fDa(*stWal);
     for (const TCartella::TVoce &v : aree.fVoci()) {
         if (v.sNome.startsWith(QLatin1Char('.')) || S_ISDIR(v.st.st_mode))
@@ -76,13 +88,21 @@ TImpronta fProgettoOra(sqlite3 *pDb, const TCartella &progetto, const QString &s
 
 /** Whether the project is as the fingerprint prima found it, by the state of its files: every one the same, and
  *  none so recent that a change within the same tick of the clock could hide behind it. */
-bool fComePrima(const TImpronta &ora, const TImpronta &prima)
+bool fComePrima(const TImpronta &ora, bool bWal, const TImpronta &prima)
 {
+    // SQLite, run by root, gives a WAL file the database's owner at each opening: its change time moves, it
+    // holds the same; its writes move the modification time
+    auto fWal = [](std::optional<TStatFile> st) {
+        if (st)
+            st->iCambiamento = st->iModifica;
+        return st;
+    };
     if (ora.sDatabase != prima.sDatabase || ora.stDatabase != prima.stDatabase || ora.iContatore != prima.iContatore ||
-        ora.stWal != prima.stWal || ora.aImmagini.size() != prima.aImmagini.size())
+        fWal(ora.stWal) != fWal(prima.stWal) || ora.aImmagini.size() != prima.aImmagini.size())
         return false;
-    // without a WAL file, every change of the database moves its counter; with one, only the times tell
-    if (ora.stWal && (fIncerto(*ora.stWal, prima.iPresa) || fIncerto(ora.stDatabase, prima.iPresa)))
+    // out of WAL mode, every change of the database moves its counter; in it, only the times tell
+    if ((bWal || ora.stWal) &&
+        ((ora.stWal && fIncerto(*fWal(ora.stWal), prima.iPresa)) || fIncerto(ora.stDatabase, prima.iPresa)))
         return false;
     for (qsizetype i = 0; i < ora.aImmagini.size(); ++i) {
         const TImprontaImmagine &a = ora.aImmagini.at(i);
@@ -484,7 +504,8 @@ QString fFaiCopia(sqlite3 *pDb, const QString &sRootPrj, const QString &sNomeDb,
     pTogliAvanzi(copie);
     const TCartella progetto = TCartella::fApri(sRootPrj, true);
     const TCartella aree = TCartella::fApri(progetto.fPercorso(sCartellaAree), true);
-    TImpronta ora = fProgettoOra(pDb, progetto, sNomeDb, aree);
+    bool bWal = false;
+    TImpronta ora = fProgettoOra(pDb, progetto, sNomeDb, aree, bWal);
 
     // the most recent snapshot that is a folder, and its fingerprint
     const QStringList asNomi = fNomiCopie(copie);
@@ -500,7 +521,7 @@ QString fFaiCopia(sqlite3 *pDb, const QString &sRootPrj, const QString &sNomeDb,
     std::optional<TImpronta> prima = ultima ? fImprontaDi(*ultima) : std::nullopt;
     if (prima && !fIntatta(*ultima, *prima))
         prima.reset();
-    if (prima && fComePrima(ora, *prima))
+    if (prima && fComePrima(ora, bWal, *prima))
         return QString(); // nothing changed, and nothing was read
 
     const TCartella archivio = fApriArchivio(copie);

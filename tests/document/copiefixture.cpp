@@ -134,7 +134,7 @@ TOsservaAperture::~TOsservaAperture()
 
 void TOsservaAperture::pOsserva(const QString &sDir)
 {
-    const int iWd = ::inotify_add_watch(m_iFd, QFile::encodeName(sDir).constData(), IN_OPEN);
+    const int iWd = ::inotify_add_watch(m_iFd, QFile::encodeName(sDir).constData(), IN_OPEN | IN_CREATE);
     QVERIFY2(iWd >= 0, qPrintable(sDir));
     m_cartelle.insert(iWd, sDir);
 }
@@ -147,7 +147,8 @@ QStringList TOsservaAperture::fAperti()
     while ((n = ::read(m_iFd, buf, sizeof buf)) > 0) {
         for (char *p = buf; p < buf + n;) {
             const auto *pEv = reinterpret_cast<const inotify_event *>(p);
-            if (pEv->len > 0 && !(pEv->mask & IN_ISDIR))
+            // a folder opened is only a look at its entries; one made is something done
+            if (pEv->len > 0 && (!(pEv->mask & IN_ISDIR) || (pEv->mask & IN_CREATE)))
                 as << m_cartelle.value(pEv->wd) + QLatin1Char('/') + QFile::decodeName(pEv->name);
             p += sizeof(inotify_event) + pEv->len;
         }

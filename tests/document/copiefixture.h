@@ -36,14 +36,14 @@ public:
     ~TLimiteTempo();
 };
 
-/** The files opened in the watched folders, as the kernel reports them. */
+/** The entries opened or made in the watched folders, as the kernel reports them. */
 class TOsservaAperture
 {
 public:
     TOsservaAperture();
     ~TOsservaAperture();
     void pOsserva(const QString &sDir);
-    /** The paths opened since the last call, each once, sorted. */
+    /** The paths opened or made since the last call, each once, sorted. */
     QStringList fAperti();
 
 private:

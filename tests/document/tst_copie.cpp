@@ -448,6 +448,7 @@ void TstCopie::changesMakeASnapshotOfItsOwn()
     TOsservaAperture aperture;
     aperture.pOsserva(fx.fRoot() + "areas");
     aperture.pOsserva(fCartellaCopie(fx.fRoot()) + "/immagini");
+    aperture.pOsserva(fCartellaCopie(fx.fRoot()));
     sqlite3 *pAltro = nullptr; // another program's connection, open while the editor opens the project
     QCOMPARE(sqlite3_open(fx.fDb().toUtf8().constData(), &pAltro), SQLITE_OK);
     if (sCambio == "db" || sCambio == "wal") {
@@ -481,7 +482,7 @@ void TstCopie::changesMakeASnapshotOfItsOwn()
     QStringList asAttese;
     for (const QString &s : asLette)
         asAttese << fx.fRoot() + "areas/" + s;
-    QCOMPARE(aperture.fAperti(), asAttese);
+    QCOMPARE(aperture.fAperti().filter(fx.fRoot() + "areas/"), asAttese);
     QCOMPARE(fx.fNomiCopie().size(), 3);
     QCOMPARE(fTabelle(fx.fCopia(0) + "/casa.omb"), fTabelle(fx.fDb()));
     QCOMPARE(fImmagini(fx.fCopia(0) + "/areas"), fImmagini(fx.fRoot() + "areas"));
@@ -489,7 +490,7 @@ void TstCopie::changesMakeASnapshotOfItsOwn()
         QCOMPARE(fImmagini(fCartellaCopie(fx.fRoot()) + "/" + it.key() + "/areas"), it.value());
     pVerificaArchivio(fx);
 
-    // opened again unchanged: nothing is made, nothing is read
+    // opened again unchanged: nothing is made, nothing is read, not even a working folder is begun
     aperture.fAperti(); // what the checks above read
     for (int i = 0; i < 2; ++i)
         fx.pRiapri();
