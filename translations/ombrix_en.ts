@@ -704,10 +704,6 @@
         <translation>Pictures and PDFs</translation>
     </message>
     <message>
-        <source>impossibile copiare </source>
-        <translation>cannot copy </translation>
-    </message>
-    <message>
         <source>il database del progetto è danneggiato, copia non fatta</source>
         <translation>the project database is damaged, snapshot not made</translation>
     </message>
@@ -741,7 +737,7 @@
     </message>
     <message>
         <source>campo &quot;%1&quot; non valido</source>
-        <translation>field "%1" not valid</translation>
+        <translation>field &quot;%1&quot; not valid</translation>
     </message>
     <message>
         <source>non è un oggetto</source>
@@ -777,11 +773,11 @@
     </message>
     <message>
         <source>è il database del progetto</source>
-        <translation>is the project's database</translation>
+        <translation>is the project&apos;s database</translation>
     </message>
     <message>
         <source>è dentro la cartella &quot;%1&quot; del progetto</source>
-        <translation>is inside the project's "%1" folder</translation>
+        <translation>is inside the project&apos;s &quot;%1&quot; folder</translation>
     </message>
     <message>
         <source>… (%1 caratteri)</source>
@@ -789,7 +785,7 @@
     </message>
     <message>
         <source>il testo di al massimo %1 caratteri seguito da &quot;|&quot; e spazi fino a 24 caratteri, o 24 &quot;?&quot;</source>
-        <translation>a text of at most %1 characters followed by "|" and spaces up to 24 characters, or 24 "?"</translation>
+        <translation>a text of at most %1 characters followed by &quot;|&quot; and spaces up to 24 characters, or 24 &quot;?&quot;</translation>
     </message>
     <message>
         <source>non è una bitmap come quelle dell&apos;esportazione</source>
@@ -810,6 +806,18 @@
     <message>
         <source>SVG non leggibile: %1 (riga %2)</source>
         <translation>SVG not readable: %1 (line %2)</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>is not a folder</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico, non la cartella delle copie</source>
+        <translation>is a symbolic link, not the folder of snapshots</translation>
+    </message>
+    <message>
+        <source>cambia mentre lo si copia</source>
+        <translation>changes while it is being copied</translation>
     </message>
 </context>
 <context>
