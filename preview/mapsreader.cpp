@@ -18,7 +18,11 @@ constexpr int iCampi = 25;
 class TLettore
 {
 public:
-    TLettore(const QByteArray &dati, const QString &sFile) : m_sFile(sFile) { pDividi(dati); }
+    TLettore(const QByteArray &dati, const QString &sFile, bool bSconosciuti)
+        : m_sFile(sFile), m_bSconosciuti(bSconosciuti)
+    {
+        pDividi(dati);
+    }
 
     [[noreturn]] void pErrore(int iRiga, const QString &sMotivo) const
     {
@@ -41,6 +45,8 @@ public:
         return fRiga();
     }
     void pAvanti() { ++m_i; }
+    /** Records of an unknown code are kept rather than refused. */
+    bool fSconosciuti() const { return m_bSconosciuti; }
     /** The current line must be sRiga exactly. */
     void pUguale(const QString &sRiga, const QString &sNome)
     {
@@ -68,6 +74,7 @@ private:
     }
 
     QString m_sFile;
+    bool m_bSconosciuti = false;
     QStringList m_asRighe;
     qsizetype m_i = 0;
 };
@@ -166,6 +173,14 @@ const QStringList asTasti = {QStringLiteral("Tpre"), QStringLiteral("Tesc"), QSt
 
 enum class TSezione { Tasti, Ingressi, Uscite };
 
+/** Four letters that are neither a key, nor the image record, nor a type of the catalogue. */
+bool fCodiceSconosciuto(const QString &sTipo)
+{
+    static const QRegularExpression re(QStringLiteral("^[A-Za-z]{4}$"));
+    return fTipoDaCodice(sTipo) == 0 && !asTasti.contains(sTipo) && sTipo != QStringLiteral("Iimg") &&
+           re.match(sTipo).hasMatch();
+}
+
 /** The object record on the current line, its code allowed in the section. */
 TRecordMappa fRecord(const TLettore &l, TSezione eSezione)
 {
@@ -187,7 +202,7 @@ TRecordMappa fRecord(const TLettore &l, TSezione eSezione)
         bAmmesso = iTipo >= 6 && iTipo <= 10;
         break;
     }
-    if (!bAmmesso)
+    if (!bAmmesso && !(l.fSconosciuti() && fCodiceSconosciuto(r.sTipo)))
         l.pErrore(l.fNumero(),
                   QCoreApplication::translate("Ombrix", "tipo \"%1\" inatteso in questa sezione").arg(r.sTipo));
     r.iLink = c.fFacoltativo(2, 3);
@@ -281,7 +296,9 @@ TAreaMappa fBlocco(TLettore &l)
             eSezione = TSezione::Uscite;
         } else {
             const TRecordMappa r = fRecord(l, eSezione);
-            if (eSezione == TSezione::Ingressi)
+            if (fCodiceSconosciuto(r.sTipo))
+                a.aSconosciuti.append(r);
+            else if (eSezione == TSezione::Ingressi)
                 a.aIngressi.append(r);
             else if (eSezione == TSezione::Uscite)
                 a.aUscite.append(r);
@@ -321,9 +338,9 @@ int fTipoDaCodice(const QString &sTipo)
     return 0;
 }
 
-TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile)
+TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile, bool bSconosciuti)
 {
-    TLettore l(dati, sFile);
+    TLettore l(dati, sFile, bSconosciuti);
     const QStringList asRighello = fCreaTestata().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (const QString &s : asRighello)
         l.pUguale(s, QCoreApplication::translate("Ombrix", "il righello delle colonne"));
@@ -343,10 +360,10 @@ TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile)
     return m;
 }
 
-TMappa fLeggiMappaFile(const QString &sPath)
+TMappa fLeggiMappaFile(const QString &sPath, bool bSconosciuti)
 {
     QFile f(sPath);
     if (!f.open(QIODevice::ReadOnly))
         throw TOmbrixError(sPath + QStringLiteral(": ") + f.errorString());
-    return fLeggiMappa(f.readAll(), sPath);
+    return fLeggiMappa(f.readAll(), sPath, bSconosciuti);
 }
