@@ -192,11 +192,6 @@ int main(int argc, char **argv)
         return fUsageError(parser, QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
     if (pComando == &optRender)
         return fRunRenderCommandLine(argc, argv, parser.value(optRender), parser.value(optOut));
-    if (pComando == &optImport) {
-        if (!parser.value(optOut).endsWith(QStringLiteral(".omb")))
-            return fUsageError(parser, QStringLiteral("--import needs --out FOLDER/NAME.omb"));
-        return fRunImportCommandLine(argc, argv, parser.value(optImport), parser.value(optOut));
-    }
 
     if (pComando == &optFit) {
         if (!parser.isSet(optOut))
@@ -213,6 +208,11 @@ int main(int argc, char **argv)
     for (const QCommandLineOption *p : {&optMode, &optBelowBanner, &optPage, &optRotate, &optFill, &optBoldLines})
         if (parser.isSet(*p))
             return fUsageError(parser, QStringLiteral("--") + p->names().first() + QStringLiteral(" goes with --fit"));
+    if (pComando == &optImport) {
+        if (!parser.value(optOut).endsWith(QStringLiteral(".omb")))
+            return fUsageError(parser, QStringLiteral("--import needs --out FOLDER/NAME.omb"));
+        return fRunImportCommandLine(argc, argv, parser.value(optImport), parser.value(optOut));
+    }
     const QByteArray sProgetto = parser.value(*pComando).toLocal8Bit();
     if (pComando == &optExport)
         return fRunExportCommandLine(sProgetto.constData());

@@ -120,6 +120,8 @@ private:
             const int iRigaImmagine = a.iRiga + 3; // title, stars, field names, image record
             pId(aVisti, a.iId, iRigaImmagine);
             pTesto(a.iRiga, a.sNome);
+            if (a.iLivello < 0)
+                pErroreRiga(a.iRiga, QCoreApplication::translate("Ombrix", "livello %1 non valido").arg(a.iLivello));
             TAreaNuova n{a.iId, fIntero(a.iRiga, a.iLivello), 0, a.sNome};
             if (n.iLivello != 0) {
                 auto itSup = std::find_if(a.aTasti.cbegin(), a.aTasti.cend(),

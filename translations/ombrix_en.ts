@@ -819,6 +819,10 @@
         <source>Esportando il progetto ricostruito, maps.txt sarà diverso da quello importato dalla riga %1.</source>
         <translation>Exported, the rebuilt project gives a maps.txt that differs from the imported one from line %1 on.</translation>
     </message>
+    <message>
+        <source>livello %1 non valido</source>
+        <translation>level %1 not valid</translation>
+    </message>
 </context>
 <context>
     <name>TAnteprimaAdatta</name>

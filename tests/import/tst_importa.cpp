@@ -449,6 +449,9 @@ void TstImporta::commandLine_data()
                                          << "--import needs --out FOLDER/NAME.omb";
     QTest::newRow("an argument too many")
         << QStringList{"--import", "@", "--out", "#/c/c.omb", "x.omb"} << 2 << QString() << "unexpected argument";
+    QTest::newRow("an option of another command")
+        << QStringList{"--import", "@", "--out", "#/c/c.omb", "--mode", "fill"} << 2 << QString()
+        << "--mode goes with --fit";
     QTest::newRow("refused") << QStringList{"--import", "#", "--out", "#/casa/casa.omb"} << 1 << QString()
                              << "maps.txt: No such file";
 }
