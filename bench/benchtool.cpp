@@ -19,6 +19,14 @@
 //       makes them: one object moved, and the picture of one area (chosen by
 //       ROUND) replaced by rename with one of new contents (the same picture
 //       with ROUND in a comment, so it decodes the same).
+//   benchtool fresh RUNS DIR -- PROGRAM ARGS...
+//       as time, removing DIR before each run, untimed (a command that must
+//       make DIR anew, as the import does); prints "<median ms> <peak KiB>
+//       <median processor ms>", the last one less disturbed by a busy machine.
+//   benchtool bmpdiff DIR1 DIR2
+//       compares the bitmaps of the same name in two folders; prints "<count>
+//       <largest mean absolute error of one channel> <its file>", or fails
+//       when a bitmap is missing or differs in size.
 //   benchtool djpeg RUNS AREASDIR OUTDIR
 //       runs "djpeg -bmp -outfile OUTDIR/fileNNNN.bmp img_N.jpg" for every
 //       picture, one after another, RUNS times; prints "<median ms> <peak KiB>".
@@ -31,6 +39,9 @@
 //       timed each round, is the same work written as a plain sh for-loop.
 
 #include "workspace/project.h"
+
+#include <QDir>
+#include <QImage>
 
 #include <algorithm>
 #include <chrono>
@@ -302,6 +313,52 @@ int fTime(int argc, char **argv)
     return 0;
 }
 
+int fFresh(int argc, char **argv)
+{
+    if (argc < 6 || std::strcmp(argv[4], "--") != 0)
+        pFail("fresh RUNS DIR -- PROGRAM ARGS...");
+    const int runs = std::atoi(argv[2]);
+    std::vector<double> t, cpu;
+    long peak = 0;
+    for (int i = 0; i < runs; ++i) {
+        QDir(QString::fromLocal8Bit(argv[3])).removeRecursively();
+        double c = 0;
+        t.push_back(fRun(argv + 5, &peak, true, &c));
+        cpu.push_back(c);
+    }
+    std::printf("%.1f %ld %.1f\n", fMedian(t), peak, fMedian(cpu));
+    return 0;
+}
+
+int fBmpDiff(int argc, char **argv)
+{
+    if (argc != 4)
+        pFail("bmpdiff DIR1 DIR2");
+    const QDir a(QString::fromLocal8Bit(argv[2])), b(QString::fromLocal8Bit(argv[3]));
+    double worst = 0;
+    QString worstFile = QStringLiteral("-");
+    const QStringList files = a.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name);
+    for (const QString &f : files) {
+        const QImage x = QImage(a.filePath(f), "BMP").convertToFormat(QImage::Format_RGB888);
+        const QImage y = QImage(b.filePath(f), "BMP").convertToFormat(QImage::Format_RGB888);
+        if (x.isNull() || y.isNull() || x.size() != y.size())
+            pFail("bitmap missing or of another size: " + f.toStdString());
+        double sum[3] = {0, 0, 0};
+        for (int r = 0; r < x.height(); ++r) {
+            const uchar *p = x.constScanLine(r), *q = y.constScanLine(r);
+            for (int i = 0; i < 3 * x.width(); ++i)
+                sum[i % 3] += std::abs(int(p[i]) - int(q[i]));
+        }
+        const double mae = std::max({sum[0], sum[1], sum[2]}) / (double(x.width()) * x.height());
+        if (mae > worst) {
+            worst = mae;
+            worstFile = f;
+        }
+    }
+    std::printf("%lld %.3f %s\n", static_cast<long long>(files.size()), worst, worstFile.toLocal8Bit().constData());
+    return 0;
+}
+
 std::vector<int> fIds(const std::string &areas)
 {
     std::vector<int> ids;
@@ -484,6 +541,10 @@ int main(int argc, char **argv)
         return fProject(argc, argv);
     if (cmd == "time")
         return fTime(argc, argv);
+    if (cmd == "fresh")
+        return fFresh(argc, argv);
+    if (cmd == "bmpdiff")
+        return fBmpDiff(argc, argv);
     if (cmd == "picture" && argc == 5) {
         pPicture(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), 16);
         return 0;
@@ -496,5 +557,5 @@ int main(int argc, char **argv)
         return fCompare(argc, argv);
     if (cmd == "change")
         return fChange(argc, argv);
-    pFail("usage: benchtool project|picture|plan|time|djpeg|compare|change ...");
+    pFail("usage: benchtool project|picture|plan|time|fresh|bmpdiff|djpeg|compare|change ...");
 }

@@ -31,8 +31,12 @@
 # (bench/checkrefresh.cpp; targets: under 16 ms and under 30 ms), beside one
 # full check and cross-reference of the same project, which is what each
 # edit cost when the docks checked the whole project again.
-# Last, fitting a background with ombrix --fit: a 6000 x 4000 JPEG photo and
+# Then fitting a background with ombrix --fit: a 6000 x 4000 JPEG photo and
 # an A1 PDF plan (targets: under 0.3 s and 200 MiB each).
+# Last, the import: the 60-area export rebuilt as a new project with ombrix
+# --import (targets: under 1 s and 150 MiB), then exported again and compared
+# with the export it came from (maps.txt byte for byte, the bitmaps by their
+# largest mean absolute error of one channel, at most 1.5).
 set -euo pipefail
 
 BUILD_DIR=${1:?usage: bench/run.sh BUILD_DIR [RUNS]}
@@ -49,8 +53,8 @@ mkdir -p "$WORK"
 
 if [ ! -x "$TOOL" ] || [ "$SRC_DIR/bench/benchtool.cpp" -nt "$TOOL" ] || [ "$SRC_DIR/workspace/project.h" -nt "$TOOL" ]; then
   # shellcheck disable=SC2046
-  g++ -std=c++20 -O2 -fPIC -I"$SRC_DIR" $(pkg-config --cflags Qt6Core) "$SRC_DIR/bench/benchtool.cpp" \
-      -o "$TOOL" $(pkg-config --libs Qt6Core) -ljpeg -lsqlite3
+  g++ -std=c++20 -O2 -fPIC -I"$SRC_DIR" $(pkg-config --cflags Qt6Gui) "$SRC_DIR/bench/benchtool.cpp" \
+      -o "$TOOL" $(pkg-config --libs Qt6Gui) -ljpeg -lsqlite3
   rm -rf "$WORK/large" "$WORK/huge" "$WORK/scale1000" "$WORK/scale10000"
 fi
 
@@ -208,4 +212,17 @@ awk -v t1="$T_FOTO" -v m1="$M_FOTO" -v t2="$T_FOTOF" -v m2="$M_FOTOF" -v t3="$T_
   printf "ombrix --fit 6000 x 4000 JPEG, fill: %6.1f ms   peak %6.1f MiB\n", t2, m2 / 1024
   printf "ombrix --fit A1 PDF plan:            %6.1f ms   peak %6.1f MiB (targets < 300 ms, < 200 MiB)\n", t3, m3 / 1024
   printf "ombrix --fit A1 PDF plan, fill:      %6.1f ms   peak %6.1f MiB\n", t4, m4 / 1024
+}'
+
+# Import: what the panel holds of the 60-area project, rebuilt as a new project
+"$OMBRIX" --export "$WORK/large/bench.omb" >/dev/null
+read -r T_IMPORT M_IMPORT C_IMPORT < <("$TOOL" fresh "$RUNS" "$WORK/import" -- \
+  "$OMBRIX" --import "$WORK/large/out" --out "$WORK/import/bench.omb")
+"$OMBRIX" --export "$WORK/import/bench.omb" >/dev/null
+if cmp -s "$WORK/large/out/maps.txt" "$WORK/import/out/maps.txt"; then MAPS="byte for byte equal"; else MAPS="DIFFERENT"; fi
+read -r N_BMP MAE_BMP F_BMP < <("$TOOL" bmpdiff "$WORK/large/out" "$WORK/import/out")
+awk -v t="$T_IMPORT" -v m="$M_IMPORT" -v c="$C_IMPORT" -v load="$(cut -d' ' -f1-3 /proc/loadavg)" -v maps="$MAPS" -v n="$N_BMP" -v e="$MAE_BMP" -v f="$F_BMP" 'BEGIN {
+  printf "ombrix --import (60 areas):      %8.1f ms   peak %6.1f MiB (targets < 1000 ms, < 150 MiB)\n", t, m / 1024
+  printf "  processor time %.1f ms (user and system), load average %s\n", c, load
+  printf "exported again: maps.txt %s; %d bitmaps, largest mean error %.3f per channel (%s; target <= 1.5)\n", maps, n, e, f
 }'

@@ -28,7 +28,11 @@ QString fEstratto(const QString &s)
 class TLettore
 {
 public:
-    TLettore(const QByteArray &dati, const QString &sFile) : m_sFile(sFile) { pDividi(dati); }
+    TLettore(const QByteArray &dati, const QString &sFile, bool bSconosciuti)
+        : m_sFile(sFile), m_bSconosciuti(bSconosciuti)
+    {
+        pDividi(dati);
+    }
 
     [[noreturn]] void pErrore(int iRiga, const QString &sMotivo) const
     {
@@ -51,6 +55,8 @@ public:
         return fRiga();
     }
     void pAvanti() { ++m_i; }
+    /** Records of an unknown code are kept rather than refused. */
+    bool fSconosciuti() const { return m_bSconosciuti; }
     /** The current line must be sRiga exactly. */
     void pUguale(const QString &sRiga, const QString &sNome)
     {
@@ -78,6 +84,7 @@ private:
     }
 
     QString m_sFile;
+    bool m_bSconosciuti = false;
     QStringList m_asRighe;
     qsizetype m_i = 0;
 };
@@ -177,6 +184,14 @@ const QStringList asTasti = {QStringLiteral("Tpre"), QStringLiteral("Tesc"), QSt
 
 enum class TSezione { Tasti, Ingressi, Uscite };
 
+/** Four letters that are neither a key, nor the image record, nor a type of the catalogue. */
+bool fCodiceSconosciuto(const QString &sTipo)
+{
+    static const QRegularExpression re(QStringLiteral("^[A-Za-z]{4}$"));
+    return fTipoDaCodice(sTipo) == 0 && !asTasti.contains(sTipo) && sTipo != QStringLiteral("Iimg") &&
+           re.match(sTipo).hasMatch();
+}
+
 /** The object record on the current line, its code allowed in the section. */
 TRecordMappa fRecord(const TLettore &l, TSezione eSezione)
 {
@@ -198,7 +213,7 @@ TRecordMappa fRecord(const TLettore &l, TSezione eSezione)
         bAmmesso = iTipo >= 6 && iTipo <= 10;
         break;
     }
-    if (!bAmmesso)
+    if (!bAmmesso && !(l.fSconosciuti() && fCodiceSconosciuto(r.sTipo)))
         l.pErrore(
             l.fNumero(),
             QCoreApplication::translate("Ombrix", "tipo \"%1\" inatteso in questa sezione").arg(fEstratto(r.sTipo)));
@@ -293,7 +308,9 @@ TAreaMappa fBlocco(TLettore &l)
             eSezione = TSezione::Uscite;
         } else {
             const TRecordMappa r = fRecord(l, eSezione);
-            if (eSezione == TSezione::Ingressi)
+            if (fCodiceSconosciuto(r.sTipo))
+                a.aSconosciuti.append(r);
+            else if (eSezione == TSezione::Ingressi)
                 a.aIngressi.append(r);
             else if (eSezione == TSezione::Uscite)
                 a.aUscite.append(r);
@@ -333,9 +350,9 @@ int fTipoDaCodice(const QString &sTipo)
     return 0;
 }
 
-TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile)
+TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile, bool bSconosciuti)
 {
-    TLettore l(dati, sFile);
+    TLettore l(dati, sFile, bSconosciuti);
     const QStringList asRighello = fCreaTestata().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (const QString &s : asRighello)
         l.pUguale(s, QCoreApplication::translate("Ombrix", "il righello delle colonne"));
@@ -355,7 +372,7 @@ TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile)
     return m;
 }
 
-TMappa fLeggiMappaFile(const QString &sPath)
+TMappa fLeggiMappaFile(const QString &sPath, bool bSconosciuti)
 {
-    return fLeggiMappa(fLeggiFileNormale(sPath, iMappaMassima), sPath);
+    return fLeggiMappa(fLeggiFileNormale(sPath, iMappaMassima), sPath, bSconosciuti);
 }

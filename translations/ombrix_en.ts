@@ -819,6 +819,94 @@
         <source>cambia mentre lo si copia</source>
         <translation>changes while it is being copied</translation>
     </message>
+    <message>
+        <source>non è una bitmap</source>
+        <translation>not a bitmap</translation>
+    </message>
+    <message>
+        <source>dimensioni non valide: %1 x %2</source>
+        <translation>invalid size: %1 x %2</translation>
+    </message>
+    <message>
+        <source>bitmap più corta della sua intestazione: %1 byte invece di %2</source>
+        <translation>bitmap shorter than its header says: %1 bytes instead of %2</translation>
+    </message>
+    <message>
+        <source>valore %1 fuori campo</source>
+        <translation>value %1 out of range</translation>
+    </message>
+    <message>
+        <source>il testo contiene un carattere di controllo</source>
+        <translation>the text holds a control character</translation>
+    </message>
+    <message>
+        <source>id %1 non valido: deve essere sopra 0</source>
+        <translation>id %1 not valid: it must be above 0</translation>
+    </message>
+    <message>
+        <source>id %1 già usato alla riga %2</source>
+        <translation>id %1 already used on line %2</translation>
+    </message>
+    <message>
+        <source>livello %1 non valido</source>
+        <translation>level %1 not valid</translation>
+    </message>
+    <message>
+        <source>riga %1, area %2 di livello %3: nessun tasto &quot;Tsup&quot; né marcatore di zoom vi porta, resta senza area superiore</source>
+        <translation>line %1, area %2 of level %3: no &quot;Tsup&quot; key and no zoom marker leads to it, it stays without a parent area</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>secondo capo</source>
+        <translation>second end</translation>
+    </message>
+    <message>
+        <source>posizione dell&apos;etichetta</source>
+        <translation>label position</translation>
+    </message>
+    <message>
+        <source>dimensione e colore dell&apos;etichetta</source>
+        <translation>label size and colour</translation>
+    </message>
+    <message>
+        <source>riga %1, %2 id %3: torna a 0 ciò che il file non scrive: %4</source>
+        <translation>line %1, %2 id %3: back as 0, as the file does not write it: %4</translation>
+    </message>
+    <message>
+        <source>esiste e non è una cartella</source>
+        <translation>exists and is not a folder</translation>
+    </message>
+    <message>
+        <source>la cartella esiste e non è vuota</source>
+        <translation>the folder exists and is not empty</translation>
+    </message>
+    <message>
+        <source>il progetto deve essere un file .omb</source>
+        <translation>the project must be a .omb file</translation>
+    </message>
+    <message>
+        <source>Progetto ricostruito: %1</source>
+        <translation>Project rebuilt: %1</translation>
+    </message>
+    <message>
+        <source>Aree: %1, oggetti: %2, etichette: %3, immagini: %4.</source>
+        <translation>Areas: %1, objects: %2, labels: %3, pictures: %4.</translation>
+    </message>
+    <message>
+        <source>Oggetti saltati, di un tipo che il catalogo non conosce:</source>
+        <translation>Objects skipped, of a type the catalogue does not know:</translation>
+    </message>
+    <message>
+        <source>riga %1, &quot;%2&quot; id %3</source>
+        <translation>line %1, &quot;%2&quot; id %3</translation>
+    </message>
+    <message>
+        <source>Esportando il progetto ricostruito, maps.txt sarà diverso da quello importato dalla riga %1.</source>
+        <translation>Exported, the rebuilt project gives a maps.txt that differs from the imported one from line %1 on.</translation>
+    </message>
 </context>
 <context>
     <name>TAnteprimaAdatta</name>

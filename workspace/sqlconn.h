@@ -30,6 +30,8 @@ public:
     void pBind(const QVariantList &aValori);
     /** Steps to the next row; false after the last one. */
     bool fNext();
+    /** Makes the statement ready to run again, its parameters unbound: one statement for many rows. */
+    void pReset();
 
     int fColumnCount() const;
     int fColumnIndex(const QString &sName) const; // -1 when there is none
