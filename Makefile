@@ -6,7 +6,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
 FUZZ_TIME ?= 60
-FUZZ_TARGETS = maplines rows jpegbmp
+FUZZ_TARGETS = maplines rows jpegbmp mapsreader
 EXPORT_TESTS = tst_exportrun tst_exportcli tst_exportsafety tst_jpegbmp tst_maplines
 
 .PHONY: deps configure build run test asan tsan fuzz bench format-check validate deb ts clean

@@ -8,6 +8,7 @@
 //   ombrix --fit SOURCE --out DEST.jpg [...]  fits a picture or a PDF page to a panel page
 //   ombrix --render EXPORT_DIR --out DIR   draws every exported page as DIR/areaNN.png
 //   ombrix --pdf PROJECT.omb FILE.pdf      writes the project's handover document
+//   ombrix --import EXPORT_DIR --out FOLDER/NAME.omb  rebuilds a project from a panel's maps.txt and bitmaps
 //   ombrix --lang en ...        the editor in English (Italian by default)
 //
 // An unknown option, a missing argument or two commands at once print the
@@ -17,6 +18,7 @@
 #include "editor/editorapp.h"
 #include "export/exportcli.h"
 #include "fit/fitcli.h"
+#include "import/importcli.h"
 #include "preview/previewcli.h"
 #include "workspace/lingua.h"
 
@@ -86,13 +88,20 @@ int main(int argc, char **argv)
                                                    "argument after PROJECT.omb (no display needed). Exit 0, or 1 on "
                                                    "a failure."),
                                     QStringLiteral("PROJECT.omb"));
+    const QCommandLineOption optImport(QStringLiteral("import"),
+                                       QStringLiteral("Rebuild a project from a panel's export (maps.txt and its "
+                                                      "fileNNNN.bmp bitmaps in EXPORT_DIR) as the new project "
+                                                      "given by --out FOLDER/NAME.omb; FOLDER must not exist or be "
+                                                      "empty (no display needed). Exit 0, or 1 on a refusal, when "
+                                                      "nothing is written."),
+                                       QStringLiteral("EXPORT_DIR"));
     const QCommandLineOption optOut(QStringLiteral("out"), QStringLiteral("The output folder or file."),
                                     QStringLiteral("PATH"));
     const QCommandLineOption optLang(QStringLiteral("lang"),
                                      QStringLiteral("The language of the editor: \"it\" (the default) or \"en\". "
                                                     "Overrides Lingua in ombrix.ini."),
                                      QStringLiteral("LANG"));
-    parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo, optRender, optPdf, optOut, optLang});
+    parser.addOptions({optHelp, optVersion, optExport, optCheck, optIo, optRender, optPdf, optImport, optOut, optLang});
     const QCommandLineOption optFit(QStringLiteral("fit"),
                                     QStringLiteral("Fit a picture (JPEG, PNG, BMP, GIF, TIFF, WebP, SVG) or a PDF "
                                                    "page to a 480 x 272 panel page and write it as the JPEG given "
@@ -150,7 +159,8 @@ int main(int argc, char **argv)
     }
 
     // at most one command, and a command takes no other argument
-    const QList<const QCommandLineOption *> aComandi = {&optExport, &optCheck, &optIo, &optRender, &optPdf, &optFit};
+    const QList<const QCommandLineOption *> aComandi = {&optExport, &optCheck, &optIo,    &optRender,
+                                                        &optPdf,    &optFit,   &optImport};
     const QCommandLineOption *pComando = nullptr;
     for (const QCommandLineOption *p : aComandi) {
         if (!parser.isSet(*p))
@@ -159,9 +169,10 @@ int main(int argc, char **argv)
             return fUsageError(parser, QStringLiteral("one command at a time"));
         pComando = p;
     }
+    const QString sOutVa = QStringLiteral("--out goes with --render, --fit or --import");
     if (!pComando) {
         if (parser.isSet(optOut))
-            return fUsageError(parser, QStringLiteral("--out goes with --render or --fit"));
+            return fUsageError(parser, sOutVa);
         if (parser.positionalArguments().size() > 1)
             return fUsageError(parser, QStringLiteral("one project at a time"));
         return fRunEditor(argc, argv, sLingua);
@@ -170,8 +181,8 @@ int main(int argc, char **argv)
         return fUsageError(parser, QStringLiteral("one --out at a time"));
     if (pComando == &optRender && !parser.isSet(optOut))
         return fUsageError(parser, QStringLiteral("--render needs --out DIR"));
-    if (pComando != &optRender && pComando != &optFit && parser.isSet(optOut))
-        return fUsageError(parser, QStringLiteral("--out goes with --render or --fit"));
+    if (pComando != &optRender && pComando != &optFit && pComando != &optImport && parser.isSet(optOut))
+        return fUsageError(parser, sOutVa);
     if (pComando == &optPdf) {
         if (parser.positionalArguments().size() != 1)
             return fUsageError(parser, QStringLiteral("--pdf needs PROJECT.omb FILE.pdf"));
@@ -197,6 +208,11 @@ int main(int argc, char **argv)
     for (const QCommandLineOption *p : {&optMode, &optBelowBanner, &optPage, &optRotate, &optFill, &optBoldLines})
         if (parser.isSet(*p))
             return fUsageError(parser, QStringLiteral("--") + p->names().first() + QStringLiteral(" goes with --fit"));
+    if (pComando == &optImport) {
+        if (!parser.value(optOut).endsWith(QStringLiteral(".omb")))
+            return fUsageError(parser, QStringLiteral("--import needs --out FOLDER/NAME.omb"));
+        return fRunImportCommandLine(argc, argv, parser.value(optImport), parser.value(optOut));
+    }
     const QByteArray sProgetto = parser.value(*pComando).toLocal8Bit();
     if (pComando == &optExport)
         return fRunExportCommandLine(sProgetto.constData());

@@ -12,7 +12,21 @@
 //       an A1 PDF page of a floor plan drawn in vectors: walls, rooms,
 //       hairline grid and furniture strokes.
 //   benchtool time RUNS -- PROGRAM ARGS...
-//       runs the program RUNS times; prints "<median ms> <peak KiB>".
+//       runs the program RUNS times; prints "<median ms> <peak KiB> <median
+//       CPU ms>", the CPU time being user and system time of all its threads.
+//   benchtool change DIR ROUND
+//       an edit of the project in DIR from outside, as a session of work
+//       makes them: one object moved, and the picture of one area (chosen by
+//       ROUND) replaced by rename with one of new contents (the same picture
+//       with ROUND in a comment, so it decodes the same).
+//   benchtool fresh RUNS DIR -- PROGRAM ARGS...
+//       as time, removing DIR before each run, untimed (a command that must
+//       make DIR anew, as the import does); prints "<median ms> <peak KiB>
+//       <median processor ms>", the last one less disturbed by a busy machine.
+//   benchtool bmpdiff DIR1 DIR2
+//       compares the bitmaps of the same name in two folders; prints "<count>
+//       <largest mean absolute error of one channel> <its file>", or fails
+//       when a bitmap is missing or differs in size.
 //   benchtool djpeg RUNS AREASDIR OUTDIR
 //       runs "djpeg -bmp -outfile OUTDIR/fileNNNN.bmp img_N.jpg" for every
 //       picture, one after another, RUNS times; prints "<median ms> <peak KiB>".
@@ -25,6 +39,9 @@
 //       timed each round, is the same work written as a plain sh for-loop.
 
 #include "workspace/project.h"
+
+#include <QDir>
+#include <QImage>
 
 #include <algorithm>
 #include <chrono>
@@ -245,14 +262,17 @@ int fProject(int argc, char **argv)
     return 0;
 }
 
-/** Runs argv to its end; returns wall milliseconds, adds its peak RSS (KiB) to *pPeak. */
-double fRun(char *const *argv, long *pPeak, bool bQuiet)
+/** Runs argv to its end; returns wall milliseconds, adds its peak RSS (KiB) to *pPeak and, when asked, its CPU
+ *  milliseconds to *pCpu. */
+double fRun(char *const *argv, long *pPeak, bool bQuiet, double *pCpu = nullptr)
 {
     const auto t0 = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {
         if (bQuiet) {
+            // its messages too: a failure is told below, by its exit status
             std::FILE *nul = std::freopen("/dev/null", "w", stdout);
+            nul = std::freopen("/dev/null", "w", stderr);
             (void)nul;
         }
         ::execvp(argv[0], argv);
@@ -265,6 +285,9 @@ double fRun(char *const *argv, long *pPeak, bool bQuiet)
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         pFail(std::string("command failed: ") + argv[0]);
     *pPeak = std::max(*pPeak, ru.ru_maxrss);
+    if (pCpu)
+        *pCpu = double(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) * 1000.0 +
+                double(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1000.0;
     return std::chrono::duration<double, std::milli>(t1 - t0).count();
 }
 
@@ -279,11 +302,60 @@ int fTime(int argc, char **argv)
     if (argc < 5 || std::strcmp(argv[3], "--") != 0)
         pFail("time RUNS -- PROGRAM ARGS...");
     const int runs = std::atoi(argv[2]);
-    std::vector<double> t;
+    std::vector<double> t, cpu;
     long peak = 0;
-    for (int i = 0; i < runs; ++i)
-        t.push_back(fRun(argv + 4, &peak, true));
-    std::printf("%.1f %ld\n", fMedian(t), peak);
+    for (int i = 0; i < runs; ++i) {
+        double c = 0;
+        t.push_back(fRun(argv + 4, &peak, true, &c));
+        cpu.push_back(c);
+    }
+    std::printf("%.1f %ld %.1f\n", fMedian(t), peak, fMedian(cpu));
+    return 0;
+}
+
+int fFresh(int argc, char **argv)
+{
+    if (argc < 6 || std::strcmp(argv[4], "--") != 0)
+        pFail("fresh RUNS DIR -- PROGRAM ARGS...");
+    const int runs = std::atoi(argv[2]);
+    std::vector<double> t, cpu;
+    long peak = 0;
+    for (int i = 0; i < runs; ++i) {
+        QDir(QString::fromLocal8Bit(argv[3])).removeRecursively();
+        double c = 0;
+        t.push_back(fRun(argv + 5, &peak, true, &c));
+        cpu.push_back(c);
+    }
+    std::printf("%.1f %ld %.1f\n", fMedian(t), peak, fMedian(cpu));
+    return 0;
+}
+
+int fBmpDiff(int argc, char **argv)
+{
+    if (argc != 4)
+        pFail("bmpdiff DIR1 DIR2");
+    const QDir a(QString::fromLocal8Bit(argv[2])), b(QString::fromLocal8Bit(argv[3]));
+    double worst = 0;
+    QString worstFile = QStringLiteral("-");
+    const QStringList files = a.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name);
+    for (const QString &f : files) {
+        const QImage x = QImage(a.filePath(f), "BMP").convertToFormat(QImage::Format_RGB888);
+        const QImage y = QImage(b.filePath(f), "BMP").convertToFormat(QImage::Format_RGB888);
+        if (x.isNull() || y.isNull() || x.size() != y.size())
+            pFail("bitmap missing or of another size: " + f.toStdString());
+        double sum[3] = {0, 0, 0};
+        for (int r = 0; r < x.height(); ++r) {
+            const uchar *p = x.constScanLine(r), *q = y.constScanLine(r);
+            for (int i = 0; i < 3 * x.width(); ++i)
+                sum[i % 3] += std::abs(int(p[i]) - int(q[i]));
+        }
+        const double mae = std::max({sum[0], sum[1], sum[2]}) / (double(x.width()) * x.height());
+        if (mae > worst) {
+            worst = mae;
+            worstFile = f;
+        }
+    }
+    std::printf("%lld %.3f %s\n", static_cast<long long>(files.size()), worst, worstFile.toLocal8Bit().constData());
     return 0;
 }
 
@@ -363,6 +435,53 @@ int fCompare(int argc, char **argv)
     return 0;
 }
 
+/** The JPEG file ab with a comment holding sText right after its start marker. */
+std::string fConCommento(const std::string &ab, const std::string &sText)
+{
+    if (ab.size() < 2 || static_cast<unsigned char>(ab[0]) != 0xFF || static_cast<unsigned char>(ab[1]) != 0xD8)
+        pFail("not a JPEG");
+    const std::size_t n = sText.size() + 2;
+    std::string marker = {char(0xFF), char(0xFE), char(n >> 8), char(n & 0xFF)};
+    return ab.substr(0, 2) + marker + sText + ab.substr(2);
+}
+
+int fChange(int argc, char **argv)
+{
+    if (argc != 4)
+        pFail("change DIR ROUND");
+    const std::string dir = argv[2];
+    const int round = std::atoi(argv[3]);
+    sqlite3 *db = nullptr;
+    if (sqlite3_open((dir + "/bench.omb").c_str(), &db) != SQLITE_OK)
+        pFail("cannot open " + dir + "/bench.omb");
+    sqlite3_busy_timeout(db, 5000);
+    pExec(db, "UPDATE tbsensori SET CoordX = (CoordX + 7) % 440 WHERE _id = (SELECT min(_id) FROM tbsensori)");
+    sqlite3_close(db);
+    const std::vector<int> ids = fIds(dir + "/areas");
+    if (ids.empty())
+        pFail("no pictures in " + dir + "/areas");
+    const std::string img = dir + "/areas/img_" + std::to_string(ids[std::size_t(round) % ids.size()]) + ".jpg";
+    std::FILE *f = std::fopen(img.c_str(), "rb");
+    if (!f)
+        pFail("cannot read " + img);
+    std::string ab;
+    char buf[65536];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
+        ab.append(buf, n);
+    std::fclose(f);
+    // the comment of an earlier round goes: each round's picture is new, not one more comment longer
+    if (ab.size() > 4 && static_cast<unsigned char>(ab[2]) == 0xFF && static_cast<unsigned char>(ab[3]) == 0xFE)
+        ab.erase(2, 2 + ((std::size_t(static_cast<unsigned char>(ab[4])) << 8) | static_cast<unsigned char>(ab[5])));
+    const std::string out = fConCommento(ab, "round " + std::to_string(round));
+    const std::string tmp = dir + "/areas/.nuova";
+    f = std::fopen(tmp.c_str(), "wb");
+    if (!f || std::fwrite(out.data(), 1, out.size(), f) != out.size() || std::fclose(f) != 0)
+        pFail("cannot write " + tmp);
+    if (std::rename(tmp.c_str(), img.c_str()) != 0)
+        pFail("cannot rename " + tmp);
+    return 0;
+}
+
 } // namespace
 
 int fPlan(int argc, char **argv)
@@ -422,6 +541,10 @@ int main(int argc, char **argv)
         return fProject(argc, argv);
     if (cmd == "time")
         return fTime(argc, argv);
+    if (cmd == "fresh")
+        return fFresh(argc, argv);
+    if (cmd == "bmpdiff")
+        return fBmpDiff(argc, argv);
     if (cmd == "picture" && argc == 5) {
         pPicture(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), 16);
         return 0;
@@ -432,5 +555,7 @@ int main(int argc, char **argv)
         return fDjpeg(argc, argv);
     if (cmd == "compare")
         return fCompare(argc, argv);
-    pFail("usage: benchtool project|picture|plan|time|djpeg|compare ...");
+    if (cmd == "change")
+        return fChange(argc, argv);
+    pFail("usage: benchtool project|picture|plan|time|fresh|bmpdiff|djpeg|compare|change ...");
 }

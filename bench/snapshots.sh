@@ -12,8 +12,9 @@
 # exports run with "ombrix --export" (each snapshots first), some of them
 # with nothing changed in between (no snapshot is made) and two in the same
 # second. Prints the layout of "backup" and the space of its 20 snapshots:
-# with hard links (as made) and as plain copies (the same folders copied
-# without links), both measured with du.
+# as made (a file with several links counted once: the space on the disk),
+# what that adds to the project's own pictures, and as plain copies (the
+# same folders copied without links), all measured with du.
 set -euo pipefail
 
 BUILD_DIR=${1:?usage: bench/snapshots.sh BUILD_DIR}
@@ -64,17 +65,22 @@ sposta 41; esporta 17:55:00     # the same second: "-2"
 sposta 42; apri 18:10:00
 
 echo "backup after the day (the most recent first):"
-for d in $(ls -r "$PRJ/backup"); do
+SNAPS=$(ls -r "$PRJ/backup" | grep -E '^[0-9]{8}-[0-9]{6}(-[0-9]+)?$')
+for d in $SNAPS; do
   printf '  %s  %-50s %s\n' "$d" "$(head -n1 "$PRJ/backup/$d/motivo.txt")" \
     "$(ls "$PRJ/backup/$d" | tr '\n' ' ')"
 done
-N=$(ls "$PRJ/backup" | wc -l)
-echo "snapshots kept: $N"
-echo "one snapshot: $(ls "$PRJ/backup/$(ls "$PRJ/backup" | head -n1)/areas" | wc -l) pictures"
+echo "snapshots kept: $(echo "$SNAPS" | wc -l)"
+echo "one snapshot: $(ls "$PRJ/backup/$(echo "$SNAPS" | head -n1)/areas" | wc -l) pictures"
+if [ -d "$PRJ/backup/immagini" ]; then
+  echo "stored pictures (backup/immagini): $(ls "$PRJ/backup/immagini" | wc -l), $(du -sk "$PRJ/backup/immagini" | cut -f1) KiB"
+fi
 echo "the project's own pictures: $(du -sk "$PRJ/areas" | cut -f1) KiB, its database: $(du -sk "$DB" | cut -f1) KiB"
-# du counts a file with several links once: what "backup" adds to the project, links as made
-echo "backup with hard links: $(du -sk "$PRJ/areas" "$PRJ/backup" | tail -n1 | cut -f1) KiB beyond the project's own pictures"
+# du counts a file with several links once, also across its arguments
+echo "backup on the disk:     $(du -sk "$PRJ/backup" | cut -f1) KiB"
+echo "backup beyond the project's own pictures: $(du -sk "$PRJ/areas" "$PRJ/backup" | tail -n1 | cut -f1) KiB"
 rm -rf "$WORK/backup-copie"
 cp -r "$PRJ/backup" "$WORK/backup-copie"   # without -a: every picture its own file
+rm -rf "$WORK/backup-copie/immagini"
 echo "backup with copies:     $(du -sk "$WORK/backup-copie" | cut -f1) KiB"
 rm -rf "$WORK/backup-copie"

@@ -20,6 +20,7 @@ struct TAreaLetta
     qint64 iLivello = 0;
     qint64 iFatherId = 0;
     QString sNome;
+    bool operator==(const TAreaLetta &) const = default;
 };
 
 struct TOggettoLetto
@@ -34,7 +35,9 @@ struct TOggettoLetto
     qint64 iX2 = 0, iY2 = 0; // top-left corner of a barrier's second end
     qint64 iXt = 0, iYt = 0; // top-left corner of the label
     qint64 iFont = 0;
+    qint64 iColor = 0;
     QString sTesto;
+    bool operator==(const TOggettoLetto &) const = default;
 };
 
 struct TProgettoLetto
@@ -46,6 +49,9 @@ struct TProgettoLetto
 };
 
 TProgettoLetto fLeggiProgetto(TSqlConn &conn);
+/** The row of area iId, or of object iId; none when there is no such row. */
+std::optional<TAreaLetta> fLeggiArea(TSqlConn &conn, qint64 iId);
+std::optional<TOggettoLetto> fLeggiOggetto(TSqlConn &conn, qint64 iId);
 
 /** The name of a sensor type in messages and in the I/O cross-reference
  *  ("contatto", "lampada"...); "sensore" for a number outside 1 to 10. */

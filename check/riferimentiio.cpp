@@ -24,7 +24,11 @@ QByteArray fCampoCsv(const QString &s)
 
 QList<TRigaIo> fRiferimentiIo(TSqlConn &conn)
 {
-    const TProgettoLetto p = fLeggiProgetto(conn);
+    return fRiferimentiIo(fLeggiProgetto(conn));
+}
+
+QList<TRigaIo> fRiferimentiIo(const TProgettoLetto &p)
+{
     QList<TRigaIo> aRighe;
     for (const TOggettoLetto &o : p.aOggetti) {
         const std::optional<TClasseIo> eClasse = fClasseIo(o.iTipo);
@@ -82,7 +86,7 @@ QList<qint64> fNumeriLiberi(const QList<TRigaIo> &aRighe, TClasseIo eClasse)
     QSet<qint64> usati;
     qint64 iMassimo = 0;
     for (const TRigaIo &r : aRighe) {
-        if (r.eClasse == eClasse && r.iNumero >= 1 && r.iNumero <= iNumeroMassimo) {
+        if (r.eClasse == eClasse && fNumeroIoValido(r.iNumero)) {
             usati.insert(r.iNumero);
             iMassimo = std::max(iMassimo, r.iNumero);
         }

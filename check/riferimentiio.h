@@ -22,11 +22,14 @@ struct TRigaIo
     QString sArea; // the area's name; empty when the area does not exist
     qint64 iSensoreId = 0;
     QString sTesto; // the label
+    bool operator==(const TRigaIo &) const = default;
 };
 
 /** One row per input or output object (zoom markers and unknown types have
  *  no number), sorted by class (inputs first), number, area id, sensor id. */
 QList<TRigaIo> fRiferimentiIo(TSqlConn &conn);
+/** The same of the rows p. */
+QList<TRigaIo> fRiferimentiIo(const TProgettoLetto &p);
 
 /** The rows as CSV in UTF-8: the header
  *  classe,numero,tipo,area_id,area,sensore_id,testo, then one line per row,

@@ -1,15 +1,14 @@
 #include "check/verifica.h"
 
 #include "check/lettura.h"
+#include "check/verificaarea.h"
 #include "export/cp1252.h"
 #include "model/appfonts.h"
 #include "model/labelfont.h"
 #include "workspace/uty.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QFontMetrics>
-#include <QImageReader>
 
 #include <algorithm>
 #include <map>
@@ -62,117 +61,120 @@ QString fPunto(qint64 x, qint64 y)
     return QStringLiteral("(%1, %2)").arg(x).arg(y);
 }
 
-/** Collects the findings of one run. */
-class TVerifica
+/** A finding about area a, or about its object iOggetto (sCosa names it). */
+TFinding fTrovato(TGravita e, const TAreaLetta &a, std::optional<qint64> iOggetto, const char *szCodice,
+                  const QString &sCosa, const QString &sDettaglio)
+{
+    const QString sMessaggio =
+        QCoreApplication::translate("Ombrix", "Area %1 \"%2\"").arg(a.iId).arg(fVisibile(a.sNome)) + sCosa +
+        QStringLiteral(": ") + sDettaglio;
+    return {e, a.iId, iOggetto, QString::fromLatin1(szCodice), sMessaggio};
+}
+
+TFinding fTrovatoArea(TGravita e, const TAreaLetta &a, const char *szCodice, const QString &sDettaglio)
+{
+    return fTrovato(e, a, std::nullopt, szCodice, QString(), sDettaglio);
+}
+
+TFinding fTrovatoOggetto(TGravita e, const TAreaLetta &a, const TOggettoLetto &o, const char *szCodice,
+                         const QString &sDettaglio)
+{
+    return fTrovato(e, a, o.iId, szCodice,
+                    QStringLiteral(", ") + fNomeTipo(o.iTipo) + QLatin1Char(' ') + QString::number(o.iId), sDettaglio);
+}
+
+/** Checks one area: its row, its objects and its picture's facts. */
+class TVerificaArea
 {
 public:
-    TVerifica(const TProgettoLetto &p, const QString &sRootPrj) : m_p(p), m_sRootPrj(sRootPrj) {}
+    TVerificaArea(const TAreaLetta &a, const TFattiSfondo &sfondo) : m_a(a) { m_esito.sfondo = sfondo; }
 
-    QList<TFinding> fEsegui()
+    TEsitoArea fEsegui(const QList<const TOggettoLetto *> &aOggetti)
     {
         pLoadTahoma();
-        for (const TAreaLetta &a : m_p.aAree)
-            pArea(a);
-        for (const TOggettoLetto &o : m_p.aOggetti) {
-            if (const TAreaLetta *pArea = m_p.fArea(o.iAreaId)) // objects of no area are not exported
-                pOggetto(*pArea, o);
+        pArea();
+        for (const TOggettoLetto *pO : aOggetti) {
+            m_pEsito = nullptr;
+            pOggetto(*pO);
         }
-        std::stable_sort(m_aFindings.begin(), m_aFindings.end(), [](const TFinding &a, const TFinding &b) {
-            return std::tuple(a.iAreaId, a.iOggettoId.value_or(-1)) < std::tuple(b.iAreaId, b.iOggettoId.value_or(-1));
-        });
-        return m_aFindings;
+        return std::move(m_esito);
     }
 
 private:
-    void pAggiungi(TGravita e, const TAreaLetta &a, std::optional<qint64> iOggetto, const char *szCodice,
-                   const QString &sCosa, const QString &sDettaglio)
+    void pArea(TGravita e, const char *szCodice, const QString &sDettaglio)
     {
-        const QString sMessaggio =
-            QCoreApplication::translate("Ombrix", "Area %1 \"%2\"").arg(a.iId).arg(fVisibile(a.sNome)) + sCosa +
-            QStringLiteral(": ") + sDettaglio;
-        m_aFindings.append({e, a.iId, iOggetto, QString::fromLatin1(szCodice), sMessaggio});
+        m_esito.aArea.append(fTrovatoArea(e, m_a, szCodice, sDettaglio));
     }
-    void pArea(TGravita e, const TAreaLetta &a, const char *szCodice, const QString &sDettaglio)
+    /** The esito of object o, made at its first finding. */
+    TEsitoOggetto &fEsitoOggetto(const TOggettoLetto &o)
     {
-        pAggiungi(e, a, std::nullopt, szCodice, QString(), sDettaglio);
+        if (!m_pEsito) {
+            m_esito.aOggetti.append(TEsitoOggetto{o.iId, {}, {}, {}, {}});
+            m_pEsito = &m_esito.aOggetti.last();
+        }
+        return *m_pEsito;
     }
-    void pOggetto(TGravita e, const TAreaLetta &a, const TOggettoLetto &o, const char *szCodice,
-                  const QString &sDettaglio)
+    void pOggetto(TGravita e, const TOggettoLetto &o, const char *szCodice, const QString &sDettaglio)
     {
-        pAggiungi(e, a, o.iId, szCodice,
-                  QStringLiteral(", ") + fNomeTipo(o.iTipo) + QLatin1Char(' ') + QString::number(o.iId), sDettaglio);
+        TEsitoOggetto &eo = fEsitoOggetto(o);
+        (eo.iZoom ? eo.aDopo : eo.aPrima).append(fTrovatoOggetto(e, m_a, o, szCodice, sDettaglio));
     }
 
-    void pArea(const TAreaLetta &a)
+    void pArea()
     {
+        const TAreaLetta &a = m_a;
         if (a.iId > iAreaIdMassimo)
-            pArea(TGravita::Avviso, a, "id-fuori-campo",
+            pArea(TGravita::Avviso, "id-fuori-campo",
                   QCoreApplication::translate(
                       "Ombrix", "id %1 oltre %2, più largo della colonna ID di tasti e marcatori (2 cifre)")
                       .arg(a.iId)
                       .arg(iAreaIdMassimo));
-        pTesto(a, nullptr, a.sNome, QCoreApplication::translate("Ombrix", "nome"));
-        pSfondo(a);
-        if (a.iLivello != 0 && !fRaggiunta(a.iId))
-            pArea(TGravita::Avviso, a, "area-irraggiungibile",
-                  QCoreApplication::translate("Ombrix", "area di dettaglio a cui non porta nessun marcatore di zoom"));
+        pTesto(nullptr, a.sNome, QCoreApplication::translate("Ombrix", "nome"));
+        pSfondo();
+        if (a.iLivello != 0)
+            m_esito.irraggiungibile = fTrovatoArea(
+                TGravita::Avviso, a, "area-irraggiungibile",
+                QCoreApplication::translate("Ombrix", "area di dettaglio a cui non porta nessun marcatore di zoom"));
     }
 
-    bool fRaggiunta(qint64 iId) const
+    void pSfondo()
     {
-        return std::any_of(m_p.aOggetti.cbegin(), m_p.aOggetti.cend(), [&](const TOggettoLetto &o) {
-            return o.iTipo == 3 && o.iAreaZoom == iId && m_p.fArea(o.iAreaId);
-        });
-    }
-
-    void pSfondo(const TAreaLetta &a)
-    {
-        const QString sNome = QStringLiteral("img_%1.jpg").arg(a.iId);
-        const QString sFile = m_sRootPrj + QStringLiteral("areas/") + sNome;
-        const QFileInfo fi(sFile);
-        if (!fi.exists()) {
-            pArea(TGravita::Errore, a, "sfondo-mancante",
+        const QString sNome = fNomeSfondo(m_a.iId);
+        const TFattiSfondo &f = m_esito.sfondo;
+        switch (f.eStato) {
+        case TFattiSfondo::EStato::Mancante:
+            pArea(TGravita::Errore, "sfondo-mancante",
                   QCoreApplication::translate("Ombrix", "sfondo %1 mancante").arg(sNome));
             return;
-        }
-        if (!fi.isFile()) { // a folder, a pipe, a device: never opened
-            pArea(TGravita::Errore, a, "sfondo-mancante",
+        case TFattiSfondo::EStato::NonFile:
+            pArea(TGravita::Errore, "sfondo-mancante",
                   QCoreApplication::translate("Ombrix", "sfondo %1 non è un file normale").arg(sNome));
             return;
-        }
-        QImageReader reader(sFile, "jpeg");
-        reader.setAutoDetectImageFormat(false); // the export decodes JPEG only
-        // the whole stream is decoded, but a large picture at a reduced scale, so its size costs no memory
-        const QSize size = reader.size();
-        if (size.isValid() && (size.width() > iLarghezzaPannello || size.height() > iAltezzaPannello))
-            reader.setScaledSize(
-                size.scaled(iLarghezzaPannello, iAltezzaPannello, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-        const QImage img = reader.read();
-        if (img.isNull()) {
-            pArea(TGravita::Errore, a, "sfondo-mancante",
-                  QCoreApplication::translate("Ombrix", "sfondo %1 non leggibile come JPEG: %2")
-                      .arg(sNome, reader.errorString()));
+        case TFattiSfondo::EStato::NonLeggibile:
+            pArea(TGravita::Errore, "sfondo-mancante",
+                  QCoreApplication::translate("Ombrix", "sfondo %1 non leggibile come JPEG: %2").arg(sNome, f.sErrore));
             return;
+        case TFattiSfondo::EStato::Letto:
+            break;
         }
-        const QSize dim = size.isValid() ? size : img.size();
-        if (dim != QSize(iLarghezzaPannello, iAltezzaPannello))
-            pArea(TGravita::Avviso, a, "sfondo-dimensioni",
+        if (f.dim != QSize(iLarghezzaPannello, iAltezzaPannello))
+            pArea(TGravita::Avviso, "sfondo-dimensioni",
                   QCoreApplication::translate("Ombrix", "sfondo %1 di %2 x %3 pixel invece di %4 x %5")
                       .arg(sNome)
-                      .arg(dim.width())
-                      .arg(dim.height())
+                      .arg(f.dim.width())
+                      .arg(f.dim.height())
                       .arg(iLarghezzaPannello)
                       .arg(iAltezzaPannello));
     }
 
     /** The character checks of an area name (pO null) or of a label. */
-    void pTesto(const TAreaLetta &a, const TOggettoLetto *pO, const QString &s, const QString &sCosa)
+    void pTesto(const TOggettoLetto *pO, const QString &s, const QString &sCosa)
     {
         const auto pTrovato = [&](TGravita e, const char *szCodice, const QString &sDettaglio) {
             if (pO)
-                pOggetto(e, a, *pO, szCodice, sDettaglio);
+                pOggetto(e, *pO, szCodice, sDettaglio);
             else
-                pArea(e, a, szCodice, sDettaglio);
+                pArea(e, szCodice, sDettaglio);
         };
         const QString sTesto = QStringLiteral("%1 \"%2\"").arg(sCosa, fVisibile(s));
         for (char32_t u : s.toUcs4()) {
@@ -195,39 +197,59 @@ private:
                          .arg(sTesto, *sCar));
     }
 
-    void pOggetto(const TAreaLetta &a, const TOggettoLetto &o)
+    void pOggetto(const TOggettoLetto &o)
     {
         if (o.iTipo < 1 || o.iTipo > 10) { // not exported: nothing else of it matters
-            pOggetto(TGravita::Avviso, a, o, "tipo-sconosciuto",
+            pOggetto(TGravita::Avviso, o, "tipo-sconosciuto",
                      QCoreApplication::translate("Ombrix", "tipo %1 fuori dal campo 1-10, l'esportazione non lo scrive")
                          .arg(o.iTipo));
             return;
         }
         if (fClasseIo(o.iTipo))
-            pNumero(a, o);
-        if (o.iTipo == 3 && !m_p.fArea(o.iAreaZoom))
-            pOggetto(TGravita::Errore, a, o, "marcatore-orfano",
-                     QCoreApplication::translate("Ombrix", "porta all'area %1, che non esiste").arg(o.iAreaZoom));
-        pPosizioni(a, o);
-        if (o.iTipo != 3 && !o.sTesto.isEmpty()) // a zoom marker's label is never exported
-            pEtichetta(a, o);
+            pNumero(o);
+        if (o.iTipo == 3) {
+            TEsitoOggetto &eo = fEsitoOggetto(o);
+            eo.iZoom = o.iAreaZoom;
+            eo.orfano = fTrovatoOggetto(
+                TGravita::Errore, m_a, o, "marcatore-orfano",
+                QCoreApplication::translate("Ombrix", "porta all'area %1, che non esiste").arg(o.iAreaZoom));
+        }
+        pPosizioni(o);
+        if (o.iTipo == 3) // a zoom marker's label is never exported
+            return;
+        pStile(o);
+        if (!o.sTesto.isEmpty())
+            pEtichetta(o);
     }
 
-    void pNumero(const TAreaLetta &a, const TOggettoLetto &o)
+    /** The size and colour indices, which the export writes with or without a text: outside the catalogue
+     *  they widen the record past its 128 characters. */
+    void pStile(const TOggettoLetto &o)
+    {
+        if (!fDimensioneNelCatalogo(o.iFont))
+            pOggetto(
+                TGravita::Errore, o, "stile-fuori-catalogo",
+                QCoreApplication::translate("Ombrix", "dimensione del testo %1 fuori dal catalogo (0-9)").arg(o.iFont));
+        if (!fColoreNelCatalogo(o.iColor))
+            pOggetto(TGravita::Errore, o, "stile-fuori-catalogo",
+                     QCoreApplication::translate("Ombrix", "colore del testo %1 fuori dal catalogo (0-10, 16)")
+                         .arg(o.iColor));
+    }
+
+    void pNumero(const TOggettoLetto &o)
     {
         const QString sClasse = fNomeClasseIo(*fClasseIo(o.iTipo));
-        if (o.iNumSensore < 1 || o.iNumSensore > iNumeroMassimo) {
-            pOggetto(TGravita::Errore, a, o, "numero-fuori-campo",
+        if (!fNumeroIoValido(o.iNumSensore)) {
+            pOggetto(TGravita::Errore, o, "numero-fuori-campo",
                      QCoreApplication::translate("Ombrix", "%1 numero %2 fuori dal campo 1-%3")
                          .arg(sClasse)
                          .arg(o.iNumSensore)
-                         .arg(iNumeroMassimo));
+                         .arg(iNumeroIoMassimo));
             return; // a number the panel does not have is not also a duplicate
         }
-        const auto chiave = std::tuple(a.iId, sClasse, o.iNumSensore);
-        const auto [it, bNuovo] = m_primoConNumero.try_emplace(chiave, &o);
+        const auto [it, bNuovo] = m_primoConNumero.try_emplace(std::tuple(sClasse, o.iNumSensore), &o);
         if (!bNuovo)
-            pOggetto(TGravita::Avviso, a, o, "numero-duplicato",
+            pOggetto(TGravita::Avviso, o, "numero-duplicato",
                      QCoreApplication::translate("Ombrix", "%1 numero %2 già usato in quest'area da %3 %4")
                          .arg(sClasse)
                          .arg(o.iNumSensore)
@@ -235,12 +257,12 @@ private:
                          .arg(it->second->iId));
     }
 
-    void pPosizioni(const TAreaLetta &a, const TOggettoLetto &o)
+    void pPosizioni(const TOggettoLetto &o)
     {
         const qint64 cx = o.iX + o.iIconSize / 2;
         const qint64 cy = o.iY + o.iIconSize / 2;
         if (!fNelPannello(cx, cy))
-            pOggetto(TGravita::Errore, a, o, "fuori-pannello",
+            pOggetto(TGravita::Errore, o, "fuori-pannello",
                      QCoreApplication::translate("Ombrix", "centro dell'icona %1 fuori dal pannello 0-479 x 0-271")
                          .arg(fPunto(cx, cy)));
         if (o.iTipo == 4) {
@@ -248,34 +270,34 @@ private:
             const qint64 x2 = o.iX2 + iOffset2;
             const qint64 y2 = o.iY2 + iOffset2;
             if (!fNelPannello(x2, y2))
-                pOggetto(TGravita::Errore, a, o, "fuori-pannello",
+                pOggetto(TGravita::Errore, o, "fuori-pannello",
                          QCoreApplication::translate("Ombrix", "seconda estremità %1 fuori dal pannello 0-479 x 0-271")
                              .arg(fPunto(x2, y2)));
         }
-        for (const TTasto &t : fTastiDelLivello(a.iLivello)) {
+        for (const TTasto &t : m_aTasti) {
             const bool bSopra = o.iX < t.rect.x() + t.rect.width() && o.iX + o.iIconSize > t.rect.x() &&
                                 o.iY < t.rect.y() + t.rect.height() && o.iY + o.iIconSize > t.rect.y();
             if (bSopra)
-                pOggetto(TGravita::Avviso, a, o, "su-tasti",
+                pOggetto(TGravita::Avviso, o, "su-tasti",
                          QCoreApplication::translate("Ombrix", "icona di %1 pixel in %2 sopra il tasto %3")
                              .arg(o.iIconSize)
                              .arg(fPunto(o.iX, o.iY), t.sCodice));
         }
     }
 
-    void pEtichetta(const TAreaLetta &a, const TOggettoLetto &o)
+    void pEtichetta(const TOggettoLetto &o)
     {
         const QString sTesto = QCoreApplication::translate("Ombrix", "testo \"%1\"").arg(fVisibile(o.sTesto));
         const int iLunghezza = fLunghezzaTesto(o.sTesto);
         if (iLunghezza > iTestoMassimo)
-            pOggetto(TGravita::Errore, a, o, "testo-lungo",
+            pOggetto(TGravita::Errore, o, "testo-lungo",
                      QCoreApplication::translate("Ombrix", "%1 di %2 caratteri, oltre %3")
                          .arg(sTesto)
                          .arg(iLunghezza)
                          .arg(iTestoMassimo));
-        pTesto(a, &o, o.sTesto, QCoreApplication::translate("Ombrix", "testo"));
+        pTesto(&o, o.sTesto, QCoreApplication::translate("Ombrix", "testo"));
         if (!fNelPannello(o.iXt, o.iYt)) {
-            pOggetto(TGravita::Errore, a, o, "fuori-pannello",
+            pOggetto(TGravita::Errore, o, "fuori-pannello",
                      QCoreApplication::translate("Ombrix", "%1 in %2 fuori dal pannello 0-479 x 0-271")
                          .arg(sTesto, fPunto(o.iXt, o.iYt)));
             return;
@@ -287,7 +309,7 @@ private:
         if (o.iYt + size.height() > iAltezzaPannello)
             asBordi << QCoreApplication::translate("Ombrix", "inferiore");
         if (!asBordi.isEmpty())
-            pOggetto(TGravita::Avviso, a, o, "testo-tagliato",
+            pOggetto(TGravita::Avviso, o, "testo-tagliato",
                      QCoreApplication::translate("Ombrix", "%1 in %2, di %3 x %4 pixel, supera il bordo %5")
                          .arg(sTesto, fPunto(o.iXt, o.iYt))
                          .arg(size.width())
@@ -303,10 +325,11 @@ private:
         return fm.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft | Qt::AlignTop, s).size();
     }
 
-    const TProgettoLetto &m_p;
-    const QString m_sRootPrj;
-    QList<TFinding> m_aFindings;
-    std::map<std::tuple<qint64, QString, qint64>, const TOggettoLetto *> m_primoConNumero;
+    const TAreaLetta &m_a;
+    const QList<TTasto> m_aTasti = fTastiDelLivello(m_a.iLivello);
+    TEsitoArea m_esito;
+    TEsitoOggetto *m_pEsito = nullptr; // the esito of the object being checked, once it has one
+    std::map<std::tuple<QString, qint64>, const TOggettoLetto *> m_primoConNumero;
 };
 
 } // namespace
@@ -331,8 +354,59 @@ QList<TTasto> fTastiDelLivello(qint64 iLivello)
     return a;
 }
 
+QString fNomeSfondo(qint64 iAreaId)
+{
+    return QStringLiteral("img_%1.jpg").arg(iAreaId);
+}
+
+QString fPercorsoSfondo(const QString &sRootPrj, qint64 iAreaId)
+{
+    return sRootPrj + QStringLiteral("areas/") + fNomeSfondo(iAreaId);
+}
+
+TEsitoArea fVerificaArea(const TAreaLetta &a, const QList<const TOggettoLetto *> &aOggetti, const TFattiSfondo &sfondo)
+{
+    return TVerificaArea(a, sfondo).fEsegui(aOggetti);
+}
+
+QList<TFinding> fFindingsArea(const TEsitoArea &e, bool bRaggiunta, const std::function<bool(qint64)> &fEsiste)
+{
+    QList<TFinding> a = e.aArea;
+    if (e.irraggiungibile && !bRaggiunta)
+        a.append(*e.irraggiungibile);
+    for (const TEsitoOggetto &o : e.aOggetti) {
+        a.append(o.aPrima);
+        if (o.iZoom && !fEsiste(*o.iZoom))
+            a.append(o.orfano);
+        a.append(o.aDopo);
+    }
+    // an object's findings follow the area's own, unless its id is below theirs
+    const auto fPrima = [](const TFinding &x, const TFinding &y) {
+        return x.iOggettoId.value_or(-1) < y.iOggettoId.value_or(-1);
+    };
+    if (!std::is_sorted(a.cbegin(), a.cend(), fPrima))
+        std::stable_sort(a.begin(), a.end(), fPrima);
+    return a;
+}
+
+QList<TFinding> fVerificaRighe(const TProgettoLetto &p, const QString &sRootPrj, TCacheSfondi &sfondi)
+{
+    QHash<qint64, QList<const TOggettoLetto *>> perArea;
+    for (const TOggettoLetto &o : p.aOggetti)
+        perArea[o.iAreaId].append(&o);
+    QList<TEsitoArea> aEsiti;
+    for (const TAreaLetta &a : p.aAree)
+        aEsiti.append(fVerificaArea(a, perArea.value(a.iId), sfondi.fFatti(fPercorsoSfondo(sRootPrj, a.iId))));
+    const QSet<qint64> aRaggiunte = fAreeRaggiunte(aEsiti);
+    const auto fEsiste = [&p](qint64 iId) { return p.fArea(iId) != nullptr; };
+    QList<TFinding> aFindings;
+    for (qsizetype i = 0; i < p.aAree.size(); ++i)
+        aFindings.append(fFindingsArea(aEsiti.at(i), aRaggiunte.contains(p.aAree.at(i).iId), fEsiste));
+    return aFindings;
+}
+
 QList<TFinding> fVerificaProgetto(TSqlConn &conn, const QString &sRootPrj)
 {
-    const TProgettoLetto p = fLeggiProgetto(conn);
-    return TVerifica(p, sRootPrj).fEsegui();
+    TCacheSfondi sfondi;
+    return fVerificaRighe(fLeggiProgetto(conn), sRootPrj, sfondi);
 }

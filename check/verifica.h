@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/catalogo.h"
 #include "workspace/pannello.h"
 #include "workspace/sqlconn.h"
 
@@ -30,6 +31,7 @@ struct TFinding
     std::optional<qint64> iOggettoId; // the sensor id; none for a finding about the area itself
     QString sCodice;                  // e.g. "numero-fuori-campo"
     QString sMessaggio;               // Italian, naming the area, the object and the value
+    bool operator==(const TFinding &) const = default;
 };
 
 /** Checks the project read through conn, whose folder is sRootPrj (ending in a
@@ -52,7 +54,6 @@ struct TTasto
  *  squares centred at y 18 (none beyond level 1). */
 QList<TTasto> fTastiDelLivello(qint64 iLivello);
 
-/** The widest number the record's column holds, and the longest label. */
-inline constexpr int iNumeroMassimo = 999;
+/** The longest label the record's column holds (the I/O numbers: fNumeroIoValido). */
 inline constexpr int iTestoMassimo = 23;
 inline constexpr int iAreaIdMassimo = 99;

@@ -3,6 +3,7 @@
 #include "model/catalogo.h"
 #include "model/labelfont.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,12 +13,14 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <variant>
 
 namespace {
 
 constexpr int iCanvasWidth = 480;
 constexpr int iCanvasHeight = 272;
-constexpr int iMaxTesto = 19;
 
 const char *const aszNomiTipo[] = {"Volumetrico", "Contatto",      "Zoom",           "Barriera", "Telecamera",
                                    "Lampada",     "Tapparella su", "Tapparella giù", "Allarme",  "Irrigazione"};
@@ -39,21 +42,68 @@ QJsonObject fJsonOggetto(const TSensore &s)
                        {QStringLiteral("colore"), s.Get_colortxt()}};
 }
 
-std::optional<TSensore> fOggettoJson(const QJsonObject &o)
+/** A whole number of the object's key szChiave: an integer JSON number or decimal text; nullopt for anything else.
+ *  A missing key reads as iMancante. */
+std::optional<qint64> fIntero(const QJsonObject &o, const char *szChiave, std::optional<qint64> iMancante = {})
 {
-    const int iTipo = o.value(QStringLiteral("tipo")).toInt();
-    bool bNumero = false;
-    bool bZoom = false;
-    const qint64 iNumero = o.value(QStringLiteral("numero")).toString().toLongLong(&bNumero);
-    const qint64 iZoom = o.value(QStringLiteral("area_zoom")).toString().toLongLong(&bZoom);
-    const int iIconSize = o.value(QStringLiteral("iconsize")).toInt();
-    if (iTipo < 1 || iTipo > 10 || !bNumero || iNumero < 0 || !bZoom ||
-        (iIconSize != 16 && iIconSize != 32 && iIconSize != 48))
-        return std::nullopt;
+    const QJsonValue v = o.value(QLatin1String(szChiave));
+    if (v.isUndefined())
+        return iMancante;
+    bool bOk = false;
+    qint64 i = 0;
+    if (v.isString()) {
+        i = v.toString().toLongLong(&bOk);
+    } else if (v.isDouble()) {
+        const double d = v.toDouble();
+        bOk = d == std::floor(d) && std::abs(d) < 9.0e15;
+        i = bOk ? qint64(d) : 0;
+    }
+    return bOk ? std::optional<qint64>(i) : std::nullopt;
+}
+
+/** The object of a clipboard's JSON object, or the reason it cannot be one. */
+std::variant<TSensore, QString> fOggettoJson(const QJsonValue &v)
+{
+    const auto fDifetto = [](const char *szChiave) {
+        return QCoreApplication::translate("Ombrix", "campo \"%1\" non valido").arg(QLatin1String(szChiave));
+    };
+    if (!v.isObject())
+        return QCoreApplication::translate("Ombrix", "non è un oggetto");
+    const QJsonObject o = v.toObject();
+    const std::optional<qint64> iTipo = fIntero(o, "tipo");
+    if (!iTipo || *iTipo < 1 || *iTipo > 10)
+        return fDifetto("tipo");
+    const std::optional<qint64> iIconSize = fIntero(o, "iconsize");
+    if (!iIconSize || (*iIconSize != 16 && *iIconSize != 32 && *iIconSize != 48))
+        return fDifetto("iconsize");
+    const std::optional<qint64> iNumero = fIntero(o, "numero");
+    if (!iNumero || *iNumero < 0)
+        return fDifetto("numero");
+    const std::optional<qint64> iZoom = fIntero(o, "area_zoom");
+    if (!iZoom || *iZoom < 0)
+        return fDifetto("area_zoom");
+    int aiStile[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        const char *szChiave = i == 0 ? "font" : "colore";
+        const std::optional<qint64> iValore = fIntero(o, szChiave, 0);
+        if (!iValore || *iValore < std::numeric_limits<int>::min() || *iValore > std::numeric_limits<int>::max())
+            return fDifetto(szChiave);
+        aiStile[i] = int(*iValore);
+    }
+    const QJsonValue testo = o.value(QStringLiteral("testo"));
+    if (!testo.isUndefined() && !testo.isString())
+        return fDifetto("testo");
     auto fInt = [&o](const char *szChiave) { return o.value(QLatin1String(szChiave)).toInt(); };
-    return TSensore(0, 0, iZoom, iNumero, iIconSize, iTipo, 1, fInt("x"), fInt("y"), fInt("x2"), fInt("y2"), fInt("xt"),
-                    fInt("yt"), fInt("font"), fInt("colore"), 0,
-                    o.value(QStringLiteral("testo")).toString().left(iMaxTesto));
+    return TSensore(0, 0, *iZoom, *iNumero, int(*iIconSize), int(*iTipo), 1, fInt("x"), fInt("y"), fInt("x2"),
+                    fInt("y2"), fInt("xt"), fInt("yt"), aiStile[0], aiStile[1], 0, testo.toString());
+}
+
+/** How an object is named in a refused paste: its type and its number, or the area it leads to. */
+QString fNomeOggetto(const TSensore &s)
+{
+    const int iTipo = s.Get_tiposensore();
+    const QString sTipo = iTipo >= 1 && iTipo <= 10 ? QString::fromUtf8(aszNomiTipo[iTipo - 1]) : QString();
+    return sTipo + QLatin1Char(' ') + QString::number(s.Get_numsensore());
 }
 
 } // namespace
@@ -83,12 +133,48 @@ std::optional<TAppunti> fAppuntiDaMime(const QMimeData *pMime)
     TAppunti appunti;
     appunti.sDatabase = radice.value(QStringLiteral("database")).toString();
     appunti.iArea = radice.value(QStringLiteral("area")).toString().toLongLong();
-    for (const QJsonValue &v : radice.value(QStringLiteral("oggetti")).toArray())
-        if (const std::optional<TSensore> s = fOggettoJson(v.toObject()))
-            appunti.aOggetti << *s;
-    if (appunti.aOggetti.isEmpty())
+    const QJsonArray aOggetti = radice.value(QStringLiteral("oggetti")).toArray();
+    for (qsizetype i = 0; i < aOggetti.size(); ++i) {
+        const std::variant<TSensore, QString> o = fOggettoJson(aOggetti.at(i));
+        if (const TSensore *p = std::get_if<TSensore>(&o))
+            appunti.aOggetti << *p;
+        else
+            appunti.asDifetti << QCoreApplication::translate("Ombrix", "oggetto %1 degli appunti: %2")
+                                     .arg(i + 1)
+                                     .arg(std::get<QString>(o));
+    }
+    if (appunti.aOggetti.isEmpty() && appunti.asDifetti.isEmpty())
         return std::nullopt;
     return appunti;
+}
+
+QString fDifettoIncolla(const TAppunti &appunti, const TOpzioniIncolla &opzioni)
+{
+    if (!appunti.asDifetti.isEmpty())
+        return appunti.asDifetti.constFirst();
+    for (const TSensore &s : appunti.aOggetti) {
+        if (s.Get_tiposensore() == 3)
+            continue; // never pasted
+        const auto fDi = [&s](const QString &sMotivo) { return fNomeOggetto(s) + QStringLiteral(": ") + sMotivo; };
+        const qint64 iNumero = fNumeroIncollato(s, opzioni);
+        if (fClasseTipo(s.Get_tiposensore()) != TClasse::Nessuna && !fNumeroIoValido(iNumero))
+            return fDi(QCoreApplication::translate("Ombrix", "numero %1 fuori dal campo %2-%3")
+                           .arg(iNumero)
+                           .arg(iNumeroIoMinimo)
+                           .arg(iNumeroIoMassimo));
+        const QString &sTesto = s.Get_testo();
+        if (fHasControlChars(sTesto))
+            return fDi(sTestoConControllo);
+        if (sTesto.size() > iTestoEtichettaMassimo)
+            return fDi(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
+        if (!fDimensioneNelCatalogo(s.Get_fonttxt()))
+            return fDi(QCoreApplication::translate("Ombrix", "dimensione del testo %1 fuori dal catalogo (0-9)")
+                           .arg(s.Get_fonttxt()));
+        if (!fColoreNelCatalogo(s.Get_colortxt()))
+            return fDi(QCoreApplication::translate("Ombrix", "colore del testo %1 fuori dal catalogo (0-10, 16)")
+                           .arg(s.Get_colortxt()));
+    }
+    return QString();
 }
 
 QString fTestoAppunti(const TAppunti &appunti)
@@ -123,7 +209,7 @@ QString fTestoRinumerato(const QString &sTesto, qint64 iVecchio, qint64 iNuovo)
     if (!m.hasMatch() || m.captured(2) != QString::number(iVecchio))
         return sTesto;
     const QString sNuovo = m.captured(1) + QString::number(iNuovo);
-    return sNuovo.size() > iMaxTesto ? sTesto : sNuovo;
+    return sNuovo.size() > iTestoEtichettaMassimo ? sTesto : sNuovo;
 }
 
 QSize fDimensioneTesto(int iFont, const QString &sTesto)

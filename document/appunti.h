@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -17,13 +18,17 @@ class QMimeData;
  * label text, size, colour and position), with the project and the area
  * they were copied from. The private MIME type carries them whole as JSON;
  * the plain text holds one object per line (type, number, label) for a mail
- * or a spreadsheet. Reading gives nullopt for anything that is not such data.
+ * or a spreadsheet. Reading gives nullopt for anything that is not such data;
+ * an object of such data that cannot be read whole (a type, an icon size or
+ * a number that is not one, a size or colour that is not an integer) is not
+ * dropped but named in asDifetti, so that the paste refuses the whole.
  */
 struct TAppunti
 {
     QString sDatabase; // the project the objects come from
     qint64 iArea = 0;  // the area they lie on there
     QList<TSensore> aOggetti;
+    QStringList asDifetti; // the objects that could not be read, each with the reason
 };
 
 /** The private MIME type of copied objects. */
@@ -43,6 +48,12 @@ struct TOpzioniIncolla
     qint64 iOffsetUscite = 0;
     bool bAggiornaTesti = false;
 };
+
+/** Why these objects, pasted with these options, may not be stored, as typed input would not be: an object that
+ *  could not be read, a label with a control character or longer than 19 characters, an input or output number
+ *  outside the panel's range, a label size or colour outside the catalogue. The first fault found, naming its
+ *  object; empty when the paste is sound. Zoom markers, which are never pasted, are not looked at. */
+QString fDifettoIncolla(const TAppunti &appunti, const TOpzioniIncolla &opzioni);
 
 /** The number an object gets when pasted with these options: inputs and outputs move by their offset. */
 qint64 fNumeroIncollato(const TSensore &s, const TOpzioniIncolla &opzioni);

@@ -316,6 +316,7 @@ void TProjectDocument::pEsegui(TModifica *pModifica)
 
 void TProjectDocument::pPubblica(const TChiavi &chiavi, const TStato &stato, qint64 iDaMostrare)
 {
+    emit sigPasso(chiavi);
     if (!chiavi.aAree.isEmpty()) {
         const QList<TAreaRow> aPrima = m_aAreeViste;
         CDArea.pLoad(m_conn);
@@ -380,6 +381,7 @@ void TProjectDocument::pRileggi()
 {
     if (!m_bAperto)
         return;
+    emit sigRiletto();
     CDArea.pLoad(m_conn);
     pAreeCambiate();
     pMostraArea(fArea(m_iMostrata) ? m_iMostrata : 0);

@@ -181,7 +181,8 @@ public:
     TAppunti fAppunti(const QList<qint64> &aIds) const;
     /** Pastes objects onto the shown area as one step, each through the placement's insert with a new id, at its
      *  own position (16 pixels right and down when it comes from the shown area itself), inside the canvas.
-     *  Zoom markers are never pasted: *piZoom counts them. Returns the new ids. */
+     *  Zoom markers are never pasted: *piZoom counts them. The paste is checked whole first (fDifettoIncolla):
+     *  a fault refuses it, storing nothing. It is written in one transaction. Returns the new ids. */
     QList<qint64> pIncolla(const TAppunti &appunti, const TOpzioniIncolla &opzioni, int *piZoom = nullptr);
     /** The warning for objects pasted with these options: each number they would get that an object of the
      *  same class already uses in the project; empty when there is none. */
@@ -214,6 +215,12 @@ signals:
     void sigOggettoAggiunto(qint64 iId);
     void sigOggettoCambiato(qint64 iId);
     void sigOggettoRimosso(qint64 iId);
+    /** A step (an edit, an undo or a redo) has written the rows and pictures of chiavi, which are now as the
+     *  database holds them; sent before the views are told what changed. */
+    void sigPasso(const TChiavi &chiavi);
+    /** The project was read again from its database (changed from outside, or after a failed step): any row
+     *  may have changed. */
+    void sigRiletto();
     /** Something the user should know that did not stop the command (a snapshot that could not be made). */
     void sigAvviso(const QString &sTesto);
 

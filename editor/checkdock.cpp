@@ -1,6 +1,8 @@
 #include "editor/checkdock.h"
 
+#include "check/tratti.h"
 #include "check/verifica.h"
+#include "check/verificaincrementale.h"
 #include "document/projectdocument.h"
 #include "editor/selectionmodel.h"
 #include "model/catalogo.h"
@@ -13,7 +15,9 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -21,6 +25,11 @@ enum { iColGravita, iColArea, iColOggetto, iColMessaggio, iColonne };
 constexpr int iRuoloArea = Qt::UserRole;
 constexpr int iRuoloOggetto = Qt::UserRole + 1;
 constexpr int iRuoloCodice = Qt::UserRole + 2;
+/** A change of up to this many rows is made in place; a longer one puts its rows in anew, which the view lays
+ *  out once. */
+constexpr qsizetype iPocheRighe = 64;
+/** Past this many new rows, the columns are fitted to the rows as a whole rather than widened for each. */
+constexpr qsizetype iMolteRighe = 1000;
 
 /** "id name" of an area; the id alone when the area does not exist. */
 QString fTestoArea(TProjectDocument &doc, qint64 iAreaId)
@@ -66,7 +75,8 @@ void pMostraAreaEOggetto(const TContesto &ctx, qint64 iAreaId, std::optional<qin
 }
 
 TCheckDock::TCheckDock(const TContesto &ctx, QWidget *pParent)
-    : QDockWidget(QCoreApplication::translate("Ombrix", "Verifica"), pParent), m_ctx(ctx)
+    : QDockWidget(QCoreApplication::translate("Ombrix", "Verifica"), pParent), m_ctx(ctx),
+      m_verifica(TVerificaIncrementale::fDi(ctx.doc))
 {
     setObjectName(QStringLiteral("DockVerifica"));
     setAccessibleName(QCoreApplication::translate("Ombrix", "Verifica"));
@@ -81,7 +91,9 @@ TCheckDock::TCheckDock(const TContesto &ctx, QWidget *pParent)
     m_pTabella->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTabella->verticalHeader()->hide();
     m_pTabella->horizontalHeader()->setStretchLastSection(true);
-    m_pTabella->horizontalHeader()->setSectionResizeMode(iColGravita, QHeaderView::ResizeToContents);
+    // the icon's column is sized once, to its icon: a column sized to its contents at every change of a row
+    // would measure every row each time
+    m_pTabella->horizontalHeader()->setSectionResizeMode(iColGravita, QHeaderView::Fixed);
     setWidget(m_pTabella);
 
     connect(m_pTabella, &QTableWidget::cellDoubleClicked, this, [this](int iRow, int) {
@@ -133,44 +145,74 @@ void TCheckDock::pAggiorna()
 {
     if (!isVisible())
         return;
-    TProjectDocument &doc = m_ctx.doc;
     QList<TFinding> aFindings;
-    // emptied first: a check that fails leaves no stale rows
-    m_pTabella->setRowCount(0);
-    m_sConteggio.clear();
-    emit sigConteggio(m_sConteggio, true);
-    if (doc.fAperto())
-        aFindings = fVerificaProgetto(doc.fConn(), doc.fRootPrj());
-
-    const QIcon icoErrore = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    const QIcon icoAvviso = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    int iErrori = 0;
-    m_pTabella->setRowCount(int(aFindings.size()));
-    for (int i = 0; i < aFindings.size(); ++i) {
-        const TFinding &f = aFindings[i];
-        const bool bErrore = f.eGravita == TGravita::Errore;
-        iErrori += bErrore ? 1 : 0;
-        auto *pGravita = new QTableWidgetItem(bErrore ? icoErrore : icoAvviso, QString());
-        pGravita->setToolTip(fNomeGravita(f.eGravita));
-        pGravita->setData(Qt::AccessibleTextRole, fNomeGravita(f.eGravita));
-        pGravita->setData(iRuoloArea, f.iAreaId);
-        pGravita->setData(iRuoloCodice, f.sCodice);
-        if (f.iOggettoId)
-            pGravita->setData(iRuoloOggetto, *f.iOggettoId);
-        m_pTabella->setItem(i, iColGravita, pGravita);
-        m_pTabella->setItem(i, iColArea, new QTableWidgetItem(fTestoArea(doc, f.iAreaId)));
-        m_pTabella->setItem(i, iColOggetto,
-                            new QTableWidgetItem(f.iOggettoId ? QString::number(*f.iOggettoId) : QString()));
-        auto *pMessaggio = new QTableWidgetItem(f.sMessaggio);
-        pMessaggio->setToolTip(f.sCodice);
-        m_pTabella->setItem(i, iColMessaggio, pMessaggio);
+    try {
+        aFindings = m_verifica.fFindings();
+    } catch (...) {
+        // a check that fails leaves no stale rows
+        m_pTabella->setRowCount(0);
+        m_aMostrati.clear();
+        m_sConteggio.clear();
+        emit sigConteggio(m_sConteggio, true);
+        throw;
     }
-    m_pTabella->resizeColumnToContents(iColArea);
-    m_pTabella->resizeColumnToContents(iColOggetto);
-    if (doc.fAperto())
-        m_sConteggio =
-            QCoreApplication::translate("Ombrix", "%1 errori, %2 avvisi").arg(iErrori).arg(aFindings.size() - iErrori);
+    const QList<TTratto> aTratti = fTratti(
+        m_aMostrati, aFindings, [](const TFinding &f) { return std::pair(f.iAreaId, f.iOggettoId.value_or(-1)); });
+    const QIcon aIcone[] = {style()->standardIcon(QStyle::SP_MessageBoxCritical),
+                            style()->standardIcon(QStyle::SP_MessageBoxWarning)};
+    // a short change is made in place, a long one puts its rows in anew; the columns widen for each new row,
+    // or fit them all when there are many
+    qsizetype nNuove = 0;
+    for (const TTratto &t : aTratti)
+        nNuove += t.nNuove;
+    const bool bMolte = m_pTabella->rowCount() == 0 || nNuove > iMolteRighe;
+    int aLarghe[iColonne] = {};
+    for (const TTratto &t : aTratti) {
+        const int iRiga = int(t.iRiga);
+        const qsizetype nComuni = qMin(t.nTolte, t.nNuove);
+        const int nStanno = nComuni <= iPocheRighe ? int(nComuni) : 0;
+        m_pTabella->model()->removeRows(iRiga + nStanno, int(t.nTolte) - nStanno);
+        m_pTabella->model()->insertRows(iRiga + nStanno, int(t.nNuove) - nStanno);
+        for (int i = iRiga; i < iRiga + t.nNuove; ++i) {
+            pRiga(i, aFindings.at(i), aIcone[aFindings.at(i).eGravita == TGravita::Avviso]);
+            for (int iCol : {iColGravita, iColArea, iColOggetto})
+                if (!bMolte)
+                    aLarghe[iCol] = qMax(aLarghe[iCol],
+                                         m_pTabella->sizeHintForIndex(m_pTabella->model()->index(i, iCol)).width() + 1);
+        }
+    }
+    m_aMostrati = aFindings;
+    for (int iCol : {iColGravita, iColArea, iColOggetto}) {
+        if (bMolte && !aTratti.isEmpty())
+            m_pTabella->resizeColumnToContents(iCol);
+        else if (aLarghe[iCol] > m_pTabella->columnWidth(iCol))
+            m_pTabella->setColumnWidth(iCol, aLarghe[iCol]);
+    }
+    const auto iErrori = std::count_if(aFindings.cbegin(), aFindings.cend(),
+                                       [](const TFinding &f) { return f.eGravita == TGravita::Errore; });
+    m_sConteggio =
+        m_ctx.doc.fAperto()
+            ? QCoreApplication::translate("Ombrix", "%1 errori, %2 avvisi").arg(iErrori).arg(aFindings.size() - iErrori)
+            : QString();
     emit sigConteggio(m_sConteggio, true);
+}
+
+void TCheckDock::pRiga(int iRiga, const TFinding &f, const QIcon &icona)
+{
+    auto *pGravita = new QTableWidgetItem(icona, QString());
+    pGravita->setToolTip(fNomeGravita(f.eGravita));
+    pGravita->setData(Qt::AccessibleTextRole, fNomeGravita(f.eGravita));
+    pGravita->setData(iRuoloArea, f.iAreaId);
+    pGravita->setData(iRuoloCodice, f.sCodice);
+    if (f.iOggettoId)
+        pGravita->setData(iRuoloOggetto, *f.iOggettoId);
+    m_pTabella->setItem(iRiga, iColGravita, pGravita);
+    m_pTabella->setItem(iRiga, iColArea, new QTableWidgetItem(fTestoArea(m_ctx.doc, f.iAreaId)));
+    m_pTabella->setItem(iRiga, iColOggetto,
+                        new QTableWidgetItem(f.iOggettoId ? QString::number(*f.iOggettoId) : QString()));
+    auto *pMessaggio = new QTableWidgetItem(f.sMessaggio);
+    pMessaggio->setToolTip(f.sCodice);
+    m_pTabella->setItem(iRiga, iColMessaggio, pMessaggio);
 }
 
 void TCheckDock::showEvent(QShowEvent *pEvent)
@@ -178,6 +220,7 @@ void TCheckDock::showEvent(QShowEvent *pEvent)
     QDockWidget::showEvent(pEvent);
     emit sigConteggio(m_sConteggio, true);
     try {
+        m_verifica.pRivediSfondi(); // opened: every picture is looked at, whoever changed it
         pAggiorna();
     } catch (...) {
         m_ctx.cmd.pViewFailed(std::current_exception());

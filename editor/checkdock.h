@@ -1,23 +1,28 @@
 #pragma once
 
+#include "check/verifica.h"
 #include "editor/editorcontext.h"
 
 #include <QDockWidget>
+#include <QList>
 #include <QtGlobal>
 
 #include <functional>
 #include <optional>
 
 class QAction;
+class QIcon;
 class QMenu;
 class QTableWidget;
+class TVerificaIncrementale;
 
 /**
  * The dock "Verifica": the findings of the project check, one row per
- * finding (severity icon, area, object, message). It checks the open project
- * again after every edit, undo and redo, and whenever the areas or the project
- * change, but only while it is visible; meanwhile the status bar shows how
- * many errors and warnings there are (sigConteggio). A double click on a row
+ * finding (severity icon, area, object, message). After every edit, undo and
+ * redo, and whenever the areas or the project change, it shows the check that
+ * TVerificaIncrementale keeps, changing only the rows that differ, but only
+ * while it is visible; meanwhile the status bar shows how many errors and
+ * warnings there are (sigConteggio). A double click on a row
  * shows the row's area and selects its object; a background finding offers
  * "Adatta immagine di sfondo…" on its pop-up menu (sigAdattaSfondo, once the
  * area is shown).
@@ -33,7 +38,7 @@ public:
      *  the area's background (sfondo-dimensioni, sfondo-mancante). */
     bool fPopupRiga(int iRow);
 
-    /** Checks the open project again and refills the rows (nothing while hidden). */
+    /** Shows the check of the open project as it is now (nothing while hidden). */
     void pAggiorna();
 
 signals:
@@ -47,7 +52,11 @@ protected:
     void hideEvent(QHideEvent *pEvent) override;
 
 private:
+    void pRiga(int iRiga, const TFinding &f, const QIcon &icona);
+
     TContesto m_ctx;
+    TVerificaIncrementale &m_verifica;
+    QList<TFinding> m_aMostrati; // the findings the rows show
     QTableWidget *m_pTabella = nullptr;
     QMenu *m_pPopup = nullptr;
     QAction *m_pAdatta = nullptr;

@@ -1,6 +1,8 @@
 #include "editor/iodock.h"
 
 #include "check/riferimentiio.h"
+#include "check/tratti.h"
+#include "check/verificaincrementale.h"
 #include "document/projectdocument.h"
 #include "editor/checkdock.h"
 #include "editor/dialogs.h"
@@ -19,12 +21,18 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <tuple>
 
 namespace {
 
 enum { iColClasse, iColNumero, iColTipo, iColArea, iColSensore, iColTesto, iColonne };
 constexpr int iRuoloArea = Qt::UserRole + 1;
 constexpr int iRuoloSensore = Qt::UserRole + 2;
+/** A change of up to this many rows is made in place; a longer one puts its rows in anew, which the view lays
+ *  out once. */
+constexpr qsizetype iPocheRighe = 64;
+/** Past this many new rows, the columns are fitted to the rows as a whole rather than widened for each. */
+constexpr qsizetype iMolteRighe = 1000;
 
 /** A cell that sorts by iValore, shown as its number. */
 QStandardItem *fCellaNumero(qint64 iValore)
@@ -53,7 +61,8 @@ QString fElencoLiberi(const QString &sTitolo, const QList<qint64> &aLiberi)
 } // namespace
 
 TIoDock::TIoDock(const TContesto &ctx, QWidget *pParent)
-    : QDockWidget(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"), pParent), m_ctx(ctx)
+    : QDockWidget(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"), pParent), m_ctx(ctx),
+      m_verifica(TVerificaIncrementale::fDi(ctx.doc))
 {
     setObjectName(QStringLiteral("DockIngressiUscite"));
     setAccessibleName(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"));
@@ -121,41 +130,99 @@ void TIoDock::pAggiorna()
     if (!isVisible())
         return;
     TProjectDocument &doc = m_ctx.doc;
-    m_pModello->removeRows(0, m_pModello->rowCount());
-    m_pLiberi->clear();
     m_pEsporta->setEnabled(doc.fAperto());
-    if (!doc.fAperto())
-        return;
-    const QList<TRigaIo> aRighe = fRiferimentiIo(doc.fConn());
+    QList<TRigaIo> aRighe;
+    try {
+        aRighe = m_verifica.fRigheIo();
+    } catch (...) {
+        m_pModello->removeRows(0, m_pModello->rowCount());
+        m_aMostrate.clear();
+        m_aUltime.clear();
+        m_pLiberi->clear();
+        throw;
+    }
+    if (!aRighe.isEmpty() && aRighe.constData() == m_aUltime.constData())
+        return; // the cross-reference has not changed since it was shown
+    m_aUltime = aRighe;
     const QList<qint64> aInPiuAree[] = {fNumeriInPiuAree(aRighe, TClasseIo::Ingresso),
                                         fNumeriInPiuAree(aRighe, TClasseIo::Uscita)};
-    for (const TRigaIo &r : aRighe) {
-        const bool bInPiuAree = aInPiuAree[r.eClasse == TClasseIo::Uscita].contains(r.iNumero);
-        auto *pClasse = new QStandardItem(fNomeClasseIo(r.eClasse));
-        pClasse->setData(int(r.eClasse), Qt::UserRole);
-        pClasse->setData(r.iAreaId, iRuoloArea);
-        pClasse->setData(r.iSensoreId, iRuoloSensore);
-        QStandardItem *pNumero = fCellaNumero(r.iNumero);
-        if (bInPiuAree) {
-            QFont font = pNumero->font();
-            font.setBold(true);
-            pNumero->setFont(font);
-            pNumero->setToolTip(QCoreApplication::translate("Ombrix", "numero usato in più aree"));
+    QList<TMostrata> aNuove;
+    aNuove.reserve(aRighe.size());
+    for (const TRigaIo &r : aRighe)
+        aNuove.append({r, aInPiuAree[r.eClasse == TClasseIo::Uscita].contains(r.iNumero)});
+    const QList<TTratto> aTratti = fTratti(m_aMostrate, aNuove, [](const TMostrata &m) {
+        return std::tuple(m.first.eClasse, m.first.iNumero, m.first.iAreaId, m.first.iSensoreId);
+    });
+    // a short change is made in place, a long one puts its rows in anew; the columns widen for each new row,
+    // or fit them all when there are many
+    qsizetype nNuove = 0;
+    for (const TTratto &t : aTratti)
+        nNuove += t.nNuove;
+    const bool bMolte = m_aMostrate.isEmpty() || nNuove > iMolteRighe;
+    int aLarghe[iColonne] = {};
+    for (const TTratto &t : aTratti) {
+        const qsizetype nComuni = qMin(t.nTolte, t.nNuove);
+        const int nStanno = nComuni <= iPocheRighe ? int(nComuni) : 0;
+        m_pModello->removeRows(int(t.iRiga) + nStanno, int(t.nTolte) - nStanno);
+        for (qsizetype i = t.iRiga; i < t.iRiga + t.nNuove; ++i) {
+            const QList<QStandardItem *> aCelle = fCelle(aNuove.at(i));
+            if (i >= t.iRiga + nStanno) {
+                m_pModello->insertRow(int(i), aCelle);
+            } else {
+                for (int iCol = 0; iCol < iColonne; ++iCol) {
+                    const QStandardItem *pPrima = m_pModello->item(int(i), iCol);
+                    if (pPrima->text() == aCelle.at(iCol)->text() && pPrima->font() == aCelle.at(iCol)->font() &&
+                        pPrima->data(Qt::UserRole) == aCelle.at(iCol)->data(Qt::UserRole))
+                        delete aCelle.at(iCol); // the cell shows the same
+                    else
+                        m_pModello->setItem(int(i), iCol, aCelle.at(iCol));
+                }
+            }
+            for (int iCol = 0; !bMolte && iCol < iColonne; ++iCol) {
+                const QModelIndex index = m_pFiltro->mapFromSource(m_pModello->index(int(i), iCol));
+                if (index.isValid())
+                    aLarghe[iCol] = qMax(aLarghe[iCol], m_pTabella->sizeHintForIndex(index).width() + 1);
+            }
         }
-        auto *pTipo = new QStandardItem(r.sTipo);
-        pTipo->setData(r.sTipo, Qt::UserRole);
-        auto *pArea = new QStandardItem(QStringLiteral("%1 %2").arg(r.iAreaId).arg(r.sArea));
-        pArea->setData(r.iAreaId, Qt::UserRole);
-        auto *pTesto = new QStandardItem(r.sTesto);
-        pTesto->setData(r.sTesto, Qt::UserRole);
-        m_pModello->appendRow({pClasse, pNumero, pTipo, pArea, fCellaNumero(r.iSensoreId), pTesto});
     }
-    m_pTabella->resizeColumnsToContents();
+    m_aMostrate = std::move(aNuove);
+    if (bMolte && !aTratti.isEmpty())
+        m_pTabella->resizeColumnsToContents();
+    for (int iCol = 0; !bMolte && iCol < iColonne; ++iCol)
+        if (aLarghe[iCol] > m_pTabella->columnWidth(iCol))
+            m_pTabella->setColumnWidth(iCol, aLarghe[iCol]);
+    if (!doc.fAperto()) {
+        m_pLiberi->clear();
+        return;
+    }
     m_pLiberi->setText(fElencoLiberi(QCoreApplication::translate("Ombrix", "Ingressi liberi"),
                                      fNumeriLiberi(aRighe, TClasseIo::Ingresso)) +
                        QLatin1Char('\n') +
                        fElencoLiberi(QCoreApplication::translate("Ombrix", "Uscite libere"),
                                      fNumeriLiberi(aRighe, TClasseIo::Uscita)));
+}
+
+QList<QStandardItem *> TIoDock::fCelle(const TMostrata &riga) const
+{
+    const TRigaIo &r = riga.first;
+    auto *pClasse = new QStandardItem(fNomeClasseIo(r.eClasse));
+    pClasse->setData(int(r.eClasse), Qt::UserRole);
+    pClasse->setData(r.iAreaId, iRuoloArea);
+    pClasse->setData(r.iSensoreId, iRuoloSensore);
+    QStandardItem *pNumero = fCellaNumero(r.iNumero);
+    if (riga.second) {
+        QFont font = pNumero->font();
+        font.setBold(true);
+        pNumero->setFont(font);
+        pNumero->setToolTip(QCoreApplication::translate("Ombrix", "numero usato in più aree"));
+    }
+    auto *pTipo = new QStandardItem(r.sTipo);
+    pTipo->setData(r.sTipo, Qt::UserRole);
+    auto *pArea = new QStandardItem(QStringLiteral("%1 %2").arg(r.iAreaId).arg(r.sArea));
+    pArea->setData(r.iAreaId, Qt::UserRole);
+    auto *pTesto = new QStandardItem(r.sTesto);
+    pTesto->setData(r.sTesto, Qt::UserRole);
+    return {pClasse, pNumero, pTipo, pArea, fCellaNumero(r.iSensoreId), pTesto};
 }
 
 void TIoDock::BtnEsportaCsvClick()

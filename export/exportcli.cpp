@@ -14,6 +14,8 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
+#include <system_error>
 
 #include <sqlite3.h>
 
@@ -43,19 +45,39 @@ void pStampaErrore(const QString &sMessaggio)
     std::fprintf(stderr, "%s\n", sMessaggio.toLocal8Bit().constData());
 }
 
-/** A snapshot of the project before it is exported, kept as many as the settings beside the program say. One
- *  that cannot be made is told on stderr and the export goes on. */
-void pCopiaPrimaDellEsportazione(TSqlConn &conn, const QString &sRootPrj)
+void pCopiaNonFatta(const QString &sErrore)
+{
+    pStampaErrore(QCoreApplication::translate("Ombrix", "Copia automatica non fatta: %1").arg(sErrore));
+}
+
+/** A snapshot of the project of sDb as it is exported, kept as many as the settings beside the program say, made
+ *  meanwhile on a connection of its own. One that cannot be made is told on stderr and the export goes on. */
+std::unique_ptr<TCopiaParallela> fAvviaCopia(const QString &sDb)
 {
     try {
         if (sGlobBinPath.isEmpty()) {
             pSetApplicationFolders(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
             pLoadFromIni();
         }
-        fFaiCopia(conn.fHandle(), sRootPrj, QFileInfo(conn.fDatabase()).fileName(),
-                  QCoreApplication::translate("Ombrix", "prima dell'esportazione"), iGlobSnapshot);
+        return std::make_unique<TCopiaParallela>(sDb, QCoreApplication::translate("Ombrix", "prima dell'esportazione"),
+                                                 iGlobSnapshot);
     } catch (const TOmbrixError &e) {
-        pStampaErrore(QCoreApplication::translate("Ombrix", "Copia automatica non fatta: %1").arg(e.fMessage()));
+        pCopiaNonFatta(e.fMessage());
+    } catch (const std::system_error &e) {
+        pCopiaNonFatta(QString::fromLocal8Bit(e.what()));
+    }
+    return nullptr;
+}
+
+void pAttendiCopia(const std::unique_ptr<TCopiaParallela> &pCopia)
+{
+    try {
+        if (pCopia)
+            pCopia->fAttendi();
+    } catch (const TOmbrixError &e) {
+        pCopiaNonFatta(e.fMessage());
+    } catch (const std::exception &e) {
+        pCopiaNonFatta(QString::fromLocal8Bit(e.what()));
     }
 }
 
@@ -70,12 +92,13 @@ int fRunExportCommandLine(const char *szProject)
     TSqlConn conn;
     try {
         const QString sRootPrj = pApriPerEsportare(conn, QFile::decodeName(szProject));
-        pCopiaPrimaDellEsportazione(conn, sRootPrj);
+        const std::unique_ptr<TCopiaParallela> pCopia = fAvviaCopia(conn.fDatabase());
         // The whole run reads one state of the project: an editor that has it
         // open waits with its next edit until the export has read it all.
         conn.pExec(QStringLiteral("BEGIN"));
         pEsportaProgetto({conn, sRootPrj});
         conn.pExec(QStringLiteral("COMMIT"));
+        pAttendiCopia(pCopia);
         std::printf("%s\n", fMessaggioEsportazione().toLocal8Bit().constData());
     } catch (const TOmbrixError &e) {
         pStampaErrore(e.fMessage());

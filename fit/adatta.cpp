@@ -1,12 +1,12 @@
 #include "fit/adatta.h"
 
 #include "fit/sorgente.h"
+#include "workspace/filenormali.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QTransform>
 
 #include <algorithm>
@@ -108,7 +108,5 @@ void pAdattaFile(const QString &sSorgente, const QString &sDest, const TOpzioniA
 {
     TSorgente sorgente(sSorgente, iPagina);
     const QByteArray abJpeg = fJpegSfondo(fAdatta(sorgente, opz));
-    QSaveFile file(sDest);
-    if (!file.open(QIODevice::WriteOnly) || file.write(abJpeg) != abJpeg.size() || !file.commit())
-        throw TOmbrixError(sDest + QStringLiteral(": ") + file.errorString());
+    pScriviFileNuovo(sDest, abJpeg);
 }

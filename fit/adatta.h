@@ -57,5 +57,6 @@ QImage fAdatta(TSorgente &sorgente, const TOpzioniAdatta &opz);
 QByteArray fJpegSfondo(const QImage &pagina);
 
 /** Fits sSorgente (page iPagina of a PDF) and writes the JPEG to sDest in one step: on a failure nothing
- *  is written. Throws TOmbrixError naming the failing file. */
+ *  is written. sDest is created new (TFileNuovo): a name taken by a link, a FIFO or a folder is refused.
+ *  Throws TOmbrixError naming the failing file. */
 void pAdattaFile(const QString &sSorgente, const QString &sDest, const TOpzioniAdatta &opz, int iPagina = 1);

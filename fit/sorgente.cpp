@@ -1,13 +1,14 @@
 #include "fit/sorgente.h"
 
 #include "fit/ricampiona.h"
+#include "fit/svgchiuso.h"
+#include "workspace/filenormali.h"
 
 #include <poppler-qt6.h>
 
 #include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
@@ -60,11 +61,6 @@ bool fJpegCompleto(const QByteArray &ab)
     return false;
 }
 
-QString fMiB(qint64 iByte)
-{
-    return QString::number((iByte + (1 << 20) - 1) >> 20);
-}
-
 /** An opaque RGB32 copy of img laid over col. */
 QImage fSuColore(const QImage &img, const QColor &col)
 {
@@ -81,18 +77,11 @@ QImage fSuColore(const QImage &img, const QColor &col)
 
 TSorgente::TSorgente(const QString &sFile, int iPagina, const QString &sPassword) : m_sFile(sFile)
 {
-    QFile file(sFile);
-    if (!file.open(QIODevice::ReadOnly))
-        pFallisci(file.errorString());
-    const QByteArray abInizio = file.peek(1024);
-    if (abInizio.contains("%PDF-")) {
-        file.close();
+    m_abDati = fLeggiFileNormale(sFile, iLimiteFileSorgente);
+    if (m_abDati.left(1024).contains("%PDF-")) {
         pApriPdf(iPagina, sPassword);
         return;
     }
-    m_abDati = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        pFallisci(file.errorString());
     pApriImmagine();
 }
 
@@ -108,7 +97,7 @@ void TSorgente::pApriPdf(int iPagina, const QString &sPassword)
     // the library's own notices (a wrong password, a damaged table) become this class's messages
     Poppler::setDebugErrorFunction([](const QString &, const QVariant &) {}, QVariant());
     const QByteArray abPassword = sPassword.toUtf8();
-    m_pPdf = Poppler::Document::load(m_sFile, abPassword, abPassword);
+    m_pPdf = Poppler::Document::loadFromData(m_abDati, abPassword, abPassword);
     if (!m_pPdf)
         pFallisci(Ombrix::tr("PDF non leggibile"));
     if (m_pPdf->isLocked()) {
@@ -136,8 +125,17 @@ void TSorgente::pApriImmagine()
 {
     QBuffer buf(&m_abDati);
     buf.open(QIODevice::ReadOnly);
-    QImageReader reader(&buf);
-    if (!reader.canRead())
+    m_abFormato = QImageReader::imageFormat(&buf);
+    if (m_abFormato.startsWith("svg")) {
+        // a drawing from someone else: it is drawn with nothing it would load from outside itself
+        buf.close();
+        m_abDati = fSvgChiuso(m_abDati, m_sFile, iLimiteFileSorgente);
+        m_abFormato = "svg";
+        buf.setBuffer(&m_abDati);
+        buf.open(QIODevice::ReadOnly);
+    }
+    QImageReader reader(&buf, m_abFormato);
+    if (m_abFormato.isEmpty() || !reader.canRead())
         pFallisci(Ombrix::tr("formato dell'immagine non riconosciuto"));
     m_abFormato = reader.format();
     m_sizeGrezza = reader.size();

@@ -18,6 +18,8 @@ class Page;
 
 /** The most memory a picture may take once decoded. */
 inline constexpr qint64 iLimiteDecodifica = 256LL * 1024 * 1024;
+/** The largest source file read (a picture, a drawing once inflated, a PDF). */
+inline constexpr qint64 iLimiteFileSorgente = 256LL * 1024 * 1024;
 
 /** A PDF that opens only with a password: none was given, or the one given is wrong. */
 class TPdfProtetto : public TOmbrixError
@@ -45,8 +47,11 @@ private:
  * directly at the size asked for; a large JPEG is decoded already reduced,
  * never larger than twice what is needed.
  *
- * Opening reads the header only. Every failure throws TOmbrixError naming the
- * file: unreadable, truncated or mislabelled, a page outside the PDF, a PDF
+ * Opening reads the file, which must be a plain file of at most
+ * iLimiteFileSorgente bytes, and decodes the header only. An SVG drawing is
+ * drawn without anything it would load from outside itself (fSvgChiuso).
+ * Every failure throws TOmbrixError naming the file: not a plain file, too
+ * large, unreadable, truncated or mislabelled, a page outside the PDF, a PDF
  * that needs a password (TPdfProtetto), or a picture that would need more
  * than iLimiteDecodifica once decoded (the size is stated).
  */
@@ -80,7 +85,7 @@ private:
     [[noreturn]] void pFallisci(const QString &sPerche) const;
 
     QString m_sFile;
-    QByteArray m_abDati; // the file's bytes, for a picture
+    QByteArray m_abDati; // the file's bytes (a drawing without what it would load from outside)
     QByteArray m_abFormato;
     QSizeF m_dimensione;
     int m_iPagine = 1;

@@ -17,35 +17,6 @@ namespace {
 const QStringList asAreaColumns = {QStringLiteral("_id"), QStringLiteral("livello"), QStringLiteral("father_id"),
                                    QStringLiteral("NomeArea"), QStringLiteral("Ordinamento")};
 
-/** One transaction on a connection: rolled back unless committed. */
-class TTransaction
-{
-public:
-    explicit TTransaction(TSqlConn &conn) : m_conn(conn) { m_conn.pExec(QStringLiteral("BEGIN")); }
-    ~TTransaction()
-    {
-        if (!m_bDone) {
-            try {
-                m_conn.pExec(QStringLiteral("ROLLBACK"));
-            } catch (...) {
-                // SQLite has already rolled the transaction back itself
-            }
-        }
-    }
-    TTransaction(const TTransaction &) = delete;
-    TTransaction &operator=(const TTransaction &) = delete;
-
-    void pCommit()
-    {
-        m_conn.pExec(QStringLiteral("COMMIT"));
-        m_bDone = true;
-    }
-
-private:
-    TSqlConn &m_conn;
-    bool m_bDone = false;
-};
-
 } // namespace
 
 QString fBlankPicture()

@@ -104,6 +104,21 @@ void pRequireNoControlChars(const QString &sText)
         throw TOmbrixError(sTestoConControllo);
 }
 
+bool fNumeroIoValido(qint64 iNumero)
+{
+    return iNumero >= iNumeroIoMinimo && iNumero <= iNumeroIoMassimo;
+}
+
+bool fDimensioneNelCatalogo(qint64 iDimensione)
+{
+    return iDimensione >= 0 && iDimensione <= 9;
+}
+
+bool fColoreNelCatalogo(qint64 iColore)
+{
+    return (iColore >= 0 && iColore <= 10) || iColore == 16;
+}
+
 std::uint32_t fIntToColor(int iColor)
 {
     switch (iColor) {

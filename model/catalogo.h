@@ -35,6 +35,19 @@ bool fHasControlChars(const QString &sText);
 /** Refuses an area name or label text with a control character: throws TOmbrixError(sTestoConControllo). */
 void pRequireNoControlChars(const QString &sText);
 
+/** The numbers of the panel's inputs and outputs: 1 to 999, the widest the record's column holds. */
+inline constexpr qint64 iNumeroIoMinimo = 1;
+inline constexpr qint64 iNumeroIoMassimo = 999;
+/** True for an input or output number the panel has (iNumeroIoMinimo to iNumeroIoMassimo). */
+bool fNumeroIoValido(qint64 iNumero);
+
+/** The longest label text, in characters, as typed ("Massimo 19 caratteri!"). */
+inline constexpr int iTestoEtichettaMassimo = 19;
+/** True for a label size index of the catalogue: 1 to 9 as the font dialog gives them, or 0 (never set). */
+bool fDimensioneNelCatalogo(qint64 iDimensione);
+/** True for a label colour index of the catalogue: 1 to 10 and 16 as the font dialog gives them, or 0 (never set). */
+bool fColoreNelCatalogo(qint64 iColore);
+
 /** Label colour of a colour index, as 0xRRGGBB; black for every index outside 1 to 10. */
 std::uint32_t fIntToColor(int iColor);
 /** Label point size of a size index: 1..8 give 8..15, everything else 16. */

@@ -177,6 +177,30 @@ void TSensorStore::pStoreSecondoCapo(qint64 iId, int iX2, int iY2)
     m_conn.pExec(QStringLiteral("UPDATE tbsensori SET CoordX2 = ?, CoordY2 = ? WHERE _id = ?"), {iX2, iY2, iId});
 }
 
+QList<qint64> TSensorStore::pInserisciSensori(const QList<TSensore> &aSensori)
+{
+    TSqlQuery q = m_conn.fQuery(
+        QStringLiteral("INSERT INTO tbsensori (_id, area_id, area_zoom, NumSensore, IconSize, TipoSensore, "
+                       "ZonaSensore, CoordX, CoordY, CoordX2, CoordY2, CoordXt, CoordYt, FontTxt, ColorTxt, Testo, "
+                       "Orientamento) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING _id"));
+    QList<qint64> aIds;
+    aIds.reserve(aSensori.size());
+    for (const TSensore &s : aSensori) {
+        pRequireNoControlChars(s.Get_testo());
+        q.pBind({s.Get_id() == 0 ? QVariant() : QVariant(s.Get_id()), s.Get_area_id(), s.Get_area_zoom(),
+                 s.Get_numsensore(), s.Get_iconsize(), s.Get_tiposensore(), s.Get_zonasensore(), s.Get_coordx(),
+                 s.Get_coordy(), s.Get_coordx2(), s.Get_coordy2(), s.Get_coordxt(), s.Get_coordyt(), s.Get_fonttxt(),
+                 s.Get_colortxt(),
+                 // no label is no value, as at a new object's insert
+                 s.Get_testo().isEmpty() ? QVariant() : QVariant(s.Get_testo()), s.Get_orientamento()});
+        if (!q.fNext())
+            throw TOmbrixError(QCoreApplication::translate("Ombrix", "Nessun id di oggetto in tbsensori"));
+        aIds.append(q.fInt64(0));
+        q.pReset();
+    }
+    return aIds;
+}
+
 QList<TSensore> TSensorStore::pLoadSensori(const QString &sArea_id)
 {
     pRequireId(sArea_id, "area_id");

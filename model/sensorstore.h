@@ -62,6 +62,11 @@ public:
     /** Stores the second end's corner, CoordX2 and CoordY2, of row iId. */
     void pStoreSecondoCapo(qint64 iId, int iX2, int iY2);
 
+    /** Stores whole records as they are, every column from the record, through one bound statement (a
+     *  rebuilt project). A record with id 0 gets its id from the database as fAddSensorToDb's rows do:
+     *  above every id the table has held, those stored here included. Returns the ids, in order. */
+    QList<qint64> pInserisciSensori(const QList<TSensore> &aSensori);
+
 private:
     bool fSensorIdsExhausted();
 

@@ -6,6 +6,7 @@
 #include "preview/mapsreader.h"
 #include "preview/renderer.h"
 #include "workspace/errors.h"
+#include "workspace/filenormali.h"
 #include "workspace/sqlconn.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,8 @@
 #include <QTemporaryDir>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -234,15 +237,50 @@ TTabella fTabellaIo(const QList<TRigaIo> &aRighe)
     return t;
 }
 
+/** The path of sPath with its folder's links and dots resolved (the file itself need not exist). */
+QString fCanonico(const QString &sPath)
+{
+    const QFileInfo fi(sPath);
+    const QString sCartella = QFileInfo(fi.absolutePath()).canonicalFilePath();
+    return (sCartella.isEmpty() ? fi.absolutePath() : sCartella) + QLatin1Char('/') + fi.fileName();
+}
+
+/** The document may not take the place of the project's own files: its database (with SQLite's files beside it)
+ *  or anything in its "areas" and "backup" folders. */
+void pControllaDestinazione(const QString &sDb, const QString &sPdf)
+{
+    const QString sPdfCanonico = fCanonico(sPdf);
+    const QString sDbCanonico = fCanonico(sDb);
+    const auto pRifiuta = [&](const QString &sMotivo) { throw TOmbrixError(sPdf + QStringLiteral(": ") + sMotivo); };
+    for (const char *szCoda : {"", "-journal", "-wal", "-shm"})
+        if (sPdfCanonico == sDbCanonico + QLatin1String(szCoda))
+            pRifiuta(QCoreApplication::translate("Ombrix", "è il database del progetto"));
+    // the same file under another name (a hard link)
+    struct stat stDb, stPdf;
+    if (::stat(QFile::encodeName(sDb).constData(), &stDb) == 0 &&
+        ::stat(QFile::encodeName(sPdf).constData(), &stPdf) == 0 && stDb.st_dev == stPdf.st_dev &&
+        stDb.st_ino == stPdf.st_ino)
+        pRifiuta(QCoreApplication::translate("Ombrix", "è il database del progetto"));
+    const QString sRoot = QFileInfo(sDbCanonico).path() + QLatin1Char('/');
+    for (const QString &sCartella : {QStringLiteral("areas"), QStringLiteral("backup")}) {
+        QStringList asDentro = {sRoot + sCartella + QLatin1Char('/')};
+        const QString sVera = QFileInfo(sRoot + sCartella).canonicalFilePath(); // a linked folder: where it leads
+        if (!sVera.isEmpty())
+            asDentro << sVera + QLatin1Char('/');
+        for (const QString &s : asDentro)
+            if (sPdfCanonico.startsWith(s))
+                pRifiuta(
+                    QCoreApplication::translate("Ombrix", "è dentro la cartella \"%1\" del progetto").arg(sCartella));
+    }
+}
+
 } // namespace
 
 void pScriviDocumentoPdf(const QString &sDb, const QString &sPdf, const QDateTime &quando)
 {
+    pRichiediFileNormale(sDb); // a FIFO or a device would hold SQLite forever
+    pControllaDestinazione(sDb, sPdf);
     const QFileInfo fi(sDb);
-    if (!fi.exists())
-        throw TOmbrixError(sDb + QStringLiteral(": No such file or directory"));
-    if (fi.isDir())
-        throw TOmbrixError(sDb + QStringLiteral(": Is a directory"));
     const QString sRoot = fi.absolutePath() + QLatin1Char('/');
 
     // the export, into a folder of its own: its "areas" is the project's, its "out" a new one
@@ -263,7 +301,9 @@ void pScriviDocumentoPdf(const QString &sDb, const QString &sPdf, const QDateTim
     conn.pClose();
     const TMappa m = fLeggiMappaFile(esportato.fOut() + QStringLiteral("maps.txt"));
 
-    QPdfWriter writer(sPdf);
+    // written beside the destination and renamed into place at the end: a failure leaves the previous PDF
+    TFileNuovo file(sPdf);
+    QPdfWriter writer(&file.fFile());
     writer.setResolution(iRisoluzione);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                      QPageLayout::Millimeter));
@@ -335,4 +375,5 @@ void pScriviDocumentoPdf(const QString &sDb, const QString &sPdf, const QDateTim
     if (!p.end())
         throw TOmbrixError(sPdf + QStringLiteral(": ") +
                            QCoreApplication::translate("Ombrix", "impossibile scrivere il file"));
+    file.pConferma();
 }

@@ -16,6 +16,10 @@
  * with the maps.txt reader: the project's "out" folder is never touched and
  * the database is only read, so the document can be written while the
  * editor has the project open. Needs a QGuiApplication (fonts), no display.
+ * The database must be a plain file. The PDF is written beside sPdf and
+ * renamed into place at the end, so a failure leaves the previous one whole;
+ * it may not take the place of the project's database or of a file in its
+ * "areas" or "backup" folders, nor of anything but a plain file.
  * A failure throws TOmbrixError naming the file.
  */
 void pScriviDocumentoPdf(const QString &sDb, const QString &sPdf,

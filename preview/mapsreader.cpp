@@ -1,24 +1,38 @@
 #include "preview/mapsreader.h"
 
+#include "check/verifica.h"
 #include "export/cp1252.h"
 #include "export/exportcodes.h"
 #include "export/maplines.h"
 #include "workspace/errors.h"
+#include "workspace/filenormali.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 
 namespace {
 
 constexpr int iCampi = 25;
+constexpr int iEstrattoMassimo = 32; // characters of a field quoted in a message
+
+/** A field as a message quotes it: whole when short, else its start and its length. */
+QString fEstratto(const QString &s)
+{
+    if (s.size() <= iEstrattoMassimo)
+        return s;
+    return s.left(iEstrattoMassimo) + QCoreApplication::translate("Ombrix", "… (%1 caratteri)").arg(s.size());
+}
 
 /** The lines of the file and where each one stands. */
 class TLettore
 {
 public:
-    TLettore(const QByteArray &dati, const QString &sFile) : m_sFile(sFile) { pDividi(dati); }
+    TLettore(const QByteArray &dati, const QString &sFile, bool bSconosciuti)
+        : m_sFile(sFile), m_bSconosciuti(bSconosciuti)
+    {
+        pDividi(dati);
+    }
 
     [[noreturn]] void pErrore(int iRiga, const QString &sMotivo) const
     {
@@ -41,6 +55,8 @@ public:
         return fRiga();
     }
     void pAvanti() { ++m_i; }
+    /** Records of an unknown code are kept rather than refused. */
+    bool fSconosciuti() const { return m_bSconosciuti; }
     /** The current line must be sRiga exactly. */
     void pUguale(const QString &sRiga, const QString &sNome)
     {
@@ -68,6 +84,7 @@ private:
     }
 
     QString m_sFile;
+    bool m_bSconosciuti = false;
     QStringList m_asRighe;
     qsizetype m_i = 0;
 };
@@ -103,7 +120,7 @@ public:
     {
         m_l.pErrore(m_l.fNumero(), QCoreApplication::translate("Ombrix", "campo %1 \"%2\" non valido: atteso %3")
                                        .arg(iColonna)
-                                       .arg(fTesto(iColonna), sAtteso));
+                                       .arg(fEstratto(fTesto(iColonna)), sAtteso));
     }
     /** A number written with at least iCifre digits, as the export writes it. */
     qint64 fNumero(int iColonna, int iCifre) const
@@ -150,9 +167,10 @@ public:
         const QString sTesto = iBarra > 0 ? s.left(iBarra) : QString();
         const QString sCampo =
             sTesto + QStringLiteral("|") + fCreaStringa(QStringLiteral(" "), 23 - int(sTesto.size()));
-        if (sTesto.isEmpty() || s != sCampo)
-            pNonValido(iCampi, QCoreApplication::translate(
-                                   "Ombrix", "il testo seguito da \"|\" e spazi fino a 24 caratteri, o 24 \"?\""));
+        if (sTesto.isEmpty() || sTesto.size() > iTestoMassimo || s != sCampo)
+            pNonValido(iCampi, QCoreApplication::translate("Ombrix", "il testo di al massimo %1 caratteri seguito da "
+                                                                     "\"|\" e spazi fino a 24 caratteri, o 24 \"?\"")
+                                   .arg(iTestoMassimo));
         return sTesto;
     }
 
@@ -165,6 +183,14 @@ const QStringList asTasti = {QStringLiteral("Tpre"), QStringLiteral("Tesc"), QSt
                              QStringLiteral("Tnex")};
 
 enum class TSezione { Tasti, Ingressi, Uscite };
+
+/** Four letters that are neither a key, nor the image record, nor a type of the catalogue. */
+bool fCodiceSconosciuto(const QString &sTipo)
+{
+    static const QRegularExpression re(QStringLiteral("^[A-Za-z]{4}$"));
+    return fTipoDaCodice(sTipo) == 0 && !asTasti.contains(sTipo) && sTipo != QStringLiteral("Iimg") &&
+           re.match(sTipo).hasMatch();
+}
 
 /** The object record on the current line, its code allowed in the section. */
 TRecordMappa fRecord(const TLettore &l, TSezione eSezione)
@@ -187,9 +213,10 @@ TRecordMappa fRecord(const TLettore &l, TSezione eSezione)
         bAmmesso = iTipo >= 6 && iTipo <= 10;
         break;
     }
-    if (!bAmmesso)
-        l.pErrore(l.fNumero(),
-                  QCoreApplication::translate("Ombrix", "tipo \"%1\" inatteso in questa sezione").arg(r.sTipo));
+    if (!bAmmesso && !(l.fSconosciuti() && fCodiceSconosciuto(r.sTipo)))
+        l.pErrore(
+            l.fNumero(),
+            QCoreApplication::translate("Ombrix", "tipo \"%1\" inatteso in questa sezione").arg(fEstratto(r.sTipo)));
     r.iLink = c.fFacoltativo(2, 3);
     c.pVuoto(3, 16);
     r.iId = c.fNumero(4, 2);
@@ -281,7 +308,9 @@ TAreaMappa fBlocco(TLettore &l)
             eSezione = TSezione::Uscite;
         } else {
             const TRecordMappa r = fRecord(l, eSezione);
-            if (eSezione == TSezione::Ingressi)
+            if (fCodiceSconosciuto(r.sTipo))
+                a.aSconosciuti.append(r);
+            else if (eSezione == TSezione::Ingressi)
                 a.aIngressi.append(r);
             else if (eSezione == TSezione::Uscite)
                 a.aUscite.append(r);
@@ -321,9 +350,9 @@ int fTipoDaCodice(const QString &sTipo)
     return 0;
 }
 
-TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile)
+TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile, bool bSconosciuti)
 {
-    TLettore l(dati, sFile);
+    TLettore l(dati, sFile, bSconosciuti);
     const QStringList asRighello = fCreaTestata().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (const QString &s : asRighello)
         l.pUguale(s, QCoreApplication::translate("Ombrix", "il righello delle colonne"));
@@ -343,10 +372,7 @@ TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile)
     return m;
 }
 
-TMappa fLeggiMappaFile(const QString &sPath)
+TMappa fLeggiMappaFile(const QString &sPath, bool bSconosciuti)
 {
-    QFile f(sPath);
-    if (!f.open(QIODevice::ReadOnly))
-        throw TOmbrixError(sPath + QStringLiteral(": ") + f.errorString());
-    return fLeggiMappa(f.readAll(), sPath);
+    return fLeggiMappa(fLeggiFileNormale(sPath, iMappaMassima), sPath, bSconosciuti);
 }

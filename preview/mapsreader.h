@@ -12,8 +12,12 @@
  * by CR LF, the ruler and field-name lines, one block per area and the
  * end-of-file line. It is strict: anything else stops it with a TOmbrixError
  * naming the file, the line and the reason ("maps.txt: riga 12: 24 campi
- * invece di 25").
+ * invece di 25"), quoting at most a short excerpt of a field. A label
+ * longer than the 23 characters a record holds (iTestoMassimo) is refused.
  */
+
+/** The largest maps.txt read: far above the export of a project of ten thousand areas. */
+inline constexpr qint64 iMappaMassima = 64LL << 20;
 
 /** One object record: a key, a zoom marker, an input or an output. A column
  *  written "---" reads as 0; so does a pair written "---,---". */
@@ -42,11 +46,13 @@ struct TAreaMappa
     qint64 iId = 0;
     qint64 iLivello = 0;
     QString sNome;
-    QString sBitmap;               // the bitmap the image record names, "file0003.bmp"
-    QList<TRecordMappa> aTasti;    // "Tpre", "Tesc", "Tsup", "Tnex", in file order
-    QList<TRecordMappa> aZoom;     // "Tinf"
-    QList<TRecordMappa> aIngressi; // section "SENSORI"
-    QList<TRecordMappa> aUscite;   // section "USCITE"
+    QString sBitmap;                  // the bitmap the image record names, "file0003.bmp"
+    QList<TRecordMappa> aTasti;       // "Tpre", "Tesc", "Tsup", "Tnex", in file order
+    QList<TRecordMappa> aZoom;        // "Tinf"
+    QList<TRecordMappa> aIngressi;    // section "SENSORI"
+    QList<TRecordMappa> aUscite;      // section "USCITE"
+    QList<TRecordMappa> aSconosciuti; // records of a code the catalogue does not know, when the reader is asked
+                                      // to keep them (bSconosciuti), in file order
 };
 
 /** The whole file: the areas in file order. */
@@ -60,10 +66,13 @@ struct TMappa
     qint64 fHome() const;
 };
 
-/** Reads the bytes of a maps.txt; sFile names it in the errors. */
-TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile);
-/** Reads the file sPath; a missing or unreadable file fails naming it. */
-TMappa fLeggiMappaFile(const QString &sPath);
+/** Reads the bytes of a maps.txt; sFile names it in the errors. With bSconosciuti a well-formed record
+ *  whose code is four letters that are neither a key nor a type of the catalogue ("Sfum") is kept in
+ *  its area's aSconosciuti instead of stopping the reader. */
+TMappa fLeggiMappa(const QByteArray &dati, const QString &sFile, bool bSconosciuti = false);
+/** Reads the file sPath: a plain file of at most iMappaMassima bytes; a missing or unreadable file, a FIFO, a
+ *  device or a folder fails naming it. */
+TMappa fLeggiMappaFile(const QString &sPath, bool bSconosciuti = false);
 
 /** The type number (1 to 10) of an object record's code, 0 for none ("Tpre", an unknown code). */
 int fTipoDaCodice(const QString &sTipo);

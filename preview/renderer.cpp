@@ -6,8 +6,10 @@
 #include "model/labelfont.h"
 #include "preview/disegno.h"
 #include "workspace/errors.h"
+#include "workspace/filenormali.h"
 #include "workspace/uty.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +19,8 @@
 #include <QPainterPath>
 #include <QPolygon>
 
+#include <algorithm>
+
 namespace {
 
 QString fCartella(const QString &s)
@@ -24,13 +28,60 @@ QString fCartella(const QString &s)
     return s.endsWith(QLatin1Char('/')) ? s : s + QLatin1Char('/');
 }
 
-QImage fLeggiImmagine(const QString &sPath)
+constexpr qint64 iIconaMassima = 1LL << 20; // an installation icon is a few kilobytes
+
+[[noreturn]] void pFallisci(const QString &sPath, const QString &sMotivo)
 {
-    QImageReader reader(sPath);
+    throw TOmbrixError(sPath + QStringLiteral(": ") + sMotivo);
+}
+
+/** The picture of the bytes ab, read from sPath, as format szFormato (any the plugins know when null). */
+QImage fDecodifica(const QString &sPath, QByteArray ab, const char *szFormato = nullptr)
+{
+    QBuffer buf(&ab);
+    buf.open(QIODevice::ReadOnly);
+    QImageReader reader(&buf, szFormato);
     const QImage img = reader.read();
     if (img.isNull())
-        throw TOmbrixError(sPath + QStringLiteral(": ") + reader.errorString());
+        pFallisci(sPath, reader.errorString());
     return img;
+}
+
+quint32 fLeggi32(const QByteArray &ab, int i)
+{
+    const auto *p = reinterpret_cast<const uchar *>(ab.constData()) + i;
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+quint16 fLeggi16(const QByteArray &ab, int i)
+{
+    const auto *p = reinterpret_cast<const uchar *>(ab.constData()) + i;
+    return quint16(p[0] | p[1] << 8);
+}
+
+/** An area's bitmap, as the export writes it: a file header, an information header of 40 bytes, bottom-up rows
+ *  of 8, 24 or 32 bits without compression. One of another kind, or shorter than its header says, is refused. */
+QImage fLeggiBitmap(const QString &sPath)
+{
+    const QByteArray ab = fLeggiFileNormale(sPath, iBitmapMassima);
+    constexpr int iTestate = 14 + 40;
+    if (ab.size() < iTestate || !ab.startsWith("BM") || fLeggi32(ab, 14) != 40 || fLeggi16(ab, 26) != 1 ||
+        fLeggi32(ab, 30) != 0)
+        pFallisci(sPath, QCoreApplication::translate("Ombrix", "non è una bitmap come quelle dell'esportazione"));
+    const qint64 w = qint32(fLeggi32(ab, 18));
+    const qint64 h = qint32(fLeggi32(ab, 22));
+    const int iBpp = fLeggi16(ab, 28);
+    if (w <= 0 || h <= 0 || (iBpp != 8 && iBpp != 24 && iBpp != 32) ||
+        fLeggi32(ab, 10) < quint32(iTestate + (iBpp == 8 ? 1024 : 0)))
+        pFallisci(sPath, QCoreApplication::translate("Ombrix", "non è una bitmap come quelle dell'esportazione"));
+    const qint64 iStride = (w * iBpp / 8 + 3) & ~qint64(3);
+    const qint64 iDichiarati = std::max<qint64>(fLeggi32(ab, 2), fLeggi32(ab, 10) + iStride * h);
+    if (ab.size() < iDichiarati)
+        pFallisci(sPath,
+                  QCoreApplication::translate("Ombrix", "bitmap troncata: %1 byte invece dei %2 della sua testata")
+                      .arg(ab.size())
+                      .arg(iDichiarati));
+    return fDecodifica(sPath, ab, "bmp");
 }
 
 /** An installation picture, decoded once per run of the program and file. */
@@ -39,7 +90,7 @@ QImage fIcona(const QString &sPath)
     static QHash<QString, QImage> aIcone;
     auto it = aIcone.find(sPath);
     if (it == aIcone.end())
-        it = aIcone.insert(sPath, fLeggiImmagine(sPath));
+        it = aIcone.insert(sPath, fDecodifica(sPath, fLeggiFileNormale(sPath, iIconaMassima)));
     return *it;
 }
 
@@ -109,8 +160,8 @@ QImage fDisegnaPagina(const TAreaMappa &a, const QString &sCartellaExport, bool 
     pagina.fill(Qt::black);
     QPainter p(&pagina);
     const QString sBitmap = fCartella(sCartellaExport) + a.sBitmap;
-    if (bRichiediBitmap || QFileInfo::exists(sBitmap))
-        p.drawImage(QPoint(0, 0), fLeggiImmagine(sBitmap)); // unscaled from the top-left corner, clipped
+    if (bRichiediBitmap || QFileInfo::exists(sBitmap) || QFileInfo(sBitmap).isSymLink())
+        p.drawImage(QPoint(0, 0), fLeggiBitmap(sBitmap)); // unscaled from the top-left corner, clipped
     QList<QLine> aLinee;
     for (const QList<TRecordMappa> *pSezione : {&a.aZoom, &a.aIngressi, &a.aUscite})
         for (const TRecordMappa &r : *pSezione)
@@ -152,14 +203,22 @@ QStringList pDisegnaEsportazione(const QString &sCartellaExport, const QString &
     if (!QDir().mkpath(sCartellaPng))
         throw TOmbrixError(sCartellaPng + QStringLiteral(": ") +
                            QCoreApplication::translate("Ombrix", "impossibile creare la cartella"));
+    // every name is looked at before anything is written: one taken by a link, a FIFO or a folder stops the run
     QStringList asFile;
     for (const TAreaMappa &a : m.aAree) {
         const QString sPng = fCartella(sCartellaPng) + fNomePng(a.iId);
-        const QImage pagina = fDisegnaPagina(a, sCartellaExport);
-        if (!pagina.save(sPng, "PNG"))
-            throw TOmbrixError(sPng + QStringLiteral(": ") +
-                               QCoreApplication::translate("Ombrix", "impossibile scrivere il file"));
+        const QString sMotivo = fNonNormale(sPng, false);
+        if (!sMotivo.isEmpty())
+            pFallisci(sPng, sMotivo);
         asFile.append(sPng);
+    }
+    for (qsizetype i = 0; i < m.aAree.size(); ++i) {
+        QByteArray abPng;
+        QBuffer buf(&abPng);
+        buf.open(QIODevice::WriteOnly);
+        if (!fDisegnaPagina(m.aAree.at(i), sCartellaExport).save(&buf, "PNG"))
+            pFallisci(asFile.at(i), QCoreApplication::translate("Ombrix", "impossibile scrivere il file"));
+        pScriviFileNuovo(asFile.at(i), abPng);
     }
     return asFile;
 }

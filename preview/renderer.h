@@ -17,9 +17,14 @@
  * positions. Icons, lines and labels are painted by the canvas's own code
  * (disegno.h). Needs a QGuiApplication (fonts), no display.
  *
- * A picture that cannot be read (an icon, or the bitmap when it is
- * required) throws TOmbrixError naming the file and the decoder's reason.
+ * Every file is read only when it is a plain file, up to a bound; the
+ * area's bitmap must be one as the export writes it, whole. A picture that
+ * cannot be read (an icon, or the bitmap when it is required) throws
+ * TOmbrixError naming the file and the reason.
  */
+
+/** The largest area bitmap read: a picture of some 9000 x 9000 pixels. */
+inline constexpr qint64 iBitmapMassima = 256LL << 20;
 
 /** The page of area a of the export in sCartellaExport (with or without a final separator). Without
  *  bRichiediBitmap an area whose bitmap is missing is drawn on black, as an area without a picture. */
@@ -34,5 +39,6 @@ std::optional<qint64> fDestinazione(const TMappa &m, const TAreaMappa &a, const 
 QString fNomePng(qint64 iId);
 
 /** Reads sCartellaExport's maps.txt and writes one PNG per area into sCartellaPng (made when
- *  missing); every bitmap is required. Returns the files written. */
+ *  missing); every bitmap is required. Each PNG is created new, never written through a link; a name
+ *  taken by anything but a plain file is refused before anything is written. Returns the files written. */
 QStringList pDisegnaEsportazione(const QString &sCartellaExport, const QString &sCartellaPng);

@@ -596,10 +596,6 @@
         <translation>&quot;---&quot; in both columns of the pair</translation>
     </message>
     <message>
-        <source>il testo seguito da &quot;|&quot; e spazi fino a 24 caratteri, o 24 &quot;?&quot;</source>
-        <translation>the text followed by &quot;|&quot; and spaces up to 24 characters, or 24 &quot;?&quot;</translation>
-    </message>
-    <message>
         <source>tipo &quot;%1&quot; inatteso in questa sezione</source>
         <translation>unexpected type &quot;%1&quot; in this section</translation>
     </message>
@@ -708,10 +704,6 @@
         <translation>Pictures and PDFs</translation>
     </message>
     <message>
-        <source>impossibile copiare </source>
-        <translation>cannot copy </translation>
-    </message>
-    <message>
         <source>il database del progetto è danneggiato, copia non fatta</source>
         <translation>the project database is damaged, snapshot not made</translation>
     </message>
@@ -734,6 +726,186 @@
     <message>
         <source>impossibile eliminare il file</source>
         <translation>cannot delete the file</translation>
+    </message>
+    <message>
+        <source>dimensione del testo %1 fuori dal catalogo (0-9)</source>
+        <translation>label size %1 outside the catalogue (0-9)</translation>
+    </message>
+    <message>
+        <source>colore del testo %1 fuori dal catalogo (0-10, 16)</source>
+        <translation>label colour %1 outside the catalogue (0-10, 16)</translation>
+    </message>
+    <message>
+        <source>campo &quot;%1&quot; non valido</source>
+        <translation>field &quot;%1&quot; not valid</translation>
+    </message>
+    <message>
+        <source>non è un oggetto</source>
+        <translation>not an object</translation>
+    </message>
+    <message>
+        <source>oggetto %1 degli appunti: %2</source>
+        <translation>object %1 of the clipboard: %2</translation>
+    </message>
+    <message>
+        <source>numero %1 fuori dal campo %2-%3</source>
+        <translation>number %1 outside the range %2-%3</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>is a symbolic link</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>file più grande del limite di %1 MiB</source>
+        <translation>file larger than the limit of %1 MiB</translation>
+    </message>
+    <message>
+        <source>Il progetto non può essere bloccato: %1: %2</source>
+        <translation>The project cannot be locked: %1: %2</translation>
+    </message>
+    <message>
+        <source>è il database del progetto</source>
+        <translation>is the project&apos;s database</translation>
+    </message>
+    <message>
+        <source>è dentro la cartella &quot;%1&quot; del progetto</source>
+        <translation>is inside the project&apos;s &quot;%1&quot; folder</translation>
+    </message>
+    <message>
+        <source>… (%1 caratteri)</source>
+        <translation>… (%1 characters)</translation>
+    </message>
+    <message>
+        <source>il testo di al massimo %1 caratteri seguito da &quot;|&quot; e spazi fino a 24 caratteri, o 24 &quot;?&quot;</source>
+        <translation>a text of at most %1 characters followed by &quot;|&quot; and spaces up to 24 characters, or 24 &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>non è una bitmap come quelle dell&apos;esportazione</source>
+        <translation>is not a bitmap as the export writes them</translation>
+    </message>
+    <message>
+        <source>bitmap troncata: %1 byte invece dei %2 della sua testata</source>
+        <translation>bitmap cut short: %1 bytes instead of the %2 its header states</translation>
+    </message>
+    <message>
+        <source>SVG compresso non leggibile</source>
+        <translation>compressed SVG not readable</translation>
+    </message>
+    <message>
+        <source>SVG più grande del limite di %1 MiB una volta espanso</source>
+        <translation>SVG larger than the limit of %1 MiB once inflated</translation>
+    </message>
+    <message>
+        <source>SVG non leggibile: %1 (riga %2)</source>
+        <translation>SVG not readable: %1 (line %2)</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>is not a folder</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico, non la cartella delle copie</source>
+        <translation>is a symbolic link, not the folder of snapshots</translation>
+    </message>
+    <message>
+        <source>cambia mentre lo si copia</source>
+        <translation>changes while it is being copied</translation>
+    </message>
+    <message>
+        <source>non è una bitmap</source>
+        <translation>not a bitmap</translation>
+    </message>
+    <message>
+        <source>dimensioni non valide: %1 x %2</source>
+        <translation>invalid size: %1 x %2</translation>
+    </message>
+    <message>
+        <source>bitmap più corta della sua intestazione: %1 byte invece di %2</source>
+        <translation>bitmap shorter than its header says: %1 bytes instead of %2</translation>
+    </message>
+    <message>
+        <source>valore %1 fuori campo</source>
+        <translation>value %1 out of range</translation>
+    </message>
+    <message>
+        <source>il testo contiene un carattere di controllo</source>
+        <translation>the text holds a control character</translation>
+    </message>
+    <message>
+        <source>id %1 non valido: deve essere sopra 0</source>
+        <translation>id %1 not valid: it must be above 0</translation>
+    </message>
+    <message>
+        <source>id %1 già usato alla riga %2</source>
+        <translation>id %1 already used on line %2</translation>
+    </message>
+    <message>
+        <source>livello %1 non valido</source>
+        <translation>level %1 not valid</translation>
+    </message>
+    <message>
+        <source>riga %1, area %2 di livello %3: nessun tasto &quot;Tsup&quot; né marcatore di zoom vi porta, resta senza area superiore</source>
+        <translation>line %1, area %2 of level %3: no &quot;Tsup&quot; key and no zoom marker leads to it, it stays without a parent area</translation>
+    </message>
+    <message>
+        <source>numero</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>secondo capo</source>
+        <translation>second end</translation>
+    </message>
+    <message>
+        <source>posizione dell&apos;etichetta</source>
+        <translation>label position</translation>
+    </message>
+    <message>
+        <source>dimensione e colore dell&apos;etichetta</source>
+        <translation>label size and colour</translation>
+    </message>
+    <message>
+        <source>riga %1, %2 id %3: torna a 0 ciò che il file non scrive: %4</source>
+        <translation>line %1, %2 id %3: back as 0, as the file does not write it: %4</translation>
+    </message>
+    <message>
+        <source>esiste e non è una cartella</source>
+        <translation>exists and is not a folder</translation>
+    </message>
+    <message>
+        <source>la cartella esiste e non è vuota</source>
+        <translation>the folder exists and is not empty</translation>
+    </message>
+    <message>
+        <source>il progetto deve essere un file .omb</source>
+        <translation>the project must be a .omb file</translation>
+    </message>
+    <message>
+        <source>Progetto ricostruito: %1</source>
+        <translation>Project rebuilt: %1</translation>
+    </message>
+    <message>
+        <source>Aree: %1, oggetti: %2, etichette: %3, immagini: %4.</source>
+        <translation>Areas: %1, objects: %2, labels: %3, pictures: %4.</translation>
+    </message>
+    <message>
+        <source>Oggetti saltati, di un tipo che il catalogo non conosce:</source>
+        <translation>Objects skipped, of a type the catalogue does not know:</translation>
+    </message>
+    <message>
+        <source>riga %1, &quot;%2&quot; id %3</source>
+        <translation>line %1, &quot;%2&quot; id %3</translation>
+    </message>
+    <message>
+        <source>Esportando il progetto ricostruito, maps.txt sarà diverso da quello importato dalla riga %1.</source>
+        <translation>Exported, the rebuilt project gives a maps.txt that differs from the imported one from line %1 on.</translation>
     </message>
     <message>
         <source>spostamento</source>
@@ -826,10 +998,6 @@
     <message>
         <source>icona</source>
         <translation>icon</translation>
-    </message>
-    <message>
-        <source>secondo capo</source>
-        <translation>second end</translation>
     </message>
 </context>
 <context>
@@ -1516,6 +1684,10 @@
     <message>
         <source>Il database del progetto è danneggiato.</source>
         <translation>The project database is damaged.</translation>
+    </message>
+    <message>
+        <source>Incolla rifiutato, nessun oggetto incollato: %1</source>
+        <translation>Paste refused, no object pasted: %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "workspace/projectlock.h"
 
 #include "workspace/errors.h"
+#include "workspace/filenormali.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +19,11 @@ QString TBloccoProgetto::fFileBlocco(const QString &sRootPrj)
 TBloccoProgetto::TBloccoProgetto(const QString &sRootPrj)
     : m_sPercorso(fFileBlocco(sRootPrj)), m_pLock(std::make_unique<QLockFile>(m_sPercorso))
 {
+    // a folder or a link in its place is never followed nor read: the project is refused, saying why
+    const QString sMotivo = fNonNormale(m_sPercorso, false);
+    if (!sMotivo.isEmpty())
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Il progetto non può essere bloccato: %1: %2")
+                               .arg(m_sPercorso, sMotivo));
     // held for as long as the project is open: never stale by age, only when its process is gone
     m_pLock->setStaleLockTime(0);
     if (m_pLock->tryLock(0))

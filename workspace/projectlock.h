@@ -10,7 +10,10 @@
  * ".ombrix.lock" in the project folder, naming the host and the process
  * that hold it. A second editor is refused with "Il progetto è già aperto"
  * and the holder; the lock of a process that no longer runs is taken over
- * without a word. The command-line readers and the export do not take it.
+ * without a word. A lock file that is a folder, a link or anything but a
+ * plain file is never followed: the project is refused, naming the lock
+ * file and what it is. The command-line readers and the export do not take
+ * it.
  */
 class TBloccoProgetto
 {

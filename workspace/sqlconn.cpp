@@ -53,6 +53,13 @@ bool TSqlQuery::fNext()
     pThrowSqlite(m_pDb, iRc);
 }
 
+void TSqlQuery::pReset()
+{
+    // a failure of the last step was thrown by it already
+    sqlite3_reset(m_pStmt);
+    sqlite3_clear_bindings(m_pStmt);
+}
+
 void TSqlQuery::pBind(const QVariantList &aValori)
 {
     for (int i = 0; i < aValori.size(); ++i) {

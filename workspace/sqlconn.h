@@ -30,6 +30,8 @@ public:
     void pBind(const QVariantList &aValori);
     /** Steps to the next row; false after the last one. */
     bool fNext();
+    /** Makes the statement ready to run again, its parameters unbound: one statement for many rows. */
+    void pReset();
 
     int fColumnCount() const;
     int fColumnIndex(const QString &sName) const; // -1 when there is none
@@ -100,6 +102,35 @@ private:
 
     sqlite3 *m_pDb = nullptr;
     QString m_sDatabase;
+};
+
+/** One transaction on a connection: rolled back unless committed. */
+class TTransaction
+{
+public:
+    explicit TTransaction(TSqlConn &conn) : m_conn(conn) { m_conn.pExec(QStringLiteral("BEGIN")); }
+    ~TTransaction()
+    {
+        if (!m_bDone) {
+            try {
+                m_conn.pExec(QStringLiteral("ROLLBACK"));
+            } catch (...) {
+                // SQLite has already rolled the transaction back itself
+            }
+        }
+    }
+    TTransaction(const TTransaction &) = delete;
+    TTransaction &operator=(const TTransaction &) = delete;
+
+    void pCommit()
+    {
+        m_conn.pExec(QStringLiteral("COMMIT"));
+        m_bDone = true;
+    }
+
+private:
+    TSqlConn &m_conn;
+    bool m_bDone = false;
 };
 
 /** Writes a typed text as an SQL literal: "text" as the statements show it,

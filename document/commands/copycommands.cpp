@@ -90,15 +90,24 @@ QList<qint64> TProjectDocument::pIncolla(const TAppunti &appunti, const TOpzioni
         iZoom += s.Get_tiposensore() == 3 ? 1 : 0;
     if (piZoom)
         *piZoom = iZoom;
-    if (iArea == 0 || iZoom == appunti.aOggetti.size())
+    if (iArea == 0)
+        return aNuovi;
+    // checked whole before anything is stored, against the rules of typed input
+    const QString sDifetto = fDifettoIncolla(appunti, opzioni);
+    if (!sDifetto.isEmpty())
+        throw TOmbrixError(tr("Incolla rifiutato, nessun oggetto incollato: %1").arg(sDifetto));
+    if (iZoom == appunti.aOggetti.size())
         return aNuovi;
     // a paste onto the originals' own area lies beside them
     const bool bStessaArea = appunti.sDatabase == fDatabase() && appunti.iArea == iArea;
     const QPoint shift = bStessaArea ? QPoint(16, 16) : QPoint(0, 0);
     pEsegui(new TModificaFn(*this, tr("incolla"), [&](TModificaFn &m) {
+        // one transaction: the whole paste or nothing, written at once
+        TTransaction tx(m_conn);
         for (const TSensore &s : appunti.aOggetti)
             if (s.Get_tiposensore() != 3)
                 aNuovi << fInserisciCopia(*this, m, iArea, s, shift, opzioni, 0);
+        tx.pCommit();
     }));
     return aNuovi;
 }

@@ -31,6 +31,7 @@ struct TPianta
     int iFont = 1;
     QString sTesto = {};
     int iZoom = 0;
+    int iColor = 16;
 };
 
 enum class TSfondo { Buono, Nessuno, Rotto, Png, Cartella, Fifo, Grande };
@@ -147,6 +148,16 @@ void TstVerifica::plantedCodeAtItsBoundary_data()
     QTest::newRow("in code page") << o({.xt = 10, .yt = 200, .sTesto = "Caffè 5€"}) << L{};
     QTest::newRow("base letter only") << o({.xt = 10, .yt = 200, .sTesto = "Luce ś"}) << L{"carattere-non-cp1252"};
     QTest::newRow("area name") << TCaso{.sNomeArea1 = QStringLiteral("Sala ő")} << L{"carattere-non-cp1252"};
+    // stile-fuori-catalogo: size 0-9, colour 0-10 and 16, written by the export with or without a text
+    QTest::newRow("size 9, colour 10") << o({.iFont = 9, .iColor = 10}) << L{};
+    QTest::newRow("size 0, colour 0") << o({.iFont = 0, .iColor = 0}) << L{};
+    QTest::newRow("size 10") << o({.iFont = 10}) << L{"stile-fuori-catalogo"};
+    QTest::newRow("size -1") << o({.iFont = -1}) << L{"stile-fuori-catalogo"};
+    QTest::newRow("colour 11") << o({.iColor = 11}) << L{"stile-fuori-catalogo"};
+    QTest::newRow("colour 15") << o({.iColor = 15}) << L{"stile-fuori-catalogo"};
+    QTest::newRow("both 99999, labelled") << o({.xt = 10, .yt = 200, .iFont = 99999, .sTesto = "P", .iColor = 99999})
+                                          << L{"stile-fuori-catalogo", "stile-fuori-catalogo"};
+    QTest::newRow("zoom marker's style is never written") << o({.iTipo = 3, .iNum = 0, .iFont = 99, .iZoom = 2}) << L{};
     // tipo-sconosciuto
     QTest::newRow("type 0") << o({.iTipo = 0}) << L{"tipo-sconosciuto"};
     QTest::newRow("type 10") << o({.iTipo = 10}) << L{};
@@ -193,12 +204,13 @@ void TstVerifica::plantedCodeAtItsBoundary()
     }
     int iUltimo = 0;
     for (const TPianta &o : caso.aOggetti)
-        iUltimo = p.pSensore(o.iArea, o.iTipo, o.iNum, o.iIcon, o.x, o.y, o.x2, o.y2, o.xt, o.yt, o.iFont, 16, o.sTesto,
-                             o.iZoom);
+        iUltimo = p.pSensore(o.iArea, o.iTipo, o.iNum, o.iIcon, o.x, o.y, o.x2, o.y2, o.xt, o.yt, o.iFont, o.iColor,
+                             o.sTesto, o.iZoom);
 
     const QList<TFinding> aFindings = fVerificaProgetto(p.conn, p.fRoot());
-    static const QStringList asErrori = {"numero-fuori-campo", "testo-lungo",     "carattere-vietato",
-                                         "fuori-pannello",     "sfondo-mancante", "marcatore-orfano"};
+    static const QStringList asErrori = {"numero-fuori-campo",  "testo-lungo",     "carattere-vietato",
+                                         "fuori-pannello",      "sfondo-mancante", "marcatore-orfano",
+                                         "stile-fuori-catalogo"};
     QStringList asTrovati;
     for (const TFinding &f : aFindings) {
         asTrovati << f.sCodice;

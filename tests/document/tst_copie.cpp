@@ -2,6 +2,8 @@
 // them, a damaged database opened from a snapshot, and edits that survive a
 // process killed at any moment: all on real project folders.
 
+#include "copiefixture.h"
+
 #include "backup/copie.h"
 #include "document/projectdocument.h"
 #include "workspace/errors.h"
@@ -9,12 +11,14 @@
 
 #include <QBuffer>
 #include <QColor>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,88 +27,11 @@
 #include <csignal>
 #include <functional>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-void pScriviJpeg(const QString &sPath, const QColor &colore)
-{
-    QImage img(24, 16, QImage::Format_RGB32);
-    img.fill(colore);
-    QVERIFY(img.save(sPath, "JPG"));
-}
-
-QByteArray fLeggi(const QString &sPath)
-{
-    QFile f(sPath);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-ino_t fInode(const QString &sPath)
-{
-    struct stat st;
-    return ::stat(QFile::encodeName(sPath).constData(), &st) == 0 ? st.st_ino : 0;
-}
-
-/** Replaces a file by rename, as the editor replaces a picture. */
-void pSostituisci(const QString &sPath, const QByteArray &ab)
-{
-    QSaveFile f(sPath);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(ab);
-    QVERIFY(f.commit());
-}
-
-/** Every row of both tables, as text; "illeggibile" when the file cannot be read. */
-QStringList fTabelle(const QString &sDb)
-{
-    QStringList as;
-    sqlite3 *pDb = nullptr;
-    if (sqlite3_open_v2(sDb.toUtf8().constData(), &pDb, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close(pDb);
-        return {QStringLiteral("illeggibile")};
-    }
-    for (const char *sz : {"SELECT * FROM tbarea ORDER BY _id", "SELECT * FROM tbsensori ORDER BY _id"}) {
-        sqlite3_stmt *p = nullptr;
-        if (sqlite3_prepare_v2(pDb, sz, -1, &p, nullptr) != SQLITE_OK) {
-            as << QStringLiteral("illeggibile");
-            continue;
-        }
-        while (sqlite3_step(p) == SQLITE_ROW) {
-            QStringList asCol;
-            for (int i = 0; i < sqlite3_column_count(p); ++i)
-                asCol << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(p, i)));
-            as << asCol.join(QLatin1Char('|'));
-        }
-        sqlite3_finalize(p);
-    }
-    sqlite3_close(pDb);
-    return as;
-}
-
-QString fIntegrita(const QString &sDb)
-{
-    sqlite3 *pDb = nullptr;
-    sqlite3_open_v2(sDb.toUtf8().constData(), &pDb, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_stmt *p = nullptr;
-    QString s = QStringLiteral("errore");
-    if (sqlite3_prepare_v2(pDb, "PRAGMA integrity_check", -1, &p, nullptr) == SQLITE_OK &&
-        sqlite3_step(p) == SQLITE_ROW)
-        s = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(p, 0)));
-    sqlite3_finalize(p);
-    sqlite3_close(pDb);
-    return s;
-}
-
-/** The files of an "areas" folder with their bytes. */
-QMap<QString, QByteArray> fImmagini(const QString &sDir)
-{
-    QMap<QString, QByteArray> m;
-    for (const QString &s : QDir(sDir).entryList(QDir::Files))
-        m.insert(s, fLeggi(sDir + QLatin1Char('/') + s));
-    return m;
-}
 
 /** A process of the test helper on sDb in mode sModo, once it has said "pronto" (or has failed). */
 std::unique_ptr<QProcess> fAvvia(const QString &sModo, const QString &sDb)
@@ -125,43 +52,6 @@ void pUccidi(QProcess &p)
 
 } // namespace
 
-/** A throw-away application root with a project "casa" of two areas, each with its own picture. */
-class TCopieFixture
-{
-public:
-    QTemporaryDir dir;
-    TProjectDocument doc;
-    QStringList asAvvisi;
-
-    TCopieFixture()
-    {
-        sGlobPath = dir.path() + QStringLiteral("/");
-        sGlobBinPath = sGlobPath + QStringLiteral("bin/");
-        sGlobGrfcPath = sGlobPath + QStringLiteral("grfc/");
-        sGlobPrjPath = sGlobPath + QStringLiteral("progetti/");
-        iGlobSnapshot = 20;
-        QDir().mkpath(sGlobGrfcPath);
-        QDir().mkpath(sGlobPrjPath);
-        pScriviJpeg(sGlobGrfcPath + QStringLiteral("blank.jpg"), Qt::white);
-        QObject::connect(&doc, &TProjectDocument::sigAvviso, [this](const QString &s) { asAvvisi << s; });
-        doc.pNuovoProgetto(sGlobPrjPath, QStringLiteral("casa"));
-        doc.pAggiungiAreaBase(QStringLiteral("primo"));
-        pScriviJpeg(fImg(2), Qt::red);
-        doc.pAggiungiOggetto(6, 32, QStringLiteral("4"));
-    }
-    QString fRoot() const { return sGlobPrjPath + QStringLiteral("casa/"); }
-    QString fDb() const { return fRoot() + QStringLiteral("casa.omb"); }
-    QString fImg(int i) const { return fRoot() + QStringLiteral("areas/img_%1.jpg").arg(i); }
-    QStringList fNomiCopie() const
-    {
-        QStringList as = QDir(fCartellaCopie(fRoot())).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        std::reverse(as.begin(), as.end());
-        return as;
-    }
-    QString fCopia(int i) const { return fCartellaCopie(fRoot()) + QLatin1Char('/') + fNomiCopie().value(i); }
-    void pRiapri() { doc.pApriProgetto(fDb()); }
-};
-
 class TstCopie : public QObject
 {
     Q_OBJECT
@@ -175,6 +65,10 @@ private slots:
     void corruptDatabaseOpensFromSnapshot_data();
     void corruptDatabaseOpensFromSnapshot();
     void killedWhileEditingKeepsAPrefix();
+    void changesMakeASnapshotOfItsOwn_data();
+    void changesMakeASnapshotOfItsOwn();
+    void storedPicturesGoWithTheirSnapshots();
+    void snapshotsOfAnEarlierVersion();
 };
 
 void TstCopie::oneEditorPerProject()
@@ -244,11 +138,11 @@ void TstCopie::snapshots()
     QVERIFY(
         QRegularExpression(QStringLiteral("^[0-9]{8}-[0-9]{6}(-[0-9]+)?$")).match(fx.fNomiCopie().first()).hasMatch());
     QCOMPARE(QDir(sPrima).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList({"areas", "casa.omb", "motivo.txt"}));
+             QStringList({"areas", "casa.omb", "impronta.txt", "motivo.txt"}));
     QCOMPARE(fLeggi(sPrima + "/motivo.txt"), QByteArray("apertura del progetto\n"));
     QCOMPARE(fTabelle(sPrima + "/casa.omb"), fTabelle(fx.fDb()));
     QCOMPARE(fImmagini(sPrima + "/areas"), fImmagini(fx.fRoot() + "areas"));
-    QCOMPARE(fInode(sPrima + "/areas/img_2.jpg"), fInode(fx.fImg(2))); // a hard link
+    QVERIFY(fInode(sPrima + "/areas/img_2.jpg") != fInode(fx.fImg(2))); // never the project's own file
 
     // opened again unchanged, many times: still one
     for (int i = 0; i < 5; ++i)
@@ -478,6 +372,183 @@ void TstCopie::killedWhileEditingKeepsAPrefix()
                  qPrintable(QStringLiteral("%1 < %2").arg(aiNumeri.last()).arg(iMostrati)));
     }
     QVERIFY(iMostrati > 0);
+}
+
+namespace {
+
+/** The inodes of the files of a folder. */
+QSet<ino_t> fInodi(const QString &sDir)
+{
+    QSet<ino_t> s;
+    for (const QString &sNome : QDir(sDir).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        s.insert(fInode(sDir + QLatin1Char('/') + sNome));
+    return s;
+}
+
+/** Every snapshot's pictures are links to the stored copies, each stored copy is linked by a snapshot, and no
+ *  snapshot shares a file with the project. */
+void pVerificaArchivio(const TCopieFixture &fx)
+{
+    const QString sArchivio = fCartellaCopie(fx.fRoot()) + QStringLiteral("/immagini");
+    const QSet<ino_t> archivio = fInodi(sArchivio);
+    QSet<ino_t> collegate;
+    for (const QString &sNome : fx.fNomiCopie())
+        collegate += fInodi(fCartellaCopie(fx.fRoot()) + QLatin1Char('/') + sNome + QStringLiteral("/areas"));
+    QCOMPARE(collegate, archivio);
+    QVERIFY(!collegate.intersects(fInodi(fx.fRoot() + QStringLiteral("areas"))));
+    // and each stored copy is named by its contents
+    for (const QString &sNome : QDir(sArchivio).entryList(QDir::Files))
+        QCOMPARE(sNome, QString::fromLatin1(QCryptographicHash::hash(fLeggi(sArchivio + QLatin1Char('/') + sNome),
+                                                                     QCryptographicHash::Blake2b_256)
+                                                .toHex()));
+}
+
+QByteArray fJpeg(const QColor &colore)
+{
+    QImage img(24, 16, QImage::Format_RGB32);
+    img.fill(colore);
+    QByteArray ab;
+    QBuffer b(&ab);
+    b.open(QIODevice::WriteOnly);
+    img.save(&b, "JPG");
+    return ab;
+}
+
+} // namespace
+
+void TstCopie::changesMakeASnapshotOfItsOwn_data()
+{
+    QTest::addColumn<QString>("sCambio");
+    QTest::addColumn<QStringList>("asLette"); // the project's pictures the new snapshot reads
+    QTest::newRow("oggetto mosso da un altro programma") << "db" << QStringList();
+    QTest::newRow("database in WAL, ancora aperto altrove") << "wal" << QStringList();
+    QTest::newRow("immagine sostituita") << "sostituita" << QStringList{"img_2.jpg"};
+    // same inode, same size, its time put back: only the change time tells
+    QTest::newRow("immagine riscritta sul posto") << "sulposto" << QStringList{"img_2.jpg"};
+    QTest::newRow("immagine aggiunta") << "aggiunta" << QStringList{"img_9.jpg"};
+}
+
+void TstCopie::changesMakeASnapshotOfItsOwn()
+{
+    QFETCH(QString, sCambio);
+    QFETCH(QStringList, asLette);
+    TCopieFixture fx;
+    pAttendiOrologio();
+    fx.pRiapri();
+    fx.doc.pAggiungiOggetto(1, 32, QStringLiteral("8"));
+    pAttendiOrologio();
+    fx.pRiapri();
+    QCOMPARE(fx.fNomiCopie().size(), 2);
+    pVerificaArchivio(fx);
+    QCOMPARE(QDir(fCartellaCopie(fx.fRoot()) + "/immagini").entryList(QDir::Files).size(), 2); // one per picture
+    QMap<QString, QMap<QString, QByteArray>> prima;
+    for (const QString &s : fx.fNomiCopie())
+        prima.insert(s, fImmagini(fCartellaCopie(fx.fRoot()) + "/" + s + "/areas"));
+
+    TOsservaAperture aperture;
+    aperture.pOsserva(fx.fRoot() + "areas");
+    aperture.pOsserva(fCartellaCopie(fx.fRoot()) + "/immagini");
+    aperture.pOsserva(fCartellaCopie(fx.fRoot()));
+    sqlite3 *pAltro = nullptr; // another program's connection, open while the editor opens the project
+    QCOMPARE(sqlite3_open(fx.fDb().toUtf8().constData(), &pAltro), SQLITE_OK);
+    if (sCambio == "db" || sCambio == "wal") {
+        if (sCambio == "wal")
+            QCOMPARE(sqlite3_exec(pAltro, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(pAltro, "UPDATE tbsensori SET CoordX = CoordX + 1", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        if (sCambio == "wal")
+            QVERIFY(QFileInfo(fx.fDb() + "-wal").size() > 0);
+    } else if (sCambio == "sostituita") {
+        pSostituisci(fx.fImg(2), fJpeg(Qt::blue));
+    } else if (sCambio == "sulposto") {
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(fx.fImg(2)).constData(), &st), 0);
+        QFile f(fx.fImg(2));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.seek(f.size() / 2);
+        const QByteArray ab = f.peek(4);
+        f.write(QByteArray(ab).fill('\x5a') == ab ? QByteArray(4, '\x33') : QByteArray(4, '\x5a'));
+        f.close();
+        const struct timespec aTempi[2] = {st.st_atim, st.st_mtim};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(fx.fImg(2)).constData(), aTempi, 0), 0);
+        QCOMPARE(fInode(fx.fImg(2)), st.st_ino);
+        QCOMPARE(QFileInfo(fx.fImg(2)).size(), qint64(st.st_size));
+    } else {
+        pScriviJpeg(fx.fRoot() + "areas/img_9.jpg", Qt::green);
+    }
+    aperture.fAperti();
+    pAttendiOrologio();
+    fx.pRiapri();
+    QStringList asAttese;
+    for (const QString &s : asLette)
+        asAttese << fx.fRoot() + "areas/" + s;
+    QCOMPARE(aperture.fAperti().filter(fx.fRoot() + "areas/"), asAttese);
+    QCOMPARE(fx.fNomiCopie().size(), 3);
+    QCOMPARE(fTabelle(fx.fCopia(0) + "/casa.omb"), fTabelle(fx.fDb()));
+    QCOMPARE(fImmagini(fx.fCopia(0) + "/areas"), fImmagini(fx.fRoot() + "areas"));
+    for (auto it = prima.cbegin(); it != prima.cend(); ++it)
+        QCOMPARE(fImmagini(fCartellaCopie(fx.fRoot()) + "/" + it.key() + "/areas"), it.value());
+    pVerificaArchivio(fx);
+
+    // opened again unchanged: nothing is made, nothing is read, not even a working folder is begun
+    aperture.fAperti(); // what the checks above read
+    for (int i = 0; i < 2; ++i)
+        fx.pRiapri();
+    QCOMPARE(fx.fNomiCopie().size(), 3);
+    const QStringList asAperti = aperture.fAperti();
+    QVERIFY2(asAperti.isEmpty(), qPrintable(asAperti.join(' ')));
+    sqlite3_close(pAltro);
+    QVERIFY2(fx.asAvvisi.isEmpty(), qPrintable(fx.asAvvisi.join('\n')));
+}
+
+void TstCopie::storedPicturesGoWithTheirSnapshots()
+{
+    TCopieFixture fx;
+    iGlobSnapshot = 3;
+    for (const Qt::GlobalColor c : {Qt::blue, Qt::green, Qt::red, Qt::yellow, Qt::cyan, Qt::blue}) {
+        pSostituisci(fx.fImg(2), fJpeg(c));
+        fx.pRiapri();
+    }
+    QCOMPARE(fx.fNomiCopie().size(), 3);
+    pVerificaArchivio(fx); // the pictures of the snapshots let go are gone from the store
+    // the blank picture of area 1, shared by all, and area 2's yellow, cyan and blue
+    QCOMPARE(QDir(fCartellaCopie(fx.fRoot()) + "/immagini").entryList(QDir::Files).size(), 4);
+    QCOMPARE(QDir(fCartellaCopie(fx.fRoot())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+             4);
+}
+
+void TstCopie::snapshotsOfAnEarlierVersion()
+{
+    TCopieFixture fx;
+    fx.doc.pChiudiProgetto();
+    // as an earlier version made them: no fingerprint, the pictures hard links to the project's own files
+    const QString sVecchia = fCartellaCopie(fx.fRoot()) + "/20200101-000000";
+    QVERIFY(QDir().mkpath(sVecchia + "/areas"));
+    QVERIFY(QFile::copy(fx.fDb(), sVecchia + "/casa.omb"));
+    for (int i : {1, 2})
+        QCOMPARE(::link(QFile::encodeName(fx.fImg(i)).constData(),
+                        QFile::encodeName(sVecchia + QStringLiteral("/areas/img_%1.jpg").arg(i)).constData()),
+                 0);
+    pSostituisci(sVecchia + "/motivo.txt", "apertura del progetto\n");
+    const QStringList asTabelle = fTabelle(fx.fDb());
+    const QMap<QString, QByteArray> immagini = fImmagini(fx.fRoot() + "areas");
+
+    // compared by its contents: the same, so none is made
+    fx.pRiapri();
+    QCOMPARE(fx.fNomiCopie(), QStringList{"20200101-000000"});
+    fx.doc.pAggiungiOggetto(1, 32, QStringLiteral("8"));
+    pSostituisci(fx.fImg(2), fJpeg(Qt::blue));
+    fx.pRiapri();
+    QCOMPARE(fx.fNomiCopie().size(), 2);
+
+    // put back, it leaves exactly its pictures: the one it shares with the project too
+    QList<TCopia> aCopie = fx.doc.fCopie();
+    QCOMPARE(aCopie.last().sCartella, sVecchia);
+    QVERIFY(!aCopie.last().bDanneggiata);
+    fx.doc.pRipristina(aCopie.last());
+    QCOMPARE(fTabelle(fx.fDb()), asTabelle);
+    QCOMPARE(fImmagini(fx.fRoot() + "areas"), immagini);
+    QVERIFY(fInode(fx.fImg(1)) != fInode(sVecchia + "/areas/img_1.jpg"));
 }
 
 QTEST_GUILESS_MAIN(TstCopie)

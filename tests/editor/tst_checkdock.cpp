@@ -4,9 +4,11 @@
 #include "tst_placement_helpers.h"
 
 #include "check/riferimentiio.h"
+#include "check/verifica.h"
 #include "editor/checkdock.h"
 #include "editor/iodock.h"
 
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,6 +39,7 @@ class TstCheckDock : public QObject
 private slots:
     void offPanelLabelListedShownAndGoneOnceDraggedInside();
     void ioDockListsFiltersMarksAndExports();
+    void bothDocksOpenFollowEachStepRowForRow();
 };
 
 void TstCheckDock::offPanelLabelListedShownAndGoneOnceDraggedInside()
@@ -125,6 +128,83 @@ void TstCheckDock::ioDockListsFiltersMarksAndExports()
     fx.dialogs.asSaveFiles << sCsv;
     QTest::mouseClick(fW<QPushButton>(frm, "BtnEsportaCsv"), Qt::LeftButton);
     QCOMPARE(TEditorFixture::fReadAll(sCsv), fCsvIo(fRiferimentiIo(fProjectConn())));
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
+}
+
+void TstCheckDock::bothDocksOpenFollowEachStepRowForRow()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fStartWithProject(fx);
+    auto *pVerifica = frm.findChild<QDockWidget *>(QStringLiteral("DockVerifica"));
+    auto *pIo = frm.findChild<QDockWidget *>(QStringLiteral("DockIngressiUscite"));
+    fA(frm, "MnuVerificaProgetto")->trigger();
+    fA(frm, "MnuIngressiUscite")->trigger();
+    frm.splitDockWidget(pVerifica, pIo, Qt::Horizontal);
+    pVerifica->show();
+    pIo->show();
+    QVERIFY(pVerifica->isVisible() && pIo->isVisible());
+    const auto *pTb = pVerifica->findChild<QTableWidget *>(QStringLiteral("TbVerifica"));
+    const auto *pModello =
+        qobject_cast<QSortFilterProxyModel *>(pIo->findChild<QTableView *>(QStringLiteral("TbIo"))->model())
+            ->sourceModel();
+    // what each dock shows, and what a whole check of the database finds
+    const auto fMostrate = [&] {
+        QStringList as;
+        for (int i = 0; i < pTb->rowCount(); ++i)
+            as << pTb->item(i, 1)->text() + QLatin1Char('|') + pTb->item(i, 2)->text() + QLatin1Char('|') +
+                      pTb->item(i, 3)->text();
+        for (int i = 0; i < pModello->rowCount(); ++i) {
+            QStringList asCelle;
+            for (int c = 0; c < pModello->columnCount(); ++c)
+                asCelle << pModello->index(i, c).data().toString();
+            as << asCelle.join(QLatin1Char('|')) + (pModello->index(i, 1).data(Qt::FontRole).value<QFont>().bold()
+                                                        ? QStringLiteral(" bold")
+                                                        : QString());
+        }
+        return as;
+    };
+    const auto fAttese = [&] {
+        QStringList as;
+        for (const TFinding &f : fVerificaProgetto(fProjectConn(), fProjectRoot())) {
+            const TAreaRow *pArea = frm.fDocument().fArea(f.iAreaId);
+            as << QStringLiteral("%1 %2|%3|%4")
+                      .arg(f.iAreaId)
+                      .arg(pArea->sNome, f.iOggettoId ? QString::number(*f.iOggettoId) : QString(), f.sMessaggio);
+        }
+        const QList<TRigaIo> aRighe = fRiferimentiIo(fProjectConn());
+        const QList<qint64> aIngressi = fNumeriInPiuAree(aRighe, TClasseIo::Ingresso);
+        for (const TRigaIo &r : aRighe)
+            as << QStringList{fNomeClasseIo(r.eClasse),
+                              QString::number(r.iNumero),
+                              r.sTipo,
+                              QStringLiteral("%1 %2").arg(r.iAreaId).arg(r.sArea),
+                              QString::number(r.iSensoreId),
+                              r.sTesto}
+                          .join(QLatin1Char('|')) +
+                      (r.eClasse == TClasseIo::Ingresso && aIngressi.contains(r.iNumero) ? QStringLiteral(" bold")
+                                                                                         : QString());
+        return as;
+    };
+    QTRY_COMPARE(fMostrate(), fAttese());
+    // inputs 7 twice in one area, then once in another; an output; a move onto the keys; a delete; undo, redo
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
+    QTRY_COMPARE(fMostrate(), fAttese());
+    pAddWithButton(fx, fBtn(frm, "BtnVolumetrico"), QStringLiteral("7"));
+    const qint64 iSecondo = fLastSensorId(fx);
+    QTRY_COMPARE(fMostrate(), fAttese());
+    pAddWithButton(fx, fBtn(frm, "BtnNewArea"), QStringLiteral("Piano primo"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("3"));
+    QTRY_COMPARE(fMostrate(), fAttese());
+    frm.fDocument().pSpostaOggetto(fLastSensorId(fx), 0, QPoint(230, 8));
+    QTRY_COMPARE(fMostrate(), fAttese());
+    frm.fDocument().pMostraArea(1);
+    frm.fDocument().pEliminaOggetto(iSecondo);
+    QTRY_COMPARE(fMostrate(), fAttese());
+    for (QAction *pPasso : {fA(frm, "MnuAnnulla"), fA(frm, "MnuAnnulla"), fA(frm, "MnuRipeti")}) {
+        pPasso->trigger();
+        QTRY_COMPARE(fMostrate(), fAttese());
+    }
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 
