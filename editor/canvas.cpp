@@ -146,13 +146,22 @@ void TAreaCanvas::pCostruisci(const TSensore &s)
         fNuovoItem(s, chiave, chiave.eParte == TParte::Icona ? icona : marker);
 }
 
+void TAreaCanvas::pScarta(TCanvasItem *pItem)
+{
+    // off the canvas at once; destroyed once the event being handled, maybe its own, is over
+    if (!pItem)
+        return;
+    pItem->hide();
+    pItem->setParent(nullptr);
+    pItem->deleteLater();
+}
+
 void TAreaCanvas::pPulisciTutto()
 {
-    // destroyed at once, so that a reload never meets a stale item
     const QList<TCanvasItem *> aItems = fItems();
     m_aItems.clear();
     for (qsizetype i = aItems.size() - 1; i >= 0; --i)
-        delete aItems.at(i);
+        pScarta(aItems.at(i));
 }
 
 void TAreaCanvas::pSvuota()
@@ -214,7 +223,7 @@ void TAreaCanvas::pSincronizza(qint64 iId)
     TCanvasItem *pTesto = fItem(testo);
     if (!fHaParte(s, TParte::Testo)) {
         m_aItems.remove(testo);
-        delete pTesto;
+        pScarta(pTesto);
     } else if (pTesto) {
         pTesto->pAggiorna(s, QPixmap());
     } else {
@@ -226,7 +235,7 @@ void TAreaCanvas::pSincronizza(qint64 iId)
 void TAreaCanvas::pRimuovi(qint64 iId)
 {
     for (TParte eParte : {TParte::Icona, TParte::SecondoCapo, TParte::Testo})
-        delete m_aItems.take({iId, eParte});
+        pScarta(m_aItems.take({iId, eParte}));
     pRepaintAll();
 }
 

@@ -102,6 +102,8 @@ private:
     void pCostruisci(const TSensore &s);
     TCanvasItem *fNuovoItem(const TSensore &s, const TChiave &chiave, const QPixmap &picture);
     void pAggiornaCornici();
+    /** Takes an item off the canvas. */
+    void pScarta(TCanvasItem *pItem);
 
     TProjectDocument &m_doc;
     TSelezione &m_sel;
