@@ -148,9 +148,13 @@ void TAreaCanvas::pCostruisci(const TSensore &s)
 
 void TAreaCanvas::pScarta(TCanvasItem *pItem)
 {
-    // off the canvas at once; destroyed once the event being handled, maybe its own, is over
+    // off the canvas at once; an item handling its own event is destroyed once that is over
     if (!pItem)
         return;
+    if (!pItem->fInEvento()) {
+        delete pItem;
+        return;
+    }
     pItem->hide();
     pItem->setParent(nullptr);
     pItem->deleteLater();

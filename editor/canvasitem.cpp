@@ -169,6 +169,14 @@ QImage TCanvasItem::fEtichettaIngrandita(const QSize &pannello, qreal dDpr) cons
     return img;
 }
 
+bool TCanvasItem::event(QEvent *pEvent)
+{
+    ++m_iInEvento;
+    const bool bPreso = QLabel::event(pEvent);
+    --m_iInEvento;
+    return bPreso;
+}
+
 void TCanvasItem::mousePressEvent(QMouseEvent *pEvent)
 {
     if (m_canvas.fStrumento() &&

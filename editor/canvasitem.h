@@ -45,10 +45,13 @@ public:
     /** Moves it on the page (a drag in progress); the document is not told. */
     void pSetPosizione(const QPoint &pos);
     void pSetVista(const TVista &vista);
+    /** It is handling one of its own events: destroying it now would pull the ground from under it. */
+    bool fInEvento() const { return m_iInEvento > 0; }
     /** Its place's size at the zoom: a label the size of its text, as the panel's pages measure it. */
     QSize sizeHint() const override { return m_vista.fSchermo(m_rc).size(); }
 
 protected:
+    bool event(QEvent *pEvent) override;
     void mousePressEvent(QMouseEvent *pEvent) override;
     void mouseMoveEvent(QMouseEvent *pEvent) override;
     void mouseReleaseEvent(QMouseEvent *pEvent) override;
@@ -68,4 +71,5 @@ private:
     QRect m_rc;
     QImage m_img;
     TVista m_vista;
+    int m_iInEvento = 0;
 };
