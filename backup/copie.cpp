@@ -36,7 +36,7 @@ struct Ombrix
 
 QString fErrno(const QString &sPath)
 {
-    return sPath + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+    return sPath + QStringLiteral(": ") + fErroreDiSistema(errno);
 }
 
 /** A snapshot folder's name: "AAAAMMGG-hhmmss" with an optional "-n". */
@@ -184,7 +184,7 @@ QString fControlla(const QString &sCartella, int &nAree, int &nOggetti)
         return Ombrix::tr("manca il database");
     sqlite3 *pDb = nullptr;
     if (sqlite3_open_v2(sDb.toUtf8().constData(), &pDb, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        const QString s = QString::fromUtf8(pDb ? sqlite3_errmsg(pDb) : "cannot open");
+        const QString s = pDb ? QString::fromUtf8(sqlite3_errmsg(pDb)) : Ombrix::tr("impossibile aprire il database");
         sqlite3_close_v2(pDb);
         return s;
     }

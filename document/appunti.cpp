@@ -3,6 +3,7 @@
 #include "model/catalogo.h"
 #include "model/labelfont.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,9 +19,6 @@ namespace {
 constexpr int iCanvasWidth = 480;
 constexpr int iCanvasHeight = 272;
 constexpr int iMaxTesto = 19;
-
-const char *const aszNomiTipo[] = {"Volumetrico", "Contatto",      "Zoom",           "Barriera", "Telecamera",
-                                   "Lampada",     "Tapparella su", "Tapparella giù", "Allarme",  "Irrigazione"};
 
 QJsonObject fJsonOggetto(const TSensore &s)
 {
@@ -96,8 +94,8 @@ QString fTestoAppunti(const TAppunti &appunti)
     QStringList asRighe;
     for (const TSensore &s : appunti.aOggetti) {
         const int iTipo = s.Get_tiposensore();
-        const QString sTipo = iTipo >= 1 && iTipo <= 10 ? QString::fromUtf8(aszNomiTipo[iTipo - 1]) : QString();
-        const QString sNumero = iTipo == 3 ? QStringLiteral("area ") + QString::number(s.Get_area_zoom())
+        const QString sTipo = fNomeTipoOggetto(iTipo);
+        const QString sNumero = iTipo == 3 ? QCoreApplication::translate("Ombrix", "area %1").arg(s.Get_area_zoom())
                                            : QString::number(s.Get_numsensore());
         asRighe << sTipo + QLatin1Char('\t') + sNumero + QLatin1Char('\t') + s.Get_testo();
     }

@@ -18,6 +18,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <functional>
 
 namespace {
@@ -240,9 +241,9 @@ void pScriviDocumentoPdf(const QString &sDb, const QString &sPdf, const QDateTim
 {
     const QFileInfo fi(sDb);
     if (!fi.exists())
-        throw TOmbrixError(sDb + QStringLiteral(": No such file or directory"));
+        throw TOmbrixError(sDb + QStringLiteral(": ") + fErroreDiSistema(ENOENT));
     if (fi.isDir())
-        throw TOmbrixError(sDb + QStringLiteral(": Is a directory"));
+        throw TOmbrixError(sDb + QStringLiteral(": ") + fErroreDiSistema(EISDIR));
     const QString sRoot = fi.absolutePath() + QLatin1Char('/');
 
     // the export, into a folder of its own: its "areas" is the project's, its "out" a new one
