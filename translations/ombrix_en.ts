@@ -44,7 +44,7 @@
         <translation>Ombrix project (*.omb)</translation>
     </message>
     <message>
-        <source>JPEG Image File (*.jpg)</source>
+        <source>File immagine JPEG (*.jpg)</source>
         <translation>JPEG Image File (*.jpg)</translation>
     </message>
     <message>

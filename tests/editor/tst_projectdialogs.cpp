@@ -141,7 +141,7 @@ void TstProjectDialogs::pictureDialogShowsPreview()
     pWhenModal([&](QWidget *pModal) {
         auto *pDlg = qobject_cast<QFileDialog *>(pModal);
         QVERIFY(pDlg);
-        QCOMPARE(pDlg->nameFilters(), QStringList{"JPEG Image File (*.jpg)"});
+        QCOMPARE(pDlg->nameFilters(), QStringList{"File immagine JPEG (*.jpg)"});
         emit pDlg->currentChanged(sPic); // the cursor on the file
         for (QLabel *pLabel : pDlg->findChildren<QLabel *>())
             bPreview = bPreview || !pLabel->pixmap().isNull();
