@@ -12,6 +12,7 @@
 #include "model/catalogo.h"
 #include "preview/disegno.h"
 #include "workspace/errors.h"
+#include "workspace/lingua.h"
 #include "workspace/uty.h"
 
 #include <QCoreApplication>
@@ -193,8 +194,10 @@ void TFrmBase::pClearBackground()
 
 void TFrmBase::pLoadBanner(int iLevel)
 {
-    ImgBanner->setPixmap(
-        fReadPicture(sGlobGrfcPath + (iLevel == 0 ? QStringLiteral("ban1.png") : QStringLiteral("ban2.png"))));
+    // the banners carry the level's words, drawn once per language: ban1.png, ban1_en.png
+    const QString sLingua = fLinguaScelta() == QLatin1String("it") ? QString() : QLatin1Char('_') + fLinguaScelta();
+    ImgBanner->setPixmap(fReadPicture(sGlobGrfcPath + (iLevel == 0 ? QStringLiteral("ban1") : QStringLiteral("ban2")) +
+                                      sLingua + QStringLiteral(".png")));
 }
 
 void TFrmBase::pDrawBline()
@@ -224,7 +227,7 @@ void TFrmBase::BtnSfondoClick()
     if (sFile.isEmpty())
         return;
     if (!QFileInfo::exists(sFile))
-        throw TOmbrixError(QStringLiteral("File does not exist."));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Il file non esiste."));
     fReadPicture(sFile); // a picture that cannot be decoded, or no plain file, changes nothing
     m_pDoc->pCambiaSfondo(iId, sFile);
 }

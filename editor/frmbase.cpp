@@ -123,6 +123,7 @@ void TFrmBase::pBuildMenus()
 {
     QMenu *pMnuProgetto = menuBar()->addMenu(tr("&Progetto"));
     MnuNuovoProgetto = pMnuProgetto->addAction(tr("&Nuovo Progetto"));
+    MnuNuovoProgetto->setObjectName(QStringLiteral("MnuNuovoProgetto"));
     MnuApriProgetto = pMnuProgetto->addAction(tr("&Apri Progetto"));
     MnuEsportaProgetto = pMnuProgetto->addAction(tr("&Esporta Progetto"));
     MnuChiudiProgetto = pMnuProgetto->addAction(tr("&Chiudi Progetto"));

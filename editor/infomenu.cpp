@@ -3,6 +3,8 @@
 #include "editor/frmbase.h"
 
 #include "document/projectdocument.h"
+#include "fit/sorgente.h"
+#include "workspace/lingua.h"
 #include "workspace/settings.h"
 #include "workspace/uty.h"
 
@@ -55,7 +57,9 @@ void TFrmBase::MnuGuidaClick()
         FrmGuida->setWindowTitle(tr("Guida di Ombrix"));
         FrmGuida->setAccessibleName(tr("Guida"));
         FrmGuida->setOpenExternalLinks(false);
-        FrmGuida->setSource(QUrl(QStringLiteral("qrc:/guida/guida.html")));
+        // the guide of the interface's language: guida.html, guida_en.html
+        const QString sLingua = fLinguaScelta() == QLatin1String("it") ? QString() : QLatin1Char('_') + fLinguaScelta();
+        FrmGuida->setSource(QUrl(QStringLiteral("qrc:/guida/guida") + sLingua + QStringLiteral(".html")));
         FrmGuida->resize(640, 560);
     }
     FrmGuida->show();
@@ -65,15 +69,22 @@ void TFrmBase::MnuGuidaClick()
 
 void TFrmBase::MnuInformazioniClick()
 {
+    // the program's licence, then each library it links with its version and its licence
+    const QString sRiga = QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>");
+    const QString sLibrerie =
+        sRiga.arg(QStringLiteral("Qt"), QString::fromLatin1(qVersion()),
+                  tr("LGPL-3.0 (GNU Lesser General Public License)")) +
+        sRiga.arg(QStringLiteral("SQLite"), QString::fromLatin1(sqlite3_libversion()), tr("pubblico dominio")) +
+        sRiga.arg(QStringLiteral("libjpeg-turbo"), fVersioneJpeg(), tr("IJG, BSD-3-Clause e Zlib")) +
+        sRiga.arg(QStringLiteral("Poppler"), fVersionePoppler(), tr("GPL-2.0 o GPL-3.0, usata con la GPL-3.0")) +
+        sRiga.arg(QStringLiteral("libpng, zlib"), tr("attraverso Qt"), tr("licenza libpng; Zlib"));
     const QString sTesto =
-        QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><table>"
-                       "<tr><td>Qt</td><td>%4</td></tr><tr><td>SQLite</td><td>%5</td></tr>"
-                       "<tr><td>libjpeg-turbo</td><td>%6</td></tr></table><p>%7</p>")
+        QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><p>%4</p><table cellspacing=\"4\">%5</table>")
             .arg(QString::fromLatin1(szVersionTag), tr("L'editor delle pagine del pannello touch KP5800."),
-                 tr("Ombrix: tutti i diritti riservati."), QString::fromLatin1(qVersion()),
-                 QString::fromLatin1(sqlite3_libversion()), fVersioneJpeg(),
-                 tr("Qt è distribuito con la licenza LGPL 3; SQLite è di pubblico dominio; libjpeg-turbo è "
-                    "distribuito con le licenze IJG e BSD a 3 clausole; libpng e zlib con le proprie licenze "
-                    "libere."));
+                 tr("Ombrix è software libero: si può ridistribuire e modificare secondo i termini della GNU "
+                    "General Public License pubblicata dalla Free Software Foundation, versione 3 o (a scelta) "
+                    "qualsiasi versione successiva (GPL-3.0-or-later). È distribuito senza alcuna garanzia; il "
+                    "testo della licenza è nel file COPYING."),
+                 tr("Le librerie usate da Ombrix e le loro licenze:"), sLibrerie);
     fDialogs().pAbout(tr("Informazioni su Ombrix"), sTesto);
 }

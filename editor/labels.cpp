@@ -46,7 +46,7 @@ std::optional<QString> fAskLabelText(TFrmBase &frm, const QString &sDefault)
     if (sTesto.isEmpty())
         return std::nullopt;
     if (fHasControlChars(sTesto)) {
-        frm.fDialogs().pMessage(sTestoConControllo);
+        frm.fDialogs().pMessage(fTestoConControllo());
         return std::nullopt;
     }
     if (sTesto.size() > iMaxLabelText) {

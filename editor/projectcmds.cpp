@@ -20,7 +20,8 @@ void TFrmBase::MnuNuovoProgettoClick()
                              QCoreApplication::translate("Ombrix", "Nome Progetto?"), QString());
     if (!sNome || sNome->isEmpty())
         return;
-    QString sDir = fDialogs().fSelectFolder(QCoreApplication::translate("Ombrix", "Select a directory"), sGlobPrjPath);
+    QString sDir =
+        fDialogs().fSelectFolder(QCoreApplication::translate("Ombrix", "Seleziona una cartella"), sGlobPrjPath);
     if (sDir.isEmpty())
         return;
     while (sDir.size() > 1 && (sDir.endsWith(QLatin1Char('/')) || sDir.endsWith(QDir::separator())))

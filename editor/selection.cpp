@@ -135,8 +135,10 @@ void TFrmBase::pAggiornaSelezione()
                       : QCoreApplication::translate("Ombrix", "N. ") + QString::number(pOggetto->Get_numsensore()));
     pCella(SbarTesto, pOggetto->Get_testo());
     pCella(SbarPosizione, fPosizione(pControl->pos()));
-    static const char *const aszElementi[] = {"icona", "secondo capo", "testo"};
-    pCella(SbarElemento, QString::fromLatin1(aszElementi[m_iSelElemento]));
+    static const char *const aszElementi[] = {QT_TRANSLATE_NOOP("Ombrix", "icona"),
+                                              QT_TRANSLATE_NOOP("Ombrix", "seconda estremità"),
+                                              QT_TRANSLATE_NOOP("Ombrix", "testo")};
+    pCella(SbarElemento, QCoreApplication::translate("Ombrix", aszElementi[m_iSelElemento]));
 }
 
 void TFrmBase::pSeguiTrascinamento(QWidget *pControl)
@@ -320,7 +322,7 @@ void TFrmBase::PopProprietaClick(QWidget *pControl)
         return;
     const QString sTesto = fTrimTyped(prop.sTesto);
     if (fHasControlChars(sTesto)) {
-        fDialogs().pMessage(sTestoConControllo);
+        fDialogs().pMessage(fTestoConControllo());
         return;
     }
     if (sTesto.size() > iMaxLabelText) {
