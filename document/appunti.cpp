@@ -99,7 +99,7 @@ std::variant<TSensore, QString> fOggettoJson(const QJsonValue &v)
 QString fNomeOggetto(const TSensore &s)
 {
     const int iTipo = s.Get_tiposensore();
-    const QString sTipo = iTipo >= 1 && iTipo <= 10 ? QString::fromUtf8(aszNomiTipo[iTipo - 1]) : QString();
+    const QString sTipo = fNomeTipoOggetto(iTipo);
     return sTipo + QLatin1Char(' ') + QString::number(s.Get_numsensore());
 }
 
@@ -161,7 +161,7 @@ QString fDifettoIncolla(const TAppunti &appunti, const TOpzioniIncolla &opzioni)
                            .arg(iNumeroIoMassimo));
         const QString &sTesto = s.Get_testo();
         if (fHasControlChars(sTesto))
-            return fDi(sTestoConControllo);
+            return fDi(fTestoConControllo());
         if (sTesto.size() > iTestoEtichettaMassimo)
             return fDi(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
         if (!fDimensioneNelCatalogo(s.Get_fonttxt()))
