@@ -104,7 +104,7 @@ QString fNonFileNormale(const QString &sPath, const struct stat &st)
 
 QString fMessaggioErrno(const QString &sPath, int iErrno)
 {
-    return sPath + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(iErrno));
+    return sPath + QStringLiteral(": ") + fErroreDiSistema(iErrno);
 }
 
 void TCartella::pErrore(const QString &sNome, int iErrno) const

@@ -76,7 +76,7 @@ QString fControlla(const TCartella &copie, const QString &sNome, int &nAree, int
     sqlite3 *pDb = nullptr;
     if (sqlite3_open_v2(sDb.toUtf8().constData(), &pDb, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) !=
         SQLITE_OK) {
-        const QString s = QString::fromUtf8(pDb ? sqlite3_errmsg(pDb) : "cannot open");
+        const QString s = pDb ? QString::fromUtf8(sqlite3_errmsg(pDb)) : Ombrix::tr("impossibile aprire il database");
         sqlite3_close_v2(pDb);
         return sDb + QStringLiteral(": ") + s;
     }

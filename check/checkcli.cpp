@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <functional>
@@ -30,9 +31,9 @@ QString fApriInLettura(TSqlConn &conn, const QString &sDb)
 {
     const QFileInfo fi(sDb);
     if (!fi.exists())
-        throw TOmbrixError(sDb + QStringLiteral(": No such file or directory"));
+        throw TOmbrixError(sDb + QStringLiteral(": ") + fErroreDiSistema(ENOENT));
     if (fi.isDir())
-        throw TOmbrixError(sDb + QStringLiteral(": Is a directory"));
+        throw TOmbrixError(sDb + QStringLiteral(": ") + fErroreDiSistema(EISDIR));
     conn.pOpen(fi.absoluteFilePath(), false, true);
     return fi.absolutePath() + QLatin1Char('/');
 }
@@ -58,9 +59,10 @@ int fSulProgetto(const char *szProject, const std::function<int(TSqlConn &, cons
     return iNonLeggibile;
 }
 
-QString fConta(qsizetype n, const char *szUno, const char *szPiu)
+/** "1 errore" when n is 1, else sPiu with the number for %1. */
+QString fConta(qsizetype n, const QString &sUno, const QString &sPiu)
 {
-    return QString::number(n) + QLatin1Char(' ') + QString::fromLatin1(n == 1 ? szUno : szPiu);
+    return n == 1 ? sUno : sPiu.arg(n);
 }
 
 } // namespace
@@ -85,8 +87,12 @@ int fRunCheckCommandLine(int argc, char **argv, const char *szProject)
         }
         pScrivi(stdout, out);
         std::fflush(stdout);
-        pScrivi(stderr, (fConta(nErrori, "errore", "errori") + QStringLiteral(", ") +
-                         fConta(aFindings.size() - nErrori, "avviso", "avvisi") + QLatin1Char('\n'))
+        pScrivi(stderr, (fConta(nErrori, QCoreApplication::translate("Ombrix", "1 errore"),
+                                QCoreApplication::translate("Ombrix", "%1 errori")) +
+                         QStringLiteral(", ") +
+                         fConta(aFindings.size() - nErrori, QCoreApplication::translate("Ombrix", "1 avviso"),
+                                QCoreApplication::translate("Ombrix", "%1 avvisi")) +
+                         QLatin1Char('\n'))
                             .toUtf8());
         return nErrori > 0 ? 1 : 0;
     });

@@ -22,9 +22,6 @@ namespace {
 constexpr int iCanvasWidth = 480;
 constexpr int iCanvasHeight = 272;
 
-const char *const aszNomiTipo[] = {"Volumetrico", "Contatto",      "Zoom",           "Barriera", "Telecamera",
-                                   "Lampada",     "Tapparella su", "Tapparella giù", "Allarme",  "Irrigazione"};
-
 QJsonObject fJsonOggetto(const TSensore &s)
 {
     return QJsonObject{{QStringLiteral("tipo"), s.Get_tiposensore()},
@@ -102,7 +99,7 @@ std::variant<TSensore, QString> fOggettoJson(const QJsonValue &v)
 QString fNomeOggetto(const TSensore &s)
 {
     const int iTipo = s.Get_tiposensore();
-    const QString sTipo = iTipo >= 1 && iTipo <= 10 ? QString::fromUtf8(aszNomiTipo[iTipo - 1]) : QString();
+    const QString sTipo = fNomeTipoOggetto(iTipo);
     return sTipo + QLatin1Char(' ') + QString::number(s.Get_numsensore());
 }
 
@@ -164,7 +161,7 @@ QString fDifettoIncolla(const TAppunti &appunti, const TOpzioniIncolla &opzioni)
                            .arg(iNumeroIoMassimo));
         const QString &sTesto = s.Get_testo();
         if (fHasControlChars(sTesto))
-            return fDi(sTestoConControllo);
+            return fDi(fTestoConControllo());
         if (sTesto.size() > iTestoEtichettaMassimo)
             return fDi(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
         if (!fDimensioneNelCatalogo(s.Get_fonttxt()))
@@ -182,8 +179,8 @@ QString fTestoAppunti(const TAppunti &appunti)
     QStringList asRighe;
     for (const TSensore &s : appunti.aOggetti) {
         const int iTipo = s.Get_tiposensore();
-        const QString sTipo = iTipo >= 1 && iTipo <= 10 ? QString::fromUtf8(aszNomiTipo[iTipo - 1]) : QString();
-        const QString sNumero = iTipo == 3 ? QStringLiteral("area ") + QString::number(s.Get_area_zoom())
+        const QString sTipo = fNomeTipoOggetto(iTipo);
+        const QString sNumero = iTipo == 3 ? QCoreApplication::translate("Ombrix", "area %1").arg(s.Get_area_zoom())
                                            : QString::number(s.Get_numsensore());
         asRighe << sTipo + QLatin1Char('\t') + sNumero + QLatin1Char('\t') + s.Get_testo();
     }

@@ -7,6 +7,7 @@
 #include "fit/sorgente.h"
 #include "workspace/errors.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <memory>
@@ -21,7 +22,7 @@ void pSfondo(const TContesto &ctx)
     if (sFile.isEmpty())
         return;
     if (!QFileInfo::exists(sFile))
-        throw TOmbrixError(QStringLiteral("File does not exist."));
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Il file non esiste."));
     fReadPicture(sFile); // a picture that cannot be decoded, or no plain file, changes nothing
     doc.pCambiaSfondo(iId, sFile);
 }

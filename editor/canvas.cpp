@@ -8,6 +8,7 @@
 #include "editor/selectionmodel.h"
 #include "model/catalogo.h"
 #include "preview/disegno.h"
+#include "workspace/lingua.h"
 #include "workspace/pannello.h"
 #include "workspace/uty.h"
 
@@ -256,8 +257,10 @@ void TAreaCanvas::pLoadImgArea(qint64 iId)
 
 void TAreaCanvas::pLoadBanner(int iLevel)
 {
-    m_pBanner->setPixmap(
-        fReadPicture(sGlobGrfcPath + (iLevel == 0 ? QStringLiteral("ban1.png") : QStringLiteral("ban2.png"))));
+    // the banners carry the level's words, drawn once per language: ban1.png, ban1_en.png
+    const QString sLingua = fLinguaScelta() == QLatin1String("it") ? QString() : QLatin1Char('_') + fLinguaScelta();
+    m_pBanner->setPixmap(fReadPicture(sGlobGrfcPath + (iLevel == 0 ? QStringLiteral("ban1") : QStringLiteral("ban2")) +
+                                      sLingua + QStringLiteral(".png")));
 }
 
 void TAreaCanvas::pDrawBline()

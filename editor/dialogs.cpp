@@ -64,7 +64,8 @@ QString TQtDialogs::fOpenProjectFile(const QString &sStartDir)
 
 QString TQtDialogs::fOpenPicture(const QString &sStartDir)
 {
-    QFileDialog dlg(m_pParent, QString(), sStartDir, QCoreApplication::translate("Ombrix", "JPEG Image File (*.jpg)"));
+    QFileDialog dlg(m_pParent, QString(), sStartDir,
+                    QCoreApplication::translate("Ombrix", "File immagine JPEG (*.jpg)"));
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setFileMode(QFileDialog::ExistingFile);
 

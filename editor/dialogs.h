@@ -49,7 +49,8 @@ public:
     virtual void pErrorBox(const QString &sText) = 0;
     /** Open-file dialog "Progetto Ombrix (*.omb)"; empty when cancelled. */
     virtual QString fOpenProjectFile(const QString &sStartDir) = 0;
-    /** Open-picture dialog "JPEG Image File (*.jpg)" with a preview; empty when cancelled. */
+    /** Open-picture dialog "File immagine JPEG (*.jpg)" ("JPEG Image File (*.jpg)" in English) with a preview; empty
+     * when cancelled. */
     virtual QString fOpenPicture(const QString &sStartDir) = 0;
     /** Folder dialog rooted at sRoot (nothing above it can be chosen, no new-folder button); empty when cancelled. */
     virtual QString fSelectFolder(const QString &sTitle, const QString &sRoot) = 0;

@@ -3,26 +3,14 @@
 #include "editor/fontdialog.h"
 #include "editor/frmbase.h"
 #include "model/appfonts.h"
-#include "workspace/lingua.h"
-#include "workspace/settings.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
-#include <cstdio>
-
-int fRunEditor(int argc, char **argv, const QString &sLingua)
+int fRunEditor(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    QApplication app(argc, argv); // in the language chosen before, the toolkit's texts included
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
-    // the language comes before the first window: the command line's, else the settings file's
-    QString sScelta = sLingua;
-    if (sScelta.isEmpty()) {
-        pSetApplicationFolders(QCoreApplication::applicationFilePath());
-        sScelta = fLinguaDaIni();
-    }
-    if (!fInstallaLingua(sScelta))
-        std::fprintf(stderr, "ombrix: the English translation cannot be loaded\n");
     pLoadTahoma();
     QFont font(fTahomaFamily());
     font.setPointSize(8);

@@ -5,7 +5,6 @@
 /**
  * Runs the editor: the application, the main window, the hidden font dialog
  * and the event loop. A project file among the arguments is opened at start.
- * sLingua is the language asked for on the command line ("it", "en"); empty
- * leaves the choice to Lingua in ombrix.ini, and Italian is the default.
+ * The interface speaks the language chosen before it is called (fInstallaLingua).
  */
-int fRunEditor(int argc, char **argv, const QString &sLingua = QString());
+int fRunEditor(int argc, char **argv);

@@ -3,6 +3,7 @@
 #include "editor/dialogs.h"
 #include "fit/sorgente.h"
 #include "workspace/errors.h"
+#include "workspace/uty.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 TAnteprimaAdatta::TAnteprimaAdatta(QWidget *pParent) : QWidget(pParent)
@@ -112,13 +114,15 @@ TFrmAdatta::TFrmAdatta(std::unique_ptr<TSorgente> pSorgente, const QString &sPas
     SldZoom->setObjectName(QStringLiteral("SldZoom"));
     SldZoom->setAccessibleName(tr("Zoom"));
     SldZoom->setToolTip(tr("Zoom (anche con la rotella sull'anteprima)"));
-    SldZoom->setRange(100, 800);
+    SldZoom->setSingleStep(1);
+    SldZoom->setPageStep(2);
     LblErrore = new QLabel(this);
     LblErrore->setObjectName(QStringLiteral("LblErrore"));
     LblErrore->setWordWrap(true);
     LblErrore->setStyleSheet(QStringLiteral("color: #b00000"));
     LblErrore->hide();
     BoxBottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    BoxBottoni->setObjectName(QStringLiteral("BoxBottoni"));
     BoxBottoni->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
     BoxBottoni->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
     BoxBottoni->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Annulla"));
@@ -143,13 +147,21 @@ TFrmAdatta::TFrmAdatta(std::unique_ptr<TSorgente> pSorgente, const QString &sPas
     pTutto->addWidget(LblErrore);
     pTutto->addWidget(BoxBottoni);
 
+    // the choices used last
+    m_opz.eModo = TModoAdatta(std::clamp(iGlobAdattaModo, 0, 2));
+    m_opz.bSottoBanner = bGlobAdattaSottoBanner;
+    m_opz.bLineeMarcate = bGlobAdattaLineeMarcate;
+    if (const QColor col(sGlobAdattaColore); col.isValid())
+        m_opz.colFondo = col;
+    CmbModo->setCurrentIndex(int(m_opz.eModo));
+    ChkSottoBanner->setChecked(m_opz.bSottoBanner);
+    ChkLineeMarcate->setChecked(m_opz.bLineeMarcate);
+    pImpostaScalaZoom();
+
     connect(CmbModo, &QComboBox::currentIndexChanged, this, [this](int i) {
         m_opz.eModo = TModoAdatta(i);
         m_opz.posFinestra.reset(); // each mode starts from its own window
-        m_opz.dZoom = 1.0;
-        const QSignalBlocker blocker(SldZoom);
-        SldZoom->setRange(m_opz.eModo == TModoAdatta::Originale ? 10 : 100, 800);
-        SldZoom->setValue(100);
+        pImpostaScalaZoom();
         pAggiorna();
     });
     connect(ChkSottoBanner, &QCheckBox::toggled, this, [this](bool b) {
@@ -176,18 +188,43 @@ TFrmAdatta::TFrmAdatta(std::unique_ptr<TSorgente> pSorgente, const QString &sPas
     });
     connect(SpnPagina, &QSpinBox::valueChanged, this, [this](int i) { pCambiaPagina(i); });
     connect(SldZoom, &QSlider::valueChanged, this, [this](int i) {
-        m_opz.dZoom = i / 100.0;
+        m_opz.dZoom = fZoomDelPasso(i);
         pAggiorna();
     });
     connect(PnlAnteprima, &TAnteprimaAdatta::sigTrascina, this, [this](const QPoint &d) { pTrascina(d); });
     connect(PnlAnteprima, &TAnteprimaAdatta::sigRotella, this,
-            [this](int iScatti) { SldZoom->setValue(int(std::lround(SldZoom->value() * std::pow(1.25, iScatti)))); });
+            [this](int iScatti) { SldZoom->setValue(SldZoom->value() + 2 * iScatti); });
     connect(BoxBottoni, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(BoxBottoni, &QDialogButtonBox::rejected, this, &QDialog::reject);
     pAggiorna();
 }
 
 TFrmAdatta::~TFrmAdatta() = default;
+
+double TFrmAdatta::fZoomDelPasso(int iPasso)
+{
+    return std::pow(8.0, double(iPasso) / iPassiZoom);
+}
+
+void TFrmAdatta::pImpostaScalaZoom()
+{
+    // 100 % at the start of each mode; "Originale" may also go down to about 10 %
+    m_opz.dZoom = 1.0;
+    const QSignalBlocker blocker(SldZoom);
+    const int iMinimo =
+        m_opz.eModo == TModoAdatta::Originale ? int(std::ceil(iPassiZoom * std::log(0.1) / std::log(8.0))) : 0;
+    SldZoom->setRange(iMinimo, iPassiZoom);
+    SldZoom->setValue(0);
+}
+
+void TFrmAdatta::accept()
+{
+    iGlobAdattaModo = int(m_opz.eModo);
+    bGlobAdattaSottoBanner = m_opz.bSottoBanner;
+    bGlobAdattaLineeMarcate = m_opz.bLineeMarcate;
+    sGlobAdattaColore = m_opz.colFondo.name();
+    QDialog::accept();
+}
 
 void TFrmAdatta::pTrascina(const QPoint &delta)
 {

@@ -66,14 +66,23 @@ public:
                TDialogs &dialogs, QWidget *pParent = nullptr);
     ~TFrmAdatta() override;
 
+    /** The zoom slider's steps from 100 % to 800 %, each the same ratio (about 10 %) of the one before. */
+    static constexpr int iPassiZoom = 22;
+    /** The zoom of a slider position; a position below 0 (mode "Originale" only) zooms out. */
+    static double fZoomDelPasso(int iPasso);
+
     const TOpzioniAdatta &fOpzioni() const { return m_opz; }
     /** The page as it stands: what OK stores. */
     const QImage &fRisultato() const { return PnlAnteprima->imgPagina; }
     /** Moves the crop window as a drag of the picture by delta pixels does. */
     void pTrascina(const QPoint &delta);
 
+    /** OK keeps the mode, "Sotto il banner", "Linee marcate" and the fill colour for the next dialog. */
+    void accept() override;
+
 private:
     void pAggiorna();
+    void pImpostaScalaZoom();
     void pCambiaPagina(int iPagina);
 
     // the controls, found by tests through their object names
@@ -85,7 +94,7 @@ private:
     QToolButton *BtnRuotaDestra = nullptr;
     QPushButton *BtnColore = nullptr;
     QSpinBox *SpnPagina = nullptr;
-    QSlider *SldZoom = nullptr; // percent
+    QSlider *SldZoom = nullptr; // steps of equal ratio: 0 is 100 %, iPassiZoom is 800 %
     QLabel *LblErrore = nullptr;
     QDialogButtonBox *BoxBottoni = nullptr;
 

@@ -3,6 +3,9 @@
 #include "editor/infomenu.h"
 
 #include "editor/dialogs.h"
+#include "fit/sorgente.h"
+#include "workspace/lingua.h"
+#include "workspace/settings.h"
 #include "workspace/uty.h"
 
 #include <QAction>
@@ -54,7 +57,9 @@ void pMostraGuida(QWidget *pFinestra)
         pGuida->setWindowTitle(QCoreApplication::translate("Ombrix", "Guida di Ombrix"));
         pGuida->setAccessibleName(QCoreApplication::translate("Ombrix", "Guida"));
         pGuida->setOpenExternalLinks(false);
-        pGuida->setSource(QUrl(QStringLiteral("qrc:/guida/guida.html")));
+        // the guide of the interface's language: guida.html, guida_en.html
+        const QString sLingua = fLinguaScelta() == QLatin1String("it") ? QString() : QLatin1Char('_') + fLinguaScelta();
+        pGuida->setSource(QUrl(QStringLiteral("qrc:/guida/guida") + sLingua + QStringLiteral(".html")));
         pGuida->resize(640, 560);
     }
     pGuida->show();
@@ -64,18 +69,29 @@ void pMostraGuida(QWidget *pFinestra)
 
 void pInformazioni(TDialogs &dialogs)
 {
+    // the program's licence, then each library it links with its version and its licence
+    const QString sRiga = QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>");
+    const QString sLibrerie =
+        sRiga.arg(QStringLiteral("Qt"), QString::fromLatin1(qVersion()),
+                  QCoreApplication::translate("Ombrix", "LGPL-3.0 (GNU Lesser General Public License)")) +
+        sRiga.arg(QStringLiteral("SQLite"), QString::fromLatin1(sqlite3_libversion()),
+                  QCoreApplication::translate("Ombrix", "pubblico dominio")) +
+        sRiga.arg(QStringLiteral("libjpeg-turbo"), fVersioneJpeg(),
+                  QCoreApplication::translate("Ombrix", "IJG, BSD-3-Clause e Zlib")) +
+        sRiga.arg(QStringLiteral("Poppler"), fVersionePoppler(),
+                  QCoreApplication::translate("Ombrix", "GPL-2.0 o GPL-3.0, usata con la GPL-3.0")) +
+        sRiga.arg(QStringLiteral("libpng, zlib"), QCoreApplication::translate("Ombrix", "attraverso Qt"),
+                  QCoreApplication::translate("Ombrix", "licenza libpng; Zlib"));
     const QString sTesto =
-        QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><table>"
-                       "<tr><td>Qt</td><td>%4</td></tr><tr><td>SQLite</td><td>%5</td></tr>"
-                       "<tr><td>libjpeg-turbo</td><td>%6</td></tr></table><p>%7</p>")
+        QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><p>%4</p><table cellspacing=\"4\">%5</table>")
             .arg(QString::fromLatin1(szVersionTag),
                  QCoreApplication::translate("Ombrix", "L'editor delle pagine del pannello touch KP5800."),
-                 QCoreApplication::translate("Ombrix", "Ombrix: tutti i diritti riservati."),
-                 QString::fromLatin1(qVersion()), QString::fromLatin1(sqlite3_libversion()), fVersioneJpeg(),
                  QCoreApplication::translate(
                      "Ombrix",
-                     "Qt è distribuito con la licenza LGPL 3; SQLite è di pubblico dominio; libjpeg-turbo è "
-                     "distribuito con le licenze IJG e BSD a 3 clausole; libpng e zlib con le proprie licenze "
-                     "libere."));
+                     "Ombrix è software libero: si può ridistribuire e modificare secondo i termini della GNU "
+                     "General Public License pubblicata dalla Free Software Foundation, versione 3 o (a scelta) "
+                     "qualsiasi versione successiva (GPL-3.0-or-later). È distribuito senza alcuna garanzia; il "
+                     "testo della licenza è nel file COPYING."),
+                 QCoreApplication::translate("Ombrix", "Le librerie usate da Ombrix e le loro licenze:"), sLibrerie);
     dialogs.pAbout(QCoreApplication::translate("Ombrix", "Informazioni su Ombrix"), sTesto);
 }

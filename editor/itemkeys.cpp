@@ -71,18 +71,12 @@ QString fNomeAccessibile(const TSensore &s, TParte eParte)
     const QString sOggetto = iTipo == 3 ? QCoreApplication::translate("Ombrix", "Zoom, area %1").arg(s.Get_area_zoom())
                                         : fNomeTipo(iTipo) + QLatin1Char(' ') + QString::number(s.Get_numsensore());
     if (eParte == TParte::SecondoCapo)
-        return QCoreApplication::translate("Ombrix", "%1, secondo capo").arg(sOggetto);
+        return QCoreApplication::translate("Ombrix", "%1, seconda estremità").arg(sOggetto);
     return sOggetto;
 }
 
 QString fNomeTipo(int iTipo)
 {
-    static const char *const aszNomi[] = {
-        QT_TRANSLATE_NOOP("Ombrix", "Volumetrico"),   QT_TRANSLATE_NOOP("Ombrix", "Contatto"),
-        QT_TRANSLATE_NOOP("Ombrix", "Zoom"),          QT_TRANSLATE_NOOP("Ombrix", "Barriera"),
-        QT_TRANSLATE_NOOP("Ombrix", "Telecamera"),    QT_TRANSLATE_NOOP("Ombrix", "Lampada"),
-        QT_TRANSLATE_NOOP("Ombrix", "Tapparella su"), QT_TRANSLATE_NOOP("Ombrix", "Tapparella giù"),
-        QT_TRANSLATE_NOOP("Ombrix", "Allarme"),       QT_TRANSLATE_NOOP("Ombrix", "Irrigazione")};
-    return iTipo >= 1 && iTipo <= 10 ? QCoreApplication::translate("Ombrix", aszNomi[iTipo - 1])
-                                     : QCoreApplication::translate("Ombrix", "Sensore");
+    const QString sNome = fNomeTipoOggetto(iTipo);
+    return sNome.isEmpty() ? QCoreApplication::translate("Ombrix", "Sensore") : sNome;
 }

@@ -43,7 +43,7 @@ QRect fRettangoloPannello(const TSensore &s, TParte eParte);
 QString fNomeControllo(const TSensore &s, TParte eParte);
 /** The hint of an item: an icon's name fields 0, 2 and 3 ("Radar ingresso: 5"), any other item its own name. */
 QString fSuggerimento(const TSensore &s, TParte eParte);
-/** What a screen reader says for an item: the type and number, "secondo capo" for a second end, a label's text. */
+/** What a screen reader says for an item: the type and number, "seconda estremità" for a second end, a label's text. */
 QString fNomeAccessibile(const TSensore &s, TParte eParte);
 
 /** The name of a type as the status bar and the dialogs show it ("Contatto"). */

@@ -34,7 +34,7 @@ std::optional<QString> fChiediTesto(TDialogs &dialogs, const QString &sDefault)
     if (sTesto.isEmpty())
         return std::nullopt;
     if (fHasControlChars(sTesto)) {
-        dialogs.pMessage(sTestoConControllo);
+        dialogs.pMessage(fTestoConControllo());
         return std::nullopt;
     }
     if (sTesto.size() > iMaxLabelText) {

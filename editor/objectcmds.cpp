@@ -94,7 +94,7 @@ void pProprieta(const TContesto &ctx, qint64 iId)
         return;
     const QString sTesto = fTrimTyped(prop.sTesto);
     if (fHasControlChars(sTesto)) {
-        dialogs.pMessage(sTestoConControllo);
+        dialogs.pMessage(fTestoConControllo());
         return;
     }
     if (sTesto.size() > iMaxLabelText) {

@@ -31,7 +31,7 @@ void pNuovoProgetto(const TContesto &ctx)
                           QCoreApplication::translate("Ombrix", "Nome Progetto?"), QString());
     if (!sNome || sNome->isEmpty())
         return;
-    QString sDir = dialogs.fSelectFolder(QCoreApplication::translate("Ombrix", "Select a directory"), sGlobPrjPath);
+    QString sDir = dialogs.fSelectFolder(QCoreApplication::translate("Ombrix", "Seleziona una cartella"), sGlobPrjPath);
     if (sDir.isEmpty())
         return;
     while (sDir.size() > 1 && (sDir.endsWith(QLatin1Char('/')) || sDir.endsWith(QDir::separator())))

@@ -3,6 +3,7 @@
 // the same class uses is shown as a warning while the user types.
 
 #include "editor/dialogs.h"
+#include "model/catalogo.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -17,13 +18,15 @@
 
 namespace {
 
-const char *const aszTipi[] = {"Volumetrico", "Contatto",      "Zoom",           "Barriera", "Telecamera",
-                               "Lampada",     "Tapparella su", "Tapparella giù", "Allarme",  "Irrigazione"};
 // the font dialog's items, with their indexes
 const char *const aszDimensioni[] = {"8", "9", "10", "11", "12", "13", "14", "15", "16"};
-const std::pair<const char *, int> aColori[] = {{"bianco", 1}, {"giallo", 2},  {"arancio", 3},     {"rosa", 4},
-                                                {"rosso", 5},  {"verdino", 6}, {"verde scuro", 7}, {"celeste", 8},
-                                                {"blu", 9},    {"viola", 10},  {"nero", 16}};
+const std::pair<const char *, int> aColori[] = {
+    {QT_TRANSLATE_NOOP("Ombrix", "bianco"), 1},      {QT_TRANSLATE_NOOP("Ombrix", "giallo"), 2},
+    {QT_TRANSLATE_NOOP("Ombrix", "arancio"), 3},     {QT_TRANSLATE_NOOP("Ombrix", "rosa"), 4},
+    {QT_TRANSLATE_NOOP("Ombrix", "rosso"), 5},       {QT_TRANSLATE_NOOP("Ombrix", "verdino"), 6},
+    {QT_TRANSLATE_NOOP("Ombrix", "verde scuro"), 7}, {QT_TRANSLATE_NOOP("Ombrix", "celeste"), 8},
+    {QT_TRANSLATE_NOOP("Ombrix", "blu"), 9},         {QT_TRANSLATE_NOOP("Ombrix", "viola"), 10},
+    {QT_TRANSLATE_NOOP("Ombrix", "nero"), 16}};
 
 } // namespace
 
@@ -44,8 +47,7 @@ bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
     pTipo->setObjectName(QStringLiteral("CmbTipo"));
     pTipo->setAccessibleName(QCoreApplication::translate("Ombrix", "Tipo"));
     for (int iTipo : prop.aTipi) {
-        pTipo->addItem(iTipo >= 1 && iTipo <= 10 ? QString::fromUtf8(aszTipi[iTipo - 1]) : QString::number(iTipo),
-                       iTipo);
+        pTipo->addItem(iTipo >= 1 && iTipo <= 10 ? fNomeTipoOggetto(iTipo) : QString::number(iTipo), iTipo);
         if (iTipo == prop.iTipo)
             pTipo->setCurrentIndex(pTipo->count() - 1);
     }
@@ -78,7 +80,7 @@ bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
     pColore->setAccessibleName(QCoreApplication::translate("Ombrix", "Colore"));
     int iColoreIniziale = 10; // "nero" for 0, 16 and any unknown index
     for (const auto &[sz, iIndice] : aColori) {
-        pColore->addItem(QString::fromLatin1(sz), iIndice);
+        pColore->addItem(QCoreApplication::translate("Ombrix", sz), iIndice);
         if (iIndice == prop.iColore)
             iColoreIniziale = pColore->count() - 1;
     }

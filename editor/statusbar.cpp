@@ -122,7 +122,7 @@ void TBarraStato::pAggiorna()
     pCella(m_pPosizione,
            fPosizione(pItem ? pItem->fPosizione() : fRettangoloPannello(*pOggetto, corrente->eParte).topLeft()));
     static const char *const aszElementi[] = {QT_TRANSLATE_NOOP("Ombrix", "icona"),
-                                              QT_TRANSLATE_NOOP("Ombrix", "secondo capo"),
+                                              QT_TRANSLATE_NOOP("Ombrix", "seconda estremità"),
                                               QT_TRANSLATE_NOOP("Ombrix", "testo")};
     pCella(m_pElemento, QCoreApplication::translate("Ombrix", aszElementi[int(corrente->eParte)]));
 }

@@ -98,7 +98,7 @@ void TBmpPipeline::pEsegui(TVoce &v)
                 throw;
             }
             if (::close(iFd) != 0)
-                throw TOmbrixError(v.lavoro.sBmp + QStringLiteral(": ") + QString::fromLocal8Bit(strerror(errno)));
+                throw TOmbrixError(v.lavoro.sBmp + QStringLiteral(": ") + fErroreDiSistema(errno));
         } catch (const TOmbrixError &e) {
             if (!v.sTmp.isEmpty())
                 pRimuovi(v.sTmp);

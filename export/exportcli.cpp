@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -30,9 +31,9 @@ QString pApriPerEsportare(TSqlConn &conn, const QString &sDb)
 {
     const QFileInfo fi(sDb);
     if (!fi.exists())
-        throw TOmbrixError(sDb + QStringLiteral(": No such file or directory"));
+        throw TOmbrixError(sDb + QStringLiteral(": ") + fErroreDiSistema(ENOENT));
     if (fi.isDir())
-        throw TOmbrixError(sDb + QStringLiteral(": Is a directory"));
+        throw TOmbrixError(sDb + QStringLiteral(": ") + fErroreDiSistema(EISDIR));
     conn.pOpen(fi.absoluteFilePath(), false);
     // read the file through a memory map rather than copying its pages
     conn.pExec(QStringLiteral("PRAGMA mmap_size = 268435456"));

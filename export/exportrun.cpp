@@ -56,8 +56,9 @@ private:
 [[noreturn]] void pErroreValore(const TSqlConn &conn, const QString &sRiga, const char *szColonna,
                                 const QString &sMotivo)
 {
-    throw TOmbrixError(conn.fDatabase() + QStringLiteral(": ") + sRiga + QStringLiteral(", column ") +
-                       QLatin1String(szColonna) + QStringLiteral(": ") + sMotivo);
+    throw TOmbrixError(
+        conn.fDatabase() + QStringLiteral(": ") +
+        QCoreApplication::translate("Ombrix", "%1, colonna %2: %3").arg(sRiga, QLatin1String(szColonna), sMotivo));
 }
 
 /** True when sTesto holds a control character (U+0000 to U+001F, U+007F):
@@ -91,7 +92,8 @@ public:
     {
         const int i = m_q.fColumnIndex(QLatin1String(szNome));
         if (i < 0)
-            pErroreDb(m_conn, QStringLiteral("no such column: ") + QLatin1String(szNome));
+            pErroreDb(m_conn,
+                      QCoreApplication::translate("Ombrix", "colonna inesistente: %1").arg(QLatin1String(szNome)));
         return i;
     }
     bool fIsNull(int c) const { return m_q.fIsNull(c); }
@@ -111,7 +113,7 @@ public:
     {
         if (!fIntero(c))
             pErroreValore(m_conn, sRiga, szColonna,
-                          QStringLiteral("\"") + fText(c) + QStringLiteral("\" is not a whole number"));
+                          QCoreApplication::translate("Ombrix", "\"%1\" non è un numero intero").arg(fText(c)));
         return m_q.fInt64(c);
     }
 
@@ -134,7 +136,7 @@ qint64 fSomma(const TSqlConn &conn, qint64 a, qint64 b, const QString &sRiga, co
 {
     qint64 r = 0;
     if (__builtin_add_overflow(a, b, &r))
-        pErroreValore(conn, sRiga, szColonna, QString::number(a) + QStringLiteral(" is too large"));
+        pErroreValore(conn, sRiga, szColonna, QCoreApplication::translate("Ombrix", "%1 è troppo grande").arg(a));
     return r;
 }
 
@@ -151,7 +153,7 @@ struct TArea
 
 QString fRigaArea(qint64 iId)
 {
-    return QStringLiteral("tbarea, area ") + QString::number(iId);
+    return QCoreApplication::translate("Ombrix", "tbarea, area %1").arg(iId);
 }
 
 /** The areas in export order: by level, parent and Ordinamento as the query
@@ -177,7 +179,8 @@ std::vector<TArea> fLeggiAree(TSqlConn &conn)
         q.fNumero(cOrd, sRiga, "Ordinamento");
         a.sNome = q.fText(cNome);
         if (fControllo(a.sNome))
-            pErroreValore(conn, sRiga, "NomeArea", QStringLiteral("control character in the name"));
+            pErroreValore(conn, sRiga, "NomeArea",
+                          QCoreApplication::translate("Ombrix", "carattere di controllo nel nome"));
         for (int c : {cLiv, cFather, cOrd})
             a.aChiave.append(q.fIsNull(c) ? QVariant() : QVariant(q.fInt64(c)));
         aAree.push_back(std::move(a));
@@ -331,7 +334,7 @@ struct TColonne
 /** One object record's arguments, read and checked from the current row. */
 QString fRecordOggetto(const TLettura &q, const TColonne &c, bool bZoom)
 {
-    const QString sRiga = QStringLiteral("tbsensori, object ") + QString::number(q.fInt64(c.cId));
+    const QString sRiga = QCoreApplication::translate("Ombrix", "tbsensori, oggetto %1").arg(q.fInt64(c.cId));
     const qint64 iIconSize = q.fNumero(c.cIcon, sRiga, "IconSize");
     const qint64 ioffset = iIconSize / 2;
     const qint64 iX2 = q.fNumero(c.cX2, sRiga, "CoordX2");
@@ -347,7 +350,8 @@ QString fRecordOggetto(const TLettura &q, const TColonne &c, bool bZoom)
                           QString());
     const QString sTesto = q.fText(c.cTesto);
     if (fControllo(sTesto))
-        pErroreValore(conn, sRiga, "Testo", QStringLiteral("control character in the label"));
+        pErroreValore(conn, sRiga, "Testo",
+                      QCoreApplication::translate("Ombrix", "carattere di controllo nell'etichetta"));
     return fCreaTxtIO(sTipo, q.fNumero(c.cId, sRiga, "_id"), q.fNumero(c.cNum, sRiga, "NumSensore"), iIconSize, iX, iY,
                       iX2c, iY2c, q.fNumero(c.cXt, sRiga, "CoordXt"), q.fNumero(c.cYt, sRiga, "CoordYt"),
                       q.fNumero(c.cFont, sRiga, "FontTxt"), q.fNumero(c.cColor, sRiga, "ColorTxt"), sTesto);
@@ -433,9 +437,10 @@ void pControllaOut(const QString &sOut)
     if (::lstat(QFile::encodeName(sPath).constData(), &st) != 0)
         return;
     if (S_ISLNK(st.st_mode))
-        throw TOmbrixError(sPath + QStringLiteral(": is a symbolic link, not a folder of the project"));
+        throw TOmbrixError(sPath + QCoreApplication::translate(
+                                       "Ombrix", ": è un collegamento simbolico, non una cartella del progetto"));
     if (!S_ISDIR(st.st_mode))
-        throw TOmbrixError(sPath + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+        throw TOmbrixError(sPath + QStringLiteral(": ") + fErroreDiSistema(ENOTDIR));
 }
 
 } // namespace
@@ -599,9 +604,8 @@ void pEsportaProgetto(const TProgettoEsportato &p, const TExportProgress &progre
     if (!blocco.tryLock(0)) {
         if (blocco.error() == QLockFile::LockFailedError)
             throw TOmbrixError(fMessaggioEsportazioneInCorso() + QStringLiteral(": ") + p.sRootPrj);
-        throw TOmbrixError(
-            p.sRootPrj + QStringLiteral(".ombrix-export.lock: ") +
-            QString::fromLocal8Bit(std::strerror(blocco.error() == QLockFile::PermissionError ? EACCES : EIO)));
+        throw TOmbrixError(p.sRootPrj + QStringLiteral(".ombrix-export.lock: ") +
+                           fErroreDiSistema(blocco.error() == QLockFile::PermissionError ? EACCES : EIO));
     }
     const TCopiaSensori copia(p.conn);
     std::exception_ptr errAree;

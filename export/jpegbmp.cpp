@@ -293,7 +293,7 @@ void pDecodifica(TDecodifica *d)
 
 QString fErrore(int iErrno)
 {
-    return QString::fromLocal8Bit(std::strerror(iErrno));
+    return fErroreDiSistema(iErrno);
 }
 
 /** Opens a picture for reading. Opening does not wait (a FIFO with no
@@ -311,8 +311,9 @@ std::FILE *fApriImmagine(const QString &sJpeg)
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(iFd);
-        throw TOmbrixError(sJpeg + (S_ISDIR(st.st_mode) ? QStringLiteral(": ") + fErrore(EISDIR)
-                                                        : QStringLiteral(": not a regular file")));
+        throw TOmbrixError(sJpeg + (S_ISDIR(st.st_mode)
+                                        ? QStringLiteral(": ") + fErrore(EISDIR)
+                                        : QCoreApplication::translate("Ombrix", ": non è un file normale")));
     }
     ::fcntl(iFd, F_SETFL, ::fcntl(iFd, F_GETFL) & ~O_NONBLOCK);
     std::FILE *pIn = ::fdopen(iFd, "rb");
@@ -353,7 +354,9 @@ void pJpegToBmpFd(const QString &sJpeg, int iFd, const QString &sBmpName, const 
     case TEsito::TroppoGrande:
         throw TOmbrixError(sJpeg + QCoreApplication::translate("Ombrix", ": immagine troppo grande per una bitmap"));
     case TEsito::TroppeScansioni:
-        throw TOmbrixError(sJpeg + QStringLiteral(": progressive picture too large to decode (%1 x %2 pixels)")
+        throw TOmbrixError(sJpeg + QCoreApplication::translate("Ombrix",
+                                                               ": immagine progressiva troppo grande da decodificare "
+                                                               "(%1 x %2 pixel)")
                                        .arg(d.cinfo.image_width)
                                        .arg(d.cinfo.image_height));
     case TEsito::Scrittura:

@@ -15,7 +15,7 @@ namespace {
 
 [[noreturn]] void pThrowFile(const QString &sFile, int iErrno)
 {
-    throw TOmbrixError(sFile + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(iErrno)));
+    throw TOmbrixError(sFile + QStringLiteral(": ") + fErroreDiSistema(iErrno));
 }
 
 /** Opens sFile for writing, never through a link; iFlags adds O_APPEND, O_TRUNC... */

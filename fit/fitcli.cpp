@@ -17,22 +17,22 @@ QString fLeggiArgomentiFit(const TArgomentiFit &arg, TOpzioniAdatta &opz, int &i
     else if (arg.sModo == QLatin1String("original"))
         opz.eModo = TModoAdatta::Originale;
     else if (!arg.sModo.isEmpty() && arg.sModo != QLatin1String("fit"))
-        return QStringLiteral("--mode takes fit, fill or original");
+        return QCoreApplication::translate("Ombrix", "--mode vuole fit, fill o original");
     if (!arg.sRotazione.isEmpty()) {
         opz.iRotazione = arg.sRotazione.toInt();
         if (opz.iRotazione != 90 && opz.iRotazione != 180 && opz.iRotazione != 270)
-            return QStringLiteral("--rotate takes 90, 180 or 270");
+            return QCoreApplication::translate("Ombrix", "--rotate vuole 90, 180 o 270");
     }
     if (!arg.sFondo.isEmpty()) {
         if (!QRegularExpression(QStringLiteral("^#[0-9A-Fa-f]{6}$")).match(arg.sFondo).hasMatch())
-            return QStringLiteral("--fill takes a colour as #RRGGBB");
+            return QCoreApplication::translate("Ombrix", "--fill vuole un colore come #RRGGBB");
         opz.colFondo = QColor(arg.sFondo);
     }
     if (!arg.sPagina.isEmpty()) {
         bool bOk = false;
         iPagina = arg.sPagina.toInt(&bOk);
         if (!bOk || iPagina < 1)
-            return QStringLiteral("--page takes a page number from 1");
+            return QCoreApplication::translate("Ombrix", "--page vuole un numero di pagina da 1");
     }
     opz.bSottoBanner = arg.bSottoBanner;
     opz.bLineeMarcate = arg.bLineeMarcate;

@@ -5,6 +5,7 @@
 #include "workspace/filenormali.h"
 
 #include <poppler-qt6.h>
+#include <poppler-version.h>
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -253,4 +254,9 @@ QString fFiltroSorgenti()
         asMotivi << QStringLiteral("*.") + QString::fromLatin1(ab);
     asMotivi.removeDuplicates();
     return Ombrix::tr("Immagini e PDF") + QStringLiteral(" (") + asMotivi.join(QLatin1Char(' ')) + QStringLiteral(")");
+}
+
+QString fVersionePoppler()
+{
+    return Poppler::Version::string();
 }

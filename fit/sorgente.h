@@ -100,3 +100,6 @@ private:
 
 /** The filter of an open-file dialog listing every format TSorgente reads. */
 QString fFiltroSorgenti();
+
+/** The version of the PDF library the program runs with, e.g. "22.12.0" (the About box names it). */
+QString fVersionePoppler();

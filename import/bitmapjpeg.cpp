@@ -172,11 +172,11 @@ void pBitmapInJpeg(const QString &sBmp, const QString &sJpeg)
     TCodifica c;
     c.pOut = std::fopen(QFile::encodeName(sJpeg).constData(), "wb");
     if (!c.pOut)
-        pErrore(sJpeg, QString::fromLocal8Bit(std::strerror(errno)));
+        pErrore(sJpeg, fErroreDiSistema(errno));
     const bool bOk = fCodifica(c, img, t);
     const bool bChiuso = std::fclose(c.pOut) == 0;
     if (!bOk)
         pErrore(sJpeg, QString::fromLocal8Bit(c.err.szMsg));
     if (!bChiuso)
-        pErrore(sJpeg, QString::fromLocal8Bit(std::strerror(errno)));
+        pErrore(sJpeg, fErroreDiSistema(errno));
 }

@@ -214,7 +214,7 @@ void pControllaDestinazione(const QString &sCartella)
     if (::lstat(QFile::encodeName(sCartella).constData(), &st) != 0) {
         if (errno == ENOENT)
             return;
-        pErrore(sCartella, QString::fromLocal8Bit(std::strerror(errno)));
+        pErrore(sCartella, fErroreDiSistema(errno));
     }
     if (!S_ISDIR(st.st_mode))
         pErrore(sCartella, QCoreApplication::translate("Ombrix", "esiste e non è una cartella"));
@@ -353,7 +353,7 @@ TEsitoImportazione fImportaDalPannello(const QString &sCartellaExport, const QSt
     if (::rename(QFile::encodeName(cantiere.path()).constData(), QFile::encodeName(sCartella).constData()) != 0) {
         if (errno == ENOTEMPTY || errno == EEXIST)
             pErrore(sCartella, QCoreApplication::translate("Ombrix", "la cartella esiste e non è vuota"));
-        pErrore(sCartella, QString::fromLocal8Bit(std::strerror(errno)));
+        pErrore(sCartella, fErroreDiSistema(errno));
     }
     cantiere.setAutoRemove(false);
     esito.sDatabase = sCartella + QLatin1Char('/') + fiDb.fileName();

@@ -50,7 +50,8 @@ qint64 TAreaStore::fNuovoId()
     // past the largest id SQLite's sum turns into a real number, which is no id
     const QVariant v = q.fValue(0);
     if (v.typeId() != QMetaType::LongLong)
-        throw TOmbrixError(QStringLiteral("Nessun id libero per una nuova area: ") + m_conn.fDatabase());
+        throw TOmbrixError(
+            QCoreApplication::translate("Ombrix", "Nessun id libero per una nuova area: %1").arg(m_conn.fDatabase()));
     return v.toLongLong();
 }
 

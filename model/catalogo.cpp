@@ -2,6 +2,7 @@
 
 #include "workspace/errors.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <iterator>
@@ -13,18 +14,25 @@ struct TTipo
     const char *szLettera;
     const char *szPrefisso;
     TClasse eClasse;
+    const char *szNome; // translated when shown
 };
 
 // Types 1 to 10, in order.
 constexpr TTipo aTipi[] = {
-    {"v", "Radar_", TClasse::Ingresso},     {"c", "Contatto_", TClasse::Ingresso},   {"z", "Zoom_", TClasse::Zoom},
-    {"b", "Barriera_", TClasse::Ingresso},  {"t", "Telecamera_", TClasse::Ingresso}, {"l", "Lampada_", TClasse::Uscita},
-    {"s", "Tapsu_", TClasse::Uscita},       {"g", "Tapgiu_", TClasse::Uscita},       {"a", "Allarme_", TClasse::Uscita},
-    {"i", "Irrigazione_", TClasse::Uscita},
+    {"v", "Radar_", TClasse::Ingresso, QT_TRANSLATE_NOOP("Ombrix", "Volumetrico")},
+    {"c", "Contatto_", TClasse::Ingresso, QT_TRANSLATE_NOOP("Ombrix", "Contatto")},
+    {"z", "Zoom_", TClasse::Zoom, QT_TRANSLATE_NOOP("Ombrix", "Zoom")},
+    {"b", "Barriera_", TClasse::Ingresso, QT_TRANSLATE_NOOP("Ombrix", "Barriera")},
+    {"t", "Telecamera_", TClasse::Ingresso, QT_TRANSLATE_NOOP("Ombrix", "Telecamera")},
+    {"l", "Lampada_", TClasse::Uscita, QT_TRANSLATE_NOOP("Ombrix", "Lampada")},
+    {"s", "Tapsu_", TClasse::Uscita, QT_TRANSLATE_NOOP("Ombrix", "Tapparella su")},
+    {"g", "Tapgiu_", TClasse::Uscita, QT_TRANSLATE_NOOP("Ombrix", "Tapparella giù")},
+    {"a", "Allarme_", TClasse::Uscita, QT_TRANSLATE_NOOP("Ombrix", "Allarme")},
+    {"i", "Irrigazione_", TClasse::Uscita, QT_TRANSLATE_NOOP("Ombrix", "Irrigazione")},
 };
 
 // Any other number: a detector-like object that belongs to no export section.
-constexpr TTipo tipoIgnoto = {"v", "Sensore_", TClasse::Nessuna};
+constexpr TTipo tipoIgnoto = {"v", "Sensore_", TClasse::Nessuna, nullptr};
 
 const TTipo &fTipo(int iTipo)
 {
@@ -73,6 +81,17 @@ TClasse fClasseTipo(int iTipo)
     return fTipo(iTipo).eClasse;
 }
 
+QString fNomeTipoOggetto(int iTipo)
+{
+    const char *sz = fTipo(iTipo).szNome;
+    return sz ? QCoreApplication::translate("Ombrix", sz) : QString();
+}
+
+QString fTestoConControllo()
+{
+    return QCoreApplication::translate("Ombrix", "Il testo non può contenere caratteri di controllo");
+}
+
 QString fNomeSensore(int iTipo, qint64 iAreaZoom, qint64 iId, const QString &sNumSensore)
 {
     const QString sCoda = iTipo == 3 ? QString::number(iAreaZoom) : sNumSensore;
@@ -101,7 +120,7 @@ bool fHasControlChars(const QString &sText)
 void pRequireNoControlChars(const QString &sText)
 {
     if (fHasControlChars(sText))
-        throw TOmbrixError(sTestoConControllo);
+        throw TOmbrixError(fTestoConControllo());
 }
 
 bool fNumeroIoValido(qint64 iNumero)

@@ -20,6 +20,9 @@ QString fPrefissoTipo(int iTipo);
 QString fParteMediaTipo(int iTipo);
 /** Class of a type, which decides the export section. */
 TClasse fClasseTipo(int iTipo);
+/** The name of a type as a person reads it ("Volumetrico", "Tapparella su"), in the interface's language; empty
+ *  for a number outside 1 to 10. */
+QString fNomeTipoOggetto(int iTipo);
 
 /** Control name of an icon: prefix + id + middle part + tail (area_zoom for type 3, else sNumSensore as passed). */
 QString fNomeSensore(int iTipo, qint64 iAreaZoom, qint64 iId, const QString &sNumSensore);
@@ -28,11 +31,11 @@ QString fName2Id(const QString &sName);
 /** The third field of a control name split at every "_" ("" when missing). */
 QString fName2Area(const QString &sName);
 
-/** The message for a typed name or text that holds a control character. */
-inline const QString sTestoConControllo = QStringLiteral("Il testo non può contenere caratteri di controllo");
+/** The message for a typed name or text that holds a control character, in the interface's language. */
+QString fTestoConControllo();
 /** True when sText holds a control character (U+0000 to U+001F or U+007F) anywhere. */
 bool fHasControlChars(const QString &sText);
-/** Refuses an area name or label text with a control character: throws TOmbrixError(sTestoConControllo). */
+/** Refuses an area name or label text with a control character: throws TOmbrixError(fTestoConControllo()). */
 void pRequireNoControlChars(const QString &sText);
 
 /** The numbers of the panel's inputs and outputs: 1 to 999, the widest the record's column holds. */

@@ -87,7 +87,8 @@ qint64 TSensorStore::fAddSensorToDb(const QString &sId, const QString &sAreaZoom
     } catch (const TOmbrixError &) {
         // SQLite reports the exhausted AUTOINCREMENT as a full disk
         if (fSensorIdsExhausted())
-            throw TOmbrixError(QStringLiteral("Nessun id libero per un nuovo oggetto: ") + m_conn.fDatabase());
+            throw TOmbrixError(QCoreApplication::translate("Ombrix", "Nessun id libero per un nuovo oggetto: %1")
+                                   .arg(m_conn.fDatabase()));
         throw;
     }
 

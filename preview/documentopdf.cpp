@@ -19,6 +19,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <functional>
 
 #include <sys/stat.h>

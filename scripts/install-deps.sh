@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   qt6-image-formats-plugins qt6-svg-dev libpoppler-qt6-dev  # fitting any picture or PDF page
   qt6-l10n-tools           # lrelease (the English translation at build time), lupdate (make ts)
+  qt6-translations-l10n    # the toolkit's own texts (dialogs, buttons) in the interface's language
   libsqlite3-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libjpeg-turbo-progs      # djpeg: the reference the bitmap tests compare with
   fonts-dejavu-core fonts-wine

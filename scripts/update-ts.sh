@@ -7,7 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 lupdate="$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)"
 ts="$root/translations/ombrix_en.ts"
-sources=(main.cpp editor check export document model workspace preview fit backup import)
+sources=(main.cpp editor check export document model workspace preview fit backup import tools)
 
 if [ "${1:-}" != "--check" ]; then
   cd "$root" && "$lupdate" -silent -no-obsolete -locations none -I "$root" -source-language it -target-language en \

@@ -1,13 +1,16 @@
 // Draws the installation pictures of the application root:
 //   grfc/  the sensor icons <letter><size>.png, the barrier end marker b2.png,
-//          the level banners ban1.png / ban2.png and the blank background blank.jpg;
+//          the level banners ban1.png / ban2.png (their English words in ban1_en.png /
+//          ban2_en.png) and the blank background blank.jpg;
 //   res/   the tool-bar bitmaps (24-bit BMP, bottom-left pixel = transparent colour).
-// Usage: mkassets <app-root>. Every picture is drawn with QPainter in memory and a file
+// Usage: mkassets <app-root> [ombrix_en.qm]; without the translation the English banners
+// carry the Italian words. Every picture is drawn with QPainter in memory and a file
 // is written only when its bytes differ from what is already there, so repeated builds
 // leave the files (and their times) untouched.
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -18,6 +21,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -283,7 +287,8 @@ QImage fBanner(bool bDetail)
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(QRectF(42, 0, 430, 34), Qt::AlignVCenter | Qt::AlignLeft,
-               bDetail ? QStringLiteral("DETTAGLIO") : QStringLiteral("LIVELLO BASE"));
+               bDetail ? QCoreApplication::translate("Ombrix", "DETTAGLIO")
+                       : QCoreApplication::translate("Ombrix", "LIVELLO BASE"));
     // A ribbon of steps on the right: one step lit for the base, two for a detail.
     for (int i = 0; i < 3; ++i) {
         const bool bLit = i < (bDetail ? 2 : 1);
@@ -431,8 +436,8 @@ void pWrite(const QString &sPath, const QByteArray &bytes)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: mkassets <application root>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: mkassets <application root> [ombrix_en.qm]\n");
         return 1;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
@@ -450,6 +455,15 @@ int main(int argc, char **argv)
     pWrite(grfc + QStringLiteral("b2.png"), fEncode(fB2Marker(), "PNG"));
     pWrite(grfc + QStringLiteral("ban1.png"), fEncode(fBanner(false), "PNG"));
     pWrite(grfc + QStringLiteral("ban2.png"), fEncode(fBanner(true), "PNG"));
+    QTranslator inglese;
+    if (argc == 3 &&
+        !(inglese.load(QString::fromLocal8Bit(argv[2])) && QCoreApplication::installTranslator(&inglese))) {
+        std::fprintf(stderr, "mkassets: cannot load %s\n", argv[2]);
+        return 1;
+    }
+    pWrite(grfc + QStringLiteral("ban1_en.png"), fEncode(fBanner(false), "PNG"));
+    pWrite(grfc + QStringLiteral("ban2_en.png"), fEncode(fBanner(true), "PNG"));
+    QCoreApplication::removeTranslator(&inglese);
     pWrite(grfc + QStringLiteral("blank.jpg"), fEncode(fBlank(), "JPG", 95));
 
     pWrite(res + QStringLiteral("new.bmp"), fEncode(fToolbarNewArea(), "BMP"));

@@ -44,10 +44,6 @@
         <translation>Ombrix project (*.omb)</translation>
     </message>
     <message>
-        <source>JPEG Image File (*.jpg)</source>
-        <translation>JPEG Image File (*.jpg)</translation>
-    </message>
-    <message>
         <source>Font</source>
         <translation>Font</translation>
     </message>
@@ -202,10 +198,6 @@
     <message>
         <source>Nome Progetto?</source>
         <translation>Project name?</translation>
-    </message>
-    <message>
-        <source>Select a directory</source>
-        <translation>Select a directory</translation>
     </message>
     <message>
         <source>Esportazione in corso...</source>
@@ -928,24 +920,12 @@
         <translation>The page editor of the KP5800 touch panel.</translation>
     </message>
     <message>
-        <source>Ombrix: tutti i diritti riservati.</source>
-        <translation>Ombrix: all rights reserved.</translation>
-    </message>
-    <message>
-        <source>Qt è distribuito con la licenza LGPL 3; SQLite è di pubblico dominio; libjpeg-turbo è distribuito con le licenze IJG e BSD a 3 clausole; libpng e zlib con le proprie licenze libere.</source>
-        <translation>Qt is distributed under the LGPL 3; SQLite is in the public domain; libjpeg-turbo is distributed under the IJG and 3-clause BSD licences; libpng and zlib under their own free licences.</translation>
-    </message>
-    <message>
         <source>Informazioni su Ombrix</source>
         <translation>About Ombrix</translation>
     </message>
     <message>
         <source>Zoom, area %1</source>
         <translation>Zoom, area %1</translation>
-    </message>
-    <message>
-        <source>%1, secondo capo</source>
-        <translation>%1, second end</translation>
     </message>
     <message>
         <source>Ripristinare la copia più recente (%1, %2)? Il file danneggiato resta accanto, rinominato.</source>
@@ -998,6 +978,394 @@
     <message>
         <source>icona</source>
         <translation>icon</translation>
+    </message>
+    <message>
+        <source>Disegna le pagine del pannello touch a parete KP5800.</source>
+        <translation>Draws the pages of the KP5800 wall touch panel.</translation>
+    </message>
+    <message>
+        <source>PROGETTO.omb</source>
+        <translation>PROJECT.omb</translation>
+    </message>
+    <message>
+        <source>il progetto da aprire nell&apos;editor</source>
+        <translation>the project to open in the editor</translation>
+    </message>
+    <message>
+        <source>Mostra questo aiuto ed esce.</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>Mostra la versione ed esce.</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>Scrive maps.txt e le bitmap delle aree nella cartella &quot;out&quot; del progetto, poi esce (senza display). Esce con 0, o con 1 se non riesce.</source>
+        <translation>Write maps.txt and the area bitmaps into the project&apos;s &quot;out&quot; folder, then exit (no display needed). Exit 0, or 1 on a failure.</translation>
+    </message>
+    <message>
+        <source>Elenca ciò che il pannello mostrerebbe in modo errato, una segnalazione per riga: GRAVITÀ, ID_AREA, ID_OGGETTO, CODICE, messaggio, separati da tabulazioni. Esce con 0 senza errori, 1 con errori, 2 se il progetto non si può leggere.</source>
+        <translation>List what the panel would get wrong, one finding per line: SEVERITY, AREA_ID, OBJECT_ID, CODE, message, separated by tabs. Exit 0 without errors, 1 with errors, 2 if the project cannot be read.</translation>
+    </message>
+    <message>
+        <source>Elenca i numeri di ingresso e di uscita del progetto in CSV.</source>
+        <translation>List the input and output numbers of the project as CSV.</translation>
+    </message>
+    <message>
+        <source>Disegna ogni pagina dell&apos;esportazione in CARTELLA_EXPORT come la mostra il pannello, un PNG per area (areaNN.png, 480 x 272), nella cartella di --out (senza display). Esce con 0, o con 1 se non riesce.</source>
+        <translation>Draw every page of the export in EXPORT_DIR as the panel shows it, one PNG per area (areaNN.png, 480 x 272) into the --out folder (no display needed). Exit 0, or 1 on a failure.</translation>
+    </message>
+    <message>
+        <source>CARTELLA_EXPORT</source>
+        <translation>EXPORT_DIR</translation>
+    </message>
+    <message>
+        <source>Scrive il documento di consegna A4 del progetto in FILE.pdf, l&apos;argomento dopo PROGETTO.omb (senza display). Esce con 0, o con 1 se non riesce.</source>
+        <translation>Write the project&apos;s A4 handover document to FILE.pdf, the argument after PROJECT.omb (no display needed). Exit 0, or 1 on a failure.</translation>
+    </message>
+    <message>
+        <source>Ricostruisce un progetto dall&apos;esportazione di un pannello (maps.txt e le sue bitmap fileNNNN.bmp in CARTELLA_EXPORT) come il nuovo progetto dato da --out CARTELLA/NOME.omb; CARTELLA non deve esistere o deve essere vuota (senza display). Esce con 0, o con 1 se rifiuta, e allora non scrive nulla.</source>
+        <translation>Rebuild a project from a panel&apos;s export (maps.txt and its fileNNNN.bmp bitmaps in EXPORT_DIR) as the new project given by --out FOLDER/NAME.omb; FOLDER must not exist or be empty (no display needed). Exit 0, or 1 on a refusal, when nothing is written.</translation>
+    </message>
+    <message>
+        <source>La cartella o il file da scrivere.</source>
+        <translation>The output folder or file.</translation>
+    </message>
+    <message>
+        <source>PERCORSO</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>La lingua dell&apos;editor e dei comandi: &quot;it&quot; (predefinita) o &quot;en&quot;. Prevale su Lingua in ombrix.ini.</source>
+        <translation>The language of the editor and of the commands: &quot;it&quot; (the default) or &quot;en&quot;. Overrides Lingua in ombrix.ini.</translation>
+    </message>
+    <message>
+        <source>LINGUA</source>
+        <translation>LANG</translation>
+    </message>
+    <message>
+        <source>Adatta un&apos;immagine (JPEG, PNG, BMP, GIF, TIFF, WebP, SVG) o una pagina PDF a una pagina del pannello di 480 x 272 e la scrive come il JPEG dato da --out (senza display). Senza altre opzioni l&apos;immagine intera è adattata su fondo bianco. Esce con 0, o con 1 se non riesce, e allora non scrive nulla.</source>
+        <translation>Fit a picture (JPEG, PNG, BMP, GIF, TIFF, WebP, SVG) or a PDF page to a 480 x 272 panel page and write it as the JPEG given by --out (no display needed). With no other option the whole picture is fitted on white. Exit 0, or 1 on a failure, when nothing is written.</translation>
+    </message>
+    <message>
+        <source>ORIGINE</source>
+        <translation>SOURCE</translation>
+    </message>
+    <message>
+        <source>Con --fit: fit (l&apos;immagine intera, predefinito), fill (copre la pagina, ritagliata al centro) o original (non scalata, in alto a sinistra).</source>
+        <translation>With --fit: fit (the whole picture, the default), fill (cover the page, centred crop) or original (unscaled, top-left).</translation>
+    </message>
+    <message>
+        <source>Con --fit: l&apos;immagine sotto il banner di 34 pixel, la fascia del banner nel colore di riempimento.</source>
+        <translation>With --fit: the picture under the 34-pixel banner, the banner strip in the fill colour.</translation>
+    </message>
+    <message>
+        <source>Con --fit: la pagina di un PDF (1 la prima).</source>
+        <translation>With --fit: the page of a PDF (1 first).</translation>
+    </message>
+    <message>
+        <source>Con --fit: prima ruota l&apos;immagine in senso orario.</source>
+        <translation>With --fit: turn the picture clockwise first.</translation>
+    </message>
+    <message>
+        <source>Con --fit: il colore di riempimento (bianco se non dato).</source>
+        <translation>With --fit: the fill colour (white by default).</translation>
+    </message>
+    <message>
+        <source>Con --fit: le linee sottili e scure di una pianta grande restano visibili dopo una forte riduzione.</source>
+        <translation>With --fit: keep the thin dark lines of a large plan visible after a strong reduction.</translation>
+    </message>
+    <message>
+        <source>lingua sconosciuta: %1</source>
+        <translation>unknown language: %1</translation>
+    </message>
+    <message>
+        <source>un comando alla volta</source>
+        <translation>one command at a time</translation>
+    </message>
+    <message>
+        <source>--out va con --render, --fit o --import</source>
+        <translation>--out goes with --render, --fit or --import</translation>
+    </message>
+    <message>
+        <source>un progetto alla volta</source>
+        <translation>one project at a time</translation>
+    </message>
+    <message>
+        <source>un solo --out</source>
+        <translation>one --out at a time</translation>
+    </message>
+    <message>
+        <source>--render vuole --out CARTELLA</source>
+        <translation>--render needs --out DIR</translation>
+    </message>
+    <message>
+        <source>--pdf vuole PROGETTO.omb FILE.pdf</source>
+        <translation>--pdf needs PROJECT.omb FILE.pdf</translation>
+    </message>
+    <message>
+        <source>argomento inatteso: %1</source>
+        <translation>unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>--fit vuole --out DESTINAZIONE.jpg</source>
+        <translation>--fit needs --out DEST.jpg</translation>
+    </message>
+    <message>
+        <source>--%1 va con --fit</source>
+        <translation>--%1 goes with --fit</translation>
+    </message>
+    <message>
+        <source>--import vuole --out CARTELLA/NOME.omb</source>
+        <translation>--import needs --out FOLDER/NAME.omb</translation>
+    </message>
+    <message>
+        <source>Il file non esiste.</source>
+        <translation>File does not exist.</translation>
+    </message>
+    <message>
+        <source>File immagine JPEG (*.jpg)</source>
+        <translation>JPEG Image File (*.jpg)</translation>
+    </message>
+    <message>
+        <source>Seleziona una cartella</source>
+        <translation>Select a directory</translation>
+    </message>
+    <message>
+        <source>seconda estremità</source>
+        <translation>second end</translation>
+    </message>
+    <message>
+        <source>1 errore</source>
+        <translation>1 error</translation>
+    </message>
+    <message>
+        <source>%1 errori</source>
+        <translation>%1 errors</translation>
+    </message>
+    <message>
+        <source>1 avviso</source>
+        <translation>1 warning</translation>
+    </message>
+    <message>
+        <source>%1 avvisi</source>
+        <translation>%1 warnings</translation>
+    </message>
+    <message>
+        <source>volumetrico</source>
+        <translation>volumetric detector</translation>
+    </message>
+    <message>
+        <source>contatto</source>
+        <translation>contact</translation>
+    </message>
+    <message>
+        <source>marcatore di zoom</source>
+        <translation>zoom marker</translation>
+    </message>
+    <message>
+        <source>barriera</source>
+        <translation>barrier</translation>
+    </message>
+    <message>
+        <source>telecamera</source>
+        <translation>camera</translation>
+    </message>
+    <message>
+        <source>lampada</source>
+        <translation>lamp</translation>
+    </message>
+    <message>
+        <source>tapparelle su</source>
+        <translation>shutter up</translation>
+    </message>
+    <message>
+        <source>tapparelle giù</source>
+        <translation>shutter down</translation>
+    </message>
+    <message>
+        <source>allarme</source>
+        <translation>alarm</translation>
+    </message>
+    <message>
+        <source>irrigazione</source>
+        <translation>irrigation</translation>
+    </message>
+    <message>
+        <source>%1, colonna %2: %3</source>
+        <translation>%1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>colonna inesistente: %1</source>
+        <translation>no such column: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è un numero intero</source>
+        <translation>&quot;%1&quot; is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 è troppo grande</source>
+        <translation>%1 is too large</translation>
+    </message>
+    <message>
+        <source>tbarea, area %1</source>
+        <translation>tbarea, area %1</translation>
+    </message>
+    <message>
+        <source>carattere di controllo nel nome</source>
+        <translation>control character in the name</translation>
+    </message>
+    <message>
+        <source>tbsensori, oggetto %1</source>
+        <translation>tbsensori, object %1</translation>
+    </message>
+    <message>
+        <source>carattere di controllo nell&apos;etichetta</source>
+        <translation>control character in the label</translation>
+    </message>
+    <message>
+        <source>: è un collegamento simbolico, non una cartella del progetto</source>
+        <translation>: is a symbolic link, not a folder of the project</translation>
+    </message>
+    <message>
+        <source>: immagine progressiva troppo grande da decodificare (%1 x %2 pixel)</source>
+        <translation>: progressive picture too large to decode (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>: impossibile eliminare il file</source>
+        <translation>: cannot delete the file</translation>
+    </message>
+    <message>
+        <source>Nessun id libero per una nuova area: %1</source>
+        <translation>No free id for a new area: %1</translation>
+    </message>
+    <message>
+        <source>Il testo non può contenere caratteri di controllo</source>
+        <translation>The text cannot hold control characters</translation>
+    </message>
+    <message>
+        <source>Nessun id libero per un nuovo oggetto: %1</source>
+        <translation>No free id for a new object: %1</translation>
+    </message>
+    <message>
+        <source>File o cartella inesistente</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>Permesso negato</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Operazione non permessa</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>È una cartella</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>Non è una cartella</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>Il file esiste già</source>
+        <translation>File exists</translation>
+    </message>
+    <message>
+        <source>Spazio esaurito sul dispositivo</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Quota del disco superata</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>File system di sola lettura</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>File troppo grande</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>Troppi file aperti</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Nome del file troppo lungo</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>Troppi livelli di collegamenti simbolici</source>
+        <translation>Too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>Errore di ingresso/uscita</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>--mode vuole fit, fill o original</source>
+        <translation>--mode takes fit, fill or original</translation>
+    </message>
+    <message>
+        <source>--rotate vuole 90, 180 o 270</source>
+        <translation>--rotate takes 90, 180 or 270</translation>
+    </message>
+    <message>
+        <source>--fill vuole un colore come #RRGGBB</source>
+        <translation>--fill takes a colour as #RRGGBB</translation>
+    </message>
+    <message>
+        <source>--page vuole un numero di pagina da 1</source>
+        <translation>--page takes a page number from 1</translation>
+    </message>
+    <message>
+        <source>impossibile aprire il database</source>
+        <translation>cannot open the database</translation>
+    </message>
+    <message>
+        <source>DETTAGLIO</source>
+        <translation>DETAIL</translation>
+    </message>
+    <message>
+        <source>LIVELLO BASE</source>
+        <translation>BASE LEVEL</translation>
+    </message>
+    <message>
+        <source>LGPL-3.0 (GNU Lesser General Public License)</source>
+        <translation>LGPL-3.0 (GNU Lesser General Public License)</translation>
+    </message>
+    <message>
+        <source>pubblico dominio</source>
+        <translation>public domain</translation>
+    </message>
+    <message>
+        <source>IJG, BSD-3-Clause e Zlib</source>
+        <translation>IJG, BSD-3-Clause and Zlib</translation>
+    </message>
+    <message>
+        <source>GPL-2.0 o GPL-3.0, usata con la GPL-3.0</source>
+        <translation>GPL-2.0 or GPL-3.0, used under GPL-3.0</translation>
+    </message>
+    <message>
+        <source>attraverso Qt</source>
+        <translation>through Qt</translation>
+    </message>
+    <message>
+        <source>licenza libpng; Zlib</source>
+        <translation>libpng licence; Zlib</translation>
+    </message>
+    <message>
+        <source>Ombrix è software libero: si può ridistribuire e modificare secondo i termini della GNU General Public License pubblicata dalla Free Software Foundation, versione 3 o (a scelta) qualsiasi versione successiva (GPL-3.0-or-later). È distribuito senza alcuna garanzia; il testo della licenza è nel file COPYING.</source>
+        <translation>Ombrix is free software: you can redistribute it and modify it under the terms of the GNU General Public License as published by the Free Software Foundation, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty at all; the text of the licence is in the file COPYING.</translation>
+    </message>
+    <message>
+        <source>Le librerie usate da Ombrix e le loro licenze:</source>
+        <translation>The libraries Ombrix uses and their licences:</translation>
+    </message>
+    <message>
+        <source>%1, seconda estremità</source>
+        <translation>%1, second end</translation>
     </message>
 </context>
 <context>

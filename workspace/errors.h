@@ -20,3 +20,7 @@ public:
 private:
     QString m_sMessage;
 };
+
+/** The system's message for the error number iErrno, in the interface's language: the common file errors in the
+ *  program's own words, any other as the toolkit or the C library words it. */
+QString fErroreDiSistema(int iErrno);

@@ -19,7 +19,7 @@ namespace {
 
 QString fErrno(int iErrno)
 {
-    return QString::fromLocal8Bit(std::strerror(iErrno));
+    return fErroreDiSistema(iErrno);
 }
 
 [[noreturn]] void pFallisci(const QString &sPath, const QString &sMotivo)

@@ -3,14 +3,24 @@
 #include <QString>
 
 /**
- * The interface language. Italian is the language of the source texts and
- * the default whatever the system's locale; English comes from the
- * translation built into the program. The language is chosen once, before
- * the first window exists.
+ * The interface language, one for the whole run. Italian is the language of
+ * the source texts and the default whatever the system's locale; English
+ * comes from the translation built into the program.
+ *
+ * The toolkit's own texts (the buttons of its dialogs, its file dialog, its
+ * file errors, the headings of the usage) come from the system's Qt
+ * translations, qtbase_it.qm and qtbase_en.qm in the folder Qt names as its
+ * translations path (Debian: /usr/share/qt6/translations, package
+ * qt6-translations-l10n). Without them the toolkit speaks English.
+ *
+ * The choice holds for every application object of the run: the running one
+ * gets the translations at once, one created later as it starts.
  */
 
 /** Whether sLingua ("it" or "en") is a language the program speaks. */
 bool fLinguaNota(const QString &sLingua);
-/** Installs the translation of sLingua in the running application; Italian and unknown languages install
- *  nothing. False when the translation cannot be loaded. */
+/** Chooses sLingua for the rest of the run; a language the program does not speak chooses Italian. False when
+ *  the program's own English translation cannot be loaded: the interface then stays Italian. */
 bool fInstallaLingua(const QString &sLingua);
+/** The language chosen: "it" until another one is. */
+QString fLinguaScelta();

@@ -40,7 +40,7 @@ TBloccoProgetto::TBloccoProgetto(const QString &sRootPrj)
                                .arg(sRootPrj));
     }
     const int iErrno = m_pLock->error() == QLockFile::PermissionError ? EACCES : EIO;
-    throw TOmbrixError(m_sPercorso + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(iErrno)));
+    throw TOmbrixError(m_sPercorso + QStringLiteral(": ") + fErroreDiSistema(iErrno));
 }
 
 TBloccoProgetto::~TBloccoProgetto() = default;

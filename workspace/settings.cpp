@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -25,6 +27,13 @@ const QByteArray sIniKeyZoom = QByteArrayLiteral("Zoom");
 const QByteArray sIniFinestra = QByteArrayLiteral("Finestra"); // Geometria, Stato (base64), Albero
 constexpr int iDefaultZoom = 100;
 constexpr int iDefaultSnapshot = 20;
+// the fitting dialog's last choices
+const QByteArray sIniAdatta = QByteArrayLiteral("Adatta");
+const QByteArray sIniModo = QByteArrayLiteral("Modo");
+const QByteArray sIniSottoBanner = QByteArrayLiteral("SottoBanner");
+const QByteArray sIniLineeMarcate = QByteArrayLiteral("LineeMarcate");
+const QByteArray sIniColore = QByteArrayLiteral("Colore");
+const QString sColoreBianco = QStringLiteral("#ffffff");
 
 QString fIniPath()
 {
@@ -121,6 +130,22 @@ int fSnapshotFrom(const QByteArray &sValue)
     bool bOk = false;
     const int i = sValue.toInt(&bOk, 10);
     return bOk && i > 0 ? i : iDefaultSnapshot;
+}
+
+/** 0, 1 or 2; 0 for anything else. */
+int fModoAdattaFrom(const QByteArray &sValue)
+{
+    bool bOk = false;
+    const int i = sValue.toInt(&bOk, 10);
+    return bOk && i >= 0 && i <= 2 ? i : 0;
+}
+
+/** A colour written #rrggbb, in lower case; white for anything else. */
+QString fColoreFrom(const QByteArray &sValue)
+{
+    static const QRegularExpression re(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+    const QString s = QString::fromLatin1(sValue);
+    return re.match(s).hasMatch() ? s.toLower() : sColoreBianco;
 }
 
 /** The lines of the settings file; empty when it is missing or cannot be read. */
@@ -276,6 +301,11 @@ void pLoadFromIni()
     const QList<std::pair<QByteArray, QByteArray>> aOptions = fSectionKeys(lines, sIniSection);
     iGlobIconSize = fIconSizeFrom(fValueOf(aOptions, sIniKey));
     iGlobSnapshot = fSnapshotFrom(fValueOf(aOptions, sIniKeySnapshot));
+    const QList<std::pair<QByteArray, QByteArray>> aAdatta = fSectionKeys(lines, sIniAdatta);
+    iGlobAdattaModo = fModoAdattaFrom(fValueOf(aAdatta, sIniModo));
+    bGlobAdattaSottoBanner = fValueOf(aAdatta, sIniSottoBanner) == "1";
+    bGlobAdattaLineeMarcate = fValueOf(aAdatta, sIniLineeMarcate) == "1";
+    sGlobAdattaColore = fColoreFrom(fValueOf(aAdatta, sIniColore));
     asGlobRecenti.clear();
     for (const auto &[sKey, sValue] : fSectionKeys(lines, sIniRecenti))
         if (!sValue.isEmpty() && asGlobRecenti.size() < iMaxRecenti)
@@ -347,6 +377,16 @@ void pWriteToIni(const TOpzioniFinestra *pFinestra)
     // the number of snapshots is written once it differs from the default or the file names it
     if (iGlobSnapshot != iDefaultSnapshot || !fValueOf(fSectionKeys(lines, sIniSection), sIniKeySnapshot).isEmpty())
         pSetKey(lines, sIniSection, sIniKeySnapshot, QByteArray::number(iGlobSnapshot), sNewline);
+    // the fitting dialog's choices once they differ from its defaults or the file names them
+    const QList<std::pair<QByteArray, QByteArray>> aAdatta = fSectionKeys(lines, sIniAdatta);
+    const std::pair<QByteArray, QByteArray> aScelte[] = {{sIniModo, QByteArray::number(iGlobAdattaModo)},
+                                                         {sIniSottoBanner, bGlobAdattaSottoBanner ? "1" : "0"},
+                                                         {sIniLineeMarcate, bGlobAdattaLineeMarcate ? "1" : "0"},
+                                                         {sIniColore, sGlobAdattaColore.toLatin1()}};
+    const QByteArray aDefault[] = {"0", "0", "0", sColoreBianco.toLatin1()};
+    for (std::size_t i = 0; i < std::size(aScelte); ++i)
+        if (aScelte[i].second != aDefault[i] || !fValueOf(aAdatta, aScelte[i].first).isEmpty())
+            pSetKey(lines, sIniAdatta, aScelte[i].first, aScelte[i].second, sNewline);
     QList<QByteArray> asRecenti;
     for (int i = 0; i < asGlobRecenti.size() && i < iMaxRecenti; ++i)
         asRecenti.append("Progetto" + QByteArray::number(i + 1) + '=' + asGlobRecenti.at(i).toUtf8());

@@ -33,3 +33,9 @@ inline constexpr int iGlobB2Size = 7;
 
 // how many automatic snapshots of a project are kept ("Snapshot" in ombrix.ini)
 inline int iGlobSnapshot = 20;
+
+// the choices of the last background fitted, where the fitting dialog starts ([Adatta] in ombrix.ini)
+inline int iGlobAdattaModo = 0; // 0 fit the whole picture, 1 fill the page, 2 original size
+inline bool bGlobAdattaSottoBanner = false;
+inline bool bGlobAdattaLineeMarcate = false;
+inline QString sGlobAdattaColore = QStringLiteral("#ffffff"); // the fill colour, #rrggbb

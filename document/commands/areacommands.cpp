@@ -7,6 +7,7 @@
 #include "workspace/errors.h"
 #include "workspace/sqlconn.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -82,7 +83,7 @@ void TProjectDocument::pCambiaSfondo(qint64 iId, const QString &sFile)
         m.pToccaImmagine(iId);
         // byte for byte, in pieces, replacing the stored picture only once the copy is complete
         if (!QFileInfo(sFile).isFile())
-            throw TOmbrixError(sFile + QStringLiteral(": non è un file normale"));
+            throw TOmbrixError(sFile + QCoreApplication::translate("Ombrix", ": non è un file normale"));
         QFile src(sFile);
         const QString sDest = fAreaPicturePath(iId);
         QSaveFile dest(sDest);

@@ -9,6 +9,7 @@
 #include "workspace/errors.h"
 #include "workspace/uty.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -56,7 +57,7 @@ void pCopiaImmagine(const QString &sDa, const QString &sA)
     if (!QFileInfo::exists(sDa))
         return;
     if (!QFileInfo(sDa).isFile())
-        throw TOmbrixError(sDa + QStringLiteral(": non è un file normale"));
+        throw TOmbrixError(sDa + QCoreApplication::translate("Ombrix", ": non è un file normale"));
     QFile src(sDa);
     if (!src.open(QIODevice::ReadOnly))
         throw TOmbrixError(sDa + QStringLiteral(": ") + src.errorString());

@@ -4,6 +4,7 @@
 #include "workspace/errors.h"
 #include "workspace/sqlconn.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,7 +18,7 @@ std::optional<QByteArray> fLeggiImmagine(const QString &sPath)
     if (!info.exists() && !info.isSymLink())
         return std::nullopt;
     if (!info.isFile())
-        throw TOmbrixError(sPath + QStringLiteral(": non è un file normale"));
+        throw TOmbrixError(sPath + QCoreApplication::translate("Ombrix", ": non è un file normale"));
     QFile file(sPath);
     if (!file.open(QIODevice::ReadOnly))
         throw TOmbrixError(sPath + QStringLiteral(": ") + file.errorString());
@@ -94,7 +95,7 @@ void TModifica::pScriviImmagini(const TStato &stato)
         const auto it = stato.immagini.constFind(iId);
         if (it == stato.immagini.constEnd()) {
             if ((QFileInfo::exists(sPath) || QFileInfo(sPath).isSymLink()) && !QFile::remove(sPath))
-                throw TOmbrixError(sPath + QStringLiteral(": impossibile eliminare il file"));
+                throw TOmbrixError(sPath + QCoreApplication::translate("Ombrix", ": impossibile eliminare il file"));
             continue;
         }
         QSaveFile file(sPath);

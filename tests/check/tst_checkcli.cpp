@@ -3,6 +3,7 @@
 // that cannot be read, which are never created or changed.
 
 #include "export/exportfixture.h"
+#include "helpers/lingueprova.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -32,6 +33,7 @@ class TstCheckCli : public QObject
 
 private slots:
     void initTestCase();
+    void findingsOneLineEachSortedWithExitCode_data();
     void findingsOneLineEachSortedWithExitCode();
     void warningsAloneExitZero();
     void ioListsNumbersAsQuotedCsv();
@@ -46,8 +48,17 @@ void TstCheckCli::initTestCase()
         qunsetenv(sz);
 }
 
+void TstCheckCli::findingsOneLineEachSortedWithExitCode_data()
+{
+    pColonnaLingua();
+    for (const QString &sLingua : fLingue())
+        fRiga("four findings", sLingua);
+}
+
 void TstCheckCli::findingsOneLineEachSortedWithExitCode()
 {
+    QFETCH(QString, lingua);
+    const auto T = [&](const char *szIt, const char *szEn) { return fIn(lingua, szIt, szEn); };
     TProgettoProva p;
     p.pArea(3, 0, 0, QStringLiteral("Piano terra"));
     p.pArea(1, 0, 0, QStringLiteral("Cantina"));
@@ -58,9 +69,9 @@ void TstCheckCli::findingsOneLineEachSortedWithExitCode()
     p.pChiudi();
     const QByteArray prima = QCryptographicHash::hash(fLeggiFile(p.fDb()), QCryptographicHash::Sha256);
 
-    const TEsito r = fOmbrix({QStringLiteral("--check"), p.fDb()});
+    const TEsito r = fOmbrix({QStringLiteral("--lang"), lingua, QStringLiteral("--check"), p.fDb()});
     QCOMPARE(r.iCodice, 1);
-    QCOMPARE(r.err, QByteArray("3 errori, 1 avviso\n"));
+    QCOMPARE(QString::fromUtf8(r.err), T("3 errori, 1 avviso\n", "3 errors, 1 warning\n"));
     const QList<QByteArray> aRighe = r.out.split('\n');
     QCOMPARE(aRighe.last(), QByteArray()); // every line ends with a line feed
     QStringList asChiavi;
@@ -70,11 +81,15 @@ void TstCheckCli::findingsOneLineEachSortedWithExitCode()
         asChiavi << QStringList(as.mid(0, 4)).join(QLatin1Char(' '));
         QVERIFY2(as.at(4).contains(QStringLiteral("Area ") + as.at(1)), riga.constData());
     }
-    QCOMPARE(asChiavi,
-             QStringList({"avviso 1 - sfondo-dimensioni", QStringLiteral("errore 1 %1 carattere-vietato").arg(iVirgola),
-                          QStringLiteral("errore 3 %1 numero-fuori-campo").arg(iFuori),
-                          QStringLiteral("errore 3 %1 fuori-pannello").arg(iFuori)}));
-    QVERIFY(aRighe.at(2).endsWith("ingresso numero 1000 fuori dal campo 1-999"));
+    const QString sAvviso = T("avviso", "warning");
+    const QString sErrore = T("errore", "error");
+    QCOMPARE(asChiavi, QStringList({sAvviso + " 1 - sfondo-dimensioni",
+                                    QStringLiteral("%1 1 %2 carattere-vietato").arg(sErrore).arg(iVirgola),
+                                    QStringLiteral("%1 3 %2 numero-fuori-campo").arg(sErrore).arg(iFuori),
+                                    QStringLiteral("%1 3 %2 fuori-pannello").arg(sErrore).arg(iFuori)}));
+    QVERIFY2(QString::fromUtf8(aRighe.at(2))
+                 .endsWith(T("ingresso numero 1000 fuori dal campo 1-999", "input number 1000 outside 1-999")),
+             aRighe.at(2).constData());
     QCOMPARE(QCryptographicHash::hash(fLeggiFile(p.fDb()), QCryptographicHash::Sha256), prima);
 }
 
@@ -113,7 +128,7 @@ void TstCheckCli::unreadableProjectExitsTwoAndStaysUncreated_data()
     QTest::addColumn<QByteArray>("sMessaggio");
     const QByteArray testo = QByteArray("plain text, long enough to fill a database header page....").repeated(20);
     for (const char *sz : {"--check", "--io"}) {
-        QTest::addRow("%s missing", sz) << sz << QByteArray() << QByteArray(": No such file or directory");
+        QTest::addRow("%s missing", sz) << sz << QByteArray() << QByteArray(": File o cartella inesistente");
         QTest::addRow("%s not a database", sz) << sz << testo << QByteArray(": file is not a database");
     }
 }

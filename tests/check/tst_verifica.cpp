@@ -6,6 +6,7 @@
 #include "check/verifica.h"
 #include "export/exportfixture.h"
 #include "export/exportrun.h"
+#include "helpers/lingueprova.h"
 #include "model/appfonts.h"
 #include "model/labelfont.h"
 #include "workspace/uty.h"
@@ -64,6 +65,7 @@ private slots:
     void plantedCodeAtItsBoundary_data();
     void plantedCodeAtItsBoundary();
     void keySquaresAreWhereTheExportPutsTheKeys();
+    void crossReferenceSortsAndFindsSharedAndFreeNumbers_data();
     void crossReferenceSortsAndFindsSharedAndFreeNumbers();
 };
 
@@ -250,8 +252,24 @@ void TstVerifica::keySquaresAreWhereTheExportPutsTheKeys()
     QVERIFY(fTastiDelLivello(2).isEmpty());
 }
 
+void TstVerifica::crossReferenceSortsAndFindsSharedAndFreeNumbers_data()
+{
+    pColonnaLingua();
+    QTest::addColumn<QStringList>("asParole"); // input, output, barrier, contact, volumetric, lamp, irrigation
+    for (const QString &l : fLingue())
+        fRiga("two areas", l) << (l == QLatin1String("en") ? QStringList{"input", "output", "barrier", "contact",
+                                                                         "volumetric detector", "lamp", "irrigation"}
+                                                           : QStringList{"ingresso", "uscita", "barriera", "contatto",
+                                                                         "volumetrico", "lampada", "irrigazione"});
+}
+
 void TstVerifica::crossReferenceSortsAndFindsSharedAndFreeNumbers()
 {
+    QFETCH(QString, lingua);
+    QFETCH(QStringList, asParole);
+    const TLinguaDiProva parla(lingua);
+    const QString &sIn = asParole.at(0);
+    const QString &sOut = asParole.at(1);
     TProgettoProva p;
     p.pArea(1, 0, 0, QStringLiteral("uno"));
     p.pArea(2, 0, 0, QStringLiteral("due"));
@@ -275,13 +293,13 @@ void TstVerifica::crossReferenceSortsAndFindsSharedAndFreeNumbers()
                   .arg(r.iAreaId)
                   .arg(r.sArea)
                   .arg(r.iSensoreId);
-    QCOMPARE(as, QStringList({QStringLiteral("ingresso 3 barriera 1 uno %1").arg(d),
-                              QStringLiteral("ingresso 3 contatto 2 due %1").arg(e),
-                              QStringLiteral("ingresso 7 contatto 1 uno %1").arg(c),
-                              QStringLiteral("ingresso 7 volumetrico 2 due %1").arg(b),
-                              QStringLiteral("ingresso 1000 contatto 1 uno %1").arg(f),
-                              QStringLiteral("uscita 2 lampada 2 due %1").arg(a),
-                              QStringLiteral("uscita 4 irrigazione 9  %1").arg(g)}));
+    QCOMPARE(as, QStringList({QStringLiteral("%1 3 %2 1 uno %3").arg(sIn, asParole.at(2)).arg(d),
+                              QStringLiteral("%1 3 %2 2 due %3").arg(sIn, asParole.at(3)).arg(e),
+                              QStringLiteral("%1 7 %2 1 uno %3").arg(sIn, asParole.at(3)).arg(c),
+                              QStringLiteral("%1 7 %2 2 due %3").arg(sIn, asParole.at(4)).arg(b),
+                              QStringLiteral("%1 1000 %2 1 uno %3").arg(sIn, asParole.at(3)).arg(f),
+                              QStringLiteral("%1 2 %2 2 due %3").arg(sOut, asParole.at(5)).arg(a),
+                              QStringLiteral("%1 4 %2 9  %3").arg(sOut, asParole.at(6)).arg(g)}));
     QCOMPARE(fNumeriInPiuAree(aRighe, TClasseIo::Ingresso), QList<qint64>({3, 7}));
     QCOMPARE(fNumeriInPiuAree(aRighe, TClasseIo::Uscita), QList<qint64>());
     // 1000 is no panel number: the free ones stop below the highest valid one

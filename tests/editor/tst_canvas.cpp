@@ -290,7 +290,7 @@ void TstCanvas::backgroundCommandFailuresChangeNothing()
 
     fx.dialogs.asPictures << fx.fRoot() + "manca.jpg";
     fBtn(frm, "BtnSfondo")->click();
-    QCOMPARE(fx.dialogs.asErrors, QStringList{"File does not exist."});
+    QCOMPARE(fx.dialogs.asErrors, QStringList{"Il file non esiste."});
 
     const QString sBad = fx.fRoot() + "finta.jpg";
     {

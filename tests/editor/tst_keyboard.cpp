@@ -140,7 +140,7 @@ void TstKeyboard::deleteKeyAndUndoBringBackABarrier()
 
     // the second end selected: Delete removes the whole barrier, as its icon's "Elimina"
     QTest::mouseClick(fPlaced(frm, sIcon + QStringLiteral("_")), Qt::LeftButton, {}, QPoint(3, 3));
-    QCOMPARE(fW<QLabel>(frm, "SbarElemento")->text(), QStringLiteral("secondo capo"));
+    QCOMPARE(fW<QLabel>(frm, "SbarElemento")->text(), QStringLiteral("seconda estremità"));
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Delete);
     QCOMPARE(fSensorCount(fx), 0);
     QVERIFY(fInPila(frm).isEmpty());

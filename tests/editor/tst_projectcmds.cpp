@@ -64,7 +64,7 @@ void TstProject::newProjectEndToEnd()
     QCOMPARE(fx.dialogs.asInputCaptions.value(0), QStringLiteral("Nome Progetto"));
     QCOMPARE(fx.dialogs.asInputPrompts.value(0), QStringLiteral("Nome Progetto?"));
     QCOMPARE(fx.dialogs.asInputDefaults.value(0), QString());
-    QCOMPARE(fx.dialogs.asFolderTitles.value(0), QStringLiteral("Select a directory"));
+    QCOMPARE(fx.dialogs.asFolderTitles.value(0), QStringLiteral("Seleziona una cartella"));
     QCOMPARE(fx.dialogs.asFolderRoots.value(0), fx.fProgetti());
 
     const QString sPrj = fx.fProgetti() + "casa/";

@@ -71,7 +71,7 @@ void TstProjectDialogs::folderDialogStaysUnderItsRoot()
             QVERIFY(pDlg);
             if (!bChecked) {
                 bChecked = true;
-                QCOMPARE(pDlg->windowTitle(), QStringLiteral("Select a directory"));
+                QCOMPARE(pDlg->windowTitle(), QStringLiteral("Seleziona una cartella"));
                 QCOMPARE(QDir(pDlg->directory()).canonicalPath(), QDir(sRoot).canonicalPath());
                 for (QToolButton *pBtn : pDlg->findChildren<QToolButton *>("newFolderButton"))
                     QVERIFY(!pBtn->isVisible());
@@ -92,7 +92,7 @@ void TstProjectDialogs::folderDialogStaysUnderItsRoot()
             static_cast<QDialog *>(pDlg)->accept();
         },
         2);
-    const QString sChosen = dialogs.fSelectFolder("Select a directory", sRoot + "/");
+    const QString sChosen = dialogs.fSelectFolder("Seleziona una cartella", sRoot + "/");
     QVERIFY(bChecked);
     QCOMPARE(QDir(sChosen).canonicalPath(), QDir(sRoot + "/clienti").canonicalPath());
 }
@@ -104,7 +104,7 @@ void TstProjectDialogs::folderDialogCancelled()
     QWidget parent;
     TQtDialogs dialogs(&parent);
     pWhenModal([](QWidget *pModal) { qobject_cast<QDialog *>(pModal)->reject(); });
-    QCOMPARE(dialogs.fSelectFolder("Select a directory", sRoot + "/"), QString());
+    QCOMPARE(dialogs.fSelectFolder("Seleziona una cartella", sRoot + "/"), QString());
 }
 
 void TstProjectDialogs::projectFileDialog()
@@ -141,7 +141,7 @@ void TstProjectDialogs::pictureDialogShowsPreview()
     pWhenModal([&](QWidget *pModal) {
         auto *pDlg = qobject_cast<QFileDialog *>(pModal);
         QVERIFY(pDlg);
-        QCOMPARE(pDlg->nameFilters(), QStringList{"JPEG Image File (*.jpg)"});
+        QCOMPARE(pDlg->nameFilters(), QStringList{"File immagine JPEG (*.jpg)"});
         emit pDlg->currentChanged(sPic); // the cursor on the file
         for (QLabel *pLabel : pDlg->findChildren<QLabel *>())
             bPreview = bPreview || !pLabel->pixmap().isNull();

@@ -333,7 +333,7 @@ void TstZoom::canvasItemsAreAccessibleAtEveryZoom()
         {QStringLiteral("Barriera_%1_ingresso_3").arg(iId), QStringLiteral("Barriera ingresso: 3"),
          QStringLiteral("Barriera 3")},
         {QStringLiteral("Barriera_%1_ingresso_3_").arg(iId), QStringLiteral("Barriera_%1_ingresso_3_").arg(iId),
-         QStringLiteral("Barriera 3, secondo capo")},
+         QStringLiteral("Barriera 3, seconda estremità")},
         {QStringLiteral("Testo_%1").arg(iId), QStringLiteral("Testo_%1").arg(iId), QStringLiteral("Porta")},
         {QStringLiteral("Zoom_%1_area_2").arg(iZoomId), QStringLiteral("Zoom area: 2"),
          QStringLiteral("Zoom, area 2")}};

@@ -196,12 +196,12 @@ void TstExportCli::missingOutFolderNamesTheFile()
 
 void TstExportCli::usageErrorsAndVersion()
 {
-    // a usage error gives the usage on stderr and exit code 2
+    // a usage error gives the usage (in Italian, the default) on stderr and exit code 2
     for (const QStringList &as :
          {QStringList{"--export"}, QStringList{"--nonsense"}, QStringList{"--export", "a.omb", "--check", "a.omb"}}) {
         const TEsito e = fEsporta(as);
         QCOMPARE(e.iCodice, 2);
-        QVERIFY2(e.err.contains("Usage:") && e.out.isEmpty(), e.err.constData());
+        QVERIFY2(e.err.contains("Utilizzo:") && e.out.isEmpty(), e.err.constData());
     }
     const TEsito v = fEsporta({QStringLiteral("--version")});
     QCOMPARE(v.iCodice, 0);

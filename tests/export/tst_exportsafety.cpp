@@ -6,6 +6,7 @@
 #include "export/exportrun.h"
 #include "export/maplines.h"
 #include "exportfixture.h"
+#include "helpers/lingueprova.h"
 #include "workspace/errors.h"
 #include "workspace/project.h"
 #include "workspace/uty.h"
@@ -57,6 +58,7 @@ class TstExportSafety : public QObject
     Q_OBJECT
 
 private slots:
+    void writesStayInsideTheProject_data();
     void writesStayInsideTheProject();
     void oneExportAtATime();
     void lockOfADeadProcessIsTakenOver();
@@ -66,12 +68,22 @@ private slots:
     void fullIdsAndNumbers();
     void valuesNoLineCanCarry_data();
     void valuesNoLineCanCarry();
+    void nonRegularPictureIsRefusedAtOnce_data();
     void nonRegularPictureIsRefusedAtOnce();
     void fullDiskNamesTheReasonAndKeepsWholeRecords();
 };
 
+void TstExportSafety::writesStayInsideTheProject_data()
+{
+    pColonnaLingua();
+    for (const QString &sLingua : fLingue())
+        fRiga("refusals", sLingua);
+}
+
 void TstExportSafety::writesStayInsideTheProject()
 {
+    QFETCH(QString, lingua);
+    const TLinguaDiProva parla(lingua);
     TProgettoProva p;
     p.pArea(1, 0, 0, QStringLiteral("uno"));
     pScriviJpeg(p.fImmagine(1), 24, 16, JCS_RGB);
@@ -98,12 +110,14 @@ void TstExportSafety::writesStayInsideTheProject()
     QVERIFY(QDir(sOut).removeRecursively());
     QVERIFY(QFile::link(fuori.path(), sOut));
     QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }),
-             sOut + QStringLiteral(": is a symbolic link, not a folder of the project"));
+             sOut + fIn(lingua, ": è un collegamento simbolico, non una cartella del progetto",
+                        ": is a symbolic link, not a folder of the project"));
     QCOMPARE(fFileIn(fuori.path()), QStringList({"vittima.txt"}));
     QCOMPARE(fLeggiFile(sVittima), vittima);
     QVERIFY(QFile::remove(sOut));
     pScriviFile(sOut, "a file");
-    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), sOut + QStringLiteral(": Not a directory"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }),
+             sOut + fIn(lingua, ": Non è una cartella", ": Not a directory"));
     QCOMPARE(fLeggiFile(sOut), QByteArray("a file"));
 }
 
@@ -216,29 +230,41 @@ void TstExportSafety::fullIdsAndNumbers()
 
 void TstExportSafety::valuesNoLineCanCarry_data()
 {
+    pColonnaLingua();
     QTest::addColumn<QString>("sSql");
     QTest::addColumn<QString>("sErrore");
     const QString sTesto = QStringLiteral("update tbsensori set Testo = 'Por' || char(%1) || 'ta'");
-    for (int c : {13, 10, 0, 9, 127})
-        QTest::addRow("label %d", c) << sTesto.arg(c)
-                                     << "tbsensori, object 1, column Testo: control character in the label";
-    QTest::newRow("name LF") << "update tbarea set NomeArea = 'a' || char(10) || 'Sper,001' where _id = 2"
-                             << "tbarea, area 2, column NomeArea: control character in the name";
-    QTest::newRow("name NUL") << "update tbarea set NomeArea = 'a' || char(0) where _id = 1"
-                              << "tbarea, area 1, column NomeArea: control character in the name";
-    QTest::newRow("fraction") << "update tbsensori set CoordX = 1.5"
-                              << "tbsensori, object 1, column CoordX: \"1.5\" is not a whole number";
-    QTest::newRow("text") << "update tbsensori set NumSensore = 'sette'"
-                          << "tbsensori, object 1, column NumSensore: \"sette\" is not a whole number";
-    QTest::newRow("overflow") << "update tbsensori set CoordY = 9223372036854775807"
-                              << "tbsensori, object 1, column CoordY: 9223372036854775807 is too large";
-    QTest::newRow("area id") << "update tbarea set father_id = 2.5 where _id = 2"
-                             << "tbarea, area 2, column father_id: \"2.5\" is not a whole number";
+    for (const QString &l : fLingue()) {
+        const QString sEtichetta = fIn(l, "tbsensori, oggetto 1, colonna Testo: carattere di controllo nell'etichetta",
+                                       "tbsensori, object 1, column Testo: control character in the label");
+        for (int c : {13, 10, 0, 9, 127})
+            fRiga(qPrintable(QStringLiteral("label %1").arg(c)), l) << sTesto.arg(c) << sEtichetta;
+        fRiga("name LF", l) << "update tbarea set NomeArea = 'a' || char(10) || 'Sper,001' where _id = 2"
+                            << fIn(l, "tbarea, area 2, colonna NomeArea: carattere di controllo nel nome",
+                                   "tbarea, area 2, column NomeArea: control character in the name");
+        fRiga("name NUL", l) << "update tbarea set NomeArea = 'a' || char(0) where _id = 1"
+                             << fIn(l, "tbarea, area 1, colonna NomeArea: carattere di controllo nel nome",
+                                    "tbarea, area 1, column NomeArea: control character in the name");
+        fRiga("fraction", l) << "update tbsensori set CoordX = 1.5"
+                             << fIn(l, "tbsensori, oggetto 1, colonna CoordX: \"1.5\" non è un numero intero",
+                                    "tbsensori, object 1, column CoordX: \"1.5\" is not a whole number");
+        fRiga("text", l) << "update tbsensori set NumSensore = 'sette'"
+                         << fIn(l, "tbsensori, oggetto 1, colonna NumSensore: \"sette\" non è un numero intero",
+                                "tbsensori, object 1, column NumSensore: \"sette\" is not a whole number");
+        fRiga("overflow", l) << "update tbsensori set CoordY = 9223372036854775807"
+                             << fIn(l, "tbsensori, oggetto 1, colonna CoordY: 9223372036854775807 è troppo grande",
+                                    "tbsensori, object 1, column CoordY: 9223372036854775807 is too large");
+        fRiga("area id", l) << "update tbarea set father_id = 2.5 where _id = 2"
+                            << fIn(l, "tbarea, area 2, colonna father_id: \"2.5\" non è un numero intero",
+                                   "tbarea, area 2, column father_id: \"2.5\" is not a whole number");
+    }
 }
 
 void TstExportSafety::valuesNoLineCanCarry()
 {
+    QFETCH(QString, lingua);
     QFETCH(QString, sSql);
+    const TLinguaDiProva parla(lingua);
     QFETCH(QString, sErrore);
     TProgettoProva p;
     pProgettoEsportato(p);
@@ -248,8 +274,17 @@ void TstExportSafety::valuesNoLineCanCarry()
     QCOMPARE(fContenuto(p.fOut()), out);
 }
 
+void TstExportSafety::nonRegularPictureIsRefusedAtOnce_data()
+{
+    pColonnaLingua();
+    for (const QString &sLingua : fLingue())
+        fRiga("fifo, folder", sLingua);
+}
+
 void TstExportSafety::nonRegularPictureIsRefusedAtOnce()
 {
+    QFETCH(QString, lingua);
+    const TLinguaDiProva parla(lingua);
     TProgettoProva p;
     p.pArea(1, 0, 0, QStringLiteral("uno"));
     p.pArea(2, 0, 0, QStringLiteral("due"));
@@ -257,11 +292,13 @@ void TstExportSafety::nonRegularPictureIsRefusedAtOnce()
     QCOMPARE(::mkfifo(QFile::encodeName(p.fImmagine(2)).constData(), 0644), 0);
     QElapsedTimer t;
     t.start();
-    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fImmagine(2) + QStringLiteral(": not a regular file"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }),
+             p.fImmagine(2) + fIn(lingua, ": non è un file normale", ": not a regular file"));
     QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
     QVERIFY(QFile::remove(p.fImmagine(2)));
     QVERIFY(QDir().mkpath(p.fImmagine(2)));
-    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fImmagine(2) + QStringLiteral(": Is a directory"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }),
+             p.fImmagine(2) + fIn(lingua, ": È una cartella", ": Is a directory"));
     QCOMPARE(fFileIn(p.fOut()), QStringList({"file0001.bmp", "maps.txt"}));
 }
 
@@ -280,7 +317,8 @@ void TstExportSafety::fullDiskNamesTheReasonAndKeepsWholeRecords()
     } smonta{out};
     for (int i = 1; i <= 150; ++i)
         p.pArea(i, 0, 0, QStringLiteral("area %1").arg(i));
-    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }), p.fMaps() + QStringLiteral(": No space left on device"));
+    QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }),
+             p.fMaps() + QStringLiteral(": Spazio esaurito sul dispositivo"));
     // what is there ends with a whole line
     const QByteArray maps = fLeggiFile(p.fMaps());
     QVERIFY(maps.isEmpty() || !fRighe(maps).constFirst().startsWith(QLatin1Char('<')));
@@ -288,7 +326,7 @@ void TstExportSafety::fullDiskNamesTheReasonAndKeepsWholeRecords()
     p.pSql(QStringLiteral("delete from tbarea where _id > 1"));
     pScriviJpeg(p.fImmagine(1), 200, 200, JCS_RGB);
     QCOMPARE(fErroreDi([&] { pEsportaProgetto(p.fP()); }),
-             p.fOut() + QStringLiteral("file0001.bmp: No space left on device"));
+             p.fOut() + QStringLiteral("file0001.bmp: Spazio esaurito sul dispositivo"));
     QCOMPARE(fFileIn(p.fOut()), QStringList({"maps.txt"}));
 }
 

@@ -3,6 +3,7 @@
 
 #include "export/jpegbmp.h"
 #include "exportfixture.h"
+#include "helpers/lingueprova.h"
 #include "workspace/errors.h"
 
 #include <QBuffer>
@@ -221,27 +222,34 @@ void TstJpegBmp::plainCmykIsNotInverted()
 
 void TstJpegBmp::brokenPicturesFailNamingThePicture_data()
 {
+    pColonnaLingua();
     QTest::addColumn<QString>("sGuasto");
     QTest::addColumn<QString>("sMessaggio");
-    QTest::newRow("truncated") << "truncated"
-                               << "Premature end of JPEG file";
-    QTest::newRow("bytes before a marker") << "extraneous"
-                                           << "Corrupt JPEG data";
-    QTest::newRow("not a JPEG") << "text"
-                                << "Not a JPEG file";
-    QTest::newRow("empty file") << "empty"
-                                << "Empty input file";
-    QTest::newRow("missing") << "missing"
-                             << "No such file or directory";
-    // a few hundred bytes announcing a progressive 65500 x 65500 picture would
-    // have libjpeg set aside gigabytes for its coefficients before reading on
-    QTest::newRow("huge progressive") << "huge progressive"
-                                      << "progressive picture too large to decode (65500 x 65500 pixels)";
+    for (const QString &l : fLingue()) {
+        // the decoder's own words, whatever the language
+        fRiga("truncated", l) << "truncated"
+                              << "Premature end of JPEG file";
+        fRiga("bytes before a marker", l) << "extraneous"
+                                          << "Corrupt JPEG data";
+        fRiga("not a JPEG", l) << "text"
+                               << "Not a JPEG file";
+        fRiga("empty file", l) << "empty"
+                               << "Empty input file";
+        fRiga("missing", l) << "missing" << fIn(l, "File o cartella inesistente", "No such file or directory");
+        // a few hundred bytes announcing a progressive 65500 x 65500 picture would
+        // have libjpeg set aside gigabytes for its coefficients before reading on
+        fRiga("huge progressive", l) << "huge progressive"
+                                     << fIn(l,
+                                            "immagine progressiva troppo grande da decodificare (65500 x 65500 pixel)",
+                                            "progressive picture too large to decode (65500 x 65500 pixels)");
+    }
 }
 
 void TstJpegBmp::brokenPicturesFailNamingThePicture()
 {
+    QFETCH(QString, lingua);
     QFETCH(QString, sGuasto);
+    const TLinguaDiProva parla(lingua);
     QFETCH(QString, sMessaggio);
     QTemporaryDir dir;
     const QString sJpeg = dir.filePath(QStringLiteral("img_2.jpg"));

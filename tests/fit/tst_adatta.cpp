@@ -309,7 +309,7 @@ void TstAdatta::badInputRefusedAndNothingWritten_data()
     QTest::addColumn<int>("iPagina");
     QTest::addColumn<QString>("sPassword");
     QTest::addColumn<QString>("sMessaggio");
-    QTest::newRow("missing") << "manca.png" << 1 << QString() << "No such file";
+    QTest::newRow("missing") << "manca.png" << 1 << QString() << "File o cartella inesistente";
     QTest::newRow("text named .png") << "testo.png" << 1 << QString() << "formato dell'immagine non riconosciuto";
     QTest::newRow("truncated JPEG") << "tronco.jpg" << 1 << QString() << "JPEG troncato";
     QTest::newRow("truncated PNG") << "tronco.png" << 1 << QString() << "";

@@ -438,12 +438,13 @@ void TstImporta::existingFolder()
 
 void TstImporta::commandLine_data()
 {
-    QTest::addColumn<QStringList>("args"); // "@" stands for the export, "#" for an empty folder
+    // in the English interface, whose texts these are; "@" stands for the export, "#" for an empty folder
+    QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("iCodice");
     QTest::addColumn<QString>("sOut"); // in stdout
     QTest::addColumn<QString>("sErr"); // in stderr
     QTest::newRow("imported") << QStringList{"--import", "@", "--out", "#/casa/casa.omb"} << 0
-                              << "Aree: 2, oggetti: 3, etichette: 2, immagini: 2." << QString();
+                              << "Areas: 2, objects: 3, labels: 2, pictures: 2." << QString();
     QTest::newRow("no --out") << QStringList{"--import", "@"} << 2 << QString() << "--import needs --out";
     QTest::newRow("--out not a project") << QStringList{"--import", "@", "--out", "#/casa"} << 2 << QString()
                                          << "--import needs --out FOLDER/NAME.omb";
@@ -467,6 +468,7 @@ void TstImporta::commandLine()
     QTemporaryDir dir;
     for (QString &s : args)
         s.replace(QLatin1Char('@'), prj.fOut()).replace(QLatin1Char('#'), dir.path());
+    args << QStringLiteral("--lang") << QStringLiteral("en");
     QByteArray out, err;
     QCOMPARE(fEsegui(QStringLiteral(OMBRIX_BIN), args, &out, &err), iCodice);
     QVERIFY2(QString::fromLocal8Bit(out).contains(sOut), out.constData());
