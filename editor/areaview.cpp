@@ -13,10 +13,12 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
 constexpr int iStatusHeight = 19;
+constexpr int iScatto = 120; // one notch of a mouse wheel, in eighths of a degree
 
 } // namespace
 
@@ -171,12 +173,17 @@ bool TVistaArea::eventFilter(QObject *pWatched, QEvent *pEvent)
     if (pWatched == m_pScroll->viewport() && pEvent->type() == QEvent::Wheel) {
         auto *pWheel = static_cast<QWheelEvent *>(pEvent);
         if (pWheel->modifiers() & Qt::ControlModifier) {
-            const int iDelta = pWheel->angleDelta().y();
-            if (iDelta != 0)
-                pSetZoom(iDelta > 0 ? TVista::fPassoSuccessivo(fZoom()) : TVista::fPassoPrecedente(fZoom()),
+            // one step per notch: a touchpad's small deltas add up to a notch first
+            m_iRotella += pWheel->angleDelta().y();
+            if (std::abs(m_iRotella) >= iScatto) {
+                const bool bAvanti = m_iRotella > 0;
+                m_iRotella = 0;
+                pSetZoom(bAvanti ? TVista::fPassoSuccessivo(fZoom()) : TVista::fPassoPrecedente(fZoom()),
                          pWheel->position().toPoint());
+            }
             return true;
         }
+        m_iRotella = 0;
     }
     return QWidget::eventFilter(pWatched, pEvent);
 }

@@ -52,4 +52,5 @@ private:
     TPalco *m_pPalco = nullptr;
     TAreaCanvas *m_pCanvas = nullptr;
     TBarraStato *m_pBarra = nullptr;
+    int m_iRotella = 0; // Ctrl+wheel turned since the last step, in eighths of a degree
 };

@@ -135,14 +135,8 @@ void TFrmBase::pCollegaProgetto()
     });
     fCollega(az[TAzione::Guida], [this] { pMostraGuida(this); });
     fCollega(az[TAzione::Informazioni], [this] { pInformazioni(fDialogs()); });
-    connect(az.fGruppoIcone(), &QActionGroup::triggered, this, [this](QAction *pEntry) {
-        // the size is the number the entry shows, after the accelerator marker
-        const QString sCaption = pEntry->text();
-        bool bOk = false;
-        const int iSize = sCaption.mid(sCaption.indexOf(QLatin1Char('&')) + 1, 2).toInt(&bOk);
-        if (bOk)
-            m_iIconSize = iSize;
-    });
+    connect(az.fGruppoIcone(), &QActionGroup::triggered, this,
+            [this](QAction *pEntry) { m_iIconSize = pEntry->data().toInt(); });
 
     // the views start again with every project, and a project opened or created heads the recent ones
     connect(m_pDoc, &TProjectDocument::sigProgetto, this, [this](bool bAperto) {

@@ -138,6 +138,7 @@ TAzioni::TAzioni(QMainWindow *pFinestra) : QObject(pFinestra)
         const QByteArray abNome = "N" + QByteArray::number(iSize);
         QAction *pEntry = fVoce(pDimensione, e, QStringLiteral("&") + QString::number(iSize), abNome.constData());
         pEntry->setCheckable(true);
+        pEntry->setData(iSize);
         m_pIcone->addAction(pEntry);
     }
     (*this)[TAzione::Icona32]->setChecked(true);

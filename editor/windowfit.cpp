@@ -38,4 +38,16 @@ void pApriDock(QMainWindow &finestra, QDockWidget *pDock, QWidget *pClient)
         finestra.resize(finestra.width() + std::max(0, prima.width() - dopo.width()),
                         finestra.height() + std::max(0, prima.height() - dopo.height()));
     pDentroSchermo(finestra);
+    // where the screen stopped the window, the dock gives way: it takes at most a third of the window, and the
+    // page keeps the rest
+    if (pDock->isFloating())
+        return;
+    finestra.layout()->activate();
+    const Qt::DockWidgetArea eArea = finestra.dockWidgetArea(pDock);
+    const Qt::Orientation eVerso =
+        eArea == Qt::LeftDockWidgetArea || eArea == Qt::RightDockWidgetArea ? Qt::Horizontal : Qt::Vertical;
+    const int iTerzo = (eVerso == Qt::Vertical ? finestra.height() : finestra.width()) / 3;
+    const int iOra = eVerso == Qt::Vertical ? pDock->height() : pDock->width();
+    if (iOra > iTerzo)
+        finestra.resizeDocks({pDock}, {iTerzo}, eVerso);
 }

@@ -161,32 +161,44 @@ void TstZoom::ctrlWheelKeepsThePixelUnderThePointer()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("1"));
     auto *pScroll = fW<QScrollArea>(frm, "ScrArea");
     QWidget *pViewport = pScroll->viewport();
     TAreaCanvas &canvas = fCanvas(frm);
     pZoom(frm, 200);
     pScroll->horizontalScrollBar()->setValue(pScroll->horizontalScrollBar()->maximum() / 2);
     pScroll->verticalScrollBar()->setValue(pScroll->verticalScrollBar()->maximum() / 2);
+    // the view takes the wheel (a real one, spontaneous, comes up to it from the item under the pointer)
+    auto fRotella = [&](const QPoint &punto, int iDelta, Qt::KeyboardModifiers eTasti = Qt::ControlModifier) {
+        QWheelEvent ev(punto, pViewport->mapToGlobal(punto), QPoint(), QPoint(0, iDelta), Qt::NoButton, eTasti,
+                       Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(pViewport, &ev);
+    };
 
-    // at several points of the view, in and out: the same panel pixel stays under the pointer
-    for (const QPoint &punto : {QPoint(300, 200), QPoint(150, 120), QPoint(480, 300)})
+    // at several points of the view, one of them on the icon, in and out: the same panel pixel stays under the
+    // pointer
+    const QPoint sullIcona =
+        fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_1").arg(fLastSensorId(fx)))->mapTo(pViewport, QPoint(9, 9));
+    QVERIFY(pViewport->rect().contains(sullIcona));
+    QVERIFY(qobject_cast<TCanvasItem *>(pViewport->childAt(sullIcona)));
+    for (const QPoint &punto : {sullIcona, QPoint(300, 200), QPoint(150, 120), QPoint(480, 300)})
         for (int iScatto : {120, 120, -120, -120}) {
             const int iPrima = canvas.fVista().fPercento();
             const QPoint pannello = canvas.fVista().fPannello(canvas.mapFrom(pViewport, punto));
-            // the page's items let the wheel through to the view, which zooms
-            QWheelEvent ev(punto, pViewport->mapToGlobal(punto), QPoint(), QPoint(0, iScatto), Qt::NoButton,
-                           Qt::ControlModifier, Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(pViewport, &ev);
+            fRotella(punto, iScatto);
             const int iDopo = canvas.fVista().fPercento();
             QCOMPARE(iDopo, iScatto > 0 ? TVista::fPassoSuccessivo(iPrima) : TVista::fPassoPrecedente(iPrima));
             QCOMPARE(canvas.fVista().fPannello(canvas.mapFrom(pViewport, punto)), pannello);
         }
+    // a touchpad's small turns make one step once they add up to a notch
+    for (int i = 0; i < 3; ++i)
+        fRotella(QPoint(300, 200), 40);
+    QCOMPARE(canvas.fVista().fPercento(), 300);
+
     // without Ctrl the wheel scrolls, the zoom stays
     const int iValore = pScroll->verticalScrollBar()->value();
-    QWheelEvent ev(QPointF(200, 200), pViewport->mapToGlobal(QPointF(200, 200)), QPoint(), QPoint(0, -120),
-                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(pViewport, &ev);
-    QCOMPARE(canvas.fVista().fPercento(), 200);
+    fRotella(QPoint(200, 200), -120, Qt::NoModifier);
+    QCOMPARE(canvas.fVista().fPercento(), 300);
     QVERIFY(pScroll->verticalScrollBar()->value() > iValore);
 }
 
