@@ -45,8 +45,9 @@ QRect TVista::fSchermo(const QRect &pannello) const
 
 QPoint TVista::fPannello(const QPoint &schermo) const
 {
-    return {fDivisioneInGiu(qint64(schermo.x()) * 100, m_iPercento),
-            fDivisioneInGiu(qint64(schermo.y()) * 100, m_iPercento)};
+    // the last panel pixel p whose first screen pixel, p * zoom rounded down, is not beyond the screen pixel
+    return {fDivisioneInGiu((qint64(schermo.x()) + 1) * 100 - 1, m_iPercento),
+            fDivisioneInGiu((qint64(schermo.y()) + 1) * 100 - 1, m_iPercento)};
 }
 
 QPointF TVista::fPannelloF(const QPointF &schermo) const

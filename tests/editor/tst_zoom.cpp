@@ -46,6 +46,7 @@ class TstZoom : public QObject
     Q_OBJECT
 
 private slots:
+    void eachScreenPixelMapsToThePanelPixelDrawnThere();
     void dragsStoreThePanelPositionsOfTheParts_data();
     void dragsStoreThePanelPositionsOfTheParts();
     void limitsAtFourHundredPercent();
@@ -57,6 +58,21 @@ private slots:
     void canvasItemsAreAccessibleAtEveryZoom();
     void statusBarCellsReadTheirText();
 };
+
+void TstZoom::eachScreenPixelMapsToThePanelPixelDrawnThere()
+{
+    // at every step, also where a panel pixel takes one or two screen pixels (150 %), and left of the page
+    for (int iZoom : TVista::aiPassi) {
+        const TVista vista(iZoom);
+        for (int s = -20; s < 1500; ++s) {
+            const int p = vista.fPannello(QPoint(s, s)).x();
+            QVERIFY2(vista.fSchermo(p) <= s && s < vista.fSchermo(p + 1),
+                     qPrintable(QStringLiteral("%1 %: screen %2 gives panel %3").arg(iZoom).arg(s).arg(p)));
+        }
+        for (int p = -5; p < 500; ++p)
+            QCOMPARE(vista.fPannello(vista.fSchermo(QPoint(p, p))), QPoint(p, p));
+    }
+}
 
 void TstZoom::dragsStoreThePanelPositionsOfTheParts_data()
 {
