@@ -88,8 +88,7 @@ void TAreaCanvas::pSetZoom(int iPercento)
 
 QPoint TAreaCanvas::fPosizioneNuovi() const
 {
-    // half the page less half the banner's height, on both axes
-    return QPoint(iLarghezzaPannello / 2 - iAltezzaBanner / 2, iAltezzaPannello / 2 - iAltezzaBanner / 2);
+    return ptPosizioneNuovi;
 }
 
 // --- the items -------------------------------------------------------------------------
