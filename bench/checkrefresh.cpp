@@ -19,6 +19,7 @@
 #include "check/riferimentiio.h"
 #include "check/verifica.h"
 #include "document/projectdocument.h"
+#include "editor/areatree.h"
 #include "editor/dialogs.h"
 #include "editor/frmbase.h"
 
@@ -114,7 +115,7 @@ bool fMisura(TFrmBase &frm, TBenchDialogs &dialogs, const QString &sNome, const 
         return false;
     }
     TProjectDocument &doc = frm.fDocument();
-    frm.pSelectNodeById(QStringLiteral("1"));
+    frm.findChild<TPannelloAree *>(QStringLiteral("PanelSx"))->pSelectNodeById(QStringLiteral("1"));
     // both docks open side by side, as a user who follows both would have them
     auto *pVerifica = frm.findChild<QDockWidget *>(QStringLiteral("DockVerifica"));
     auto *pIo = frm.findChild<QDockWidget *>(QStringLiteral("DockIngressiUscite"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/catalogo.h"
+#include "workspace/pannello.h"
 #include "workspace/sqlconn.h"
 
 #include <QList>
@@ -53,9 +54,6 @@ struct TTasto
  *  squares centred at y 18 (none beyond level 1). */
 QList<TTasto> fTastiDelLivello(qint64 iLivello);
 
-/** The panel's screen, 0-479 x 0-271. */
-inline constexpr int iLarghezzaPannello = 480;
-inline constexpr int iAltezzaPannello = 272;
 /** The longest label the record's column holds (the I/O numbers: fNumeroIoValido). */
 inline constexpr int iTestoMassimo = 23;
 inline constexpr int iAreaIdMassimo = 99;

@@ -126,8 +126,9 @@ public:
     /** A base area named sNome; it is then shown. Returns its id. */
     qint64 pAggiungiAreaBase(const QString &sNome);
     /** The zoom command: a detail area sNome under the base area iPadre, and its zoom marker (icon size
-     *  iIconSize) on iPadre, which stays shown. Returns the detail area's id. */
-    qint64 pAggiungiAreaDettaglio(qint64 iPadre, const QString &sNome, int iIconSize);
+     *  iIconSize, at pos) on iPadre, which stays shown. Returns the detail area's id. */
+    qint64 pAggiungiAreaDettaglio(qint64 iPadre, const QString &sNome, int iIconSize,
+                                  const QPoint &pos = ptPosizioneNuovi);
     /** Deletes area iId with its objects, the zoom markers leading to it and its picture; no area is shown after. */
     void pEliminaArea(qint64 iId);
     void pRinominaArea(qint64 iId, const QString &sNome);
@@ -137,8 +138,9 @@ public:
      *  "sfondo", giving back the old file byte for byte. */
     void pScriviSfondo(qint64 iId, const QByteArray &abJpeg);
 
-    /** Places a new object of type iTipo with the number text sNumero on the shown area; returns its id. */
-    qint64 pAggiungiOggetto(int iTipo, int iIconSize, const QString &sNumero);
+    /** Places a new object of type iTipo with the number text sNumero on the shown area, its icon at pos;
+     *  returns its id. */
+    qint64 pAggiungiOggetto(int iTipo, int iIconSize, const QString &sNumero, const QPoint &pos = ptPosizioneNuovi);
     /** Moves an object's icon (iMark 0) or its barrier's second end (iMark 1) to pos. */
     void pSpostaOggetto(qint64 iId, int iMark, const QPoint &pos);
     void pEliminaOggetto(qint64 iId);

@@ -1,10 +1,6 @@
-// The preview window of the panel, and the menu commands "Anteprima Pannello" and "Documentazione PDF…".
-
 #include "editor/anteprima.h"
 
 #include "document/projectdocument.h"
-#include "editor/frmbase.h"
-#include "preview/documentopdf.h"
 #include "preview/renderer.h"
 
 #include <QButtonGroup>
@@ -65,56 +61,59 @@ void TPaginaAnteprima::mousePressEvent(QMouseEvent *pEvent)
     pEvent->accept();
 }
 
-TFrmAnteprima::TFrmAnteprima(TFrmBase &frm) : QWidget(&frm, Qt::Window), m_frm(frm)
+TFrmAnteprima::TFrmAnteprima(const TContesto &ctx, std::function<void()> fnEsporta, QWidget *pParent)
+    : QWidget(pParent, Qt::Window), m_ctx(ctx), m_fnEsporta(std::move(fnEsporta))
 {
     setObjectName(QStringLiteral("FrmAnteprima"));
     setWindowTitle(tr("Anteprima Pannello"));
     setAccessibleName(tr("Anteprima Pannello"));
 
-    LblStato = new QLabel(this);
-    LblStato->setObjectName(QStringLiteral("LblStato"));
-    LblStato->setWordWrap(true);
-    LblStato->setAccessibleName(tr("Stato dell'esportazione"));
-    BtnEsportaAggiorna = new QPushButton(tr("Esporta e aggiorna"), this);
-    BtnEsportaAggiorna->setObjectName(QStringLiteral("BtnEsportaAggiorna"));
-    BtnEsportaAggiorna->setToolTip(tr("Esporta il progetto nella cartella out e mostra la nuova esportazione"));
-    BtnScala1 = new QToolButton(this);
-    BtnScala1->setText(tr("1x"));
-    BtnScala1->setToolTip(tr("Dimensione reale del pannello"));
-    BtnScala2 = new QToolButton(this);
-    BtnScala2->setText(tr("2x"));
-    BtnScala2->setToolTip(tr("Doppia dimensione"));
+    m_pStato = new QLabel(this);
+    m_pStato->setObjectName(QStringLiteral("LblStato"));
+    m_pStato->setWordWrap(true);
+    m_pStato->setAccessibleName(tr("Stato dell'esportazione"));
+    m_pEsportaAggiorna = new QPushButton(tr("Esporta e aggiorna"), this);
+    m_pEsportaAggiorna->setObjectName(QStringLiteral("BtnEsportaAggiorna"));
+    m_pEsportaAggiorna->setToolTip(tr("Esporta il progetto nella cartella out e mostra la nuova esportazione"));
+    m_pScala1 = new QToolButton(this);
+    m_pScala1->setObjectName(QStringLiteral("BtnScala1"));
+    m_pScala1->setText(tr("1x"));
+    m_pScala1->setToolTip(tr("Dimensione reale del pannello"));
+    m_pScala2 = new QToolButton(this);
+    m_pScala2->setObjectName(QStringLiteral("BtnScala2"));
+    m_pScala2->setText(tr("2x"));
+    m_pScala2->setToolTip(tr("Doppia dimensione"));
     m_pScale = new QButtonGroup(this);
-    for (QToolButton *pBtn : {BtnScala1, BtnScala2}) {
+    for (QToolButton *pBtn : {m_pScala1, m_pScala2}) {
         pBtn->setCheckable(true);
         m_pScale->addButton(pBtn);
     }
-    BtnScala1->setChecked(true);
-    LblArea = new QLabel(this);
-    LblArea->setObjectName(QStringLiteral("LblArea"));
-    LblArea->setAccessibleName(tr("Area mostrata"));
-    PnlPagina = new TPaginaAnteprima(this);
-    PnlPagina->setObjectName(QStringLiteral("PnlPagina"));
-    PnlPagina->setAccessibleName(tr("Pagina del pannello"));
-    PnlPagina->setToolTip(tr("Un clic su un tasto o su un marcatore di zoom apre l'area a cui porta"));
+    m_pScala1->setChecked(true);
+    m_pArea = new QLabel(this);
+    m_pArea->setObjectName(QStringLiteral("LblArea"));
+    m_pArea->setAccessibleName(tr("Area mostrata"));
+    m_pPagina = new TPaginaAnteprima(this);
+    m_pPagina->setObjectName(QStringLiteral("PnlPagina"));
+    m_pPagina->setAccessibleName(tr("Pagina del pannello"));
+    m_pPagina->setToolTip(tr("Un clic su un tasto o su un marcatore di zoom apre l'area a cui porta"));
 
     auto *pRiga = new QHBoxLayout;
-    pRiga->addWidget(BtnScala1);
-    pRiga->addWidget(BtnScala2);
-    pRiga->addWidget(LblArea, 1);
-    pRiga->addWidget(BtnEsportaAggiorna);
+    pRiga->addWidget(m_pScala1);
+    pRiga->addWidget(m_pScala2);
+    pRiga->addWidget(m_pArea, 1);
+    pRiga->addWidget(m_pEsportaAggiorna);
     auto *pColonna = new QVBoxLayout(this);
     pColonna->addLayout(pRiga);
-    pColonna->addWidget(LblStato);
-    pColonna->addWidget(PnlPagina, 0, Qt::AlignCenter);
+    pColonna->addWidget(m_pStato);
+    pColonna->addWidget(m_pPagina, 0, Qt::AlignCenter);
     pColonna->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_pScale, &QButtonGroup::buttonClicked, this, [this] { m_frm.pRunCommand([this] { pDisegna(); }); });
-    connect(PnlPagina, &TPaginaAnteprima::premuto, this,
-            [this](const QPoint &pos) { m_frm.pRunCommand([this, pos] { pPremuto(pos); }); });
-    connect(BtnEsportaAggiorna, &QPushButton::clicked, this, [this] {
-        m_frm.pRunCommand([this] {
-            m_frm.MnuEsportaProgettoClick();
+    connect(m_pScale, &QButtonGroup::buttonClicked, this, [this] { m_ctx.cmd.pRunCommand([this] { pDisegna(); }); });
+    connect(m_pPagina, &TPaginaAnteprima::premuto, this,
+            [this](const QPoint &pos) { m_ctx.cmd.pRunCommand([this, pos] { pPremuto(pos); }); });
+    connect(m_pEsportaAggiorna, &QPushButton::clicked, this, [this] {
+        m_ctx.cmd.pRunCommand([this] {
+            m_fnEsporta();
             pRicarica(m_iArea);
         });
     });
@@ -122,7 +121,7 @@ TFrmAnteprima::TFrmAnteprima(TFrmBase &frm) : QWidget(&frm, Qt::Window), m_frm(f
 
 void TFrmAnteprima::pRicarica(qint64 iArea)
 {
-    TProjectDocument &doc = m_frm.fDocument();
+    TProjectDocument &doc = m_ctx.doc;
     m_mappa = TMappa();
     m_iArea = 0;
     m_sOut = doc.fAperto() ? doc.fRootPrj() + QStringLiteral("out/") : QString();
@@ -135,12 +134,12 @@ void TFrmAnteprima::pRicarica(qint64 iArea)
     } else {
         if (maps.lastModified() < fUltimaModifica(doc.fDatabase()))
             sStato = tr("L'esportazione in out è più vecchia del progetto: usare \"Esporta e aggiorna\".");
-        LblStato->setText(sStato);
+        m_pStato->setText(sStato);
         m_mappa = fLeggiMappaFile(maps.filePath());
     }
-    LblStato->setText(sStato);
-    LblStato->setVisible(!sStato.isEmpty());
-    BtnEsportaAggiorna->setEnabled(doc.fAperto());
+    m_pStato->setText(sStato);
+    m_pStato->setVisible(!sStato.isEmpty());
+    m_pEsportaAggiorna->setEnabled(doc.fAperto());
     m_iArea = m_mappa.fArea(iArea) ? iArea : m_mappa.fHome();
     pDisegna();
 }
@@ -155,15 +154,15 @@ void TFrmAnteprima::pMostraArea(qint64 iId)
 
 void TFrmAnteprima::pDisegna()
 {
-    const int iScala = BtnScala2->isChecked() ? 2 : 1;
+    const int iScala = m_pScala2->isChecked() ? 2 : 1;
     const TAreaMappa *pArea = m_mappa.fArea(m_iArea);
     if (!pArea) {
-        LblArea->clear();
-        PnlPagina->pSetPagina(QImage(), iScala);
+        m_pArea->clear();
+        m_pPagina->pSetPagina(QImage(), iScala);
         return;
     }
-    LblArea->setText(tr("Area %1: %2").arg(pArea->iId).arg(pArea->sNome));
-    PnlPagina->pSetPagina(fDisegnaPagina(*pArea, m_sOut, false), iScala);
+    m_pArea->setText(tr("Area %1: %2").arg(pArea->iId).arg(pArea->sNome));
+    m_pPagina->pSetPagina(fDisegnaPagina(*pArea, m_sOut, false), iScala);
 }
 
 void TFrmAnteprima::pPremuto(const QPoint &pos)
@@ -173,36 +172,4 @@ void TFrmAnteprima::pPremuto(const QPoint &pos)
         return;
     if (const std::optional<qint64> iVerso = fDestinazione(m_mappa, *pArea, pos))
         pMostraArea(*iVerso);
-}
-
-void TFrmBase::MnuAnteprimaPannelloClick()
-{
-    if (!m_pDoc->fAperto())
-        return;
-    if (!FrmAnteprima)
-        FrmAnteprima = new TFrmAnteprima(*this);
-    FrmAnteprima->pRicarica(m_pDoc->fAreaMostrata());
-    FrmAnteprima->show();
-    FrmAnteprima->raise();
-}
-
-void TFrmBase::MnuDocumentazionePdfClick()
-{
-    if (!m_pDoc->fAperto())
-        return;
-    const QString sDb = m_pDoc->fDatabase();
-    const QString sProposta =
-        QFileInfo(sDb).absolutePath() + QLatin1Char('/') + QFileInfo(sDb).completeBaseName() + QStringLiteral(".pdf");
-    const QString sPdf = fDialogs().fSaveFile(tr("Documentazione PDF…"), sProposta, tr("Documento PDF (*.pdf)"));
-    if (sPdf.isEmpty())
-        return;
-    pBusyCursor(true);
-    try {
-        pScriviDocumentoPdf(sDb, sPdf);
-    } catch (...) {
-        pBusyCursor(false);
-        throw;
-    }
-    pBusyCursor(false);
-    fDialogs().pMessage(tr("Documentazione scritta in %1").arg(sPdf));
 }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "editor/editorcontext.h"
 #include "preview/mapsreader.h"
 
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class TFrmBase;
 
 /** The page of the preview: the rendered area at 1x or 2x; a press is handed on in panel coordinates. */
 class TPaginaAnteprima final : public QWidget
@@ -41,7 +43,7 @@ private:
  * shows it, read from "out" (maps.txt and the bitmaps), never from the
  * database. A press on a key or a zoom marker goes where the panel would
  * go. It says when "out" holds no export or one older than the database,
- * and "Esporta e aggiorna" runs the window's export command and reloads.
+ * and "Esporta e aggiorna" runs the export command it was given and reloads.
  *
  * A maps.txt that cannot be read throws TOmbrixError from pRicarica, for
  * the command that called it to show.
@@ -51,7 +53,8 @@ class TFrmAnteprima final : public QWidget
     Q_OBJECT
 
 public:
-    explicit TFrmAnteprima(TFrmBase &frm);
+    /** fnEsporta is the export command, which runs inside the command boundary. */
+    TFrmAnteprima(const TContesto &ctx, std::function<void()> fnEsporta, QWidget *pParent);
 
     /** Reads "out" again and shows area iArea (the home when 0 or not exported). */
     void pRicarica(qint64 iArea = 0);
@@ -61,18 +64,18 @@ public:
     qint64 fAreaMostrata() const { return m_iArea; }
     const TMappa &fMappa() const { return m_mappa; }
 
-    QLabel *LblStato = nullptr; // what is shown: missing or stale export
-    QLabel *LblArea = nullptr;  // the shown area's id and name
-    QPushButton *BtnEsportaAggiorna = nullptr;
-    QToolButton *BtnScala1 = nullptr;
-    QToolButton *BtnScala2 = nullptr;
-    TPaginaAnteprima *PnlPagina = nullptr;
-
 private:
     void pDisegna();
     void pPremuto(const QPoint &pos);
 
-    TFrmBase &m_frm;
+    TContesto m_ctx;
+    std::function<void()> m_fnEsporta;
+    QLabel *m_pStato = nullptr; // what is shown: missing or stale export
+    QLabel *m_pArea = nullptr;  // the shown area's id and name
+    QPushButton *m_pEsportaAggiorna = nullptr;
+    QToolButton *m_pScala1 = nullptr;
+    QToolButton *m_pScala2 = nullptr;
+    TPaginaAnteprima *m_pPagina = nullptr;
     QButtonGroup *m_pScale = nullptr;
     TMappa m_mappa;
     QString m_sOut;

@@ -4,16 +4,22 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QPixmap fBezelPicture()
+QSize fBezelSize(const QSize &apertura)
 {
-    QPixmap pix(584, 378);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
+    return apertura + QSize(iBezelOpeningX + iBezelDestra, iBezelOpeningY + iBezelSotto);
+}
+
+void pDisegnaCornice(QPainter &p, const QSize &apertura)
+{
+    const QSize size = fBezelSize(apertura);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
+    const int iW = size.width();
+    const int iH = size.height();
 
     // the light frame with its curved corners and a soft edge
-    const QRectF rcFrame(1.5, 1.5, 581, 375);
-    QLinearGradient grad(0, 0, 0, 378);
+    const QRectF rcFrame(1.5, 1.5, iW - 3, iH - 3);
+    QLinearGradient grad(0, 0, 0, iH);
     grad.setColorAt(0.0, QColor(0xf4, 0xf5, 0xf7));
     grad.setColorAt(1.0, QColor(0xd9, 0xdc, 0xe1));
     p.setPen(QPen(QColor(0xa8, 0xad, 0xb5), 2.0));
@@ -24,24 +30,25 @@ QPixmap fBezelPicture()
     p.drawRoundedRect(rcFrame.adjusted(5, 5, -5, -5), 23, 23);
 
     // a recessed rim around the screen
+    const QRect rcApertura(QPoint(iBezelOpeningX, iBezelOpeningY), apertura);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x9a, 0xa0, 0xa8));
-    p.drawRect(iBezelOpeningX - 4, iBezelOpeningY - 4, 480 + 8, 272 + 8);
+    p.drawRect(rcApertura.adjusted(-4, -4, 4, 4));
     p.setBrush(QColor(0x3a, 0x3e, 0x44));
-    p.drawRect(iBezelOpeningX - 2, iBezelOpeningY - 2, 480 + 4, 272 + 4);
+    p.drawRect(rcApertura.adjusted(-2, -2, 2, 2));
 
     // the screen opening itself
     p.setBrush(QColor(0x10, 0x12, 0x16));
-    p.drawRect(iBezelOpeningX, iBezelOpeningY, 480, 272);
+    p.drawRect(rcApertura);
 
     // maker's strip and the status light below the screen
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(QColor(0xb8, 0xbd, 0xc4));
-    p.drawRoundedRect(QRectF(242, 348, 100, 6), 3, 3);
+    p.drawRoundedRect(QRectF((iW - 100) / 2, iH - 30, 100, 6), 3, 3);
     p.setBrush(QColor(0x3c, 0xb0, 0x4a));
-    p.drawEllipse(QPointF(52 + 480 - 6, 352), 3.5, 3.5);
-    return pix;
+    p.drawEllipse(QPointF(iW - iBezelDestra - 6, iH - 26), 3.5, 3.5);
+    p.restore();
 }
 
 QPixmap fBuiltinButtonPicture(const QString &sFile)

@@ -1,302 +1,368 @@
-// The area canvas: its fixed layers (background, banner, overlay), clearing
-// the placed controls, the background and banner pictures, the barrier
-// lines and the background command.
-
 #include "editor/canvas.h"
 
 #include "document/projectdocument.h"
-#include "editor/canvascontrols.h"
-#include "editor/frmbase.h"
-#include "editor/labels.h"
-#include "editor/placement.h"
+#include "editor/canvasitem.h"
+#include "editor/canvaslayers.h"
+#include "editor/canvastool.h"
+#include "editor/editorcontext.h"
+#include "editor/selectionmodel.h"
 #include "model/catalogo.h"
 #include "preview/disegno.h"
-#include "workspace/errors.h"
 #include "workspace/lingua.h"
+#include "workspace/pannello.h"
 #include "workspace/uty.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QImageReader>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace {
 
-// the panel's screen; a picture is decoded only as far as it shows there
-constexpr int iCanvasWidth = 480;
-constexpr int iCanvasHeight = 272;
-// a picture whose decoder cannot clip is refused beyond this many bytes decoded
-constexpr qint64 iMaxDecodedBytes = qint64(1) << 30;
-
-/** Refuses an existing path that is not a plain file (a FIFO, a folder, a device), before anything opens it. */
-void pRequireRegularFile(const QString &sPath)
+QString fIconPath(int iTipo, int iIconSize)
 {
-    // a FIFO would block the decoder, a folder or a device is no picture: only plain files are opened
-    const QFileInfo info(sPath);
-    if (info.exists() && !info.isFile())
-        throw TOmbrixError(sPath + QCoreApplication::translate("Ombrix", ": non è un file normale"));
+    return sGlobGrfcPath + fGetTipo(iTipo) + QString::number(iIconSize) + QStringLiteral(".png");
 }
-
-const char *const aszPrefissi[] = {"Radar_", "Contatto_", "Zoom_",    "Barriera_",    "Telecamera_", "Lampada_",
-                                   "Tapsu_", "Tapgiu_",   "Allarme_", "Irrigazione_", "Sensore_",    "Testo_"};
 
 } // namespace
 
-QPixmap fReadPicture(const QString &sPath)
+TAreaCanvas::TAreaCanvas(TProjectDocument &doc, TSelezione &sel, TCommandBoundary &cmd, QWidget *pParent)
+    : QWidget(pParent), m_doc(doc), m_sel(sel), m_cmd(cmd)
 {
-    pRequireRegularFile(sPath);
-    QImageReader reader(sPath);
-    // the canvas shows only its top-left 480 x 272, so only that part is decoded
-    const QSize size = reader.size();
-    const QRect visible = QRect(0, 0, iCanvasWidth, iCanvasHeight).intersected(QRect(QPoint(0, 0), size));
-    if (size.isValid() && reader.supportsOption(QImageIOHandler::ClipRect))
-        reader.setClipRect(visible);
-    else if (size.isValid() && qint64(size.width()) * size.height() * 4 > iMaxDecodedBytes)
-        throw TOmbrixError(sPath + QCoreApplication::translate("Ombrix", ": immagine troppo grande (%1 x %2)")
-                                       .arg(size.width())
-                                       .arg(size.height()));
-    QImage img = reader.read();
-    if (img.isNull()) {
-        QString sSize;
-        if (size.isValid())
-            sSize = QStringLiteral(" (%1 x %2)").arg(size.width()).arg(size.height());
-        throw TOmbrixError(sPath + QStringLiteral(": ") + reader.errorString() + sSize);
-    }
-    if (size.isValid() && img.size() != visible.size())
-        img = img.copy(visible); // a decoder that ignored the clip
-    return QPixmap::fromImage(img);
+    setObjectName(QStringLiteral("PnlImgArea"));
+    setFocusPolicy(Qt::ClickFocus); // the keys of the selection
+    setAccessibleName(tr("Area"));
+
+    m_pSfondo = new TLivelloImmagine(this);
+    m_pSfondo->setObjectName(QStringLiteral("Image_1"));
+    m_pBanner = new TLivelloImmagine(this);
+    m_pBanner->setObjectName(QStringLiteral("ImgBanner"));
+    m_pOverlay = new TCanvasOverlay(this);
+    m_pOverlay->setObjectName(QStringLiteral("ImgCanvas"));
+    pSetZoom(100);
+    pSegui();
 }
 
-QPixmap fReadIcon(const QString &sPath)
+TAreaCanvas::~TAreaCanvas() = default;
+
+void TAreaCanvas::pSegui()
 {
-    struct TIcona
-    {
-        qint64 iSize = -1;
-        QDateTime changed;
-        QPixmap pix;
+    // every slot reports its failure to the command that made the document change
+    auto fGuard = [this](auto fn) {
+        return [this, fn](auto... args) {
+            try {
+                fn(args...);
+            } catch (...) {
+                m_cmd.pViewFailed(std::current_exception());
+            }
+        };
     };
-    static QHash<QString, TIcona> aIcone;
-    const QFileInfo info(sPath);
-    TIcona &icona = aIcone[sPath];
-    if (!info.isFile() || icona.iSize != info.size() || icona.changed != info.metadataChangeTime() ||
-        icona.pix.isNull()) {
-        icona = TIcona();
-        icona.pix = fReadPicture(sPath); // a missing or broken file fails here, every time
-        icona.iSize = info.size();
-        icona.changed = info.metadataChangeTime();
-    }
-    return icona.pix;
+    connect(&m_doc, &TProjectDocument::sigProgetto, this, fGuard([this](bool bAperto) {
+        if (!bAperto)
+            pSvuota();
+    }));
+    connect(&m_doc, &TProjectDocument::sigAreaMostrata, this, fGuard([this](qint64) { pMostraArea(); }));
+    connect(&m_doc, &TProjectDocument::sigSfondoCambiato, this, fGuard([this](qint64 iId) { pLoadImgArea(iId); }));
+    connect(&m_doc, &TProjectDocument::sigOggettoAggiunto, this, fGuard([this](qint64 iId) { pSincronizza(iId); }));
+    connect(&m_doc, &TProjectDocument::sigOggettoCambiato, this, fGuard([this](qint64 iId) { pSincronizza(iId); }));
+    connect(&m_doc, &TProjectDocument::sigOggettoRimosso, this, fGuard([this](qint64 iId) { pRimuovi(iId); }));
+    connect(&m_sel, &TSelezione::changed, this, [this] { pAggiornaCornici(); });
+    connect(&m_sel, &TSelezione::sigInVista, this, [this](qint64 iId) { pMostraOggetto(iId); });
 }
 
-TCanvasOverlay::TCanvasOverlay(QWidget *pParent) : QWidget(pParent)
+// --- the view ------------------------------------------------------------------------
+
+void TAreaCanvas::pSetZoom(int iPercento)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
+    m_vista = TVista(iPercento);
+    setFixedSize(m_vista.fSchermo(QSize(iLarghezzaPannello, iAltezzaPannello)));
+    m_pSfondo->setGeometry(rect());
+    m_pSfondo->pSetVista(m_vista);
+    m_pBanner->setGeometry(m_vista.fSchermo(QRect(0, 0, iLarghezzaPannello, iAltezzaBanner)));
+    m_pBanner->pSetVista(m_vista);
+    m_pOverlay->setGeometry(rect());
+    m_pOverlay->pSetVista(m_vista);
+    for (TCanvasItem *pItem : std::as_const(m_aItems))
+        pItem->pSetVista(m_vista);
+    emit sigZoom(m_vista.fPercento());
 }
 
-void TCanvasOverlay::pSetLines(const QList<QLine> &aLines)
+QPoint TAreaCanvas::fPosizioneNuovi() const
 {
-    m_aLines = aLines;
-    update();
+    return ptPosizioneNuovi;
 }
 
-void TCanvasOverlay::pSetCornice(const QRect &rc)
+// --- the items -------------------------------------------------------------------------
+
+QList<TCanvasItem *> TAreaCanvas::fItems() const
 {
-    if (rc == m_rcCornice)
+    QList<TCanvasItem *> a;
+    for (QObject *pChild : children())
+        if (auto *pItem = qobject_cast<TCanvasItem *>(pChild); pItem && m_aItems.value(pItem->fChiave()) == pItem)
+            a << pItem;
+    return a;
+}
+
+void TAreaCanvas::pSposta(const TChiave &chiave, const QPoint &pos)
+{
+    TCanvasItem *pItem = fItem(chiave);
+    if (!pItem || pItem->fPosizione() == pos)
         return;
-    m_rcCornice = rc;
-    update();
+    pItem->pSetPosizione(pos);
+    pAggiornaCornici();
+    emit sigSpostato(chiave, pos);
 }
 
-void TCanvasOverlay::pSetAltreCornici(const QList<QRect> &aRect)
+void TAreaCanvas::pMostraOggetto(qint64 iId)
 {
-    if (aRect == m_aAltreCornici)
+    QRect rc;
+    for (TCanvasItem *pItem : fItems())
+        if (pItem->fId() == iId) {
+            pItem->raise();
+            rc = rc.united(pItem->geometry());
+        }
+    m_pOverlay->raise();
+    if (!rc.isEmpty())
+        emit sigInVista(rc);
+}
+
+TCanvasItem *TAreaCanvas::fNuovoItem(const TSensore &s, const TChiave &chiave, const QPixmap &picture)
+{
+    auto *pItem = new TCanvasItem(*this, chiave);
+    m_aItems.insert(chiave, pItem);
+    pItem->pAggiorna(s, picture);
+    pItem->show();
+    return pItem;
+}
+
+void TAreaCanvas::pCostruisci(const TSensore &s)
+{
+    // the pictures first: one that cannot be read builds nothing
+    const QPixmap icona = fReadIcon(fIconPath(s.Get_tiposensore(), s.Get_iconsize()));
+    QPixmap marker;
+    if (fHaParte(s, TParte::SecondoCapo))
+        marker = fReadIcon(sGlobGrfcPath + QStringLiteral("b2.png"));
+    // stacked as placed: the second end, the label, and the icon above both
+    for (const TChiave &chiave : fChiaviDi(s))
+        fNuovoItem(s, chiave, chiave.eParte == TParte::Icona ? icona : marker);
+}
+
+void TAreaCanvas::pScarta(TCanvasItem *pItem)
+{
+    // off the canvas at once; an item handling its own event is destroyed once that is over
+    if (!pItem)
         return;
-    m_aAltreCornici = aRect;
-    update();
-}
-
-void TCanvasOverlay::pSetBanda(const QRect &rc)
-{
-    if (rc == m_rcBanda)
+    if (!pItem->fInEvento()) {
+        delete pItem;
         return;
-    m_rcBanda = rc;
-    update();
+    }
+    pItem->hide();
+    pItem->setParent(nullptr);
+    pItem->deleteLater();
 }
 
-void TCanvasOverlay::paintEvent(QPaintEvent *)
+void TAreaCanvas::pPulisciTutto()
 {
-    QList<QRect> aCornici = m_aAltreCornici;
-    if (!m_rcCornice.isEmpty())
-        aCornici << m_rcCornice;
-    for (const QRect &rc : aCornici) {
-        // two pixels outside the control, dark then light, visible on any background
-        QPainter p(this);
-        p.setPen(QPen(QColor(0, 0, 0), 1, Qt::SolidLine));
-        p.drawRect(rc.adjusted(-2, -2, 1, 1));
-        p.setPen(QPen(QColor(255, 160, 0), 1, Qt::SolidLine));
-        p.drawRect(rc.adjusted(-1, -1, 0, 0));
+    const QList<TCanvasItem *> aItems = fItems();
+    m_aItems.clear();
+    for (qsizetype i = aItems.size() - 1; i >= 0; --i)
+        pScarta(aItems.at(i));
+}
+
+void TAreaCanvas::pSvuota()
+{
+    pPulisciTutto();
+    m_pSfondo->clear();
+    pWipeBlines();
+    pAggiornaCornici();
+}
+
+void TAreaCanvas::pMostraArea()
+{
+    pWipeBlines();
+    pPulisciTutto();
+    const qint64 iId = m_doc.fAreaMostrata();
+    if (iId == 0) {
+        m_pBanner->clear();
+        return pSvuota();
     }
-    if (!m_rcBanda.isEmpty()) {
-        QPainter p(this);
-        p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DashLine));
-        p.setBrush(QColor(255, 160, 0, 40));
-        p.drawRect(m_rcBanda.adjusted(0, 0, -1, -1));
+    const TAreaRow *pArea = m_doc.fArea(iId);
+    pLoadImgArea(iId);
+    pLoadBanner(pArea ? pArea->iLivello : 0);
+    // built in one go and painted once, at the end
+    setUpdatesEnabled(false);
+    try {
+        for (const TSensore &s : m_doc.fOggetti())
+            pCostruisci(s);
+    } catch (...) {
+        setUpdatesEnabled(true);
+        throw;
     }
-    if (m_aLines.isEmpty())
+    setUpdatesEnabled(true);
+    pRepaintAll();
+}
+
+void TAreaCanvas::pSincronizza(qint64 iId)
+{
+    const TSensore *p = m_doc.fOggetto(iId);
+    if (!p)
+        return pRimuovi(iId);
+    const TSensore &s = *p;
+    TCanvasItem *pIcona = fItem({iId, TParte::Icona});
+    if (!pIcona) {
+        // a new object lies on top when it is the newest; one brought back takes its place among the others
+        if (m_doc.fOggetti().last().Get_id() != iId)
+            return pMostraArea();
+        pCostruisci(s);
+        pRepaintAll();
         return;
-    QPainter p(this);
-    pDisegnaLineeBarriera(p, m_aLines);
-}
-
-bool fIsPlacedControlName(const QString &sName)
-{
-    for (const char *szPrefisso : aszPrefissi)
-        if (sName.startsWith(QLatin1String(szPrefisso), Qt::CaseSensitive))
-            return true;
-    return false;
-}
-
-void TFrmBase::pPulisciTutto()
-{
-    // from the last to the first, destroyed at once so that a reload never meets a stale name
-    const QObjectList aChildren = PnlImgArea->children();
-    for (qsizetype i = aChildren.size() - 1; i >= 0; --i) {
-        QObject *pChild = aChildren.at(i);
-        if (pChild->isWidgetType() && fIsPlacedControlName(pChild->objectName()))
-            delete pChild;
     }
+    // another type or number: its items are built anew in their place among the others
+    if (!pIcona->fStessoTipoENumero(s) ||
+        (fItem({iId, TParte::SecondoCapo}) != nullptr) != fHaParte(s, TParte::SecondoCapo))
+        return pMostraArea();
+    pIcona->pAggiorna(s, pIcona->pixmap());
+    if (TCanvasItem *pCapo = fItem({iId, TParte::SecondoCapo}))
+        pCapo->pAggiorna(s, pCapo->pixmap());
+    const TChiave testo{iId, TParte::Testo};
+    TCanvasItem *pTesto = fItem(testo);
+    if (!fHaParte(s, TParte::Testo)) {
+        m_aItems.remove(testo);
+        pScarta(pTesto);
+    } else if (pTesto) {
+        pTesto->pAggiorna(s, QPixmap());
+    } else {
+        fNuovoItem(s, testo, QPixmap()); // a new label lies on top
+    }
+    pRepaintAll();
 }
 
-void TFrmBase::pLoadImgArea(qint64 iId)
+void TAreaCanvas::pRimuovi(qint64 iId)
 {
-    const QString sPath = m_pDoc->fAreaPicturePath(iId);
+    for (TParte eParte : {TParte::Icona, TParte::SecondoCapo, TParte::Testo})
+        pScarta(m_aItems.take({iId, eParte}));
+    pRepaintAll();
+}
+
+// --- the layers ---------------------------------------------------------------------------
+
+void TAreaCanvas::pLoadImgArea(qint64 iId)
+{
+    const QString sPath = m_doc.fAreaPicturePath(iId);
     if (QFileInfo::exists(sPath))
-        pLoadBackground(sPath);
+        m_pSfondo->setPixmap(fReadPicture(sPath)); // from the top-left corner, clipped at 480 x 272
     else
-        Image_1->clear();
+        m_pSfondo->clear();
 }
 
-void TFrmBase::pLoadBackground(const QString &sPath)
-{
-    Image_1->setPixmap(fReadPicture(sPath)); // top-left aligned, unscaled, clipped at 480 x 272
-}
-
-void TFrmBase::pClearBackground()
-{
-    Image_1->clear();
-}
-
-void TFrmBase::pLoadBanner(int iLevel)
+void TAreaCanvas::pLoadBanner(int iLevel)
 {
     // the banners carry the level's words, drawn once per language: ban1.png, ban1_en.png
     const QString sLingua = fLinguaScelta() == QLatin1String("it") ? QString() : QLatin1Char('_') + fLinguaScelta();
-    ImgBanner->setPixmap(fReadPicture(sGlobGrfcPath + (iLevel == 0 ? QStringLiteral("ban1") : QStringLiteral("ban2")) +
+    m_pBanner->setPixmap(fReadPicture(sGlobGrfcPath + (iLevel == 0 ? QStringLiteral("ban1") : QStringLiteral("ban2")) +
                                       sLingua + QStringLiteral(".png")));
 }
 
-void TFrmBase::pDrawBline()
+void TAreaCanvas::pDrawBline()
 {
     QList<QLine> aLines;
-    for (const TSensore &s : m_pDoc->fOggetti()) {
+    for (const TSensore &s : m_doc.fOggetti()) {
         if (s.Get_tiposensore() != 4)
             continue;
         aLines.append(fLineaBarriera(QPoint(s.Get_coordx(), s.Get_coordy()), s.Get_iconsize(),
                                      QPoint(s.Get_coordx2(), s.Get_coordy2())));
     }
-    ImgCanvas->raise(); // above every placed control
-    ImgCanvas->pSetLines(aLines);
+    m_pOverlay->raise(); // above every item
+    m_pOverlay->pSetLines(aLines);
 }
 
-void TFrmBase::pWipeBlines()
+void TAreaCanvas::pWipeBlines()
 {
-    ImgCanvas->pSetLines({});
+    m_pOverlay->pSetLines({});
 }
 
-void TFrmBase::BtnSfondoClick()
+const QList<QLine> &TAreaCanvas::fLines() const
 {
-    const qint64 iId = m_pDoc->fAreaMostrata();
-    if (!m_pDoc->fAperto() || iId == 0) // no area, nowhere to store the picture
-        return;
-    const QString sFile = fDialogs().fOpenPicture(m_pDoc->fRootPrj());
-    if (sFile.isEmpty())
-        return;
-    if (!QFileInfo::exists(sFile))
-        throw TOmbrixError(QCoreApplication::translate("Ombrix", "Il file non esiste."));
-    fReadPicture(sFile); // a picture that cannot be decoded, or no plain file, changes nothing
-    m_pDoc->pCambiaSfondo(iId, sFile);
+    return m_pOverlay->fLines();
 }
 
-void TFrmBase::pMostraAreaSulCanvas()
+void TAreaCanvas::pSetBanda(const QRect &rc)
 {
-    pWipeBlines();
-    pPulisciTutto();
-    const qint64 iId = m_pDoc->fAreaMostrata();
-    if (iId == 0) {
-        pClearBackground();
-        ImgBanner->clear();
-        return;
+    m_pOverlay->raise();
+    m_pOverlay->pSetBanda(rc);
+}
+
+void TAreaCanvas::pRepaintAll()
+{
+    if (m_doc.fAperto() && m_doc.fAreaMostrata() != 0)
+        pDrawBline();
+    else
+        pWipeBlines();
+    pAggiornaCornici();
+    m_pOverlay->raise();
+    update();
+}
+
+void TAreaCanvas::pAggiornaCornici()
+{
+    const std::optional<TChiave> corrente = m_sel.fCorrente();
+    const TCanvasItem *pCorrente = corrente ? fItem(*corrente) : nullptr;
+    QList<QRect> aAltre;
+    for (const TChiave &chiave : m_sel.fChiavi())
+        if (const TCanvasItem *pItem = fItem(chiave); pItem && pItem != pCorrente)
+            aAltre << pItem->fRettangolo();
+    m_pOverlay->pSetCornice(pCorrente ? pCorrente->fRettangolo() : QRect());
+    m_pOverlay->pSetAltreCornici(pCorrente ? aAltre : QList<QRect>());
+    if (pCorrente)
+        m_pOverlay->raise();
+}
+
+QImage TAreaCanvas::fSopraSfondo() const
+{
+    QImage img(iLarghezzaPannello, iAltezzaPannello, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    // bottom to top, as the canvas stacks them, at the page's own size
+    if (!m_pBanner->pixmap().isNull())
+        p.drawPixmap(0, 0, m_pBanner->pixmap());
+    for (const TCanvasItem *pItem : fItems()) {
+        const QRect rc = pItem->fRettangolo();
+        if (pItem->fParte() == TParte::Testo)
+            pDisegnaEtichetta(p, rc, pItem->text(), pItem->font(), pItem->palette().color(pItem->foregroundRole()));
+        else
+            pDisegnaIcona(p, rc, pItem->pixmap().toImage());
     }
-    const TAreaRow *pArea = m_pDoc->fArea(iId);
-    pLoadImgArea(iId);
-    pLoadBanner(pArea ? pArea->iLivello : 0);
-    // built in one go and painted once, at the end
-    PnlImgArea->setUpdatesEnabled(false);
-    try {
-        for (const TSensore &s : m_pDoc->fOggetti())
-            pAddSensoreNew(*this, PnlImgArea, s, false);
-    } catch (...) {
-        PnlImgArea->setUpdatesEnabled(true);
-        throw;
-    }
-    PnlImgArea->setUpdatesEnabled(true);
-    pRepaintAll();
+    pDisegnaLineeBarriera(p, m_pOverlay->fLines());
+    return img;
 }
 
-void TFrmBase::pSincronizzaOggetto(qint64 iId)
+// --- the pointer and the keys ---------------------------------------------------------------
+
+bool TAreaCanvas::event(QEvent *pEvent)
 {
-    const TSensore *p = m_pDoc->fOggetto(iId);
-    if (!p)
-        return pRimuoviOggetto(iId);
-    const TSensore &s = *p;
-    const QString sName =
-        fNomeSensore(s.Get_tiposensore(), s.Get_area_zoom(), iId, QString::number(s.Get_numsensore()));
-    QWidget *pIcon = fFindPlaced(PnlImgArea, sName);
-    if (!pIcon) {
-        // controls of this object under another name: its type or number changed, its controls are built
-        // anew in their place among the others
-        bool bVecchi = false;
-        const QString sId = QString::number(iId);
-        for (const QObject *pChild : PnlImgArea->children())
-            bVecchi = bVecchi || (fIsPlacedControlName(pChild->objectName()) && fName2Id(pChild->objectName()) == sId);
-        // a new object lies on top when it is the newest; one brought back takes its place among the others
-        const bool bUltimo = m_pDoc->fOggetti().last().Get_id() == iId;
-        if (!bUltimo || bVecchi)
-            return pMostraAreaSulCanvas();
-        pAddSensoreNew(*this, PnlImgArea, s, false);
-        pRepaintAll();
-        return;
+    // before the focus chain takes Tab
+    if (pEvent->type() == QEvent::KeyPress && m_pStrumento) {
+        bool bPreso = false;
+        m_cmd.pRunCommand([&] { bPreso = m_pStrumento->fTasto(static_cast<QKeyEvent *>(pEvent)); });
+        if (bPreso)
+            return true;
     }
-    pIcon->move(s.Get_coordx(), s.Get_coordy());
-    if (QWidget *pMarker = fFindPlaced(PnlImgArea, sName + QStringLiteral("_")))
-        pMarker->move(s.Get_coordx2(), s.Get_coordy2());
-    pAddLabel(*this, iId, s.Get_coordxt(), s.Get_coordyt(), s.Get_fonttxt(), s.Get_colortxt(), s.Get_testo());
-    pRepaintAll();
+    return QWidget::event(pEvent);
 }
 
-void TFrmBase::pRimuoviOggetto(qint64 iId)
+void TAreaCanvas::mousePressEvent(QMouseEvent *pEvent)
 {
-    const QString sId = QString::number(iId);
-    const QObjectList aChildren = PnlImgArea->children();
-    for (QObject *pChild : aChildren) {
-        const QString sName = pChild->objectName();
-        if (pChild->isWidgetType() && fIsPlacedControlName(sName) && fName2Id(sName) == sId)
-            delete pChild;
-    }
-    pRepaintAll();
+    if (!m_pStrumento || !m_pStrumento->fPremuto(nullptr, pEvent, pEvent->position().toPoint()))
+        QWidget::mousePressEvent(pEvent);
+}
+
+void TAreaCanvas::mouseMoveEvent(QMouseEvent *pEvent)
+{
+    if (!m_pStrumento || !m_pStrumento->fMosso(nullptr, pEvent, pEvent->position().toPoint()))
+        QWidget::mouseMoveEvent(pEvent);
+}
+
+void TAreaCanvas::mouseReleaseEvent(QMouseEvent *pEvent)
+{
+    if (!m_pStrumento || !m_pStrumento->fRilasciato(nullptr, pEvent, pEvent->position().toPoint()))
+        QWidget::mouseReleaseEvent(pEvent);
 }

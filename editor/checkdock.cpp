@@ -4,17 +4,12 @@
 #include "check/verifica.h"
 #include "check/verificaincrementale.h"
 #include "document/projectdocument.h"
-#include "editor/canvascontrols.h"
-#include "editor/frmbase.h"
+#include "editor/selectionmodel.h"
 #include "model/catalogo.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLayout>
 #include <QMenu>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
@@ -45,134 +40,104 @@ QString fTestoArea(TProjectDocument &doc, qint64 iAreaId)
 
 } // namespace
 
-void pSeguiDocumento(TFrmBase &frm, QObject *pContext, const std::function<void()> &pFn)
+void pSeguiDocumento(const TContesto &ctx, QObject *pContext, const std::function<void()> &pFn)
 {
     // one refresh once the step is done, however many signals it sends; a failure is reported as a view's
     auto *pTimer = new QTimer(pContext);
     pTimer->setSingleShot(true);
     pTimer->setInterval(0);
-    QObject::connect(pTimer, &QTimer::timeout, pContext, [&frm, pFn] {
+    TCommandBoundary *pCmd = &ctx.cmd;
+    QObject::connect(pTimer, &QTimer::timeout, pContext, [pCmd, pFn] {
         try {
             pFn();
         } catch (...) {
-            frm.pViewFailed(std::current_exception());
+            pCmd->pViewFailed(std::current_exception());
         }
     });
     auto fRinvia = [pTimer] { pTimer->start(); };
-    TProjectDocument &doc = frm.fDocument();
+    TProjectDocument &doc = ctx.doc;
     QObject::connect(doc.fUndoStack(), &QUndoStack::indexChanged, pTimer, fRinvia);
     QObject::connect(&doc, &TProjectDocument::sigAreeCambiate, pTimer, fRinvia);
     QObject::connect(&doc, &TProjectDocument::sigAreaRinominata, pTimer, fRinvia);
     QObject::connect(&doc, &TProjectDocument::sigProgetto, pTimer, fRinvia);
 }
 
-void pMostraAreaEOggetto(TFrmBase &frm, qint64 iAreaId, std::optional<qint64> iOggettoId)
+void pMostraAreaEOggetto(const TContesto &ctx, qint64 iAreaId, std::optional<qint64> iOggettoId)
 {
-    TProjectDocument &doc = frm.fDocument();
+    TProjectDocument &doc = ctx.doc;
     if (!doc.fAperto() || !doc.fArea(iAreaId))
         return;
     if (doc.fAreaMostrata() != iAreaId)
         doc.pMostraArea(iAreaId);
-    if (!iOggettoId)
-        return;
-    const QString sId = QString::number(*iOggettoId);
-    const QObjectList aChildren = frm.PnlImgArea->children();
-    for (QObject *pChild : aChildren)
-        if (pChild->isWidgetType() && fName2Id(pChild->objectName()) == sId)
-            static_cast<QWidget *>(pChild)->raise();
-    // the object's icon becomes the selection
-    if (const TSensore *p = doc.fOggetto(*iOggettoId)) {
-        const QString sName =
-            fNomeSensore(p->Get_tiposensore(), p->Get_area_zoom(), *iOggettoId, QString::number(p->Get_numsensore()));
-        if (QWidget *pIcon = fFindPlaced(frm.PnlImgArea, sName))
-            frm.pSeleziona(pIcon);
-    }
+    // the object's icon becomes the selection, its items above the others and in sight
+    if (iOggettoId && doc.fOggetto(*iOggettoId))
+        ctx.sel.pMostraOggetto(*iOggettoId);
 }
 
-void pApriDock(TFrmBase &frm, QDockWidget *pDock)
-{
-    QWidget *pClient = frm.centralWidget();
-    const QSize prima = pClient->size();
-    pDock->show();
-    pDock->raise();
-    frm.layout()->activate();
-    // the canvas and its bezel keep their room: the window grows instead
-    const QSize dopo = pClient->size();
-    if (dopo.width() < prima.width() || dopo.height() < prima.height())
-        frm.resize(frm.width() + qMax(0, prima.width() - dopo.width()),
-                   frm.height() + qMax(0, prima.height() - dopo.height()));
-}
-
-TCheckDock::TCheckDock(TFrmBase &frm)
-    : QDockWidget(QCoreApplication::translate("Ombrix", "Verifica"), &frm), m_frm(frm),
-      m_verifica(TVerificaIncrementale::fDi(frm.fDocument()))
+TCheckDock::TCheckDock(const TContesto &ctx, QWidget *pParent)
+    : QDockWidget(QCoreApplication::translate("Ombrix", "Verifica"), pParent), m_ctx(ctx),
+      m_verifica(TVerificaIncrementale::fDi(ctx.doc))
 {
     setObjectName(QStringLiteral("DockVerifica"));
     setAccessibleName(QCoreApplication::translate("Ombrix", "Verifica"));
-    TbVerifica = new QTableWidget(0, iColonne, this);
-    TbVerifica->setObjectName(QStringLiteral("TbVerifica"));
-    TbVerifica->setAccessibleName(QCoreApplication::translate("Ombrix", "Verifica del progetto"));
-    TbVerifica->setHorizontalHeaderLabels({QString(), QCoreApplication::translate("Ombrix", "Area"),
+    m_pTabella = new QTableWidget(0, iColonne, this);
+    m_pTabella->setObjectName(QStringLiteral("TbVerifica"));
+    m_pTabella->setAccessibleName(QCoreApplication::translate("Ombrix", "Verifica del progetto"));
+    m_pTabella->setHorizontalHeaderLabels({QString(), QCoreApplication::translate("Ombrix", "Area"),
                                            QCoreApplication::translate("Ombrix", "Oggetto"),
                                            QCoreApplication::translate("Ombrix", "Messaggio")});
-    TbVerifica->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TbVerifica->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TbVerifica->setSelectionMode(QAbstractItemView::SingleSelection);
-    TbVerifica->verticalHeader()->hide();
-    TbVerifica->horizontalHeader()->setStretchLastSection(true);
+    m_pTabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTabella->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTabella->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTabella->verticalHeader()->hide();
+    m_pTabella->horizontalHeader()->setStretchLastSection(true);
     // the icon's column is sized once, to its icon: a column sized to its contents at every change of a row
     // would measure every row each time
-    TbVerifica->horizontalHeader()->setSectionResizeMode(iColGravita, QHeaderView::Fixed);
-    setWidget(TbVerifica);
+    m_pTabella->horizontalHeader()->setSectionResizeMode(iColGravita, QHeaderView::Fixed);
+    setWidget(m_pTabella);
 
-    LblConteggio = new QLabel(frm.SbarAree);
-    LblConteggio->setObjectName(QStringLiteral("LblVerifica"));
-    frm.SbarAree->addPermanentWidget(LblConteggio);
-    LblConteggio->hide();
-
-    connect(TbVerifica, &QTableWidget::cellDoubleClicked, this, [this](int iRow, int) {
-        const QTableWidgetItem *pItem = TbVerifica->item(iRow, iColGravita);
+    connect(m_pTabella, &QTableWidget::cellDoubleClicked, this, [this](int iRow, int) {
+        const QTableWidgetItem *pItem = m_pTabella->item(iRow, iColGravita);
         const qint64 iArea = pItem->data(iRuoloArea).toLongLong();
         const QVariant vOggetto = pItem->data(iRuoloOggetto);
         const std::optional<qint64> iOggetto =
             vOggetto.isValid() ? std::optional<qint64>(vOggetto.toLongLong()) : std::nullopt;
-        m_frm.pRunCommand([&] { pMostraAreaEOggetto(m_frm, iArea, iOggetto); });
+        m_ctx.cmd.pRunCommand([&] { pMostraAreaEOggetto(m_ctx, iArea, iOggetto); });
     });
-    pSeguiDocumento(frm, this, [this] { pAggiorna(); });
+    pSeguiDocumento(m_ctx, this, [this] { pAggiorna(); });
 
     // a background finding offers its remedy
-    PopVerifica = new QMenu(this);
-    PopAdattaSfondo = PopVerifica->addAction(tr("Adatta immagine di sfondo…"));
-    PopAdattaSfondo->setObjectName(QStringLiteral("PopVerificaAdattaSfondo"));
-    PopAdattaSfondo->setToolTip(tr("Adatta un'immagine o una pagina PDF alla pagina dell'area"));
-    TbVerifica->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(TbVerifica, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        if (fPopupRiga(TbVerifica->rowAt(pos.y())))
-            PopVerifica->popup(TbVerifica->viewport()->mapToGlobal(pos));
+    m_pPopup = new QMenu(this);
+    m_pAdatta = m_pPopup->addAction(tr("Adatta immagine di sfondo…"));
+    m_pAdatta->setObjectName(QStringLiteral("PopVerificaAdattaSfondo"));
+    m_pAdatta->setToolTip(tr("Adatta un'immagine o una pagina PDF alla pagina dell'area"));
+    m_pTabella->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_pTabella, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        if (fPopupRiga(m_pTabella->rowAt(pos.y())))
+            m_pPopup->popup(m_pTabella->viewport()->mapToGlobal(pos));
     });
-    connect(PopAdattaSfondo, &QAction::triggered, this, [this] {
-        const QTableWidgetItem *pItem = TbVerifica->item(m_iRigaMenu, iColGravita);
+    connect(m_pAdatta, &QAction::triggered, this, [this] {
+        const QTableWidgetItem *pItem = m_pTabella->item(m_iRigaMenu, iColGravita);
         if (!pItem)
             return;
         const qint64 iArea = pItem->data(iRuoloArea).toLongLong();
-        m_frm.pRunCommand([&] {
-            pMostraAreaEOggetto(m_frm, iArea, std::nullopt);
-            if (m_frm.fDocument().fAreaMostrata() == iArea)
-                m_frm.MnuAdattaSfondoClick();
+        m_ctx.cmd.pRunCommand([&] {
+            pMostraAreaEOggetto(m_ctx, iArea, std::nullopt);
+            if (m_ctx.doc.fAreaMostrata() == iArea)
+                emit sigAdattaSfondo();
         });
     });
 }
 
 bool TCheckDock::fPopupRiga(int iRow)
 {
-    const QTableWidgetItem *pItem = TbVerifica->item(iRow, iColGravita);
+    const QTableWidgetItem *pItem = m_pTabella->item(iRow, iColGravita);
     if (!pItem)
         return false;
     m_iRigaMenu = iRow;
-    TbVerifica->selectRow(iRow);
+    m_pTabella->selectRow(iRow);
     const QString sCodice = pItem->data(iRuoloCodice).toString();
-    PopAdattaSfondo->setEnabled(sCodice == QLatin1String("sfondo-dimensioni") ||
-                                sCodice == QLatin1String("sfondo-mancante"));
+    m_pAdatta->setEnabled(sCodice == QLatin1String("sfondo-dimensioni") || sCodice == QLatin1String("sfondo-mancante"));
     return true;
 }
 
@@ -185,9 +150,10 @@ void TCheckDock::pAggiorna()
         aFindings = m_verifica.fFindings();
     } catch (...) {
         // a check that fails leaves no stale rows
-        TbVerifica->setRowCount(0);
+        m_pTabella->setRowCount(0);
         m_aMostrati.clear();
-        LblConteggio->clear();
+        m_sConteggio.clear();
+        emit sigConteggio(m_sConteggio, true);
         throw;
     }
     const QList<TTratto> aTratti = fTratti(
@@ -199,36 +165,36 @@ void TCheckDock::pAggiorna()
     qsizetype nNuove = 0;
     for (const TTratto &t : aTratti)
         nNuove += t.nNuove;
-    const bool bMolte = TbVerifica->rowCount() == 0 || nNuove > iMolteRighe;
+    const bool bMolte = m_pTabella->rowCount() == 0 || nNuove > iMolteRighe;
     int aLarghe[iColonne] = {};
     for (const TTratto &t : aTratti) {
         const int iRiga = int(t.iRiga);
         const qsizetype nComuni = qMin(t.nTolte, t.nNuove);
         const int nStanno = nComuni <= iPocheRighe ? int(nComuni) : 0;
-        TbVerifica->model()->removeRows(iRiga + nStanno, int(t.nTolte) - nStanno);
-        TbVerifica->model()->insertRows(iRiga + nStanno, int(t.nNuove) - nStanno);
+        m_pTabella->model()->removeRows(iRiga + nStanno, int(t.nTolte) - nStanno);
+        m_pTabella->model()->insertRows(iRiga + nStanno, int(t.nNuove) - nStanno);
         for (int i = iRiga; i < iRiga + t.nNuove; ++i) {
             pRiga(i, aFindings.at(i), aIcone[aFindings.at(i).eGravita == TGravita::Avviso]);
             for (int iCol : {iColGravita, iColArea, iColOggetto})
                 if (!bMolte)
                     aLarghe[iCol] = qMax(aLarghe[iCol],
-                                         TbVerifica->sizeHintForIndex(TbVerifica->model()->index(i, iCol)).width() + 1);
+                                         m_pTabella->sizeHintForIndex(m_pTabella->model()->index(i, iCol)).width() + 1);
         }
     }
     m_aMostrati = aFindings;
     for (int iCol : {iColGravita, iColArea, iColOggetto}) {
         if (bMolte && !aTratti.isEmpty())
-            TbVerifica->resizeColumnToContents(iCol);
-        else if (aLarghe[iCol] > TbVerifica->columnWidth(iCol))
-            TbVerifica->setColumnWidth(iCol, aLarghe[iCol]);
+            m_pTabella->resizeColumnToContents(iCol);
+        else if (aLarghe[iCol] > m_pTabella->columnWidth(iCol))
+            m_pTabella->setColumnWidth(iCol, aLarghe[iCol]);
     }
     const auto iErrori = std::count_if(aFindings.cbegin(), aFindings.cend(),
                                        [](const TFinding &f) { return f.eGravita == TGravita::Errore; });
-    if (m_frm.fDocument().fAperto())
-        LblConteggio->setText(
-            QCoreApplication::translate("Ombrix", "%1 errori, %2 avvisi").arg(iErrori).arg(aFindings.size() - iErrori));
-    else
-        LblConteggio->clear();
+    m_sConteggio =
+        m_ctx.doc.fAperto()
+            ? QCoreApplication::translate("Ombrix", "%1 errori, %2 avvisi").arg(iErrori).arg(aFindings.size() - iErrori)
+            : QString();
+    emit sigConteggio(m_sConteggio, true);
 }
 
 void TCheckDock::pRiga(int iRiga, const TFinding &f, const QIcon &icona)
@@ -240,29 +206,29 @@ void TCheckDock::pRiga(int iRiga, const TFinding &f, const QIcon &icona)
     pGravita->setData(iRuoloCodice, f.sCodice);
     if (f.iOggettoId)
         pGravita->setData(iRuoloOggetto, *f.iOggettoId);
-    TbVerifica->setItem(iRiga, iColGravita, pGravita);
-    TbVerifica->setItem(iRiga, iColArea, new QTableWidgetItem(fTestoArea(m_frm.fDocument(), f.iAreaId)));
-    TbVerifica->setItem(iRiga, iColOggetto,
+    m_pTabella->setItem(iRiga, iColGravita, pGravita);
+    m_pTabella->setItem(iRiga, iColArea, new QTableWidgetItem(fTestoArea(m_ctx.doc, f.iAreaId)));
+    m_pTabella->setItem(iRiga, iColOggetto,
                         new QTableWidgetItem(f.iOggettoId ? QString::number(*f.iOggettoId) : QString()));
     auto *pMessaggio = new QTableWidgetItem(f.sMessaggio);
     pMessaggio->setToolTip(f.sCodice);
-    TbVerifica->setItem(iRiga, iColMessaggio, pMessaggio);
+    m_pTabella->setItem(iRiga, iColMessaggio, pMessaggio);
 }
 
 void TCheckDock::showEvent(QShowEvent *pEvent)
 {
     QDockWidget::showEvent(pEvent);
-    LblConteggio->show();
+    emit sigConteggio(m_sConteggio, true);
     try {
         m_verifica.pRivediSfondi(); // opened: every picture is looked at, whoever changed it
         pAggiorna();
     } catch (...) {
-        m_frm.pViewFailed(std::current_exception());
+        m_ctx.cmd.pViewFailed(std::current_exception());
     }
 }
 
 void TCheckDock::hideEvent(QHideEvent *pEvent)
 {
     QDockWidget::hideEvent(pEvent);
-    LblConteggio->hide();
+    emit sigConteggio(m_sConteggio, false);
 }

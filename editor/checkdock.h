@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/verifica.h"
+#include "editor/editorcontext.h"
 
 #include <QDockWidget>
 #include <QList>
@@ -11,10 +12,8 @@
 
 class QAction;
 class QIcon;
-class QLabel;
 class QMenu;
 class QTableWidget;
-class TFrmBase;
 class TVerificaIncrementale;
 
 /**
@@ -23,20 +22,17 @@ class TVerificaIncrementale;
  * redo, and whenever the areas or the project change, it shows the check that
  * TVerificaIncrementale keeps, changing only the rows that differ, but only
  * while it is visible; meanwhile the status bar shows how many errors and
- * warnings there are. A double click on a row shows the
- * row's area and selects its object.
+ * warnings there are (sigConteggio). A double click on a row
+ * shows the row's area and selects its object; a background finding offers
+ * "Adatta immagine di sfondo…" on its pop-up menu (sigAdattaSfondo, once the
+ * area is shown).
  */
 class TCheckDock final : public QDockWidget
 {
     Q_OBJECT
 
 public:
-    explicit TCheckDock(TFrmBase &frm);
-
-    QTableWidget *TbVerifica = nullptr;
-    QLabel *LblConteggio = nullptr; // "N errori, M avvisi" in the status bar
-    QMenu *PopVerifica = nullptr;
-    QAction *PopAdattaSfondo = nullptr; // "Adatta immagine di sfondo…", on a background finding
+    TCheckDock(const TContesto &ctx, QWidget *pParent);
 
     /** Before the pop-up opens on row iRow: false when no menu opens. The entry is enabled on a finding of
      *  the area's background (sfondo-dimensioni, sfondo-mancante). */
@@ -45,6 +41,12 @@ public:
     /** Shows the check of the open project as it is now (nothing while hidden). */
     void pAggiorna();
 
+signals:
+    /** "N errori, M avvisi", and whether the count is shown (while the dock is). */
+    void sigConteggio(const QString &sTesto, bool bVisibile);
+    /** Fit the shown area's background. */
+    void sigAdattaSfondo();
+
 protected:
     void showEvent(QShowEvent *pEvent) override;
     void hideEvent(QHideEvent *pEvent) override;
@@ -52,19 +54,20 @@ protected:
 private:
     void pRiga(int iRiga, const TFinding &f, const QIcon &icona);
 
-    TFrmBase &m_frm;
+    TContesto m_ctx;
     TVerificaIncrementale &m_verifica;
     QList<TFinding> m_aMostrati; // the findings the rows show
+    QTableWidget *m_pTabella = nullptr;
+    QMenu *m_pPopup = nullptr;
+    QAction *m_pAdatta = nullptr;
+    QString m_sConteggio;
     int m_iRigaMenu = -1;
 };
 
-/** Shows area iAreaId and selects object iOggettoId (if any), its controls above the others. */
-void pMostraAreaEOggetto(TFrmBase &frm, qint64 iAreaId, std::optional<qint64> iOggettoId);
-
-/** Shows pDock and brings it to the front, growing the window so that its client keeps its size. */
-void pApriDock(TFrmBase &frm, QDockWidget *pDock);
+/** Shows area iAreaId and selects object iOggettoId (if any), its items above the others and in sight. */
+void pMostraAreaEOggetto(const TContesto &ctx, qint64 iAreaId, std::optional<qint64> iOggettoId);
 
 /** Runs pFn after every change of the open project (each edit, undo and redo, the areas, the project itself),
  *  once the change is done and the events queued meanwhile are handled: a step that sends several signals
- *  runs it once. */
-void pSeguiDocumento(TFrmBase &frm, QObject *pContext, const std::function<void()> &pFn);
+ *  runs it once. A failure is reported as a view's. */
+void pSeguiDocumento(const TContesto &ctx, QObject *pContext, const std::function<void()> &pFn);

@@ -18,7 +18,7 @@ int fRunEditor(int argc, char **argv)
 
     TFrmBase frmBase;
     TFrmFont frmFont;
-    frmBase.FrmFont = &frmFont;
+    frmBase.pSetFontDialog(&frmFont);
     frmBase.show();
 
     // a project file among the arguments is opened as Open project does

@@ -122,6 +122,7 @@ TFrmAdatta::TFrmAdatta(std::unique_ptr<TSorgente> pSorgente, const QString &sPas
     LblErrore->setStyleSheet(QStringLiteral("color: #b00000"));
     LblErrore->hide();
     BoxBottoni = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    BoxBottoni->setObjectName(QStringLiteral("BoxBottoni"));
     BoxBottoni->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
     BoxBottoni->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
     BoxBottoni->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Annulla"));

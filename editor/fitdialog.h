@@ -66,18 +66,6 @@ public:
                TDialogs &dialogs, QWidget *pParent = nullptr);
     ~TFrmAdatta() override;
 
-    TAnteprimaAdatta *PnlAnteprima = nullptr;
-    QComboBox *CmbModo = nullptr; // "Adatta", "Riempi", "Originale"
-    QCheckBox *ChkSottoBanner = nullptr;
-    QCheckBox *ChkLineeMarcate = nullptr;
-    QToolButton *BtnRuotaSinistra = nullptr;
-    QToolButton *BtnRuotaDestra = nullptr;
-    QPushButton *BtnColore = nullptr;
-    QSpinBox *SpnPagina = nullptr;
-    QSlider *SldZoom = nullptr; // steps of equal ratio: 0 is 100 %, iPassiZoom is 800 %
-    QLabel *LblErrore = nullptr;
-    QDialogButtonBox *BoxBottoni = nullptr;
-
     /** The zoom slider's steps from 100 % to 800 %, each the same ratio (about 10 %) of the one before. */
     static constexpr int iPassiZoom = 22;
     /** The zoom of a slider position; a position below 0 (mode "Originale" only) zooms out. */
@@ -96,6 +84,19 @@ private:
     void pAggiorna();
     void pImpostaScalaZoom();
     void pCambiaPagina(int iPagina);
+
+    // the controls, found by tests through their object names
+    TAnteprimaAdatta *PnlAnteprima = nullptr;
+    QComboBox *CmbModo = nullptr; // "Adatta", "Riempi", "Originale"
+    QCheckBox *ChkSottoBanner = nullptr;
+    QCheckBox *ChkLineeMarcate = nullptr;
+    QToolButton *BtnRuotaSinistra = nullptr;
+    QToolButton *BtnRuotaDestra = nullptr;
+    QPushButton *BtnColore = nullptr;
+    QSpinBox *SpnPagina = nullptr;
+    QSlider *SldZoom = nullptr; // steps of equal ratio: 0 is 100 %, iPassiZoom is 800 %
+    QLabel *LblErrore = nullptr;
+    QDialogButtonBox *BoxBottoni = nullptr;
 
     std::unique_ptr<TSorgente> m_pSorgente;
     QString m_sPassword;

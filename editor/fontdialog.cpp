@@ -42,13 +42,13 @@ TFrmFont::TFrmFont(QWidget *parent) : QDialog(parent)
     setModal(true);
     setFixedSize(302, 342);
 
-    rgpDimensione = fRadioGroup(this, QStringLiteral("rgpDimensione"),
-                                QCoreApplication::translate("Ombrix", "Dimensione"), QRect(16, 16, 121, 249),
-                                {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11"),
-                                 QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15"),
-                                 QStringLiteral("16")},
-                                m_pDimensioni);
-    rgpColore = fRadioGroup(
+    m_pGruppoDimensione = fRadioGroup(this, QStringLiteral("rgpDimensione"),
+                                      QCoreApplication::translate("Ombrix", "Dimensione"), QRect(16, 16, 121, 249),
+                                      {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"),
+                                       QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("13"),
+                                       QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("16")},
+                                      m_pDimensioni);
+    m_pGruppoColore = fRadioGroup(
         this, QStringLiteral("rgpColore"), QCoreApplication::translate("Ombrix", "Colore"), QRect(160, 16, 121, 249),
         {QCoreApplication::translate("Ombrix", "bianco"), QCoreApplication::translate("Ombrix", "giallo"),
          QCoreApplication::translate("Ombrix", "arancio"), QCoreApplication::translate("Ombrix", "rosa"),
@@ -58,11 +58,11 @@ TFrmFont::TFrmFont(QWidget *parent) : QDialog(parent)
          QCoreApplication::translate("Ombrix", "nero")},
         m_pColori);
 
-    btnOk = new QPushButton(QCoreApplication::translate("Ombrix", "Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setGeometry(16, 271, 265, 63);
-    btnOk->setDefault(true);
-    connect(btnOk, &QPushButton::clicked, this, &TFrmFont::btnOkClick);
+    m_pOk = new QPushButton(QCoreApplication::translate("Ombrix", "Ok"), this);
+    m_pOk->setObjectName(QStringLiteral("btnOk"));
+    m_pOk->setGeometry(16, 271, 265, 63);
+    m_pOk->setDefault(true);
+    connect(m_pOk, &QPushButton::clicked, this, &TFrmFont::btnOkClick);
 
     m_pDimensioni->button(6)->setChecked(true); // "14"
     m_pColori->button(iNero)->setChecked(true);

@@ -32,10 +32,6 @@ public:
     int Colore() const;
     void SetColore(int iColore);
 
-    QGroupBox *rgpDimensione = nullptr;
-    QGroupBox *rgpColore = nullptr;
-    QPushButton *btnOk = nullptr;
-
     /** The radio item at iIndex (from 0) of a group, for tests and layout. */
     QRadioButton *fItemDimensione(int iIndex) const;
     QRadioButton *fItemColore(int iIndex) const;
@@ -47,6 +43,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QGroupBox *m_pGruppoDimensione = nullptr; // rgpDimensione
+    QGroupBox *m_pGruppoColore = nullptr;     // rgpColore
+    QPushButton *m_pOk = nullptr;             // btnOk
     QButtonGroup *m_pDimensioni = nullptr;
     QButtonGroup *m_pColori = nullptr;
 };

@@ -5,7 +5,7 @@
 #include "check/verificaincrementale.h"
 #include "document/projectdocument.h"
 #include "editor/checkdock.h"
-#include "editor/frmbase.h"
+#include "editor/dialogs.h"
 #include "workspace/errors.h"
 
 #include <QCoreApplication>
@@ -60,9 +60,9 @@ QString fElencoLiberi(const QString &sTitolo, const QList<qint64> &aLiberi)
 
 } // namespace
 
-TIoDock::TIoDock(TFrmBase &frm)
-    : QDockWidget(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"), &frm), m_frm(frm),
-      m_verifica(TVerificaIncrementale::fDi(frm.fDocument()))
+TIoDock::TIoDock(const TContesto &ctx, QWidget *pParent)
+    : QDockWidget(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"), pParent), m_ctx(ctx),
+      m_verifica(TVerificaIncrementale::fDi(ctx.doc))
 {
     setObjectName(QStringLiteral("DockIngressiUscite"));
     setAccessibleName(QCoreApplication::translate("Ombrix", "Ingressi/Uscite"));
@@ -71,74 +71,74 @@ TIoDock::TIoDock(TFrmBase &frm)
     pColonna->setContentsMargins(2, 2, 2, 2);
 
     auto *pRiga = new QHBoxLayout;
-    EdtFiltro = new QLineEdit(pCorpo);
-    EdtFiltro->setObjectName(QStringLiteral("EdtFiltro"));
-    EdtFiltro->setPlaceholderText(QCoreApplication::translate("Ombrix", "Filtra"));
-    EdtFiltro->setAccessibleName(QCoreApplication::translate("Ombrix", "Filtra ingressi e uscite"));
-    EdtFiltro->setClearButtonEnabled(true);
-    BtnEsportaCsv = new QPushButton(QCoreApplication::translate("Ombrix", "Esporta CSV…"), pCorpo);
-    BtnEsportaCsv->setObjectName(QStringLiteral("BtnEsportaCsv"));
-    pRiga->addWidget(EdtFiltro, 1);
-    pRiga->addWidget(BtnEsportaCsv);
+    m_pFiltroTesto = new QLineEdit(pCorpo);
+    m_pFiltroTesto->setObjectName(QStringLiteral("EdtFiltro"));
+    m_pFiltroTesto->setPlaceholderText(QCoreApplication::translate("Ombrix", "Filtra"));
+    m_pFiltroTesto->setAccessibleName(QCoreApplication::translate("Ombrix", "Filtra ingressi e uscite"));
+    m_pFiltroTesto->setClearButtonEnabled(true);
+    m_pEsporta = new QPushButton(QCoreApplication::translate("Ombrix", "Esporta CSV…"), pCorpo);
+    m_pEsporta->setObjectName(QStringLiteral("BtnEsportaCsv"));
+    pRiga->addWidget(m_pFiltroTesto, 1);
+    pRiga->addWidget(m_pEsporta);
     pColonna->addLayout(pRiga);
 
-    pModello = new QStandardItemModel(0, iColonne, this);
-    pModello->setHorizontalHeaderLabels(
+    m_pModello = new QStandardItemModel(0, iColonne, this);
+    m_pModello->setHorizontalHeaderLabels(
         {QCoreApplication::translate("Ombrix", "Classe"), QCoreApplication::translate("Ombrix", "Numero"),
          QCoreApplication::translate("Ombrix", "Tipo"), QCoreApplication::translate("Ombrix", "Area"),
          QCoreApplication::translate("Ombrix", "Sensore"), QCoreApplication::translate("Ombrix", "Testo")});
-    pFiltro = new QSortFilterProxyModel(this);
-    pFiltro->setSourceModel(pModello);
-    pFiltro->setSortRole(Qt::UserRole);
-    pFiltro->setFilterKeyColumn(-1); // any column
-    pFiltro->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_pFiltro = new QSortFilterProxyModel(this);
+    m_pFiltro->setSourceModel(m_pModello);
+    m_pFiltro->setSortRole(Qt::UserRole);
+    m_pFiltro->setFilterKeyColumn(-1); // any column
+    m_pFiltro->setFilterCaseSensitivity(Qt::CaseInsensitive);
 
-    TbIo = new QTableView(pCorpo);
-    TbIo->setObjectName(QStringLiteral("TbIo"));
-    TbIo->setAccessibleName(QCoreApplication::translate("Ombrix", "Ingressi e uscite"));
-    TbIo->setModel(pFiltro);
-    TbIo->setSortingEnabled(true);
-    TbIo->sortByColumn(-1, Qt::AscendingOrder); // the cross-reference's own order until a header is clicked
-    TbIo->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TbIo->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TbIo->setSelectionMode(QAbstractItemView::SingleSelection);
-    TbIo->verticalHeader()->hide();
-    TbIo->horizontalHeader()->setStretchLastSection(true);
-    pColonna->addWidget(TbIo, 1);
+    m_pTabella = new QTableView(pCorpo);
+    m_pTabella->setObjectName(QStringLiteral("TbIo"));
+    m_pTabella->setAccessibleName(QCoreApplication::translate("Ombrix", "Ingressi e uscite"));
+    m_pTabella->setModel(m_pFiltro);
+    m_pTabella->setSortingEnabled(true);
+    m_pTabella->sortByColumn(-1, Qt::AscendingOrder); // the cross-reference's own order until a header is clicked
+    m_pTabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTabella->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTabella->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTabella->verticalHeader()->hide();
+    m_pTabella->horizontalHeader()->setStretchLastSection(true);
+    pColonna->addWidget(m_pTabella, 1);
 
-    LblLiberi = new QLabel(pCorpo);
-    LblLiberi->setObjectName(QStringLiteral("LblLiberi"));
-    LblLiberi->setWordWrap(true);
-    LblLiberi->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    pColonna->addWidget(LblLiberi);
+    m_pLiberi = new QLabel(pCorpo);
+    m_pLiberi->setObjectName(QStringLiteral("LblLiberi"));
+    m_pLiberi->setWordWrap(true);
+    m_pLiberi->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pColonna->addWidget(m_pLiberi);
     setWidget(pCorpo);
 
-    connect(EdtFiltro, &QLineEdit::textChanged, pFiltro, &QSortFilterProxyModel::setFilterFixedString);
-    connect(TbIo, &QTableView::clicked, this, [this](const QModelIndex &index) {
-        const QModelIndex prima = pFiltro->index(index.row(), iColClasse);
+    connect(m_pFiltroTesto, &QLineEdit::textChanged, m_pFiltro, &QSortFilterProxyModel::setFilterFixedString);
+    connect(m_pTabella, &QTableView::clicked, this, [this](const QModelIndex &index) {
+        const QModelIndex prima = m_pFiltro->index(index.row(), iColClasse);
         const qint64 iArea = prima.data(iRuoloArea).toLongLong();
         const qint64 iSensore = prima.data(iRuoloSensore).toLongLong();
-        m_frm.pRunCommand([&] { pMostraAreaEOggetto(m_frm, iArea, iSensore); });
+        m_ctx.cmd.pRunCommand([&] { pMostraAreaEOggetto(m_ctx, iArea, iSensore); });
     });
-    connect(BtnEsportaCsv, &QPushButton::clicked, this,
-            [this] { m_frm.pRunCommand([this] { BtnEsportaCsvClick(); }); });
-    pSeguiDocumento(frm, this, [this] { pAggiorna(); });
+    connect(m_pEsporta, &QPushButton::clicked, this,
+            [this] { m_ctx.cmd.pRunCommand([this] { BtnEsportaCsvClick(); }); });
+    pSeguiDocumento(m_ctx, this, [this] { pAggiorna(); });
 }
 
 void TIoDock::pAggiorna()
 {
     if (!isVisible())
         return;
-    TProjectDocument &doc = m_frm.fDocument();
-    BtnEsportaCsv->setEnabled(doc.fAperto());
+    TProjectDocument &doc = m_ctx.doc;
+    m_pEsporta->setEnabled(doc.fAperto());
     QList<TRigaIo> aRighe;
     try {
         aRighe = m_verifica.fRigheIo();
     } catch (...) {
-        pModello->removeRows(0, pModello->rowCount());
+        m_pModello->removeRows(0, m_pModello->rowCount());
         m_aMostrate.clear();
         m_aUltime.clear();
-        LblLiberi->clear();
+        m_pLiberi->clear();
         throw;
     }
     if (!aRighe.isEmpty() && aRighe.constData() == m_aUltime.constData())
@@ -163,39 +163,39 @@ void TIoDock::pAggiorna()
     for (const TTratto &t : aTratti) {
         const qsizetype nComuni = qMin(t.nTolte, t.nNuove);
         const int nStanno = nComuni <= iPocheRighe ? int(nComuni) : 0;
-        pModello->removeRows(int(t.iRiga) + nStanno, int(t.nTolte) - nStanno);
+        m_pModello->removeRows(int(t.iRiga) + nStanno, int(t.nTolte) - nStanno);
         for (qsizetype i = t.iRiga; i < t.iRiga + t.nNuove; ++i) {
             const QList<QStandardItem *> aCelle = fCelle(aNuove.at(i));
             if (i >= t.iRiga + nStanno) {
-                pModello->insertRow(int(i), aCelle);
+                m_pModello->insertRow(int(i), aCelle);
             } else {
                 for (int iCol = 0; iCol < iColonne; ++iCol) {
-                    const QStandardItem *pPrima = pModello->item(int(i), iCol);
+                    const QStandardItem *pPrima = m_pModello->item(int(i), iCol);
                     if (pPrima->text() == aCelle.at(iCol)->text() && pPrima->font() == aCelle.at(iCol)->font() &&
                         pPrima->data(Qt::UserRole) == aCelle.at(iCol)->data(Qt::UserRole))
                         delete aCelle.at(iCol); // the cell shows the same
                     else
-                        pModello->setItem(int(i), iCol, aCelle.at(iCol));
+                        m_pModello->setItem(int(i), iCol, aCelle.at(iCol));
                 }
             }
             for (int iCol = 0; !bMolte && iCol < iColonne; ++iCol) {
-                const QModelIndex index = pFiltro->mapFromSource(pModello->index(int(i), iCol));
+                const QModelIndex index = m_pFiltro->mapFromSource(m_pModello->index(int(i), iCol));
                 if (index.isValid())
-                    aLarghe[iCol] = qMax(aLarghe[iCol], TbIo->sizeHintForIndex(index).width() + 1);
+                    aLarghe[iCol] = qMax(aLarghe[iCol], m_pTabella->sizeHintForIndex(index).width() + 1);
             }
         }
     }
     m_aMostrate = std::move(aNuove);
     if (bMolte && !aTratti.isEmpty())
-        TbIo->resizeColumnsToContents();
+        m_pTabella->resizeColumnsToContents();
     for (int iCol = 0; !bMolte && iCol < iColonne; ++iCol)
-        if (aLarghe[iCol] > TbIo->columnWidth(iCol))
-            TbIo->setColumnWidth(iCol, aLarghe[iCol]);
+        if (aLarghe[iCol] > m_pTabella->columnWidth(iCol))
+            m_pTabella->setColumnWidth(iCol, aLarghe[iCol]);
     if (!doc.fAperto()) {
-        LblLiberi->clear();
+        m_pLiberi->clear();
         return;
     }
-    LblLiberi->setText(fElencoLiberi(QCoreApplication::translate("Ombrix", "Ingressi liberi"),
+    m_pLiberi->setText(fElencoLiberi(QCoreApplication::translate("Ombrix", "Ingressi liberi"),
                                      fNumeriLiberi(aRighe, TClasseIo::Ingresso)) +
                        QLatin1Char('\n') +
                        fElencoLiberi(QCoreApplication::translate("Ombrix", "Uscite libere"),
@@ -227,12 +227,12 @@ QList<QStandardItem *> TIoDock::fCelle(const TMostrata &riga) const
 
 void TIoDock::BtnEsportaCsvClick()
 {
-    TProjectDocument &doc = m_frm.fDocument();
+    TProjectDocument &doc = m_ctx.doc;
     if (!doc.fAperto())
         return;
-    const QString sFile = m_frm.fDialogs().fSaveFile(QCoreApplication::translate("Ombrix", "Esporta CSV"),
-                                                     doc.fOutPath() + QStringLiteral("ingressi_uscite.csv"),
-                                                     QStringLiteral("CSV (*.csv)"));
+    const QString sFile = m_ctx.cmd.fDialogs().fSaveFile(QCoreApplication::translate("Ombrix", "Esporta CSV"),
+                                                         doc.fOutPath() + QStringLiteral("ingressi_uscite.csv"),
+                                                         QStringLiteral("CSV (*.csv)"));
     if (sFile.isEmpty())
         return;
     const QByteArray abCsv = fCsvIo(fRiferimentiIo(doc.fConn()));
@@ -247,6 +247,6 @@ void TIoDock::showEvent(QShowEvent *pEvent)
     try {
         pAggiorna();
     } catch (...) {
-        m_frm.pViewFailed(std::current_exception());
+        m_ctx.cmd.pViewFailed(std::current_exception());
     }
 }

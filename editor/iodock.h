@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/riferimentiio.h"
+#include "editor/editorcontext.h"
 
 #include <QDockWidget>
 #include <QList>
@@ -14,7 +15,6 @@ class QSortFilterProxyModel;
 class QStandardItem;
 class QStandardItemModel;
 class QTableView;
-class TFrmBase;
 class TVerificaIncrementale;
 
 /**
@@ -32,14 +32,7 @@ class TIoDock final : public QDockWidget
     Q_OBJECT
 
 public:
-    explicit TIoDock(TFrmBase &frm);
-
-    QLineEdit *EdtFiltro = nullptr;
-    QTableView *TbIo = nullptr;
-    QLabel *LblLiberi = nullptr;
-    QPushButton *BtnEsportaCsv = nullptr;
-    QStandardItemModel *pModello = nullptr;
-    QSortFilterProxyModel *pFiltro = nullptr;
+    TIoDock(const TContesto &ctx, QWidget *pParent);
 
     /** Shows the cross-reference of the open project as it is now (nothing while hidden). */
     void pAggiorna();
@@ -54,8 +47,14 @@ private:
     using TMostrata = std::pair<TRigaIo, bool>;
     QList<QStandardItem *> fCelle(const TMostrata &riga) const;
 
-    TFrmBase &m_frm;
+    TContesto m_ctx;
     TVerificaIncrementale &m_verifica;
-    QList<TMostrata> m_aMostrate; // the rows of pModello, in order
+    QLineEdit *m_pFiltroTesto = nullptr;
+    QTableView *m_pTabella = nullptr;
+    QLabel *m_pLiberi = nullptr;
+    QPushButton *m_pEsporta = nullptr;
+    QStandardItemModel *m_pModello = nullptr;
+    QSortFilterProxyModel *m_pFiltro = nullptr;
+    QList<TMostrata> m_aMostrate; // the rows of m_pModello, in order
     QList<TRigaIo> m_aUltime;     // the cross-reference they show
 };

@@ -1,73 +1,21 @@
 #include "editor/labels.h"
 
 #include "document/projectdocument.h"
-#include "editor/canvascontrols.h"
-#include "editor/dragging.h"
+#include "editor/dialogs.h"
 #include "editor/fontdialog.h"
-#include "editor/frmbase.h"
+#include "editor/placement.h"
 #include "model/catalogo.h"
-#include "model/labelfont.h"
 #include "model/sensore.h"
-#include "preview/disegno.h"
 #include "workspace/errors.h"
 
-#include <QColor>
 #include <QCoreApplication>
-#include <QFont>
-#include <QPalette>
-
-#include <optional>
 
 namespace {
 
-QString fLabelName(qint64 iId)
+/** Object iId of the shown area; throws when it is gone. */
+const TSensore &fOggetto(TProjectDocument &doc, qint64 iId)
 {
-    return QStringLiteral("Testo_") + QString::number(iId);
-}
-
-/** Gives a label its font and colour, and its size follows its text. */
-void pStyleLabel(QLabel *pLabel, int iFont, int iColor)
-{
-    pLabel->setFont(fLabelFont(iFont));
-    QPalette palette = pLabel->palette();
-    palette.setColor(QPalette::WindowText, fColoreEtichetta(iColor));
-    pLabel->setPalette(palette);
-    pLabel->adjustSize();
-}
-
-/** Asks for a label text; nullopt when the command ends (empty answer, or too long after the message). */
-std::optional<QString> fAskLabelText(TFrmBase &frm, const QString &sDefault)
-{
-    const QString sTesto =
-        fTrimTyped(frm.fDialogs()
-                       .fInputBox(QCoreApplication::translate("Ombrix", "Testo"),
-                                  QCoreApplication::translate("Ombrix", "Inserire il testo"), sDefault)
-                       .value_or(QString()));
-    if (sTesto.isEmpty())
-        return std::nullopt;
-    if (fHasControlChars(sTesto)) {
-        frm.fDialogs().pMessage(fTestoConControllo());
-        return std::nullopt;
-    }
-    if (sTesto.size() > iMaxLabelText) {
-        frm.fDialogs().pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
-        return std::nullopt;
-    }
-    return sTesto;
-}
-
-TFrmFont &fFontDialog(TFrmBase &frm)
-{
-    if (!frm.FrmFont)
-        frm.FrmFont = new TFrmFont(&frm);
-    return *frm.FrmFont;
-}
-
-/** The shown object of a label or an icon; throws when it is gone. */
-const TSensore &fOggettoDi(TFrmBase &frm, QWidget *pControl)
-{
-    const qint64 iId = fName2Id(pControl->objectName()).toLongLong();
-    const TSensore *p = frm.fDocument().fOggetto(iId);
+    const TSensore *p = doc.fOggetto(iId);
     if (!p)
         throw TOmbrixError(QCoreApplication::translate("Ombrix", "Sensore ") + QString::number(iId) +
                            QCoreApplication::translate("Ombrix", " non trovato"));
@@ -76,75 +24,72 @@ const TSensore &fOggettoDi(TFrmBase &frm, QWidget *pControl)
 
 } // namespace
 
-void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto,
-               bool bCerca)
+std::optional<QString> fChiediTesto(TDialogs &dialogs, const QString &sDefault)
 {
-    const QString sName = fLabelName(iId);
-    auto *pLabel = bCerca ? qobject_cast<TCanvasControl *>(fFindPlaced(frm.PnlImgArea, sName)) : nullptr;
-    if (sTesto.isEmpty()) {
-        delete pLabel;
-        return;
+    const QString sTesto =
+        fTrimTyped(dialogs
+                       .fInputBox(QCoreApplication::translate("Ombrix", "Testo"),
+                                  QCoreApplication::translate("Ombrix", "Inserire il testo"), sDefault)
+                       .value_or(QString()));
+    if (sTesto.isEmpty())
+        return std::nullopt;
+    if (fHasControlChars(sTesto)) {
+        dialogs.pMessage(fTestoConControllo());
+        return std::nullopt;
     }
-    const bool bNuova = !pLabel;
-    if (bNuova) {
-        pLabel = new TCanvasControl(frm, frm.PnlImgArea);
-        pLabel->setObjectName(sName);
-        pLabel->setTextFormat(Qt::PlainText);
-        pLabel->setAutoFillBackground(false);
-        pLabel->setAttribute(Qt::WA_TranslucentBackground);
-        pLabel->setToolTip(sName);
-        pLabel->pPopup = frm.PopLabel;
+    if (sTesto.size() > iMaxLabelText) {
+        dialogs.pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
+        return std::nullopt;
     }
-    pLabel->setText(sTesto);
-    pStyleLabel(pLabel, iFont, iColor);
-    pLabel->move(iLeft, iTop);
-    if (bNuova) {
-        pLabel->show();
-        pLabel->raise();
-    }
+    return sTesto;
 }
 
-void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon)
+TFrmFont &TComandiTesti::fFontDialog()
 {
-    const TSensore oggetto = fOggettoDi(frm, pIcon);
-    const std::optional<QString> sTesto = fAskLabelText(frm, QString());
+    if (!m_pFrmFont)
+        m_pFrmFont = new TFrmFont(m_pParent);
+    return *m_pFrmFont;
+}
+
+void TComandiTesti::pAggiungi(qint64 iId)
+{
+    const TSensore oggetto = fOggetto(m_ctx.doc, iId);
+    TDialogs &dialogs = m_ctx.cmd.fDialogs();
+    const std::optional<QString> sTesto = fChiediTesto(dialogs, QString());
     if (!sTesto)
         return;
-    TFrmFont &frmFont = fFontDialog(frm);
-    frm.fDialogs().pShowFontDialog(frmFont);
+    TFrmFont &frmFont = fFontDialog();
+    dialogs.pShowFontDialog(frmFont);
     const int iFont = frmFont.Dimensione();
     const int iColor = frmFont.Colore();
 
+    // beside the icon, centred on it by a rough estimate of the text's height
     const int iIconSize = oggetto.Get_iconsize();
     const int iLeft = oggetto.Get_coordx() + iIconSize + 10;
     const int iTop = oggetto.Get_coordy() + iIconSize / 2 - (fIntToDimensione(iFont) + iFont) / 2 - 2;
-    frm.fDocument().pAggiungiTesto(oggetto.Get_id(), QPoint(iLeft, iTop), iFont, iColor, *sTesto);
+    m_ctx.doc.pAggiungiTesto(iId, QPoint(iLeft, iTop), iFont, iColor, *sTesto);
 }
 
-void PopEliminaLabelClick(TFrmBase &frm, QWidget *pLabel)
+void TComandiTesti::pElimina(qint64 iId)
 {
-    frm.fDocument().pEliminaTesto(fOggettoDi(frm, pLabel).Get_id());
+    m_ctx.doc.pEliminaTesto(fOggetto(m_ctx.doc, iId).Get_id());
 }
 
-void popModTestoClick(TFrmBase &frm, QWidget *pLabel)
+void TComandiTesti::pModifica(qint64 iId)
 {
-    auto *pText = qobject_cast<QLabel *>(pLabel);
-    if (!pText)
-        return;
-    const qint64 iId = fOggettoDi(frm, pLabel).Get_id();
-    const std::optional<QString> sTesto = fAskLabelText(frm, pText->text());
+    const QString sVecchio = fOggetto(m_ctx.doc, iId).Get_testo();
+    const std::optional<QString> sTesto = fChiediTesto(m_ctx.cmd.fDialogs(), sVecchio);
     if (!sTesto)
         return;
-    frm.fDocument().pModificaTesto(iId, *sTesto);
+    m_ctx.doc.pModificaTesto(iId, *sTesto);
 }
 
-void popDimensioneColoreClick(TFrmBase &frm, QWidget *pLabel)
+void TComandiTesti::pDimensioneColore(qint64 iId)
 {
-    const TSensore &oggetto = fOggettoDi(frm, pLabel);
-    const qint64 iId = oggetto.Get_id();
-    TFrmFont &frmFont = fFontDialog(frm);
+    const TSensore &oggetto = fOggetto(m_ctx.doc, iId);
+    TFrmFont &frmFont = fFontDialog();
     frmFont.SetColore(oggetto.Get_colortxt());
     frmFont.SetDimensione(oggetto.Get_fonttxt());
-    frm.fDialogs().pShowFontDialog(frmFont);
-    frm.fDocument().pStileTesto(iId, frmFont.Dimensione(), frmFont.Colore());
+    m_ctx.cmd.fDialogs().pShowFontDialog(frmFont);
+    m_ctx.doc.pStileTesto(iId, frmFont.Dimensione(), frmFont.Colore());
 }

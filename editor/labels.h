@@ -1,32 +1,52 @@
 #pragma once
 
+#include "editor/editorcontext.h"
+
 #include <QString>
 #include <QtGlobal>
 
-class QWidget;
-class TFrmBase;
+#include <optional>
 
-/**
- * Text labels of sensors: one per sensor at most, named "Testo_" + sensor id,
- * in Tahoma at the size and colour of its stored indexes, transparent around
- * the letters, dragged on its own. Its text, position, size and colour live
- * in the sensor's row; every change is written at once. Texts are trimmed and
- * hold at most 19 characters ("Massimo 19 caratteri!"); they are stored
- * exactly as typed. Failing statements throw TOmbrixError.
- */
+class QWidget;
+class TDialogs;
+class TFrmFont;
 
 inline constexpr int iMaxLabelText = 19;
 
-/** Shows the label of sensor iId as given, building it when it has none; an empty text removes it.
- *  bCerca false: the caller knows the sensor has no label control yet (its controls are being built). */
-void pAddLabel(TFrmBase &frm, qint64 iId, int iLeft, int iTop, int iFont, int iColor, const QString &sTesto,
-               bool bCerca = true);
+/**
+ * The commands on text labels: one per sensor at most, in Tahoma at the size
+ * and colour of its stored indexes. Its text, position, size and colour live
+ * in the sensor's row, and every change is one step of the document. Texts
+ * are trimmed and hold at most 19 characters ("Massimo 19 caratteri!"); they
+ * are stored exactly as typed. The font dialog is made once and keeps its
+ * selection from one use to the next.
+ */
+class TComandiTesti
+{
+public:
+    /** pParent is the font dialog's parent when it has to be made here. */
+    TComandiTesti(const TContesto &ctx, QWidget *pParent) : m_ctx(ctx), m_pParent(pParent) {}
 
-/** "Aggiungi testo" on a sensor icon: a new label beside the icon, with a size and colour from the font dialog. */
-void MnuAggiungitestoClick(TFrmBase &frm, QWidget *pIcon);
-/** "Elimina" on a label: stores the empty text and removes the label. */
-void PopEliminaLabelClick(TFrmBase &frm, QWidget *pLabel);
-/** "Modifica testo" on a label: a new text, same place, size and colour. */
-void popModTestoClick(TFrmBase &frm, QWidget *pLabel);
-/** "Dimensione/Colore" on a label: the font dialog opens at the stored indexes; the choice is stored and shown. */
-void popDimensioneColoreClick(TFrmBase &frm, QWidget *pLabel);
+    /** The font dialog made by the program entry (not owned); null makes one when first needed. */
+    void pSetFontDialog(TFrmFont *pFrmFont) { m_pFrmFont = pFrmFont; }
+
+    /** "Aggiungi testo" on object iId's icon: a new label beside the icon, size and colour from the font dialog. */
+    void pAggiungi(qint64 iId);
+    /** "Elimina" on a label: stores the empty text; the label goes. */
+    void pElimina(qint64 iId);
+    /** "Modifica testo": a new text, same place, size and colour. */
+    void pModifica(qint64 iId);
+    /** "Dimensione/Colore": the font dialog opens at the stored indexes; the choice is stored. */
+    void pDimensioneColore(qint64 iId);
+
+private:
+    TFrmFont &fFontDialog();
+
+    TContesto m_ctx;
+    QWidget *m_pParent;
+    TFrmFont *m_pFrmFont = nullptr;
+};
+
+/** Asks for a label text with sDefault; nullopt when the command ends (empty answer, a control character or too
+ *  long, after its message). */
+std::optional<QString> fChiediTesto(TDialogs &dialogs, const QString &sDefault);

@@ -15,6 +15,7 @@ class TClientArea final : public QWidget
 
 public:
     explicit TClientArea(QWidget *pParent) : QWidget(pParent) {}
+    /** Places the children; run on every resize. */
     std::function<void()> pOnLayout;
 
 protected:
@@ -37,6 +38,7 @@ class TSplitterBar final : public QWidget
 
 public:
     explicit TSplitterBar(QWidget *pParent);
+    /** Takes a proposed width of the left panel: true when the panels moved, false when it is vetoed. */
     std::function<bool(int)> fProponi;
 
 protected:

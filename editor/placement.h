@@ -1,20 +1,27 @@
 #pragma once
 
-#include <QString>
+#include "editor/editorcontext.h"
 
-class TFrmBase;
-class TSensore;
-class QWidget;
+#include <QPoint>
 
 /**
- * Puts sensors on the area canvas: the controls of a new sensor (which is
- * also stored) or of a stored one, the nine add buttons and the zoom button.
+ * Placing new objects: the nine add buttons and the zoom button. The icon
+ * size and where the new icon goes are given by the caller (the window's
+ * icon-size menu and the canvas), never read from global state.
  */
 
-/** Builds the controls of the stored oSensore on mioPanel. With bNew it asks for the number and places a new
- *  sensor of oSensore's type and size on the shown area through the document, which then shows it. */
-void pAddSensoreNew(TFrmBase &frm, QWidget *mioPanel, const TSensore &oSensore, bool bNew);
-/** One of the add buttons: places a new sensor of type iTipo (1, 2, 4, 5, 6, 7, 8, 9 or 10). */
-void pAddSensorButtonClick(TFrmBase &frm, int iTipo);
-/** The zoom button: a detail area of the shown base area, with its zoom marker. */
-void pZoomInClick(TFrmBase &frm);
+/** What a new object is placed with: its icon size and its icon's top-left corner. */
+struct TPosizionamento
+{
+    int iIconSize = 32;
+    QPoint pos;
+};
+
+/** One of the add buttons: asks for the number and places a new object of type iTipo (1, 2, 4, 5, 6, 7, 8, 9 or
+ *  10) on the shown area. A number that is not an integer shows "E' necessario un valore NUMERICO" and stores
+ *  nothing; a missing icon picture fails before anything is stored. */
+void pAggiungiSensore(const TContesto &ctx, int iTipo, const TPosizionamento &nuovo);
+/** The zoom button: a detail area of the shown base area, named as the user types, with its zoom marker. */
+void pZoomIn(const TContesto &ctx, const TPosizionamento &nuovo);
+/** Trims spaces and control characters from both ends of a typed answer. */
+QString fTrimTyped(const QString &sText);

@@ -1,114 +1,146 @@
-// The commands of the "Progetto" menu: New, Open, Close, Export and restoring a snapshot.
-
-#include "editor/frmbase.h"
+#include "editor/projectcmds.h"
 
 #include "document/projectdocument.h"
+#include "editor/dialogs.h"
 #include "export/exportrun.h"
+#include "preview/documentopdf.h"
 #include "workspace/errors.h"
 #include "workspace/uty.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
 
-void TFrmBase::MnuNuovoProgettoClick()
+TCursoreOccupato::TCursoreOccupato()
 {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+TCursoreOccupato::~TCursoreOccupato()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+void pNuovoProgetto(const TContesto &ctx)
+{
+    TDialogs &dialogs = ctx.cmd.fDialogs();
     const std::optional<QString> sNome =
-        fDialogs().fInputBox(QCoreApplication::translate("Ombrix", "Nome Progetto"),
-                             QCoreApplication::translate("Ombrix", "Nome Progetto?"), QString());
+        dialogs.fInputBox(QCoreApplication::translate("Ombrix", "Nome Progetto"),
+                          QCoreApplication::translate("Ombrix", "Nome Progetto?"), QString());
     if (!sNome || sNome->isEmpty())
         return;
-    QString sDir =
-        fDialogs().fSelectFolder(QCoreApplication::translate("Ombrix", "Seleziona una cartella"), sGlobPrjPath);
+    QString sDir = dialogs.fSelectFolder(QCoreApplication::translate("Ombrix", "Seleziona una cartella"), sGlobPrjPath);
     if (sDir.isEmpty())
         return;
     while (sDir.size() > 1 && (sDir.endsWith(QLatin1Char('/')) || sDir.endsWith(QDir::separator())))
         sDir.chop(1);
-    m_pDoc->pNuovoProgetto(sDir, *sNome);
+    ctx.doc.pNuovoProgetto(sDir, *sNome);
 }
 
-void TFrmBase::MnuApriProgettoClick()
+void pApriProgetto(const TContesto &ctx)
 {
-    const QString sFile = fDialogs().fOpenProjectFile(sGlobPrjPath);
+    const QString sFile = ctx.cmd.fDialogs().fOpenProjectFile(sGlobPrjPath);
     if (sFile.isEmpty())
         return; // the open project, if any, stays open
-    pOpenProjectFile(sFile);
+    pApriFileProgetto(ctx, sFile);
 }
 
-void TFrmBase::pOpenProjectFile(const QString &sDb)
+void pApriFileProgetto(const TContesto &ctx, const QString &sDb)
 {
     try {
-        m_pDoc->pApriProgetto(sDb);
+        ctx.doc.pApriProgetto(sDb);
     } catch (const TProgettoDanneggiato &e) {
         const std::optional<TCopia> copia = fUltimaCopiaSana(QFileInfo(sDb).absolutePath());
         if (!copia)
             throw;
         const QString sDomanda =
             e.fMessage() + QStringLiteral("\n\n") +
-            tr("Ripristinare la copia più recente (%1, %2)? Il file danneggiato resta accanto, rinominato.")
+            QCoreApplication::translate(
+                "Ombrix", "Ripristinare la copia più recente (%1, %2)? Il file danneggiato resta accanto, rinominato.")
                 .arg(copia->quando.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")), copia->sMotivo);
-        if (!fDialogs().fDomanda(tr("Progetto danneggiato"), sDomanda))
+        if (!ctx.cmd.fDialogs().fDomanda(QCoreApplication::translate("Ombrix", "Progetto danneggiato"), sDomanda))
             return;
-        m_pDoc->pApriDaCopia(sDb, *copia);
+        ctx.doc.pApriDaCopia(sDb, *copia);
     }
 }
 
-void TFrmBase::MnuChiudiProgettoClick()
+void pChiudiProgetto(const TContesto &ctx)
 {
-    m_pDoc->pChiudiProgetto(); // the views empty the canvas, its background, the tree and the barrier lines
+    ctx.doc.pChiudiProgetto(); // the views empty the canvas, its background, the tree and the barrier lines
 }
 
-void TFrmBase::MnuEsportaProgettoClick()
+void pEsportaProgetto(const TContesto &ctx, QWidget *pParent)
 {
-    if (!m_pDoc->fAperto())
+    TProjectDocument &doc = ctx.doc;
+    if (!doc.fAperto())
         return;
-    m_pDoc->pCopiaAutomatica(tr("prima dell'esportazione"));
+    doc.pCopiaAutomatica(QCoreApplication::translate("Ombrix", "prima dell'esportazione"));
     // the dialog appears only when the run lasts longer than half a second;
     // the window keeps repainting meanwhile, but takes no input
     QProgressDialog dlgProgress(QCoreApplication::translate("Ombrix", "Esportazione in corso..."), QString(), 0, 1,
-                                this);
+                                pParent);
     dlgProgress.setWindowModality(Qt::WindowModal);
     dlgProgress.setMinimumDuration(500);
     dlgProgress.setAutoClose(false);
     dlgProgress.setValue(0);
-    pBusyCursor(true);
-    try {
-        pEsportaProgetto({m_pDoc->fConn(), m_pDoc->fRootPrj()}, [&](int iFatte, int iTotale) {
+    {
+        const TCursoreOccupato occupato;
+        pEsportaProgetto({doc.fConn(), doc.fRootPrj()}, [&](int iFatte, int iTotale) {
             dlgProgress.setMaximum(iTotale > 0 ? iTotale : 1);
             dlgProgress.setValue(iFatte);
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
-    } catch (...) {
-        pBusyCursor(false);
-        throw;
     }
-    pBusyCursor(false);
     dlgProgress.reset();
-    fDialogs().pMessage(fMessaggioEsportazione());
+    ctx.cmd.fDialogs().pMessage(fMessaggioEsportazione());
 }
 
-void TFrmBase::MnuRipristinaCopiaClick()
+void pDocumentazionePdf(const TContesto &ctx)
 {
-    if (!m_pDoc->fAperto())
+    TProjectDocument &doc = ctx.doc;
+    if (!doc.fAperto())
         return;
-    const QList<TCopia> aCopie = m_pDoc->fCopie();
+    const QString sDb = doc.fDatabase();
+    const QString sProposta =
+        QFileInfo(sDb).absolutePath() + QLatin1Char('/') + QFileInfo(sDb).completeBaseName() + QStringLiteral(".pdf");
+    const QString sPdf =
+        ctx.cmd.fDialogs().fSaveFile(QCoreApplication::translate("Ombrix", "Documentazione PDF…"), sProposta,
+                                     QCoreApplication::translate("Ombrix", "Documento PDF (*.pdf)"));
+    if (sPdf.isEmpty())
+        return;
+    {
+        const TCursoreOccupato occupato;
+        pScriviDocumentoPdf(sDb, sPdf);
+    }
+    ctx.cmd.fDialogs().pMessage(QCoreApplication::translate("Ombrix", "Documentazione scritta in %1").arg(sPdf));
+}
+
+void pRipristinaCopia(const TContesto &ctx)
+{
+    TProjectDocument &doc = ctx.doc;
+    if (!doc.fAperto())
+        return;
+    const QList<TCopia> aCopie = doc.fCopie();
     if (aCopie.isEmpty()) {
-        fDialogs().pMessage(tr("Il progetto non ha ancora copie."));
+        ctx.cmd.fDialogs().pMessage(QCoreApplication::translate("Ombrix", "Il progetto non ha ancora copie."));
         return;
     }
     QStringList asRighe;
     QList<bool> abScegli;
     for (const TCopia &c : aCopie) {
         const QString sQuando = c.quando.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
-        asRighe << (c.bDanneggiata
-                        ? tr("%1 — %2 — danneggiata: %3").arg(sQuando, c.sMotivo, c.sDifetto)
-                        : tr("%1 — %2 — %3 aree, %4 oggetti").arg(sQuando, c.sMotivo).arg(c.nAree).arg(c.nOggetti));
+        asRighe << (c.bDanneggiata ? QCoreApplication::translate("Ombrix", "%1 — %2 — danneggiata: %3")
+                                         .arg(sQuando, c.sMotivo, c.sDifetto)
+                                   : QCoreApplication::translate("Ombrix", "%1 — %2 — %3 aree, %4 oggetti")
+                                         .arg(sQuando, c.sMotivo)
+                                         .arg(c.nAree)
+                                         .arg(c.nOggetti));
         abScegli << !c.bDanneggiata;
     }
-    const int i = fDialogs().fScegliCopia(asRighe, abScegli);
+    const int i = ctx.cmd.fDialogs().fScegliCopia(asRighe, abScegli);
     if (i < 0 || i >= aCopie.size())
         return;
-    m_pDoc->pRipristina(aCopie.at(i));
+    doc.pRipristina(aCopie.at(i));
 }

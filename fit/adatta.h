@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/pannello.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -15,7 +17,6 @@ class TSorgente;
 /** The size of a page of the panel, and the height of the banner over its top. */
 inline constexpr int iLatoPannelloX = 480;
 inline constexpr int iLatoPannelloY = 272;
-inline constexpr int iAltezzaBanner = 34;
 
 enum class TModoAdatta {
     Adatta,   // the whole picture, its aspect ratio kept, centred; the rest in the fill colour

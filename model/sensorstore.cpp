@@ -61,7 +61,7 @@ QString fValueOrKeep(int iValue, const QString &sColumn)
 } // namespace
 
 qint64 TSensorStore::fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &sNumSensore,
-                                    const QString &sIconSize, int iTipo)
+                                    const QString &sIconSize, int iTipo, const QPoint &pos)
 {
     pRequireId(sId, "area_id");
     pRequireId(sAreaZoom, "area_zoom");
@@ -71,15 +71,15 @@ qint64 TSensorStore::fAddSensorToDb(const QString &sId, const QString &sAreaZoom
     int iX2 = 0;
     int iY2 = 0;
     if (iTipo == 4) {
-        iX2 = iGlobXcenter + 30;
-        iY2 = (sIconSize.toInt() - iGlobB2Size) / 2 + iGlobYCenter;
+        iX2 = pos.x() + 30;
+        iY2 = (sIconSize.toInt() - iGlobB2Size) / 2 + pos.y();
     }
     const QLatin1Char comma(',');
     const QString sInsert =
         QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, "
                        "CoordX2, CoordY2, TipoSensore, ZonaSensore, Orientamento) ") +
         QStringLiteral("values(") + sId + comma + sAreaZoom + comma + sNumSensore + comma + sIconSize + comma +
-        QString::number(iGlobXcenter) + comma + QString::number(iGlobYCenter) + comma + QString::number(iX2) + comma +
+        QString::number(pos.x()) + comma + QString::number(pos.y()) + comma + QString::number(iX2) + comma +
         QString::number(iY2) + comma + QString::number(iTipo) + QStringLiteral(", 1, ") + QStringLiteral("0") +
         QStringLiteral(");");
     try {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "workspace/pannello.h"
+
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QtGlobal>
 
@@ -28,10 +31,11 @@ class TSensorStore
 public:
     explicit TSensorStore(TSqlConn &conn) : m_conn(conn) {}
 
-    /** Stores a new object on area sId and returns its sensor id. sNumSensore must pass fIsNumero.
+    /** Stores a new object on area sId with its icon at pos (a barrier's second end 30 pixels to its right,
+     *  centred on its height) and returns its sensor id. sNumSensore must pass fIsNumero.
      *  Throws a clear error when no id is left above the largest one. */
     qint64 fAddSensorToDb(const QString &sId, const QString &sAreaZoom, const QString &sNumSensore,
-                          const QString &sIconSize, int iTipo);
+                          const QString &sIconSize, int iTipo, const QPoint &pos = ptPosizioneNuovi);
     /** Deletes one object's row; returns the rows removed (0 or 1). */
     int fDeleteSensorFromDb(const QString &sId);
     /** Stores the top-left corner of an icon (Barriera 0) or of a barrier's second end (Barriera 1). */

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preview/mapsreader.h"
+#include "workspace/pannello.h"
 
 #include <QImage>
 #include <QPoint>
@@ -24,9 +25,6 @@
 
 /** The largest area bitmap read: a picture of some 9000 x 9000 pixels. */
 inline constexpr qint64 iBitmapMassima = 256LL << 20;
-
-inline constexpr int iLarghezzaPannello = 480;
-inline constexpr int iAltezzaPannello = 272;
 
 /** The page of area a of the export in sCartellaExport (with or without a final separator). Without
  *  bRichiediBitmap an area whose bitmap is missing is drawn on black, as an area without a picture. */

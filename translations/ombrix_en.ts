@@ -900,6 +900,86 @@
         <translation>Exported, the rebuilt project gives a maps.txt that differs from the imported one from line %1 on.</translation>
     </message>
     <message>
+        <source>spostamento</source>
+        <translation>move</translation>
+    </message>
+    <message>
+        <source>Nessun progetto recente</source>
+        <translation>No recent project</translation>
+    </message>
+    <message>
+        <source>Guida di Ombrix</source>
+        <translation>Ombrix guide</translation>
+    </message>
+    <message>
+        <source>Guida</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>L&apos;editor delle pagine del pannello touch KP5800.</source>
+        <translation>The page editor of the KP5800 touch panel.</translation>
+    </message>
+    <message>
+        <source>Informazioni su Ombrix</source>
+        <translation>About Ombrix</translation>
+    </message>
+    <message>
+        <source>Zoom, area %1</source>
+        <translation>Zoom, area %1</translation>
+    </message>
+    <message>
+        <source>Ripristinare la copia più recente (%1, %2)? Il file danneggiato resta accanto, rinominato.</source>
+        <translation>Restore the most recent snapshot (%1, %2)? The damaged file stays alongside, renamed.</translation>
+    </message>
+    <message>
+        <source>Progetto danneggiato</source>
+        <translation>Damaged project</translation>
+    </message>
+    <message>
+        <source>Documentazione PDF…</source>
+        <translation>PDF documentation…</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Documentazione scritta in %1</source>
+        <translation>Documentation written to %1</translation>
+    </message>
+    <message>
+        <source>Il progetto non ha ancora copie.</source>
+        <translation>The project has no snapshots yet.</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — danneggiata: %3</source>
+        <translation>%1 — %2 — damaged: %3</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — %3 aree, %4 oggetti</source>
+        <translation>%1 — %2 — %3 areas, %4 objects</translation>
+    </message>
+    <message>
+        <source>Indicatori di zoom non eliminati: %1</source>
+        <translation>Zoom markers not deleted: %1</translation>
+    </message>
+    <message>
+        <source>Incolla speciale</source>
+        <translation>Paste special</translation>
+    </message>
+    <message>
+        <source>Indicatori di zoom non incollati: %1</source>
+        <translation>Zoom markers not pasted: %1</translation>
+    </message>
+    <message>
+        <source>allineamento</source>
+        <translation>alignment</translation>
+    </message>
+    <message>
+        <source>icona</source>
+        <translation>icon</translation>
+    </message>
+    <message>
         <source>Disegna le pagine del pannello touch a parete KP5800.</source>
         <translation>Draws the pages of the KP5800 wall touch panel.</translation>
     </message>
@@ -1050,10 +1130,6 @@
     <message>
         <source>Seleziona una cartella</source>
         <translation>Select a directory</translation>
-    </message>
-    <message>
-        <source>icona</source>
-        <translation>icon</translation>
     </message>
     <message>
         <source>seconda estremità</source>
@@ -1255,6 +1331,42 @@
         <source>LIVELLO BASE</source>
         <translation>BASE LEVEL</translation>
     </message>
+    <message>
+        <source>LGPL-3.0 (GNU Lesser General Public License)</source>
+        <translation>LGPL-3.0 (GNU Lesser General Public License)</translation>
+    </message>
+    <message>
+        <source>pubblico dominio</source>
+        <translation>public domain</translation>
+    </message>
+    <message>
+        <source>IJG, BSD-3-Clause e Zlib</source>
+        <translation>IJG, BSD-3-Clause and Zlib</translation>
+    </message>
+    <message>
+        <source>GPL-2.0 o GPL-3.0, usata con la GPL-3.0</source>
+        <translation>GPL-2.0 or GPL-3.0, used under GPL-3.0</translation>
+    </message>
+    <message>
+        <source>attraverso Qt</source>
+        <translation>through Qt</translation>
+    </message>
+    <message>
+        <source>licenza libpng; Zlib</source>
+        <translation>libpng licence; Zlib</translation>
+    </message>
+    <message>
+        <source>Ombrix è software libero: si può ridistribuire e modificare secondo i termini della GNU General Public License pubblicata dalla Free Software Foundation, versione 3 o (a scelta) qualsiasi versione successiva (GPL-3.0-or-later). È distribuito senza alcuna garanzia; il testo della licenza è nel file COPYING.</source>
+        <translation>Ombrix is free software: you can redistribute it and modify it under the terms of the GNU General Public License as published by the Free Software Foundation, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty at all; the text of the licence is in the file COPYING.</translation>
+    </message>
+    <message>
+        <source>Le librerie usate da Ombrix e le loro licenze:</source>
+        <translation>The libraries Ombrix uses and their licences:</translation>
+    </message>
+    <message>
+        <source>%1, seconda estremità</source>
+        <translation>%1, second end</translation>
+    </message>
 </context>
 <context>
     <name>TAnteprimaAdatta</name>
@@ -1265,6 +1377,291 @@
     <message>
         <source>Trascina per spostare la finestra di ritaglio, rotella per lo zoom</source>
         <translation>Drag to move the crop window, wheel to zoom</translation>
+    </message>
+</context>
+<context>
+    <name>TAreaCanvas</name>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+</context>
+<context>
+    <name>TAzioni</name>
+    <message>
+        <source>&amp;Progetto</source>
+        <translation>&amp;Project</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo Progetto</source>
+        <translation>&amp;New Project</translation>
+    </message>
+    <message>
+        <source>&amp;Apri Progetto</source>
+        <translation>&amp;Open Project</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta Progetto</source>
+        <translation>&amp;Export Project</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi Progetto</source>
+        <translation>&amp;Close Project</translation>
+    </message>
+    <message>
+        <source>&amp;Verifica Progetto</source>
+        <translation>Chec&amp;k Project</translation>
+    </message>
+    <message>
+        <source>&amp;Ingressi/Uscite</source>
+        <translation>&amp;Inputs/Outputs</translation>
+    </message>
+    <message>
+        <source>Anteprima Pannello</source>
+        <translation>Panel Preview</translation>
+    </message>
+    <message>
+        <source>Le pagine dell&apos;ultima esportazione come le mostra il pannello</source>
+        <translation>The pages of the last export as the panel shows them</translation>
+    </message>
+    <message>
+        <source>Documentazione PDF…</source>
+        <translation>PDF documentation…</translation>
+    </message>
+    <message>
+        <source>Documento A4 delle pagine e degli ingressi e uscite</source>
+        <translation>A4 document of the pages and of the inputs and outputs</translation>
+    </message>
+    <message>
+        <source>Progetti recenti</source>
+        <translation>Recent projects</translation>
+    </message>
+    <message>
+        <source>Gli ultimi progetti aperti o creati</source>
+        <translation>The projects last opened or created</translation>
+    </message>
+    <message>
+        <source>Ripristina copia…</source>
+        <translation>Restore snapshot…</translation>
+    </message>
+    <message>
+        <source>Rimette il progetto com&apos;era in una delle sue copie automatiche</source>
+        <translation>Restore the project as it was in one of its automatic snapshots</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Annulla l&apos;ultima modifica</source>
+        <translation>Undo the last edit</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ripeti la modifica annullata</source>
+        <translation>Redo the undone edit</translation>
+    </message>
+    <message>
+        <source>Duplica</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Duplica il sensore selezionato</source>
+        <translation>Duplicate the selected sensor</translation>
+    </message>
+    <message>
+        <source>Adatta immagine di sfondo…</source>
+        <translation>Fit background picture…</translation>
+    </message>
+    <message>
+        <source>Adatta un&apos;immagine o una pagina PDF alla pagina dell&apos;area</source>
+        <translation>Fit a picture or a PDF page to the page of the area</translation>
+    </message>
+    <message>
+        <source>Seleziona tutto</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Seleziona ogni oggetto dell&apos;area</source>
+        <translation>Select every object of the area</translation>
+    </message>
+    <message>
+        <source>Copia</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copia gli oggetti selezionati</source>
+        <translation>Copy the selected objects</translation>
+    </message>
+    <message>
+        <source>Taglia</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Taglia gli oggetti selezionati</source>
+        <translation>Cut the selected objects</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Incolla gli oggetti copiati nell&apos;area mostrata</source>
+        <translation>Paste the copied objects into the area shown</translation>
+    </message>
+    <message>
+        <source>Incolla speciale…</source>
+        <translation>Paste special…</translation>
+    </message>
+    <message>
+        <source>Incolla spostando i numeri di ingressi e uscite</source>
+        <translation>Paste shifting the input and output numbers</translation>
+    </message>
+    <message>
+        <source>Allinea</source>
+        <translation>Align</translation>
+    </message>
+    <message>
+        <source>Allinea gli oggetti selezionati</source>
+        <translation>Align the selected objects</translation>
+    </message>
+    <message>
+        <source>A sinistra</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Al centro orizzontale</source>
+        <translation>Horizontal centre</translation>
+    </message>
+    <message>
+        <source>A destra</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>In alto</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Al centro verticale</source>
+        <translation>Vertical centre</translation>
+    </message>
+    <message>
+        <source>In basso</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Distribuisci in orizzontale</source>
+        <translation>Distribute horizontally</translation>
+    </message>
+    <message>
+        <source>Distribuisci in verticale</source>
+        <translation>Distribute vertically</translation>
+    </message>
+    <message>
+        <source>&amp;Vista</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Ingrandisci</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Ingrandisce la pagina di un passo</source>
+        <translation>Enlarges the page by one step</translation>
+    </message>
+    <message>
+        <source>Riduci</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Riduce la pagina di un passo</source>
+        <translation>Reduces the page by one step</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>La pagina al %1 %</source>
+        <translation>The page at %1 %</translation>
+    </message>
+    <message>
+        <source>Adatta alla finestra</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source>Il passo più grande a cui la pagina entra nella finestra</source>
+        <translation>The largest step at which the page fits in the window</translation>
+    </message>
+    <message>
+        <source>&amp;Dimensione icona</source>
+        <translation>Icon &amp;size</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Guida</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>La guida di Ombrix</source>
+        <translation>The Ombrix guide</translation>
+    </message>
+    <message>
+        <source>Informazioni su Ombrix…</source>
+        <translation>About Ombrix…</translation>
+    </message>
+    <message>
+        <source>Versione, librerie e licenze</source>
+        <translation>Version, libraries and licences</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Aggiungi testo</source>
+        <translation>Add text</translation>
+    </message>
+    <message>
+        <source>Duplica il sensore</source>
+        <translation>Duplicate the sensor</translation>
+    </message>
+    <message>
+        <source>Proprietà…</source>
+        <translation>Properties…</translation>
+    </message>
+    <message>
+        <source>Numero, tipo e testo del sensore</source>
+        <translation>Number, type and text of the sensor</translation>
+    </message>
+    <message>
+        <source>Modifica testo</source>
+        <translation>Edit text</translation>
+    </message>
+    <message>
+        <source>Dimensione/Colore</source>
+        <translation>Size/Colour</translation>
+    </message>
+</context>
+<context>
+    <name>TBarraStato</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>%1 oggetti selezionati</source>
+        <translation>%1 objects selected</translation>
     </message>
 </context>
 <context>
@@ -1443,136 +1840,12 @@
         <translation>Ombrix KP5800 maps generator</translation>
     </message>
     <message>
-        <source>&amp;Progetto</source>
-        <translation>&amp;Project</translation>
-    </message>
-    <message>
-        <source>&amp;Nuovo Progetto</source>
-        <translation>&amp;New Project</translation>
-    </message>
-    <message>
-        <source>&amp;Apri Progetto</source>
-        <translation>&amp;Open Project</translation>
-    </message>
-    <message>
-        <source>&amp;Esporta Progetto</source>
-        <translation>&amp;Export Project</translation>
-    </message>
-    <message>
-        <source>&amp;Chiudi Progetto</source>
-        <translation>&amp;Close Project</translation>
-    </message>
-    <message>
-        <source>&amp;Verifica Progetto</source>
-        <translation>Chec&amp;k Project</translation>
-    </message>
-    <message>
-        <source>&amp;Ingressi/Uscite</source>
-        <translation>&amp;Inputs/Outputs</translation>
-    </message>
-    <message>
-        <source>Progetti recenti</source>
-        <translation>Recent projects</translation>
-    </message>
-    <message>
-        <source>Gli ultimi progetti aperti o creati</source>
-        <translation>The projects last opened or created</translation>
-    </message>
-    <message>
-        <source>&amp;Modifica</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
         <source>Annulla</source>
         <translation>Undo</translation>
     </message>
     <message>
-        <source>Annulla l&apos;ultima modifica</source>
-        <translation>Undo the last edit</translation>
-    </message>
-    <message>
         <source>Ripeti</source>
         <translation>Redo</translation>
-    </message>
-    <message>
-        <source>Ripeti la modifica annullata</source>
-        <translation>Redo the undone edit</translation>
-    </message>
-    <message>
-        <source>Duplica</source>
-        <translation>Duplicate</translation>
-    </message>
-    <message>
-        <source>Duplica il sensore selezionato</source>
-        <translation>Duplicate the selected sensor</translation>
-    </message>
-    <message>
-        <source>&amp;Dimensione icona</source>
-        <translation>Icon &amp;size</translation>
-    </message>
-    <message>
-        <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
-    </message>
-    <message>
-        <source>Guida</source>
-        <translation>Guide</translation>
-    </message>
-    <message>
-        <source>La guida di Ombrix</source>
-        <translation>The Ombrix guide</translation>
-    </message>
-    <message>
-        <source>Informazioni su Ombrix…</source>
-        <translation>About Ombrix…</translation>
-    </message>
-    <message>
-        <source>Versione, librerie e licenze</source>
-        <translation>Version, libraries and licences</translation>
-    </message>
-    <message>
-        <source>Elimina Area</source>
-        <translation>Delete Area</translation>
-    </message>
-    <message>
-        <source>Rinomina</source>
-        <translation>Rename</translation>
-    </message>
-    <message>
-        <source>Elimina</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Aggiungi testo</source>
-        <translation>Add text</translation>
-    </message>
-    <message>
-        <source>Duplica il sensore</source>
-        <translation>Duplicate the sensor</translation>
-    </message>
-    <message>
-        <source>Proprietà…</source>
-        <translation>Properties…</translation>
-    </message>
-    <message>
-        <source>Numero, tipo e testo del sensore</source>
-        <translation>Number, type and text of the sensor</translation>
-    </message>
-    <message>
-        <source>Modifica testo</source>
-        <translation>Edit text</translation>
-    </message>
-    <message>
-        <source>Dimensione/Colore</source>
-        <translation>Size/Colour</translation>
-    </message>
-    <message>
-        <source>Aree</source>
-        <translation>Areas</translation>
-    </message>
-    <message>
-        <source>Area</source>
-        <translation>Area</translation>
     </message>
     <message>
         <source>Aggiungi Livello base</source>
@@ -1630,57 +1903,20 @@
         <source>Ripeti </source>
         <translation>Redo </translation>
     </message>
+</context>
+<context>
+    <name>TPannelloAree</name>
     <message>
-        <source>Nessun progetto recente</source>
-        <translation>No recent project</translation>
+        <source>Aree</source>
+        <translation>Areas</translation>
     </message>
     <message>
-        <source>Guida di Ombrix</source>
-        <translation>Ombrix guide</translation>
+        <source>Elimina Area</source>
+        <translation>Delete Area</translation>
     </message>
     <message>
-        <source>L&apos;editor delle pagine del pannello touch KP5800.</source>
-        <translation>The page editor of the KP5800 touch panel.</translation>
-    </message>
-    <message>
-        <source>Informazioni su Ombrix</source>
-        <translation>About Ombrix</translation>
-    </message>
-    <message>
-        <source>Documentazione PDF…</source>
-        <translation>PDF documentation…</translation>
-    </message>
-    <message>
-        <source>Documento PDF (*.pdf)</source>
-        <translation>PDF document (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Documentazione scritta in %1</source>
-        <translation>Documentation written to %1</translation>
-    </message>
-    <message>
-        <source>spostamento</source>
-        <translation>move</translation>
-    </message>
-    <message>
-        <source>Anteprima Pannello</source>
-        <translation>Panel Preview</translation>
-    </message>
-    <message>
-        <source>Le pagine dell&apos;ultima esportazione come le mostra il pannello</source>
-        <translation>The pages of the last export as the panel shows them</translation>
-    </message>
-    <message>
-        <source>Documento A4 delle pagine e degli ingressi e uscite</source>
-        <translation>A4 document of the pages and of the inputs and outputs</translation>
-    </message>
-    <message>
-        <source>Ripristina copia…</source>
-        <translation>Restore snapshot…</translation>
-    </message>
-    <message>
-        <source>Rimette il progetto com&apos;era in una delle sue copie automatiche</source>
-        <translation>Restore the project as it was in one of its automatic snapshots</translation>
+        <source>Rinomina</source>
+        <translation>Rename</translation>
     </message>
     <message>
         <source>Adatta immagine di sfondo…</source>
@@ -1699,164 +1935,8 @@
         <translation>A copy of the area with its detail areas</translation>
     </message>
     <message>
-        <source>Indicatori di zoom non eliminati: %1</source>
-        <translation>Zoom markers not deleted: %1</translation>
-    </message>
-    <message>
-        <source>Incolla speciale</source>
-        <translation>Paste special</translation>
-    </message>
-    <message>
-        <source>Indicatori di zoom non incollati: %1</source>
-        <translation>Zoom markers not pasted: %1</translation>
-    </message>
-    <message>
-        <source>allineamento</source>
-        <translation>alignment</translation>
-    </message>
-    <message>
         <source>Duplica area</source>
         <translation>Duplicate area</translation>
-    </message>
-    <message>
-        <source>Seleziona tutto</source>
-        <translation>Select all</translation>
-    </message>
-    <message>
-        <source>Seleziona ogni oggetto dell&apos;area</source>
-        <translation>Select every object of the area</translation>
-    </message>
-    <message>
-        <source>Copia</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Copia gli oggetti selezionati</source>
-        <translation>Copy the selected objects</translation>
-    </message>
-    <message>
-        <source>Taglia</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
-        <source>Taglia gli oggetti selezionati</source>
-        <translation>Cut the selected objects</translation>
-    </message>
-    <message>
-        <source>Incolla</source>
-        <translation>Paste</translation>
-    </message>
-    <message>
-        <source>Incolla gli oggetti copiati nell&apos;area mostrata</source>
-        <translation>Paste the copied objects into the area shown</translation>
-    </message>
-    <message>
-        <source>Incolla speciale…</source>
-        <translation>Paste special…</translation>
-    </message>
-    <message>
-        <source>Incolla spostando i numeri di ingressi e uscite</source>
-        <translation>Paste shifting the input and output numbers</translation>
-    </message>
-    <message>
-        <source>Allinea</source>
-        <translation>Align</translation>
-    </message>
-    <message>
-        <source>Allinea gli oggetti selezionati</source>
-        <translation>Align the selected objects</translation>
-    </message>
-    <message>
-        <source>A sinistra</source>
-        <translation>Left</translation>
-    </message>
-    <message>
-        <source>Al centro orizzontale</source>
-        <translation>Horizontal centre</translation>
-    </message>
-    <message>
-        <source>A destra</source>
-        <translation>Right</translation>
-    </message>
-    <message>
-        <source>In alto</source>
-        <translation>Top</translation>
-    </message>
-    <message>
-        <source>Al centro verticale</source>
-        <translation>Vertical centre</translation>
-    </message>
-    <message>
-        <source>In basso</source>
-        <translation>Bottom</translation>
-    </message>
-    <message>
-        <source>Distribuisci in orizzontale</source>
-        <translation>Distribute horizontally</translation>
-    </message>
-    <message>
-        <source>Distribuisci in verticale</source>
-        <translation>Distribute vertically</translation>
-    </message>
-    <message>
-        <source>Ripristinare la copia più recente (%1, %2)? Il file danneggiato resta accanto, rinominato.</source>
-        <translation>Restore the most recent snapshot (%1, %2)? The damaged file stays alongside, renamed.</translation>
-    </message>
-    <message>
-        <source>Progetto danneggiato</source>
-        <translation>Damaged project</translation>
-    </message>
-    <message>
-        <source>prima dell&apos;esportazione</source>
-        <translation>before export</translation>
-    </message>
-    <message>
-        <source>Il progetto non ha ancora copie.</source>
-        <translation>The project has no snapshots yet.</translation>
-    </message>
-    <message>
-        <source>%1 — %2 — danneggiata: %3</source>
-        <translation>%1 — %2 — damaged: %3</translation>
-    </message>
-    <message>
-        <source>%1 — %2 — %3 aree, %4 oggetti</source>
-        <translation>%1 — %2 — %3 areas, %4 objects</translation>
-    </message>
-    <message>
-        <source>%1 oggetti selezionati</source>
-        <translation>%1 objects selected</translation>
-    </message>
-    <message>
-        <source>LGPL-3.0 (GNU Lesser General Public License)</source>
-        <translation>LGPL-3.0 (GNU Lesser General Public License)</translation>
-    </message>
-    <message>
-        <source>pubblico dominio</source>
-        <translation>public domain</translation>
-    </message>
-    <message>
-        <source>IJG, BSD-3-Clause e Zlib</source>
-        <translation>IJG, BSD-3-Clause and Zlib</translation>
-    </message>
-    <message>
-        <source>GPL-2.0 o GPL-3.0, usata con la GPL-3.0</source>
-        <translation>GPL-2.0 or GPL-3.0, used under GPL-3.0</translation>
-    </message>
-    <message>
-        <source>attraverso Qt</source>
-        <translation>through Qt</translation>
-    </message>
-    <message>
-        <source>licenza libpng; Zlib</source>
-        <translation>libpng licence; Zlib</translation>
-    </message>
-    <message>
-        <source>Ombrix è software libero: si può ridistribuire e modificare secondo i termini della GNU General Public License pubblicata dalla Free Software Foundation, versione 3 o (a scelta) qualsiasi versione successiva (GPL-3.0-or-later). È distribuito senza alcuna garanzia; il testo della licenza è nel file COPYING.</source>
-        <translation>Ombrix is free software: you can redistribute it and modify it under the terms of the GNU General Public License as published by the Free Software Foundation, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty at all; the text of the licence is in the file COPYING.</translation>
-    </message>
-    <message>
-        <source>Le librerie usate da Ombrix e le loro licenze:</source>
-        <translation>The libraries Ombrix uses and their licences:</translation>
     </message>
 </context>
 <context>
@@ -1976,6 +2056,20 @@
     <message>
         <source>Incolla rifiutato, nessun oggetto incollato: %1</source>
         <translation>Paste refused, no object pasted: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TStrumentoSelezione</name>
+    <message>
+        <source>spostamento</source>
+        <translation>move</translation>
+    </message>
+</context>
+<context>
+    <name>TVistaArea</name>
+    <message>
+        <source>Pagina dell&apos;area</source>
+        <translation>Page of the area</translation>
     </message>
 </context>
 </TS>

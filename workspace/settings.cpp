@@ -1,6 +1,7 @@
 #include "workspace/settings.h"
 
 #include "workspace/errors.h"
+#include "workspace/pannello.h"
 #include "workspace/uty.h"
 
 #include <QDir>
@@ -22,6 +23,9 @@ const QByteArray sIniRecenti = QByteArrayLiteral("Recenti"); // Progetto1 .. Pro
 constexpr int iMaxRecenti = 8;
 constexpr int iDefaultIconSize = 32;
 const QByteArray sIniKeySnapshot = QByteArrayLiteral("Snapshot");
+const QByteArray sIniKeyZoom = QByteArrayLiteral("Zoom");
+const QByteArray sIniFinestra = QByteArrayLiteral("Finestra"); // Geometria, Stato (base64), Albero
+constexpr int iDefaultZoom = 100;
 constexpr int iDefaultSnapshot = 20;
 // the fitting dialog's last choices
 const QByteArray sIniAdatta = QByteArrayLiteral("Adatta");
@@ -30,12 +34,6 @@ const QByteArray sIniSottoBanner = QByteArrayLiteral("SottoBanner");
 const QByteArray sIniLineeMarcate = QByteArrayLiteral("LineeMarcate");
 const QByteArray sIniColore = QByteArrayLiteral("Colore");
 const QString sColoreBianco = QStringLiteral("#ffffff");
-
-// Sizes of the area panel and of the banner strip at its top: a new icon is
-// put at half the panel less half the banner's height, on both axes.
-constexpr int iPanelWidth = 480;
-constexpr int iPanelHeight = 272;
-constexpr int iBannerHeight = 34;
 
 QString fIniPath()
 {
@@ -284,14 +282,14 @@ void pWorkspaceStartup(const QString &sProgramPath)
     pSetApplicationFolders(sProgramPath);
     QDir().mkpath(sGlobPrjPath); // a failure is not reported
     pLoadFromIni();
-    iGlobXcenter = iPanelWidth / 2 - iBannerHeight / 2;
-    iGlobYCenter = iPanelHeight / 2 - iBannerHeight / 2;
+    iGlobXcenter = ptPosizioneNuovi.x();
+    iGlobYCenter = ptPosizioneNuovi.y();
 }
 
-void pWorkspaceShutdown()
+void pWorkspaceShutdown(const TOpzioniFinestra *pFinestra)
 {
     try {
-        pWriteToIni();
+        pWriteToIni(pFinestra);
     } catch (const TOmbrixError &) {
         // A settings file that cannot be written keeps its old content; the program still ends.
     }
@@ -314,6 +312,21 @@ void pLoadFromIni()
             asGlobRecenti.append(QString::fromUtf8(sValue));
 }
 
+TOpzioniFinestra fOpzioniFinestra()
+{
+    const QList<TIniLine> lines = fReadIniLines();
+    TOpzioniFinestra opz;
+    opz.iIconSize = iGlobIconSize;
+    bool bOk = false;
+    const int iZoom = fValueOf(fSectionKeys(lines, sIniSection), sIniKeyZoom).toInt(&bOk, 10);
+    opz.iZoom = bOk ? iZoom : iDefaultZoom;
+    const QList<std::pair<QByteArray, QByteArray>> aFinestra = fSectionKeys(lines, sIniFinestra);
+    opz.abGeometria = QByteArray::fromBase64(fValueOf(aFinestra, "Geometria"));
+    opz.abStato = QByteArray::fromBase64(fValueOf(aFinestra, "Stato"));
+    opz.iAlbero = fValueOf(aFinestra, "Albero").toInt();
+    return opz;
+}
+
 QString fLinguaDaIni()
 {
     return QString::fromUtf8(fValueOf(fSectionKeys(fReadIniLines(), sIniSection), sIniLingua)).toLower();
@@ -327,7 +340,7 @@ void pAggiungiRecente(const QString &sDb)
         asGlobRecenti.removeLast();
 }
 
-void pWriteToIni()
+void pWriteToIni(const TOpzioniFinestra *pFinestra)
 {
     const QString sPath = fIniPath();
     QByteArray data;
@@ -343,7 +356,24 @@ void pWriteToIni()
     QByteArray sNewline = QByteArrayLiteral("\n");
     if (!lines.isEmpty() && lines.first().sEnd == "\r\n")
         sNewline = QByteArrayLiteral("\r\n");
-    pSetKey(lines, sIniSection, sIniKey, QByteArray::number(iGlobIconSize), sNewline);
+    pSetKey(lines, sIniSection, sIniKey, QByteArray::number(pFinestra ? pFinestra->iIconSize : iGlobIconSize),
+            sNewline);
+    // the zoom is written once it differs from 100 or the file names it
+    if (pFinestra &&
+        (pFinestra->iZoom != iDefaultZoom || !fValueOf(fSectionKeys(lines, sIniSection), sIniKeyZoom).isEmpty()))
+        pSetKey(lines, sIniSection, sIniKeyZoom, QByteArray::number(pFinestra->iZoom), sNewline);
+    if (pFinestra) {
+        const QList<QByteArray> asFinestra = {"Geometria=" + pFinestra->abGeometria.toBase64(),
+                                              "Stato=" + pFinestra->abStato.toBase64(),
+                                              "Albero=" + QByteArray::number(pFinestra->iAlbero)};
+        // a new [Finestra] goes before the recent projects, which close the file
+        qsizetype iFinestra = 0, iFine = 0, iRecenti = 0;
+        pFindSection(lines, sIniFinestra, iFinestra, iFine);
+        pFindSection(lines, sIniRecenti, iRecenti, iFine);
+        if (iFinestra < 0 && iRecenti >= 0)
+            lines.insert(iRecenti, {'[' + sIniFinestra + ']', sNewline});
+        pSetSection(lines, sIniFinestra, asFinestra, sNewline);
+    }
     // the number of snapshots is written once it differs from the default or the file names it
     if (iGlobSnapshot != iDefaultSnapshot || !fValueOf(fSectionKeys(lines, sIniSection), sIniKeySnapshot).isEmpty())
         pSetKey(lines, sIniSection, sIniKeySnapshot, QByteArray::number(iGlobSnapshot), sNewline);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 /**
@@ -13,8 +14,23 @@
 void pSetApplicationFolders(const QString &sProgramPath);
 /** The non-window start-up steps: folders, "progetti", settings. */
 void pWorkspaceStartup(const QString &sProgramPath);
-/** The non-window shutdown steps: write the settings. */
-void pWorkspaceShutdown();
+/** What the main window keeps in ombrix.ini: the icon size of new objects and the zoom under [Options] (Zoom is
+ *  written once it differs from 100), and under [Finestra] its geometry, the state of its docks and the width of its
+ *  left panel. */
+struct TOpzioniFinestra
+{
+    int iIconSize = 32;
+    int iZoom = 100;
+    QByteArray abGeometria; // as QWidget::saveGeometry gives it
+    QByteArray abStato;     // as QMainWindow::saveState gives it
+    int iAlbero = 0;        // the left panel's width; 0 for none stored
+};
+
+/** The non-window shutdown steps: write the settings, with the window's options when given. */
+void pWorkspaceShutdown(const TOpzioniFinestra *pFinestra = nullptr);
+/** The window's options as ombrix.ini holds them; the defaults for what it lacks (a zoom that is not a number:
+ *  100). The icon size is the one pLoadFromIni read. */
+TOpzioniFinestra fOpzioniFinestra();
 
 /** Reads IconSize from [Options] of ombrix.ini (32 when missing or not one of 16, 32, 48), Snapshot, the number of
  *  snapshots kept per project (20 when missing or not a positive number), the recent projects from [Recenti], and
@@ -22,9 +38,9 @@ void pWorkspaceShutdown();
  *  #rrggbb; the dialog's defaults for anything else). */
 void pLoadFromIni();
 /** Writes IconSize and Snapshot under [Options], the recent projects as [Recenti] and the fitting dialog's choices
- *  under [Adatta] (once they are not the defaults), keeping every other line of the file. Throws TOmbrixError when
- *  it cannot write. */
-void pWriteToIni();
+ *  under [Adatta] (once they are not the defaults), keeping every other line of the file; with pFinestra its icon
+ *  size, its zoom and its [Finestra]. Throws TOmbrixError when it cannot write. */
+void pWriteToIni(const TOpzioniFinestra *pFinestra = nullptr);
 /** The interface language that ombrix.ini asks for under [Options] "Lingua", in lower case; empty for none. */
 QString fLinguaDaIni();
 /** Puts sDb at the head of the recent projects, keeping the last 8. */

@@ -24,7 +24,8 @@ inline bool bGlobInstallato = false;
 // the projects last opened or created, newest first (at most 8), kept in ombrix.ini
 inline QStringList asGlobRecenti;
 
-// placing new sensors
+// placing new sensors: the icon size ombrix.ini gives at start-up, and where a new icon goes as the start-up
+// works it out (ptPosizioneNuovi); the editor passes both to the store as values
 inline int iGlobIconSize = 32;
 inline int iGlobXcenter = 223;
 inline int iGlobYCenter = 119;

@@ -27,7 +27,7 @@ qint64 TProjectDocument::pAggiungiAreaBase(const QString &sNome)
     return iNuova;
 }
 
-qint64 TProjectDocument::pAggiungiAreaDettaglio(qint64 iPadre, const QString &sNome, int iIconSize)
+qint64 TProjectDocument::pAggiungiAreaDettaglio(qint64 iPadre, const QString &sNome, int iIconSize, const QPoint &pos)
 {
     const TAreaRow *pPadre = fArea(iPadre);
     if (!pPadre)
@@ -43,7 +43,7 @@ qint64 TProjectDocument::pAggiungiAreaDettaglio(qint64 iPadre, const QString &sN
         store.pCopyBlankPicture(iNuova);
         // the marker that leads to it, on its parent
         const qint64 iMarker = fSensorStore().fAddSensorToDb(QString::number(iPadre), QString::number(iNuova),
-                                                             QStringLiteral("0"), QString::number(iIconSize), 3);
+                                                             QStringLiteral("0"), QString::number(iIconSize), 3, pos);
         m.pToccaSensoreNuovo(iMarker);
         m.iMostrataDopo = iPadre;
     }));

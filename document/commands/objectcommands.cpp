@@ -7,7 +7,7 @@
 
 #include <functional>
 
-qint64 TProjectDocument::pAggiungiOggetto(int iTipo, int iIconSize, const QString &sNumero)
+qint64 TProjectDocument::pAggiungiOggetto(int iTipo, int iIconSize, const QString &sNumero, const QPoint &pos)
 {
     const qint64 iArea = fAreaMostrata();
     if (iArea == 0)
@@ -15,7 +15,7 @@ qint64 TProjectDocument::pAggiungiOggetto(int iTipo, int iIconSize, const QStrin
     qint64 iNuovo = 0;
     pEsegui(new TModificaFn(*this, tr("inserimento oggetto"), [&](TModificaFn &m) {
         iNuovo = fSensorStore().fAddSensorToDb(QString::number(iArea), QStringLiteral("0"), sNumero,
-                                               QString::number(iIconSize), iTipo);
+                                               QString::number(iIconSize), iTipo, pos);
         m.pToccaSensoreNuovo(iNuovo); // a new id: there was no such row before
     }));
     return iNuovo;

@@ -1,8 +1,12 @@
 #include "editorfixture.h"
 
 #include "document/projectdocument.h"
+#include "editor/areatree.h"
 #include "editor/canvas.h"
+#include "editor/canvasitem.h"
 #include "editor/frmbase.h"
+#include "editor/selectionmodel.h"
+#include "editor/selectiontool.h"
 #include "workspace/uty.h"
 
 #include <QAction>
@@ -35,6 +39,50 @@ TProjectDocument &fCurrentDocument()
 }
 
 } // namespace
+
+QObject *fTrova(const QObject &finestra, const char *szNome)
+{
+    QObject *p = finestra.findChild<QObject *>(QLatin1String(szNome));
+    if (!p)
+        qFatal("the window has no %s", szNome);
+    return p;
+}
+
+TAreaCanvas &fCanvas(const TFrmBase &frm)
+{
+    return *fW<TAreaCanvas>(frm, "PnlImgArea");
+}
+
+TPannelloAree &fAlbero(const TFrmBase &frm)
+{
+    return *fW<TPannelloAree>(frm, "PanelSx");
+}
+
+TStrumentoSelezione &fStrumento(const TFrmBase &frm)
+{
+    return *frm.findChild<TStrumentoSelezione *>();
+}
+
+TCanvasItem *fSelezionato(TFrmBase &frm)
+{
+    const std::optional<TChiave> corrente = frm.fSelezione().fCorrente();
+    return corrente ? fCanvas(frm).fItem(*corrente) : nullptr;
+}
+
+qint64 fSelezionatoId(TFrmBase &frm)
+{
+    const std::optional<TChiave> corrente = frm.fSelezione().fCorrente();
+    return corrente ? corrente->iId : 0;
+}
+
+QList<TCanvasItem *> fControlliSelezionati(TFrmBase &frm)
+{
+    QList<TCanvasItem *> a;
+    for (TCanvasItem *pItem : fCanvas(frm).fItems())
+        if (frm.fSelezione().fContiene(pItem->fChiave()))
+            a << pItem;
+    return a;
+}
 
 TSqlConn &fProjectConn()
 {
@@ -119,13 +167,13 @@ void TEditorFixture::pNewProject(const QString &sNome, const QString &sDir)
 {
     dialogs.aInputAnswers << sNome;
     dialogs.asFolders << (sDir.isEmpty() ? QDir::cleanPath(fProgetti()) : sDir);
-    m_pFrm->MnuNuovoProgetto->trigger();
+    fA(*m_pFrm, "MnuNuovoProgetto")->trigger();
 }
 
 void TEditorFixture::pOpenProject(const QString &sDb)
 {
     dialogs.asProjectFiles << sDb;
-    m_pFrm->MnuApriProgetto->trigger();
+    fA(*m_pFrm, "MnuApriProgetto")->trigger();
 }
 
 void TEditorFixture::pExec(const QString &sSql)
@@ -142,16 +190,15 @@ int TEditorFixture::fQueryInt(const QString &sSql)
 QStringList TEditorFixture::fPlacedNames() const
 {
     QStringList asNames;
-    for (QObject *pChild : m_pFrm->PnlImgArea->children())
-        if (pChild->isWidgetType() && fIsPlacedControlName(pChild->objectName()))
-            asNames << pChild->objectName();
+    for (const TCanvasItem *pItem : fCanvas(*m_pFrm).fItems())
+        asNames << pItem->objectName();
     return asNames;
 }
 
 QStringList TEditorFixture::fTreeTexts() const
 {
     QStringList asTexts;
-    for (QTreeWidgetItemIterator it(m_pFrm->TvAree); *it; ++it) {
+    for (QTreeWidgetItemIterator it(fW<QTreeWidget>(*m_pFrm, "TvAree")); *it; ++it) {
         int iLevel = 0;
         for (QTreeWidgetItem *p = (*it)->parent(); p; p = p->parent())
             ++iLevel;

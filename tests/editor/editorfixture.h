@@ -2,14 +2,50 @@
 
 #include "scripteddialogs.h"
 
+#include "editor/areatree.h"
+#include "editor/canvas.h"
+#include "editor/canvasitem.h"
+#include "editor/canvaslayers.h"
+#include "editor/frmbase.h"
+#include "editor/selectionmodel.h"
+#include "editor/selectiontool.h"
+
+#include <QAction>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <memory>
 
-class TFrmBase;
 class TSqlConn;
+
+/** The widget, menu or action of the window named szNome (the names the window's design gives); the test stops
+ *  when there is none. */
+QObject *fTrova(const QObject &finestra, const char *szNome);
+template <class T = QWidget> T *fW(const TFrmBase &frm, const char *szNome)
+{
+    return qobject_cast<T *>(fTrova(frm, szNome));
+}
+inline QAction *fA(const TFrmBase &frm, const char *szNome)
+{
+    return fW<QAction>(frm, szNome);
+}
+inline QToolButton *fBtn(const TFrmBase &frm, const char *szNome)
+{
+    return fW<QToolButton>(frm, szNome);
+}
+/** The parts of the window: the canvas, the area tree, the canvas's tool. */
+TAreaCanvas &fCanvas(const TFrmBase &frm);
+TPannelloAree &fAlbero(const TFrmBase &frm);
+TStrumentoSelezione &fStrumento(const TFrmBase &frm);
+/** The current item of the selection on the canvas, or null. */
+TCanvasItem *fSelezionato(TFrmBase &frm);
+/** Its object's id, 0 for none. */
+qint64 fSelezionatoId(TFrmBase &frm);
+/** The selected items on the canvas, in the order they are stacked. */
+QList<TCanvasItem *> fControlliSelezionati(TFrmBase &frm);
 
 /** The open project of the one running fixture's window: its connection, folder, "out" folder, and whether one is open.
  */
@@ -54,7 +90,7 @@ public:
     /** One integer read by a query (its first column of the first row). */
     int fQueryInt(const QString &sSql);
 
-    /** Names of the controls placed on the canvas, in creation order. */
+    /** Names of the items placed on the canvas, in the order they are stacked. */
     QStringList fPlacedNames() const;
     /** Texts of the tree in tree order, each indented by two spaces per level. */
     QStringList fTreeTexts() const;

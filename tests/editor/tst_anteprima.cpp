@@ -29,8 +29,8 @@ void TstAnteprima::previewFollowsKeysAndExport()
 {
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
-    QVERIFY(!frm.MnuAnteprimaPannello->isEnabled());
-    QVERIFY(!frm.MnuDocumentazionePdf->isEnabled());
+    QVERIFY(!fA(frm, "MnuAnteprimaPannello")->isEnabled());
+    QVERIFY(!fA(frm, "MnuDocumentazionePdf")->isEnabled());
     QMenu *pProgetto = frm.menuBar()->actions().first()->menu();
     QStringList asVoci;
     for (QAction *p : pProgetto->actions())
@@ -41,48 +41,49 @@ void TstAnteprima::previewFollowsKeysAndExport()
 
     fx.pNewProject("casa");
     fx.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (2, 0, 0, \"Garage\", 0)");
-    QVERIFY(frm.MnuAnteprimaPannello->isEnabled());
-    frm.MnuAnteprimaPannello->trigger();
-    TFrmAnteprima *pAnteprima = frm.FrmAnteprima;
+    QVERIFY(fA(frm, "MnuAnteprimaPannello")->isEnabled());
+    fA(frm, "MnuAnteprimaPannello")->trigger();
+    TFrmAnteprima *pAnteprima = fW<TFrmAnteprima>(frm, "FrmAnteprima");
     QVERIFY(pAnteprima && pAnteprima->isVisible());
-    QVERIFY2(pAnteprima->LblStato->text().contains("non contiene un'esportazione"),
-             qPrintable(pAnteprima->LblStato->text()));
+    QVERIFY2(pAnteprima->findChild<QLabel *>("LblStato")->text().contains("non contiene un'esportazione"),
+             qPrintable(pAnteprima->findChild<QLabel *>("LblStato")->text()));
     QCOMPARE(pAnteprima->fAreaMostrata(), 0);
 
-    QTest::mouseClick(pAnteprima->BtnEsportaAggiorna, Qt::LeftButton);
+    QTest::mouseClick(pAnteprima->findChild<QPushButton *>("BtnEsportaAggiorna"), Qt::LeftButton);
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.dialogs.asMessages.value(0), QStringLiteral("Esportazione effettuata correttamente!"));
-    QVERIFY(pAnteprima->LblStato->isHidden());
+    QVERIFY(pAnteprima->findChild<QLabel *>("LblStato")->isHidden());
     QCOMPARE(pAnteprima->fAreaMostrata(), 1);
-    QCOMPARE(pAnteprima->PnlPagina->size(), QSize(480, 272));
-    QCOMPARE(pAnteprima->LblArea->text(), QStringLiteral("Area 1: casa"));
+    QCOMPARE(pAnteprima->findChild<QWidget *>("PnlPagina")->size(), QSize(480, 272));
+    QCOMPARE(pAnteprima->findChild<QLabel *>("LblArea")->text(), QStringLiteral("Area 1: casa"));
 
     // "Tnex" at (300, 18) leads to the next base area and back round; "Tesc" to the home
-    QTest::mouseClick(pAnteprima->PnlPagina, Qt::LeftButton, {}, QPoint(300, 18));
+    QTest::mouseClick(pAnteprima->findChild<QWidget *>("PnlPagina"), Qt::LeftButton, {}, QPoint(300, 18));
     QCOMPARE(pAnteprima->fAreaMostrata(), 2);
-    QCOMPARE(pAnteprima->LblArea->text(), QStringLiteral("Area 2: Garage"));
-    QTest::mouseClick(pAnteprima->BtnScala2, Qt::LeftButton);
-    QCOMPARE(pAnteprima->PnlPagina->size(), QSize(960, 544));
-    QTest::mouseClick(pAnteprima->PnlPagina, Qt::LeftButton, {}, QPoint(600, 36));
+    QCOMPARE(pAnteprima->findChild<QLabel *>("LblArea")->text(), QStringLiteral("Area 2: Garage"));
+    QTest::mouseClick(pAnteprima->findChild<QToolButton *>("BtnScala2"), Qt::LeftButton);
+    QCOMPARE(pAnteprima->findChild<QWidget *>("PnlPagina")->size(), QSize(960, 544));
+    QTest::mouseClick(pAnteprima->findChild<QWidget *>("PnlPagina"), Qt::LeftButton, {}, QPoint(600, 36));
     QCOMPARE(pAnteprima->fAreaMostrata(), 1);
-    QTest::mouseClick(pAnteprima->PnlPagina, Qt::LeftButton, {}, QPoint(360, 36)); // "Tpre"
+    QTest::mouseClick(pAnteprima->findChild<QWidget *>("PnlPagina"), Qt::LeftButton, {}, QPoint(360, 36)); // "Tpre"
     QCOMPARE(pAnteprima->fAreaMostrata(), 2);
-    QTest::mouseClick(pAnteprima->PnlPagina, Qt::LeftButton, {}, QPoint(480, 36)); // "Tesc"
+    QTest::mouseClick(pAnteprima->findChild<QWidget *>("PnlPagina"), Qt::LeftButton, {}, QPoint(480, 36)); // "Tesc"
     QCOMPARE(pAnteprima->fAreaMostrata(), 1);
-    QTest::mouseClick(pAnteprima->PnlPagina, Qt::LeftButton, {}, QPoint(600, 300)); // nothing there
+    QTest::mouseClick(pAnteprima->findChild<QWidget *>("PnlPagina"), Qt::LeftButton, {},
+                      QPoint(600, 300)); // nothing there
     QCOMPARE(pAnteprima->fAreaMostrata(), 1);
 
     // a change after the export: the preview says so
     QTest::qWait(20);
     fx.pExec("update tbarea set NomeArea = \"Box\" where _id = 2");
-    frm.MnuAnteprimaPannello->trigger();
-    QVERIFY2(pAnteprima->LblStato->text().contains("più vecchia del progetto"),
-             qPrintable(pAnteprima->LblStato->text()));
-    QVERIFY(pAnteprima->BtnEsportaAggiorna->isEnabled());
+    fA(frm, "MnuAnteprimaPannello")->trigger();
+    QVERIFY2(pAnteprima->findChild<QLabel *>("LblStato")->text().contains("più vecchia del progetto"),
+             qPrintable(pAnteprima->findChild<QLabel *>("LblStato")->text()));
+    QVERIFY(pAnteprima->findChild<QPushButton *>("BtnEsportaAggiorna")->isEnabled());
 
-    frm.MnuChiudiProgetto->trigger();
+    fA(frm, "MnuChiudiProgetto")->trigger();
     QVERIFY(!pAnteprima->isVisible());
-    QVERIFY(!frm.MnuAnteprimaPannello->isEnabled());
+    QVERIFY(!fA(frm, "MnuAnteprimaPannello")->isEnabled());
 }
 
 void TstAnteprima::pdfFromTheMenu()
@@ -92,7 +93,7 @@ void TstAnteprima::pdfFromTheMenu()
     fx.pNewProject("casa");
     const QString sPdf = fx.fProgetti() + "casa/documento.pdf";
     fx.dialogs.asSaveFiles << sPdf;
-    frm.MnuDocumentazionePdf->trigger();
+    fA(frm, "MnuDocumentazionePdf")->trigger();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.dialogs.asSaveCaptions.value(0), QStringLiteral("Documentazione PDF…"));
     QCOMPARE(fx.dialogs.asSaveStartPaths.value(0), fx.fProgetti() + "casa/casa.pdf");

@@ -128,11 +128,11 @@ void TstCanvas::barrierLinePixels()
                  .arg(iSize)
                  .arg(iTop2));
     frm.fDocument().pRileggi();
-    frm.pSelectFirstNode();
+    fAlbero(frm).pSelectFirstNode();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
-    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{line});
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines(), QList<QLine>{line});
 
-    const QImage img = frm.PnlImgArea->grab().toImage();
+    const QImage img = fW<QWidget>(frm, "PnlImgArea")->grab().toImage();
     // a point on the line over the icon, and one over the second end: the line lies above both
     const int xIcon = line.x1() + 2;
     const int xEnd = 255;
@@ -150,23 +150,23 @@ void TstCanvas::barrierLinePixels()
         QVERIFY(QColor(img.pixel(xMid, 119)).blue() < 30);
 
         // wiped while a barrier moves, drawn again at the end of the drag
-        frm.pWipeBlines();
-        QVERIFY(QColor(frm.PnlImgArea->grab().toImage().pixel(xMid, 127)).blue() < 30);
-        frm.pDrawBline();
-        QVERIFY(QColor(frm.PnlImgArea->grab().toImage().pixel(xMid, 127)).blue() > 40);
+        fCanvas(frm).pWipeBlines();
+        QVERIFY(QColor(fW<QWidget>(frm, "PnlImgArea")->grab().toImage().pixel(xMid, 127)).blue() < 30);
+        fCanvas(frm).pDrawBline();
+        QVERIFY(QColor(fW<QWidget>(frm, "PnlImgArea")->grab().toImage().pixel(xMid, 127)).blue() > 40);
     }
 
     // the lines follow the stored row, as the document reads it
     fx.pExec("update tbsensori set CoordX2 = 400, CoordY2 = 200");
     frm.fDocument().pRileggi();
-    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(line.p1(), QPoint(403, 203))});
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines(), QList<QLine>{QLine(line.p1(), QPoint(403, 203))});
 
     // no project open: no line, whatever was selected
-    frm.MnuChiudiProgetto->trigger();
-    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+    fA(frm, "MnuChiudiProgetto")->trigger();
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().isEmpty());
     QVERIFY(fx.fPlacedNames().isEmpty());
-    frm.pRepaintAll();
-    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+    fCanvas(frm).pRepaintAll();
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().isEmpty());
 }
 
 void TstCanvas::onlyBarriersDrawLines()
@@ -180,9 +180,9 @@ void TstCanvas::onlyBarriersDrawLines()
                      .arg(iTipo));
     fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
              "CoordX2, CoordY2, Orientamento) values (2, 0, 1, 16, 4, 10, 40, 300, 200, 0)"); // another area
-    frm.pRepaintAll();
-    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
-    const QImage img = frm.PnlImgArea->grab().toImage();
+    fCanvas(frm).pRepaintAll();
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().isEmpty());
+    const QImage img = fW<QWidget>(frm, "PnlImgArea")->grab().toImage();
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
             if (fIsLineColour(img.pixel(x, y), 4))
@@ -193,33 +193,34 @@ void TstCanvas::clearingRemovesPlacedControlsOnly()
 {
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
-    const QStringList asPlaced = {"Radar_1_ingresso_1",
-                                  "Contatto_2_ingresso_3",
-                                  "Zoom_3_area_2",
-                                  "Barriera_4_ingresso_1",
-                                  "Barriera_4_ingresso_1_",
-                                  "Telecamera_5_ingresso_1",
-                                  "Lampada_6_uscita_1",
-                                  "Tapsu_7_uscita_1",
-                                  "Tapgiu_8_uscita_1",
-                                  "Allarme_9_uscita_1",
-                                  "Irrigazione_10_uscita_1",
-                                  "Sensore_11_ingresso_1",
-                                  "Testo_4"};
-    const QStringList asKept = {"radar_1", "Testo", "Altro_1", "XRadar_1"};
-    for (const QString &sName : asPlaced + asKept) {
-        auto *pLabel = new QLabel(frm.PnlImgArea);
-        pLabel->setObjectName(sName);
-    }
-    frm.pPulisciTutto();
+    fx.pNewProject("casa");
+    // one object of every type, and of a type outside the catalogue; the barrier labelled
+    for (int iTipo = 1; iTipo <= 11; ++iTipo)
+        fx.pExec(QStringLiteral("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, "
+                                "CoordY, CoordX2, CoordY2, Testo, Orientamento) values (1, %1, 1, 16, %2, 10, 40, 300, "
+                                "200, %3, 0)")
+                     .arg(iTipo == 3 ? 2 : 0)
+                     .arg(iTipo)
+                     .arg(iTipo == 4 ? QStringLiteral("'Porta'") : QStringLiteral("''")));
+    frm.fDocument().pRileggi();
+    QStringList asShown = fx.fPlacedNames();
+    asShown.sort();
+    QCOMPARE(asShown, (QStringList{"Allarme_9_uscita_1", "Barriera_4_ingresso_1", "Barriera_4_ingresso_1_",
+                                   "Contatto_2_ingresso_1", "Irrigazione_10_uscita_1", "Lampada_6_uscita_1",
+                                   "Radar_1_ingresso_1", "Sensore_11_ingresso_1", "Tapgiu_8_uscita_1",
+                                   "Tapsu_7_uscita_1", "Telecamera_5_ingresso_1", "Testo_4", "Zoom_3_area_2"}));
+
+    // a widget the canvas did not place stays, whatever its name
+    auto *pAltro = new QLabel(fW<QWidget>(frm, "PnlImgArea"));
+    pAltro->setObjectName(QStringLiteral("Radar_99_ingresso_1"));
+    fCanvas(frm).pPulisciTutto();
     QStringList asLeft;
-    for (QObject *pChild : frm.PnlImgArea->children())
+    for (QObject *pChild : fW<QWidget>(frm, "PnlImgArea")->children())
         if (pChild->isWidgetType())
             asLeft << pChild->objectName();
     asLeft.sort();
-    QStringList asExpected = asKept + QStringList{"Image_1", "ImgBanner", "ImgCanvas"};
-    asExpected.sort();
-    QCOMPARE(asLeft, asExpected);
+    QCOMPARE(asLeft, (QStringList{"Image_1", "ImgBanner", "ImgCanvas", "Radar_99_ingresso_1"}));
+    QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 
 void TstCanvas::backgroundOfAnySize()
@@ -230,21 +231,21 @@ void TstCanvas::backgroundOfAnySize()
     const QString sPic = fProjectRoot() + "areas/img_1.jpg";
 
     TEditorFixture::pWriteJpeg(sPic, 800, 600, QColor(200, 30, 30));
-    frm.pLoadImgArea(1);
-    QImage img = frm.PnlImgArea->grab().toImage();
+    fCanvas(frm).pLoadImgArea(1);
+    QImage img = fW<QWidget>(frm, "PnlImgArea")->grab().toImage();
     QCOMPARE(img.size(), QSize(480, 272));
     QVERIFY(QColor(img.pixel(479, 271)).red() > 170);
-    QCOMPARE(frm.Image_1->geometry(), QRect(0, 0, 480, 272));
+    QCOMPARE(fW<QLabel>(frm, "Image_1")->geometry(), QRect(0, 0, 480, 272));
 
     TEditorFixture::pWriteJpeg(sPic, 320, 240, QColor(30, 30, 200));
-    frm.pLoadImgArea(1);
-    img = frm.PnlImgArea->grab().toImage();
+    fCanvas(frm).pLoadImgArea(1);
+    img = fW<QWidget>(frm, "PnlImgArea")->grab().toImage();
     QVERIFY(QColor(img.pixel(319, 239)).blue() > 170);
     QVERIFY(QColor(img.pixel(330, 250)).blue() < 170 || QColor(img.pixel(330, 250)).red() > 100);
 
     QFile::remove(sPic);
-    frm.pLoadImgArea(1);
-    QVERIFY(frm.Image_1->pixmap().isNull());
+    fCanvas(frm).pLoadImgArea(1);
+    QVERIFY(fW<QLabel>(frm, "Image_1")->pixmap().isNull());
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 
@@ -257,24 +258,24 @@ void TstCanvas::backgroundCommandCopiesTheFile()
     TEditorFixture::pWriteJpeg(sChosen, 800, 600, QColor(10, 200, 10));
 
     fx.dialogs.asPictures << sChosen;
-    frm.BtnSfondo->click();
+    fBtn(frm, "BtnSfondo")->click();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.dialogs.asPictureStartDirs.value(0), fProjectRoot());
     QCOMPARE(TEditorFixture::fReadAll(fProjectRoot() + "areas/img_1.jpg"),
-             TEditorFixture::fReadAll(sChosen));             // not re-encoded
-    QCOMPARE(frm.Image_1->pixmap().size(), QSize(480, 272)); // only the part that shows is decoded
+             TEditorFixture::fReadAll(sChosen));                            // not re-encoded
+    QCOMPARE(fW<QLabel>(frm, "Image_1")->pixmap().size(), QSize(480, 272)); // only the part that shows is decoded
 
     // the same picture twice, and then another: overwritten without a question
     fx.dialogs.asPictures << sChosen;
-    frm.BtnSfondo->click();
+    fBtn(frm, "BtnSfondo")->click();
     const QString sOther = fx.fRoot() + "altra.jpg";
     TEditorFixture::pWriteJpeg(sOther, 320, 240, Qt::yellow);
     fx.dialogs.asPictures << sOther;
-    frm.BtnSfondo->click();
+    fBtn(frm, "BtnSfondo")->click();
     QCOMPARE(TEditorFixture::fReadAll(fProjectRoot() + "areas/img_1.jpg"), TEditorFixture::fReadAll(sOther));
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 
-    frm.BtnSfondo->click(); // cancelled
+    fBtn(frm, "BtnSfondo")->click(); // cancelled
     QCOMPARE(TEditorFixture::fReadAll(fProjectRoot() + "areas/img_1.jpg"), TEditorFixture::fReadAll(sOther));
 }
 
@@ -285,10 +286,10 @@ void TstCanvas::backgroundCommandFailuresChangeNothing()
     fx.pNewProject("casa");
     const QString sStored = fProjectRoot() + "areas/img_1.jpg";
     const QByteArray abBefore = TEditorFixture::fReadAll(sStored);
-    const QImage imgBefore = frm.Image_1->pixmap().toImage();
+    const QImage imgBefore = fW<QLabel>(frm, "Image_1")->pixmap().toImage();
 
     fx.dialogs.asPictures << fx.fRoot() + "manca.jpg";
-    frm.BtnSfondo->click();
+    fBtn(frm, "BtnSfondo")->click();
     QCOMPARE(fx.dialogs.asErrors, QStringList{"Il file non esiste."});
 
     const QString sBad = fx.fRoot() + "finta.jpg";
@@ -298,14 +299,14 @@ void TstCanvas::backgroundCommandFailuresChangeNothing()
         f.write("not a picture at all");
     }
     fx.dialogs.asPictures << sBad;
-    frm.BtnSfondo->click();
+    fBtn(frm, "BtnSfondo")->click();
     QCOMPARE(fx.dialogs.asErrors.size(), 2);
     QVERIFY2(fx.dialogs.asErrors.last().contains("finta.jpg"), qPrintable(fx.dialogs.asErrors.last()));
 
     QCOMPARE(TEditorFixture::fReadAll(sStored), abBefore);
-    QCOMPARE(frm.Image_1->pixmap().toImage(), imgBefore);
+    QCOMPARE(fW<QLabel>(frm, "Image_1")->pixmap().toImage(), imgBefore);
     QVERIFY(fProjectOpen());
-    QCOMPARE(frm.fSelectedAreaId(), 1);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 1);
 }
 
 void TstCanvas::picturesThatAreNoPlainFileAreRefused_data()
@@ -331,7 +332,7 @@ void TstCanvas::picturesThatAreNoPlainFileAreRefused()
     TFifoWatch watch({sOdd, sStored});
 
     fx.dialogs.asPictures << sOdd;
-    frm.BtnSfondo->click();
+    fBtn(frm, "BtnSfondo")->click();
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
     QVERIFY2(fx.dialogs.asErrors.last().contains("strano.jpg"), qPrintable(fx.dialogs.asErrors.last()));
     QCOMPARE(TEditorFixture::fReadAll(sStored), abBefore);
@@ -362,13 +363,13 @@ void TstCanvas::hugePicturesShowTheirTopLeftOrAreRefused()
         writer.setQuality(20);
         QVERIFY(writer.write(big));
     }
-    frm.pRunCommand([&] { frm.pLoadImgArea(1); });
+    frm.pRunCommand([&] { fCanvas(frm).pLoadImgArea(1); });
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QImageReader full(sStored); // the whole picture decoded, for reference
     full.setAllocationLimit(0);
     const QImage expected = full.read().copy(0, 0, 480, 272).convertToFormat(QImage::Format_RGB32);
     QVERIFY(!expected.isNull());
-    QCOMPARE(frm.Image_1->pixmap().toImage().convertToFormat(QImage::Format_RGB32), expected);
+    QCOMPARE(fW<QLabel>(frm, "Image_1")->pixmap().toImage().convertToFormat(QImage::Format_RGB32), expected);
 
     // a picture whose decoder cannot clip, beyond 1 GiB decoded: refused by its header, naming file and size
     const auto fBigEndian = [](quint32 v) {
@@ -391,7 +392,7 @@ void TstCanvas::hugePicturesShowTheirTopLeftOrAreRefused()
     }
     const QByteArray abStoredBefore = TEditorFixture::fReadAll(sStored);
     fx.dialogs.asPictures << sHuge;
-    frm.BtnSfondo->click();
+    fBtn(frm, "BtnSfondo")->click();
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
     QVERIFY2(fx.dialogs.asErrors.last().contains("enorme.png") && fx.dialogs.asErrors.last().contains("20000 x 20000"),
              qPrintable(fx.dialogs.asErrors.last()));

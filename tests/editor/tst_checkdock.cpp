@@ -23,7 +23,7 @@ namespace {
 /** The row of the "Verifica" dock with code sCodice about object iId; -1 when there is none. */
 int fRigaVerifica(TFrmBase &frm, const QString &sCodice, int iId)
 {
-    const QTableWidget *pTb = frm.DockVerifica->TbVerifica;
+    const QTableWidget *pTb = fW<QTableWidget>(frm, "TbVerifica");
     for (int i = 0; i < pTb->rowCount(); ++i)
         if (pTb->item(i, 3)->toolTip() == sCodice && pTb->item(i, 2)->text() == QString::number(iId))
             return i;
@@ -51,27 +51,27 @@ void TstCheckDock::offPanelLabelListedShownAndGoneOnceDraggedInside()
     // the label sticks out of the left edge: the visible part can still be taken with the mouse
     fx.pExec(QStringLiteral("update tbsensori set CoordXt = -5 where _id = %1").arg(iId));
     frm.fDocument().pRileggi();
-    pAddWithButton(fx, frm.BtnNewArea, QStringLiteral("Piano primo"));
+    pAddWithButton(fx, fBtn(frm, "BtnNewArea"), QStringLiteral("Piano primo"));
     QVERIFY(frm.fDocument().fAreaMostrata() != iBase);
 
-    QVERIFY(frm.MnuVerificaProgetto->isEnabled());
+    QVERIFY(fA(frm, "MnuVerificaProgetto")->isEnabled());
     const QSize canvasPrima = frm.centralWidget()->size();
-    frm.MnuVerificaProgetto->trigger();
-    QVERIFY(frm.DockVerifica->isVisible());
-    QVERIFY(!frm.DockVerifica->isFloating());
+    fA(frm, "MnuVerificaProgetto")->trigger();
+    QVERIFY(fW<TCheckDock>(frm, "DockVerifica")->isVisible());
+    QVERIFY(!fW<TCheckDock>(frm, "DockVerifica")->isFloating());
     QCOMPARE(frm.centralWidget()->size(), canvasPrima); // the window grew instead
     const int iRow = fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId);
     QVERIFY(iRow >= 0);
-    QVERIFY(frm.DockVerifica->TbVerifica->item(iRow, 3)->text().contains(QStringLiteral("\"Porta\"")));
-    QVERIFY(frm.DockVerifica->LblConteggio->isVisible());
-    QVERIFY(frm.DockVerifica->LblConteggio->text().startsWith(QStringLiteral("1 errori, ")));
+    QVERIFY(fW<QTableWidget>(frm, "TbVerifica")->item(iRow, 3)->text().contains(QStringLiteral("\"Porta\"")));
+    QVERIFY(fW<QLabel>(frm, "LblVerifica")->isVisible());
+    QVERIFY(fW<QLabel>(frm, "LblVerifica")->text().startsWith(QStringLiteral("1 errori, ")));
 
-    QTableWidget *pTb = frm.DockVerifica->TbVerifica;
+    QTableWidget *pTb = fW<QTableWidget>(frm, "TbVerifica");
     const QRect rect = pTb->visualItemRect(pTb->item(iRow, 3));
     QTest::mouseDClick(pTb->viewport(), Qt::LeftButton, {}, rect.center());
     QCOMPARE(frm.fDocument().fAreaMostrata(), iBase);
-    QCOMPARE(frm.fSelectedAreaId(), iBase);
-    QCOMPARE(frm.fSelezionatoId(), iId);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), iBase);
+    QCOMPARE(fSelezionatoId(frm), iId);
 
     QWidget *pLabel = fPlaced(frm, QStringLiteral("Testo_%1").arg(iId));
     QVERIFY(pLabel);
@@ -79,13 +79,13 @@ void TstCheckDock::offPanelLabelListedShownAndGoneOnceDraggedInside()
     pDrag(frm, pLabel, QPoint(10, 3), {QPoint(10, 0), QPoint(20, 0)});
     QCOMPARE(fColumn(fx, iId, "CoordXt"), 15);
     QTRY_COMPARE(fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId), -1);
-    QVERIFY(frm.DockVerifica->LblConteggio->text().startsWith(QStringLiteral("0 errori, ")));
+    QVERIFY(fW<QLabel>(frm, "LblVerifica")->text().startsWith(QStringLiteral("0 errori, ")));
 
     // undo puts the finding back; closing the dock takes the count off the status bar
-    frm.MnuAnnulla->trigger();
+    fA(frm, "MnuAnnulla")->trigger();
     QTRY_VERIFY(fRigaVerifica(frm, QStringLiteral("fuori-pannello"), iId) >= 0);
-    frm.DockVerifica->close();
-    QVERIFY(!frm.DockVerifica->LblConteggio->isVisible());
+    fW<TCheckDock>(frm, "DockVerifica")->close();
+    QVERIFY(!fW<QLabel>(frm, "LblVerifica")->isVisible());
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 
@@ -94,35 +94,39 @@ void TstCheckDock::ioDockListsFiltersMarksAndExports()
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     const qint64 iBase = frm.fDocument().fAreaMostrata();
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
-    pAddWithButton(fx, frm.BtnNewArea, QStringLiteral("Piano primo"));
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
-    frm.MnuIngressiUscite->trigger();
-    TIoDock &dock = *frm.DockIngressiUscite;
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnNewArea"), QStringLiteral("Piano primo"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
+    fA(frm, "MnuIngressiUscite")->trigger();
+    TIoDock &dock = *fW<TIoDock>(frm, "DockIngressiUscite");
+    QTableView *pTbIo = fW<QTableView>(frm, "TbIo");
+    auto *pFiltro = qobject_cast<QSortFilterProxyModel *>(pTbIo->model());
+    auto *pModello = qobject_cast<QStandardItemModel *>(pFiltro->sourceModel());
+    QLabel *pLiberi = fW<QLabel>(frm, "LblLiberi");
+    QLineEdit *pEdtFiltro = fW<QLineEdit>(frm, "EdtFiltro");
     QVERIFY(dock.isVisible());
-    QCOMPARE(dock.pFiltro->rowCount(), 2);
+    QCOMPARE(pFiltro->rowCount(), 2);
 
     // an edit while the dock is open shows up in it
-    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("3"));
-    QTRY_COMPARE(dock.pFiltro->rowCount(), 3);
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("3"));
+    QTRY_COMPARE(pFiltro->rowCount(), 3);
     // input 7 lies in two areas: bold; inputs 1-6 are free
-    for (int i = 0; i < dock.pModello->rowCount(); ++i)
-        QCOMPARE(dock.pModello->item(i, 1)->font().bold(), dock.pModello->item(i, 0)->text() == "ingresso");
-    QVERIFY(dock.LblLiberi->text().contains(QStringLiteral("Ingressi liberi: 1-6")));
-    QVERIFY(dock.LblLiberi->text().contains(QStringLiteral("Uscite libere: 1-2")));
+    for (int i = 0; i < pModello->rowCount(); ++i)
+        QCOMPARE(pModello->item(i, 1)->font().bold(), pModello->item(i, 0)->text() == "ingresso");
+    QVERIFY(pLiberi->text().contains(QStringLiteral("Ingressi liberi: 1-6")));
+    QVERIFY(pLiberi->text().contains(QStringLiteral("Uscite libere: 1-2")));
 
-    QTest::keyClicks(dock.EdtFiltro, QStringLiteral("Piano primo"));
-    QCOMPARE(dock.pFiltro->rowCount(), 2);
-    dock.EdtFiltro->clear();
+    QTest::keyClicks(pEdtFiltro, QStringLiteral("Piano primo"));
+    QCOMPARE(pFiltro->rowCount(), 2);
+    pEdtFiltro->clear();
     // a click on a row shows its area
-    dock.TbIo->sortByColumn(3, Qt::AscendingOrder); // by area: the base area first
-    QTest::mouseClick(dock.TbIo->viewport(), Qt::LeftButton, {},
-                      dock.TbIo->visualRect(dock.pFiltro->index(0, 3)).center());
+    pTbIo->sortByColumn(3, Qt::AscendingOrder); // by area: the base area first
+    QTest::mouseClick(pTbIo->viewport(), Qt::LeftButton, {}, pTbIo->visualRect(pFiltro->index(0, 3)).center());
     QCOMPARE(frm.fDocument().fAreaMostrata(), iBase);
 
     const QString sCsv = fx.fRoot() + QStringLiteral("io.csv");
     fx.dialogs.asSaveFiles << sCsv;
-    QTest::mouseClick(dock.BtnEsportaCsv, Qt::LeftButton);
+    QTest::mouseClick(fW<QPushButton>(frm, "BtnEsportaCsv"), Qt::LeftButton);
     QCOMPARE(TEditorFixture::fReadAll(sCsv), fCsvIo(fRiferimentiIo(fProjectConn())));
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
@@ -133,8 +137,8 @@ void TstCheckDock::bothDocksOpenFollowEachStepRowForRow()
     TFrmBase &frm = fStartWithProject(fx);
     auto *pVerifica = frm.findChild<QDockWidget *>(QStringLiteral("DockVerifica"));
     auto *pIo = frm.findChild<QDockWidget *>(QStringLiteral("DockIngressiUscite"));
-    frm.MnuVerificaProgetto->trigger();
-    frm.MnuIngressiUscite->trigger();
+    fA(frm, "MnuVerificaProgetto")->trigger();
+    fA(frm, "MnuIngressiUscite")->trigger();
     frm.splitDockWidget(pVerifica, pIo, Qt::Horizontal);
     pVerifica->show();
     pIo->show();
@@ -183,21 +187,21 @@ void TstCheckDock::bothDocksOpenFollowEachStepRowForRow()
     };
     QTRY_COMPARE(fMostrate(), fAttese());
     // inputs 7 twice in one area, then once in another; an output; a move onto the keys; a delete; undo, redo
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
     QTRY_COMPARE(fMostrate(), fAttese());
-    pAddWithButton(fx, frm.BtnVolumetrico, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnVolumetrico"), QStringLiteral("7"));
     const qint64 iSecondo = fLastSensorId(fx);
     QTRY_COMPARE(fMostrate(), fAttese());
-    pAddWithButton(fx, frm.BtnNewArea, QStringLiteral("Piano primo"));
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
-    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("3"));
+    pAddWithButton(fx, fBtn(frm, "BtnNewArea"), QStringLiteral("Piano primo"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("3"));
     QTRY_COMPARE(fMostrate(), fAttese());
     frm.fDocument().pSpostaOggetto(fLastSensorId(fx), 0, QPoint(230, 8));
     QTRY_COMPARE(fMostrate(), fAttese());
     frm.fDocument().pMostraArea(1);
     frm.fDocument().pEliminaOggetto(iSecondo);
     QTRY_COMPARE(fMostrate(), fAttese());
-    for (QAction *pPasso : {frm.MnuAnnulla, frm.MnuAnnulla, frm.MnuRipeti}) {
+    for (QAction *pPasso : {fA(frm, "MnuAnnulla"), fA(frm, "MnuAnnulla"), fA(frm, "MnuRipeti")}) {
         pPasso->trigger();
         QTRY_COMPARE(fMostrate(), fAttese());
     }

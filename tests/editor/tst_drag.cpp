@@ -5,7 +5,7 @@
 #include "tst_placement_helpers.h"
 
 #include "editor/canvas.h"
-#include "editor/dragging.h"
+#include "editor/selectiontool.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -39,7 +39,7 @@ bool fIsLineColour(const QColor &c)
 /** A line crosses the column x within a pixel of y. */
 bool fLineNear(TFrmBase &frm, int x, int y)
 {
-    const QImage img = frm.PnlImgArea->grab().toImage();
+    const QImage img = fW<QWidget>(frm, "PnlImgArea")->grab().toImage();
     for (int dy = -1; dy <= 1; ++dy)
         if (fIsLineColour(img.pixelColor(x, y + dy)))
             return true;
@@ -90,9 +90,9 @@ void TstDrag::iconStopsAtTheCanvasEdges()
     QFETCH(QPoint, expected);
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("1"));
     const int iId = fLastSensorId(fx);
-    TCanvasControl *pIcon = fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_1").arg(iId));
+    TCanvasItem *pIcon = fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_1").arg(iId));
 
     const QPoint start = pIcon->mapTo(&frm, QPoint(10, 12));
     QTest::mousePress(pIcon, Qt::LeftButton, {}, QPoint(10, 12));
@@ -108,16 +108,16 @@ void TstDrag::iconStopsAtTheCanvasEdges()
     QCOMPARE(fColumn(fx, iId, "CoordX"), expected.x());
     QCOMPARE(fColumn(fx, iId, "CoordY"), expected.y());
     QVERIFY(!QApplication::overrideCursor());
-    QVERIFY(!fx.frm().fDrag().DragEnabled);
+    QVERIFY(!fStrumento(fx.frm()).fTrascinamento());
 }
 
 void TstDrag::markerStopsAtTheCanvasEdges()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("1"));
     const int iId = fLastSensorId(fx);
-    TCanvasControl *pMarker = fPlaced(frm, QStringLiteral("Barriera_%1_ingresso_1_").arg(iId));
+    TCanvasItem *pMarker = fPlaced(frm, QStringLiteral("Barriera_%1_ingresso_1_").arg(iId));
     pDrag(frm, pMarker, QPoint(3, 3), {QPoint(100, 50), QPoint(800, 600)});
     QCOMPARE(pMarker->pos(), QPoint(473, 265));
     QCOMPARE(fColumn(fx, iId, "CoordX2"), 473);
@@ -132,7 +132,7 @@ void TstDrag::draggingTheSecondEndWritesOnlyItsColumns()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("9"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("9"));
     const int iId = fLastSensorId(fx);
     const QString sBefore = fRow(iId);
     const QString sName = QStringLiteral("Barriera_%1_ingresso_9").arg(iId);
@@ -148,11 +148,11 @@ void TstDrag::draggingTheIconWritesOnlyItsColumnsAndLeavesTheLabel()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("9"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("9"));
     const int iId = fLastSensorId(fx);
     const QString sName = QStringLiteral("Barriera_%1_ingresso_9").arg(iId);
     fx.dialogs.aInputAnswers << QStringLiteral("Cancello");
-    pPopupEntry(fPlaced(frm, sName), frm.popImg, frm.MnuAggiungitesto);
+    pPopupEntry(fPlaced(frm, sName), fW<QMenu>(frm, "popImg"), fA(frm, "MnuAggiungitesto"));
     QWidget *pLabel = fPlaced(frm, QStringLiteral("Testo_%1").arg(iId));
     QVERIFY(pLabel);
     const QPoint labelPos = pLabel->pos();
@@ -170,29 +170,29 @@ void TstDrag::barrierLinesWipedAtFirstMoveAndBackAtRelease()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("1"));
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("2"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("2"));
     const int iId = fLastSensorId(fx);
-    QCOMPARE(frm.ImgCanvas->fLines().size(), 2);
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().size(), 2);
     // the line is on screen: halfway between icon centre (239,135) and marker centre (256,134)
-    TCanvasControl *pIcon = fPlaced(frm, QStringLiteral("Barriera_%1_ingresso_2").arg(iId));
+    TCanvasItem *pIcon = fPlaced(frm, QStringLiteral("Barriera_%1_ingresso_2").arg(iId));
     pDrag(frm, pIcon, QPoint(16, 16), {QPoint(-200, 80)}); // icon now at (23, 199), centre (39, 215)
     QVERIFY(fLineNear(frm, 147, 175));
 
     // dragging the second end: the lines vanish at the first movement
-    TCanvasControl *pMarker = fPlaced(frm, QStringLiteral("Barriera_%1_ingresso_2_").arg(iId));
+    TCanvasItem *pMarker = fPlaced(frm, QStringLiteral("Barriera_%1_ingresso_2_").arg(iId));
     const QPoint start = pMarker->mapTo(&frm, QPoint(3, 3));
     QTest::mousePress(pMarker, Qt::LeftButton, {}, QPoint(3, 3));
-    QCOMPARE(frm.ImgCanvas->fLines().size(), 2);
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().size(), 2);
     QTest::mouseMove(&frm, start + QPoint(1, 1));
-    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().isEmpty());
     QVERIFY(!fLineNear(frm, 147, 175));
     QTest::mouseMove(&frm, start + QPoint(100, -50));
-    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().isEmpty());
     QTest::mouseRelease(&frm, Qt::LeftButton, {}, start + QPoint(100, -50));
 
     // both lines are back, the dragged one joining the new positions
-    const QList<QLine> aLines = frm.ImgCanvas->fLines();
+    const QList<QLine> aLines = fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines();
     QCOMPARE(aLines.size(), 2);
     QCOMPARE(aLines.at(1), QLine(39, 215, 353 + 3, 81 + 3));
     QVERIFY(fLineNear(frm, 197, 150));
@@ -203,28 +203,28 @@ void TstDrag::otherDragsKeepTheLinesUntilRelease()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("1"));
-    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("2"));
-    TCanvasControl *pLamp = fPlaced(frm, QStringLiteral("Lampada_%1_uscita_2").arg(fLastSensorId(fx)));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("2"));
+    TCanvasItem *pLamp = fPlaced(frm, QStringLiteral("Lampada_%1_uscita_2").arg(fLastSensorId(fx)));
     const QPoint start = pLamp->mapTo(&frm, QPoint(5, 5));
     QTest::mousePress(pLamp, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(&frm, start + QPoint(30, 30));
-    QCOMPARE(frm.ImgCanvas->fLines().size(), 1);
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().size(), 1);
     QTest::mouseRelease(&frm, Qt::LeftButton, {}, start + QPoint(30, 30));
-    QCOMPARE(frm.ImgCanvas->fLines().size(), 1);
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().size(), 1);
     // the lines lie above the dragged control
-    const QObjectList aChildren = frm.PnlImgArea->children();
-    QVERIFY(aChildren.indexOf(frm.ImgCanvas) > aChildren.indexOf(pLamp));
+    const QObjectList aChildren = fW<QWidget>(frm, "PnlImgArea")->children();
+    QVERIFY(aChildren.indexOf(fW<TCanvasOverlay>(frm, "ImgCanvas")) > aChildren.indexOf(pLamp));
 }
 
 void TstDrag::pressAndReleaseStoresTheShownPosition()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnTapsu, QStringLiteral("4"));
+    pAddWithButton(fx, fBtn(frm, "BtnTapsu"), QStringLiteral("4"));
     const int iId = fLastSensorId(fx);
     fx.pExec(QStringLiteral("update tbsensori set CoordX = 5, CoordY = 6 where _id = %1").arg(iId));
-    TCanvasControl *pIcon = fPlaced(frm, QStringLiteral("Tapsu_%1_uscita_4").arg(iId));
+    TCanvasItem *pIcon = fPlaced(frm, QStringLiteral("Tapsu_%1_uscita_4").arg(iId));
     QTest::mousePress(pIcon, Qt::LeftButton, {}, QPoint(4, 4));
     QTest::mouseRelease(pIcon, Qt::LeftButton, {}, QPoint(4, 4));
     QCOMPARE(fColumn(fx, iId, "CoordX"), 223);
@@ -239,7 +239,7 @@ void TstDrag::draggingALabelWritesOnlyPositionAndText()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
     const int iId = fLastSensorId(fx);
     fx.pExec(QStringLiteral("update tbsensori set CoordXt = 300, CoordYt = 50, FontTxt = 2, ColorTxt = 5, "
                             "Testo = \"Porta\" where _id = %1")
@@ -289,24 +289,24 @@ void TstDrag::deletingABarrierRemovesIconMarkerLineAndLabel()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("1"));
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("2"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("2"));
     const int iId = fLastSensorId(fx);
     const QString sName = QStringLiteral("Barriera_%1_ingresso_2").arg(iId);
     fPlaced(frm, QStringLiteral("Barriera_%1_ingresso_1").arg(iId - 1))->move(10, 10);
     pDrag(frm, fPlaced(frm, QStringLiteral("Barriera_%1_ingresso_1").arg(iId - 1)), QPoint(1, 1), {QPoint(1, 1)});
     fx.dialogs.aInputAnswers << QStringLiteral("Varco");
-    pPopupEntry(fPlaced(frm, sName), frm.popImg, frm.MnuAggiungitesto);
+    pPopupEntry(fPlaced(frm, sName), fW<QMenu>(frm, "popImg"), fA(frm, "MnuAggiungitesto"));
     QVERIFY(fPlaced(frm, QStringLiteral("Testo_%1").arg(iId)));
-    QCOMPARE(frm.ImgCanvas->fLines().size(), 2);
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().size(), 2);
 
-    pPopupEntry(fPlaced(frm, sName), frm.popImg, frm.MnuEliminaSensore);
+    pPopupEntry(fPlaced(frm, sName), fW<QMenu>(frm, "popImg"), fA(frm, "MnuEliminaSensore"));
     QVERIFY(!fPlaced(frm, sName));
     QVERIFY(!fPlaced(frm, sName + QStringLiteral("_")));
     QVERIFY(!fPlaced(frm, QStringLiteral("Testo_%1").arg(iId)));
     QCOMPARE(fColumn(fx, iId, "count(*)"), 0);
     QCOMPARE(fSensorCount(fx), 1);
-    QCOMPARE(frm.ImgCanvas->fLines().size(), 1); // only the other barrier's line is left
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().size(), 1); // only the other barrier's line is left
     QCOMPARE(fx.fPlacedNames().size(), 2);
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
@@ -315,12 +315,12 @@ void TstDrag::deletingASensorWhoseRowIsGoneChangesNothing()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnAlarm, QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "BtnAlarm"), QStringLiteral("1"));
     const int iId = fLastSensorId(fx);
     fx.pExec(QStringLiteral("delete from tbsensori where _id = %1").arg(iId));
     const QString sName = QStringLiteral("Allarme_%1_uscita_1").arg(iId);
     const int iSteps = frm.fDocument().fUndoStack()->count();
-    pPopupEntry(fPlaced(frm, sName), frm.popImg, frm.MnuEliminaSensore);
+    pPopupEntry(fPlaced(frm, sName), fW<QMenu>(frm, "popImg"), fA(frm, "MnuEliminaSensore"));
     // nothing was deleted, so there is no step to undo; the canvas shows what the database holds
     QCOMPARE(frm.fDocument().fUndoStack()->count(), iSteps);
     QVERIFY(!fPlaced(frm, sName));
@@ -331,9 +331,9 @@ void TstDrag::doubleClickOnZoomMarkerShowsTheDetailArea()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    const int iBase = frm.fSelectedAreaId();
+    const int iBase = fAlbero(frm).fSelectedAreaId();
     fx.dialogs.aInputAnswers << QStringLiteral("Cucina");
-    QTest::mouseClick(frm.BtnZoomIn, Qt::LeftButton);
+    QTest::mouseClick(fBtn(frm, "BtnZoomIn"), Qt::LeftButton);
     const int iMarker = fLastSensorId(fx);
     const int iDetail = fColumn(fx, iMarker, "area_zoom");
     // something to see in the detail area
@@ -341,14 +341,14 @@ void TstDrag::doubleClickOnZoomMarkerShowsTheDetailArea()
                             "CoordY2, TipoSensore, ZonaSensore, Orientamento) values(%1,0,8,32,40,50,0,0,6,1,0)")
                  .arg(iDetail));
     const int iLamp = fLastSensorId(fx);
-    TCanvasControl *pMarker = fPlaced(frm, QStringLiteral("Zoom_%1_area_%2").arg(iMarker).arg(iDetail));
+    TCanvasItem *pMarker = fPlaced(frm, QStringLiteral("Zoom_%1_area_%2").arg(iMarker).arg(iDetail));
     QVERIFY(pMarker);
     fx.pExec(QStringLiteral("update tbsensori set CoordX = 1 where _id = %1").arg(iMarker));
 
     QTest::mouseDClick(pMarker, Qt::LeftButton, {}, QPoint(8, 8));
-    QTRY_COMPARE(frm.fSelectedAreaId(), iDetail);
+    QTRY_COMPARE(fAlbero(frm).fSelectedAreaId(), iDetail);
     QCOMPARE(fx.fPlacedNames(), QStringList{QStringLiteral("Lampada_%1_uscita_8").arg(iLamp)});
-    QVERIFY(!fx.frm().fDrag().DragEnabled);
+    QVERIFY(!fStrumento(fx.frm()).fTrascinamento());
     // the clicks stored the marker's position unchanged
     QCOMPARE(fColumn(fx, iMarker, "CoordX"), 223);
     QCOMPARE(fColumn(fx, iMarker, "area_id"), iBase);
@@ -363,9 +363,9 @@ void TstDrag::zoomMarkerCanBeDragged()
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     fx.dialogs.aInputAnswers << QStringLiteral("Bagno");
-    QTest::mouseClick(frm.BtnZoomIn, Qt::LeftButton);
+    QTest::mouseClick(fBtn(frm, "BtnZoomIn"), Qt::LeftButton);
     const int iMarker = fLastSensorId(fx);
-    TCanvasControl *pMarker =
+    TCanvasItem *pMarker =
         fPlaced(frm, QStringLiteral("Zoom_%1_area_%2").arg(iMarker).arg(fColumn(fx, iMarker, "area_zoom")));
     pDrag(frm, pMarker, QPoint(8, 8), {QPoint(50, 60)});
     QCOMPARE(pMarker->pos(), QPoint(273, 179));
@@ -377,15 +377,15 @@ void TstDrag::failedStoreLeavesTheControlWhereItWasDragged()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("1"));
-    TCanvasControl *pIcon = fPlaced(frm, QStringLiteral("Lampada_%1_uscita_1").arg(fLastSensorId(fx)));
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("1"));
+    TCanvasItem *pIcon = fPlaced(frm, QStringLiteral("Lampada_%1_uscita_1").arg(fLastSensorId(fx)));
     fx.pExec(QStringLiteral("alter table tbsensori rename to tbvecchia"));
     pDrag(frm, pIcon, QPoint(5, 5), {QPoint(30, 40)});
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
     QVERIFY2(fx.dialogs.asErrors.first().contains(QStringLiteral("tbsensori")),
              qPrintable(fx.dialogs.asErrors.first()));
     QCOMPARE(pIcon->pos(), QPoint(253, 159));
-    QVERIFY(!fx.frm().fDrag().DragEnabled);
+    QVERIFY(!fStrumento(fx.frm()).fTrascinamento());
     QVERIFY(!QApplication::overrideCursor());
 }
 
@@ -412,15 +412,15 @@ void TstDrag::largeIdsRoundTripExactly()
     fx.pExec(sInsert.arg(iId).arg(iId).arg(0).arg(8).arg(6));
     fx.pExec(sInsert.arg(iDetail).arg(iId).arg(iDetail).arg(0).arg(3));
     pReopen(frm);
-    frm.pRunCommand([&] { frm.pSelectNodeByName(QStringLiteral("Grande")); });
-    QCOMPARE(frm.fSelectedAreaId(), iId);
+    frm.pRunCommand([&] { fAlbero(frm).pSelectNodeByName(QStringLiteral("Grande")); });
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), iId);
     const QString sLamp = QStringLiteral("Lampada_%1_uscita_8").arg(iId);
     const QString sMarker = QStringLiteral("Zoom_%1_area_%1").arg(iDetail);
     QCOMPARE(fx.fPlacedNames(), (QStringList{sMarker, sLamp})); // in ascending id
 
     pDrag(frm, fPlaced(frm, sLamp), QPoint(5, 5), {QPoint(30, 40)});
     fx.dialogs.aInputAnswers << QStringLiteral("Luce");
-    pPopupEntry(fPlaced(frm, sLamp), frm.popImg, frm.MnuAggiungitesto);
+    pPopupEntry(fPlaced(frm, sLamp), fW<QMenu>(frm, "popImg"), fA(frm, "MnuAggiungitesto"));
     TSqlQuery q = fProjectConn().fQuery(
         QStringLiteral("select CoordX, CoordY, Testo, area_id from tbsensori where _id = ") + QString::number(iId));
     QVERIFY(q.fNext());
@@ -431,7 +431,7 @@ void TstDrag::largeIdsRoundTripExactly()
     QVERIFY(fPlaced(frm, QStringLiteral("Testo_%1").arg(iId)));
 
     QTest::mouseDClick(fPlaced(frm, sMarker), Qt::LeftButton, {}, QPoint(8, 8));
-    QTRY_COMPARE(frm.fSelectedAreaId(), iDetail);
+    QTRY_COMPARE(fAlbero(frm).fSelectedAreaId(), iDetail);
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join(QLatin1Char('\n'))));
 }
 
@@ -448,7 +448,7 @@ void TstDrag::newIdsAfterTheLargestAreRefused()
     pReopen(frm);
     const QStringList asBefore = fx.fPlacedNames();
 
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
     QVERIFY2(fx.dialogs.asErrors.last().contains(QStringLiteral("Nessun id libero per un nuovo oggetto")) &&
                  fx.dialogs.asErrors.last().contains(sDb),
@@ -457,7 +457,7 @@ void TstDrag::newIdsAfterTheLargestAreRefused()
     QCOMPARE(fx.fPlacedNames(), asBefore);
 
     fx.dialogs.aInputAnswers << QStringLiteral("Nuova");
-    QTest::mouseClick(frm.BtnNewArea, Qt::LeftButton);
+    QTest::mouseClick(fBtn(frm, "BtnNewArea"), Qt::LeftButton);
     QCOMPARE(fx.dialogs.asErrors.size(), 2);
     QVERIFY2(fx.dialogs.asErrors.last().contains(QStringLiteral("Nessun id libero per una nuova area")) &&
                  fx.dialogs.asErrors.last().contains(sDb),

@@ -69,12 +69,12 @@ void TstFitDialog::planReplacesThePictureAndCtrlZGivesItBack()
     QTemporaryDir dir;
     const QString sPdf = dir.filePath(QStringLiteral("pianta.pdf"));
     pScriviPianta(sPdf);
-    QVERIFY(frm.MnuAdattaSfondo->isEnabled());
-    QVERIFY(frm.PopTv->actions().contains(frm.PopAdattaSfondo));
+    QVERIFY(fA(frm, "MnuAdattaSfondo")->isEnabled());
+    QVERIFY(fW<QMenu>(frm, "PopTv")->actions().contains(fA(frm, "PopAdattaSfondo")));
 
     // Cancel writes nothing
     fx.dialogs.asFitSources << sPdf;
-    frm.MnuAdattaSfondo->trigger();
+    fA(frm, "MnuAdattaSfondo")->trigger();
     QCOMPARE(fx.dialogs.iAdattaMostrati, 1);
     QCOMPARE(fx.dialogs.asFitStartDirs.constLast(), frm.fDocument().fRootPrj());
     QCOMPARE(TEditorFixture::fReadAll(sImg), abPrima);
@@ -86,21 +86,21 @@ void TstFitDialog::planReplacesThePictureAndCtrlZGivesItBack()
     fx.dialogs.pOnAdatta = [&](TFrmAdatta &dlg) {
         dlg.show();
         [&] { QVERIFY(QTest::qWaitForWindowExposed(&dlg)); }();
-        dlg.CmbModo->setCurrentIndex(1);
-        dlg.ChkSottoBanner->setChecked(true);
-        dlg.SldZoom->setValue(TFrmAdatta::iPassiZoom / 3); // about 2 x
-        QTest::mousePress(dlg.PnlAnteprima, Qt::LeftButton, {}, QPoint(300, 150));
-        QTest::mouseMove(dlg.PnlAnteprima, QPoint(250, 120));
-        QTest::mouseRelease(dlg.PnlAnteprima, Qt::LeftButton, {}, QPoint(250, 120));
+        dlg.findChild<QComboBox *>("CmbModo")->setCurrentIndex(1);
+        dlg.findChild<QCheckBox *>("ChkSottoBanner")->setChecked(true);
+        dlg.findChild<QSlider *>("SldZoom")->setValue(TFrmAdatta::iPassiZoom / 3); // about 2 x
+        QTest::mousePress(dlg.findChild<QWidget *>("PnlAnteprima"), Qt::LeftButton, {}, QPoint(300, 150));
+        QTest::mouseMove(dlg.findChild<QWidget *>("PnlAnteprima"), QPoint(250, 120));
+        QTest::mouseRelease(dlg.findChild<QWidget *>("PnlAnteprima"), Qt::LeftButton, {}, QPoint(250, 120));
         posDopo = dlg.fOpzioni().posFinestra.value_or(QPointF(-1, -1));
-        anteprima = dlg.PnlAnteprima->grab().toImage();
+        anteprima = dlg.findChild<QWidget *>("PnlAnteprima")->grab().toImage();
         return true;
     };
-    frm.PopAdattaSfondo->trigger();
+    fA(frm, "PopAdattaSfondo")->trigger();
     QCOMPARE(fx.dialogs.asErrors, QStringList());
     QVERIFY2(posDopo.x() > 0.5 && posDopo.y() > 0.5,
              qPrintable(QStringLiteral("%1,%2").arg(posDopo.x()).arg(posDopo.y())));
-    const QImage banner = frm.ImgBanner->pixmap().toImage();
+    const QImage banner = fW<QLabel>(frm, "ImgBanner")->pixmap().toImage();
     QCOMPARE(anteprima.pixel(10, 10), banner.pixel(10, 10));
     QVERIFY(fBlu(anteprima.pixel(240, 200)));
 
@@ -108,41 +108,41 @@ void TstFitDialog::planReplacesThePictureAndCtrlZGivesItBack()
     QCOMPARE(salvata.size(), QSize(480, 272));
     QVERIFY(fBlu(salvata.pixel(240, 200)));
     QVERIFY(!fBlu(salvata.pixel(240, 20))); // the banner strip in the fill colour
-    QVERIFY(fBlu(frm.Image_1->pixmap().toImage().pixel(240, 200)));
-    QCOMPARE(frm.MnuAnnulla->text(), QStringLiteral("Annulla sfondo"));
+    QVERIFY(fBlu(fW<QLabel>(frm, "Image_1")->pixmap().toImage().pixel(240, 200)));
+    QCOMPARE(fA(frm, "MnuAnnulla")->text(), QStringLiteral("Annulla sfondo"));
 
     QApplication::setActiveWindow(&frm);
     QVERIFY(QTest::qWaitForWindowActive(&frm));
     QTest::keyClick(&frm, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(TEditorFixture::fReadAll(sImg), abPrima);
-    QVERIFY(!fBlu(frm.Image_1->pixmap().toImage().pixel(240, 200)));
+    QVERIFY(!fBlu(fW<QLabel>(frm, "Image_1")->pixmap().toImage().pixel(240, 200)));
 
     // a protected PDF: the password is asked for, a wrong one is reported
     const QString sProtetto = QStringLiteral(OMBRIX_SOURCE_DIR "tests/fit/data/protetto.pdf");
     fx.dialogs.pOnAdatta = [](TFrmAdatta &) { return true; };
     fx.dialogs.asFitSources << sProtetto << sProtetto;
     fx.dialogs.aPasswords << QStringLiteral("sbagliata") << QStringLiteral("segreta");
-    frm.MnuAdattaSfondo->trigger();
+    fA(frm, "MnuAdattaSfondo")->trigger();
     QCOMPARE(fx.dialogs.asErrors, QStringList{sProtetto + QStringLiteral(": password del PDF errata")});
     QCOMPARE(TEditorFixture::fReadAll(sImg), abPrima);
-    frm.MnuAdattaSfondo->trigger();
+    fA(frm, "MnuAdattaSfondo")->trigger();
     QCOMPARE(fx.dialogs.asPasswordFiles.size(), 2);
     QVERIFY(fBlu(QImage(sImg).pixel(240, 136)));
 
     // a picture of the wrong size, found by "Verifica", fitted from the finding's pop-up
     TEditorFixture::pWriteJpeg(sImg, 320, 240, Qt::red);
-    frm.MnuVerificaProgetto->trigger();
-    frm.DockVerifica->pAggiorna();
-    const QTableWidget *pTb = frm.DockVerifica->TbVerifica;
+    fA(frm, "MnuVerificaProgetto")->trigger();
+    fW<TCheckDock>(frm, "DockVerifica")->pAggiorna();
+    const QTableWidget *pTb = fW<QTableWidget>(frm, "TbVerifica");
     int iRiga = -1;
     for (int i = 0; i < pTb->rowCount(); ++i)
         if (pTb->item(i, 3)->toolTip() == QLatin1String("sfondo-dimensioni"))
             iRiga = i;
     QVERIFY(iRiga >= 0);
-    QVERIFY(frm.DockVerifica->fPopupRiga(iRiga));
-    QVERIFY(frm.DockVerifica->PopAdattaSfondo->isEnabled());
+    QVERIFY(fW<TCheckDock>(frm, "DockVerifica")->fPopupRiga(iRiga));
+    QVERIFY(fA(frm, "PopVerificaAdattaSfondo")->isEnabled());
     fx.dialogs.asFitSources << sPdf;
-    frm.DockVerifica->PopAdattaSfondo->trigger();
+    fA(frm, "PopVerificaAdattaSfondo")->trigger();
     QCOMPARE(QImage(sImg).size(), QSize(480, 272));
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
 }
@@ -166,27 +166,30 @@ void TstFitDialog::startsWithTheLastChoicesAndZoomsInEqualSteps()
     fx.dialogs.aColori << QColor(0x33, 0x66, 0x99);
     fx.dialogs.pOnAdatta = [&](TFrmAdatta &dlg) {
         [&] {
-            QCOMPARE(dlg.CmbModo->currentIndex(), 0);
-            QVERIFY(!dlg.ChkSottoBanner->isChecked() && !dlg.ChkLineeMarcate->isChecked());
+            QCOMPARE(dlg.findChild<QComboBox *>("CmbModo")->currentIndex(), 0);
+            QVERIFY(!dlg.findChild<QCheckBox *>("ChkSottoBanner")->isChecked() &&
+                    !dlg.findChild<QCheckBox *>("ChkLineeMarcate")->isChecked());
             QCOMPARE(dlg.fOpzioni().colFondo, QColor(Qt::white));
-            dlg.CmbModo->setCurrentIndex(1);
-            dlg.ChkSottoBanner->setChecked(true);
-            dlg.ChkLineeMarcate->setChecked(true);
-            dlg.BtnColore->click();
-            for (int i = dlg.SldZoom->minimum(); i <= dlg.SldZoom->maximum(); ++i) {
-                dlg.SldZoom->setValue(i);
+            dlg.findChild<QComboBox *>("CmbModo")->setCurrentIndex(1);
+            dlg.findChild<QCheckBox *>("ChkSottoBanner")->setChecked(true);
+            dlg.findChild<QCheckBox *>("ChkLineeMarcate")->setChecked(true);
+            dlg.findChild<QPushButton *>("BtnColore")->click();
+            for (int i = dlg.findChild<QSlider *>("SldZoom")->minimum();
+                 i <= dlg.findChild<QSlider *>("SldZoom")->maximum(); ++i) {
+                dlg.findChild<QSlider *>("SldZoom")->setValue(i);
                 adZoom << dlg.fOpzioni().dZoom;
             }
-            dlg.SldZoom->setValue(3);
-            QWheelEvent rotella(QPointF(240, 136), dlg.PnlAnteprima->mapToGlobal(QPointF(240, 136)), QPoint(),
+            dlg.findChild<QSlider *>("SldZoom")->setValue(3);
+            QWheelEvent rotella(QPointF(240, 136),
+                                dlg.findChild<QWidget *>("PnlAnteprima")->mapToGlobal(QPointF(240, 136)), QPoint(),
                                 QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(dlg.PnlAnteprima, &rotella);
-            QCOMPARE(dlg.SldZoom->value(), 5); // one notch, two steps
+            QApplication::sendEvent(dlg.findChild<QWidget *>("PnlAnteprima"), &rotella);
+            QCOMPARE(dlg.findChild<QSlider *>("SldZoom")->value(), 5); // one notch, two steps
         }();
-        dlg.BoxBottoni->button(QDialogButtonBox::Ok)->click();
+        dlg.findChild<QDialogButtonBox *>("BoxBottoni")->button(QDialogButtonBox::Ok)->click();
         return dlg.result() == QDialog::Accepted;
     };
-    frm.MnuAdattaSfondo->trigger();
+    fA(frm, "MnuAdattaSfondo")->trigger();
     QCOMPARE(fx.dialogs.asErrors, QStringList());
     QCOMPARE(adZoom.size(), TFrmAdatta::iPassiZoom + 1);
     QCOMPARE(adZoom.first(), 1.0);
@@ -202,16 +205,17 @@ void TstFitDialog::startsWithTheLastChoicesAndZoomsInEqualSteps()
     fx.dialogs.pOnAdatta = [&](TFrmAdatta &dlg) {
         opzDopo = dlg.fOpzioni();
         [&] {
-            QCOMPARE(dlg.CmbModo->currentIndex(), 1);
-            QVERIFY(dlg.ChkSottoBanner->isChecked() && dlg.ChkLineeMarcate->isChecked());
-            QCOMPARE(dlg.SldZoom->value(), 0); // the zoom is not kept
+            QCOMPARE(dlg.findChild<QComboBox *>("CmbModo")->currentIndex(), 1);
+            QVERIFY(dlg.findChild<QCheckBox *>("ChkSottoBanner")->isChecked() &&
+                    dlg.findChild<QCheckBox *>("ChkLineeMarcate")->isChecked());
+            QCOMPARE(dlg.findChild<QSlider *>("SldZoom")->value(), 0); // the zoom is not kept
         }();
-        dlg.CmbModo->setCurrentIndex(2);
-        dlg.SldZoom->setValue(dlg.SldZoom->minimum());
+        dlg.findChild<QComboBox *>("CmbModo")->setCurrentIndex(2);
+        dlg.findChild<QSlider *>("SldZoom")->setValue(dlg.findChild<QSlider *>("SldZoom")->minimum());
         dMinimo = dlg.fOpzioni().dZoom;
         return false;
     };
-    frm.MnuAdattaSfondo->trigger();
+    fA(frm, "MnuAdattaSfondo")->trigger();
     QCOMPARE(opzDopo.eModo, TModoAdatta::Riempi);
     QVERIFY(opzDopo.bSottoBanner && opzDopo.bLineeMarcate);
     QCOMPARE(opzDopo.colFondo, QColor(0x33, 0x66, 0x99));

@@ -39,26 +39,26 @@ private slots:
         TFrmFont frm;
         QCOMPARE(frm.windowTitle(), QStringLiteral("Font"));
         QCOMPARE(frm.size(), QSize(302, 342));
-        QCOMPARE(frm.rgpDimensione->objectName(), QStringLiteral("rgpDimensione"));
-        QCOMPARE(frm.rgpDimensione->geometry(), QRect(16, 16, 121, 249));
-        QCOMPARE(frm.rgpDimensione->title(), QStringLiteral("Dimensione"));
-        QCOMPARE(frm.rgpColore->geometry(), QRect(160, 16, 121, 249));
-        QCOMPARE(frm.rgpColore->title(), QStringLiteral("Colore"));
-        QCOMPARE(frm.btnOk->objectName(), QStringLiteral("btnOk"));
-        QCOMPARE(frm.btnOk->geometry(), QRect(16, 271, 265, 63));
-        QCOMPARE(frm.btnOk->text(), QStringLiteral("Ok"));
+        QCOMPARE(frm.findChild<QGroupBox *>("rgpDimensione")->objectName(), QStringLiteral("rgpDimensione"));
+        QCOMPARE(frm.findChild<QGroupBox *>("rgpDimensione")->geometry(), QRect(16, 16, 121, 249));
+        QCOMPARE(frm.findChild<QGroupBox *>("rgpDimensione")->title(), QStringLiteral("Dimensione"));
+        QCOMPARE(frm.findChild<QGroupBox *>("rgpColore")->geometry(), QRect(160, 16, 121, 249));
+        QCOMPARE(frm.findChild<QGroupBox *>("rgpColore")->title(), QStringLiteral("Colore"));
+        QCOMPARE(frm.findChild<QPushButton *>("btnOk")->objectName(), QStringLiteral("btnOk"));
+        QCOMPARE(frm.findChild<QPushButton *>("btnOk")->geometry(), QRect(16, 271, 265, 63));
+        QCOMPARE(frm.findChild<QPushButton *>("btnOk")->text(), QStringLiteral("Ok"));
 
         const QStringList asSizes = {"8", "9", "10", "11", "12", "13", "14", "15", "16"};
         for (int i = 0; i < asSizes.size(); ++i) {
             QCOMPARE(frm.fItemDimensione(i)->text(), asSizes.at(i));
-            QVERIFY(frm.rgpDimensione->rect().contains(frm.fItemDimensione(i)->geometry()));
+            QVERIFY(frm.findChild<QGroupBox *>("rgpDimensione")->rect().contains(frm.fItemDimensione(i)->geometry()));
         }
         QVERIFY(frm.fItemDimensione(9) == nullptr);
         const QStringList asColours = {"bianco",      "giallo",  "arancio", "rosa",  "rosso", "verdino",
                                        "verde scuro", "celeste", "blu",     "viola", "nero"};
         for (int i = 0; i < asColours.size(); ++i) {
             QCOMPARE(frm.fItemColore(i)->text(), asColours.at(i));
-            QVERIFY(frm.rgpColore->rect().contains(frm.fItemColore(i)->geometry()));
+            QVERIFY(frm.findChild<QGroupBox *>("rgpColore")->rect().contains(frm.fItemColore(i)->geometry()));
         }
         QVERIFY(frm.fItemColore(11) == nullptr);
     }
@@ -132,7 +132,7 @@ private slots:
         pRunModal(frm, [&frm] {
             pClick(frm.fItemDimensione(0));
             pClick(frm.fItemColore(4));
-            QTest::mouseClick(frm.btnOk, Qt::LeftButton);
+            QTest::mouseClick(frm.findChild<QPushButton *>("btnOk"), Qt::LeftButton);
         });
         QCOMPARE(frm.Dimensione(), 1);
         QCOMPARE(frm.Colore(), 5);
@@ -142,7 +142,7 @@ private slots:
             QVERIFY(frm.fItemDimensione(0)->isChecked());
             QVERIFY(frm.fItemColore(4)->isChecked());
             pClick(frm.fItemColore(8));
-            QTest::mouseClick(frm.btnOk, Qt::LeftButton);
+            QTest::mouseClick(frm.findChild<QPushButton *>("btnOk"), Qt::LeftButton);
         });
         QCOMPARE(frm.Dimensione(), 1);
         QCOMPARE(frm.Colore(), 9);

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -49,40 +51,41 @@ void TstFrmBase::startState()
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
 
     // layout
-    QCOMPARE(frm.Panel2->geometry(), QRect(0, 0, 909, 50));
-    QCOMPARE(frm.PanelSx->geometry(), QRect(0, 50, 249, 420));
-    QCOMPARE(frm.Splitter1->geometry(), QRect(249, 50, 3, 420));
-    QCOMPARE(frm.PanelDx->geometry(), QRect(252, 50, 657, 420));
-    QCOMPARE(frm.PnlImgArea->geometry(), QRect(88, 74, 480, 272));
-    QCOMPARE(frm.ImgBanner->geometry(), QRect(0, 0, 480, 34));
-    QCOMPARE(frm.SbarAree->geometry(), QRect(0, 401, 657, 19));
-    QCOMPARE(frm.Image1->pixmap().size(), QSize(584, 378));
-    QCOMPARE(frm.Label1->text(), QStringLiteral("Aree"));
-    QCOMPARE(frm.TvAree->indentation(), 19);
+    QCOMPARE(fW<QWidget>(frm, "Panel2")->geometry(), QRect(0, 0, 909, 50));
+    QCOMPARE(fW<QWidget>(frm, "PanelSx")->geometry(), QRect(0, 50, 249, 420));
+    QCOMPARE(fW<QWidget>(frm, "Splitter1")->geometry(), QRect(249, 50, 3, 420));
+    QCOMPARE(fW<QWidget>(frm, "PanelDx")->geometry(), QRect(252, 50, 657, 420));
+    QCOMPARE(fW<QWidget>(frm, "PnlImgArea")->geometry(), QRect(88, 74, 480, 272));
+    QCOMPARE(fW<QLabel>(frm, "ImgBanner")->geometry(), QRect(0, 0, 480, 34));
+    QCOMPARE(fW<QStatusBar>(frm, "SbarAree")->geometry(), QRect(0, 401, 657, 19));
+    QCOMPARE(fW<QWidget>(frm, "Image1")->size(), QSize(584, 378));
+    QCOMPARE(fW<QLabel>(frm, "Label1")->text(), QStringLiteral("Aree"));
+    QCOMPARE(fW<QTreeWidget>(frm, "TvAree")->indentation(), 19);
 
     // tool bar: left edges, 50 x 50, all disabled, the camera hidden
     const std::pair<QToolButton *, int> aLefts[] = {
-        {frm.BtnNewArea, 0},   {frm.BtnSfondo, 48},    {frm.BtnZoomIn, 96},      {frm.BtnVolumetrico, 165},
-        {frm.BtnContact, 213}, {frm.BtnBarriera, 261}, {frm.BtnTelecamera, 309}, {frm.BtnLampada, 381},
-        {frm.BtnTapsu, 429},   {frm.BtnTapgiu, 477},   {frm.btnIrrig, 525},      {frm.BtnAlarm, 573}};
+        {fBtn(frm, "BtnNewArea"), 0},       {fBtn(frm, "BtnSfondo"), 48},   {fBtn(frm, "BtnZoomIn"), 96},
+        {fBtn(frm, "BtnVolumetrico"), 165}, {fBtn(frm, "BtnContact"), 213}, {fBtn(frm, "BtnBarriera"), 261},
+        {fBtn(frm, "BtnTelecamera"), 309},  {fBtn(frm, "BtnLampada"), 381}, {fBtn(frm, "BtnTapsu"), 429},
+        {fBtn(frm, "BtnTapgiu"), 477},      {fBtn(frm, "btnIrrig"), 525},   {fBtn(frm, "BtnAlarm"), 573}};
     for (const auto &[pBtn, iLeft] : aLefts) {
         QCOMPARE(pBtn->geometry(), QRect(iLeft, 0, 50, 50));
         QVERIFY2(!pBtn->isEnabled(), qPrintable(pBtn->objectName()));
         QCOMPARE(pBtn->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY2(!pBtn->icon().isNull(), qPrintable(pBtn->objectName()));
     }
-    QVERIFY(frm.BtnTelecamera->isHidden());
-    QCOMPARE(frm.BtnTapgiu->toolTip(), QStringLiteral("Aggiungi tapparelle giù"));
+    QVERIFY(fBtn(frm, "BtnTelecamera")->isHidden());
+    QCOMPARE(fBtn(frm, "BtnTapgiu")->toolTip(), QStringLiteral("Aggiungi tapparelle giù"));
 
     // menu
-    QVERIFY(frm.MnuNuovoProgetto->isEnabled());
-    QVERIFY(frm.MnuApriProgetto->isEnabled());
-    QVERIFY(!frm.MnuEsportaProgetto->isEnabled());
-    QVERIFY(!frm.MnuChiudiProgetto->isEnabled());
-    QCOMPARE(frm.MnuAbout->text().remove('&'), QStringLiteral("Ombrix 160131-A"));
-    QVERIFY(frm.N32->isChecked());
-    QVERIFY(!frm.N48->isChecked() && !frm.N16->isChecked());
-    QVERIFY(frm.N32->shortcut().isEmpty());
+    QVERIFY(fA(frm, "MnuNuovoProgetto")->isEnabled());
+    QVERIFY(fA(frm, "MnuApriProgetto")->isEnabled());
+    QVERIFY(!fA(frm, "MnuEsportaProgetto")->isEnabled());
+    QVERIFY(!fA(frm, "MnuChiudiProgetto")->isEnabled());
+    QCOMPARE(fA(frm, "MnuAbout")->text().remove('&'), QStringLiteral("Ombrix 160131-A"));
+    QVERIFY(fA(frm, "N32")->isChecked());
+    QVERIFY(!fA(frm, "N48")->isChecked() && !fA(frm, "N16")->isChecked());
+    QVERIFY(fA(frm, "N32")->shortcut().isEmpty());
 
     // workspace
     QCOMPARE(sGlobPath, fx.fRoot());
@@ -91,7 +94,7 @@ void TstFrmBase::startState()
     QCOMPARE(iGlobIconSize, 32);
     QCOMPARE(iGlobXcenter, 223);
     QCOMPARE(iGlobYCenter, 119);
-    QCOMPARE(frm.TvAree->topLevelItemCount(), 0);
+    QCOMPARE(fW<QTreeWidget>(frm, "TvAree")->topLevelItemCount(), 0);
     QVERIFY(!QFile::exists(fx.fBin() + "ombrix.ini")); // reading does not create it
 }
 
@@ -116,7 +119,7 @@ void TstFrmBase::checkMarkFromIni()
     TFrmBase &frm = fx.pStart();
     QCOMPARE(iGlobIconSize, iSize);
     QCOMPARE(frm.findChild<QAction *>(sMarked)->isChecked(), true);
-    QCOMPARE(int(frm.N16->isChecked()) + int(frm.N32->isChecked()) + int(frm.N48->isChecked()), 1);
+    QCOMPARE(int(fA(frm, "N16")->isChecked()) + int(fA(frm, "N32")->isChecked()) + int(fA(frm, "N48")->isChecked()), 1);
 }
 
 void TstFrmBase::sizeChoiceReachesIniOnlyAtExit()
@@ -124,11 +127,9 @@ void TstFrmBase::sizeChoiceReachesIniOnlyAtExit()
     TEditorFixture fx;
     fx.pWriteIni("[Options]\nIconSize=32\n[Keep]\nMe=1\n");
     TFrmBase &frm = fx.pStart();
-    frm.N16->trigger();
-    QCOMPARE(iGlobIconSize, 16);
-    QVERIFY(frm.N16->isChecked() && !frm.N32->isChecked());
-    frm.N48->trigger();
-    QCOMPARE(iGlobIconSize, 48);
+    fA(frm, "N16")->trigger();
+    QVERIFY(fA(frm, "N16")->isChecked() && !fA(frm, "N32")->isChecked());
+    fA(frm, "N48")->trigger();
     {
         QSettings ini(fx.fBin() + "ombrix.ini", QSettings::IniFormat);
         QCOMPARE(ini.value("Options/IconSize").toInt(), 32);
@@ -141,7 +142,7 @@ void TstFrmBase::sizeChoiceReachesIniOnlyAtExit()
     // the next start shows the stored size marked
     TEditorFixture fx2;
     QFile::copy(fx.fBin() + "ombrix.ini", fx2.fBin() + "ombrix.ini");
-    QVERIFY(fx2.pStart().N48->isChecked());
+    QVERIFY(fA(fx2.pStart(), "N48")->isChecked());
 }
 
 void TstFrmBase::closeWritesIniWithDefault()
@@ -163,18 +164,21 @@ void TstFrmBase::resizeKeepsCanvasCentred()
     TFrmBase &frm = fx.pStart();
     const QSize sizeStart = frm.size();
     frm.resize(sizeStart.width() + 100, sizeStart.height());
-    QTRY_COMPARE(frm.PanelDx->width(), 757);
-    QCOMPARE(frm.PnlImgArea->pos(), QPoint(138, 74));
+    QTRY_COMPARE(fW<QWidget>(frm, "PanelDx")->width(), 757);
+    QCOMPARE(fW<QWidget>(frm, "PnlImgArea")->pos(), QPoint(138, 74));
 
-    // a right panel of 400 pixels puts the canvas at -40
+    // a right panel of 400 pixels scrolls: the bezel at the left of the view, the rest of the page in reach
     frm.resize(sizeStart.width() - 257, sizeStart.height());
-    QTRY_COMPARE(frm.PanelDx->width(), 400);
-    QCOMPARE(frm.PnlImgArea->x(), -40);
+    QTRY_COMPARE(fW<QWidget>(frm, "PanelDx")->width(), 400);
+    auto *pScroll = fW<QScrollArea>(frm, "ScrArea");
+    QCOMPARE(fW<QWidget>(frm, "PnlImgArea")->x(), 52);
+    QTRY_VERIFY(pScroll->horizontalScrollBar()->isVisible());
+    QCOMPARE(pScroll->horizontalScrollBar()->maximum(), 584 - pScroll->viewport()->width());
 
     // odd sizes: division truncates
     frm.resize(sizeStart.width() + 1, sizeStart.height() + 1);
-    QTRY_COMPARE(frm.PanelDx->size(), QSize(658, 421));
-    QCOMPARE(frm.PnlImgArea->pos(), QPoint(89, 74));
+    QTRY_COMPARE(fW<QWidget>(frm, "PanelDx")->size(), QSize(658, 421));
+    QCOMPARE(fW<QWidget>(frm, "PnlImgArea")->pos(), QPoint(89, 74));
 }
 
 void TstFrmBase::splitterVeto()
@@ -182,32 +186,32 @@ void TstFrmBase::splitterVeto()
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
     QVERIFY(!frm.fSplitterMoved(149));
-    QCOMPARE(frm.PanelSx->width(), 249);
+    QCOMPARE(fW<QWidget>(frm, "PanelSx")->width(), 249);
     QVERIFY(!frm.fSplitterMoved(323)); // right panel would be 583
-    QCOMPARE(frm.PanelSx->width(), 249);
+    QCOMPARE(fW<QWidget>(frm, "PanelSx")->width(), 249);
     QVERIFY(frm.fSplitterMoved(322));
-    QCOMPARE(frm.PanelSx->width(), 322);
-    QCOMPARE(frm.PanelDx->geometry(), QRect(325, 50, 584, 420));
-    QCOMPARE(frm.PnlImgArea->pos(), QPoint(52, 74));
+    QCOMPARE(fW<QWidget>(frm, "PanelSx")->width(), 322);
+    QCOMPARE(fW<QWidget>(frm, "PanelDx")->geometry(), QRect(325, 50, 584, 420));
+    QCOMPARE(fW<QWidget>(frm, "PnlImgArea")->pos(), QPoint(52, 74));
     QVERIFY(frm.fSplitterMoved(150));
-    QCOMPARE(frm.Splitter1->x(), 150);
-    QCOMPARE(frm.PnlImgArea->pos(), QPoint(138, 74));
+    QCOMPARE(fW<QWidget>(frm, "Splitter1")->x(), 150);
+    QCOMPARE(fW<QWidget>(frm, "PnlImgArea")->pos(), QPoint(138, 74));
 }
 
 void TstFrmBase::splitterDragWithMouse()
 {
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
-    QWidget *pBar = frm.Splitter1;
+    QWidget *pBar = fW<QWidget>(frm, "Splitter1");
     QTest::mousePress(pBar, Qt::LeftButton, {}, QPoint(1, 100));
     QMouseEvent evMove(QEvent::MouseMove, QPointF(1 - 60, 100), pBar->mapToGlobal(QPointF(1 - 60, 100)), Qt::NoButton,
                        Qt::LeftButton, {});
     QCoreApplication::sendEvent(pBar, &evMove);
-    QCOMPARE(frm.PanelSx->width(), 189);
+    QCOMPARE(fW<QWidget>(frm, "PanelSx")->width(), 189);
     QMouseEvent evVeto(QEvent::MouseMove, QPointF(1 - 50, 100), pBar->mapToGlobal(QPointF(1 - 50, 100)), Qt::NoButton,
                        Qt::LeftButton, {});
     QCoreApplication::sendEvent(pBar, &evVeto); // 139: refused
-    QCOMPARE(frm.PanelSx->width(), 189);
+    QCOMPARE(fW<QWidget>(frm, "PanelSx")->width(), 189);
     QTest::mouseRelease(pBar, Qt::LeftButton, {}, QPoint(1, 100));
 }
 
@@ -218,10 +222,10 @@ void TstFrmBase::toolBarBitmapsTransparentAndGreyed()
     const QImage imgFile(fx.fRoot() + "res/cont.bmp");
     QVERIFY(!imgFile.isNull());
     const QColor cKey = imgFile.pixelColor(0, imgFile.height() - 1);
-    QCOMPARE(frm.BtnContact->iconSize(), imgFile.size());
+    QCOMPARE(fBtn(frm, "BtnContact")->iconSize(), imgFile.size());
 
-    const QImage imgNormal = frm.BtnContact->icon().pixmap(imgFile.size()).toImage();
-    const QImage imgDisabled = frm.BtnContact->icon().pixmap(imgFile.size(), QIcon::Disabled).toImage();
+    const QImage imgNormal = fBtn(frm, "BtnContact")->icon().pixmap(imgFile.size()).toImage();
+    const QImage imgDisabled = fBtn(frm, "BtnContact")->icon().pixmap(imgFile.size(), QIcon::Disabled).toImage();
     int iKeyPixels = 0;
     int iColoured = 0;
     for (int y = 0; y < imgFile.height(); ++y)
@@ -248,7 +252,7 @@ void TstFrmBase::missingBitmapIsReportedAndStartGoesOn()
     // the window works: a project can be made
     fx.pNewProject("casa");
     QVERIFY(fProjectOpen());
-    QVERIFY(frm.BtnContact->isEnabled());
+    QVERIFY(fBtn(frm, "BtnContact")->isEnabled());
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
 }
 
@@ -256,7 +260,7 @@ void TstFrmBase::infoEntryDoesNothing()
 {
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
-    frm.MnuAbout->trigger();
+    fA(frm, "MnuAbout")->trigger();
     QVERIFY(fx.dialogs.asErrors.isEmpty() && fx.dialogs.asMessages.isEmpty());
     QVERIFY(!fProjectOpen());
 }
@@ -269,20 +273,21 @@ void TstFrmBase::recentProjectsGuideAndAbout()
     TFrmBase &frm = fx.pStart();
 
     // the new entries come after the existing ones of their menus
-    const QList<QAction *> aMenuProgetto = qobject_cast<QMenu *>(frm.MnuProgettiRecenti->parent())->actions();
-    QCOMPARE(aMenuProgetto.value(aMenuProgetto.indexOf(frm.MnuDocumentazionePdf) + 1),
-             frm.MnuProgettiRecenti->menuAction());
-    QCOMPARE(frm.MnuProgettiRecenti->title(), QStringLiteral("Progetti recenti"));
-    const QList<QAction *> aInfo = qobject_cast<QMenu *>(frm.MnuGuida->parent())->actions();
-    QCOMPARE(aInfo, (QList<QAction *>{frm.MnuAbout, frm.MnuGuida, frm.MnuInformazioni}));
+    const QList<QAction *> aMenuProgetto =
+        qobject_cast<QMenu *>(fW<QMenu>(frm, "MnuProgettiRecenti")->parent())->actions();
+    QCOMPARE(aMenuProgetto.value(aMenuProgetto.indexOf(fA(frm, "MnuDocumentazionePdf")) + 1),
+             fW<QMenu>(frm, "MnuProgettiRecenti")->menuAction());
+    QCOMPARE(fW<QMenu>(frm, "MnuProgettiRecenti")->title(), QStringLiteral("Progetti recenti"));
+    const QList<QAction *> aInfo = qobject_cast<QMenu *>(fA(frm, "MnuGuida")->parent())->actions();
+    QCOMPARE(aInfo, (QList<QAction *>{fA(frm, "MnuAbout"), fA(frm, "MnuGuida"), fA(frm, "MnuInformazioni")}));
 
     // a project created heads the list; one whose file is gone stays, disabled
     fx.pNewProject(QStringLiteral("casa"));
     QVERIFY(fProjectOpen());
     const QString sCasa = frm.fDocument().fDatabase();
-    frm.MnuChiudiProgetto->trigger();
-    emit frm.MnuProgettiRecenti->aboutToShow();
-    const QList<QAction *> aRecenti = frm.MnuProgettiRecenti->actions();
+    fA(frm, "MnuChiudiProgetto")->trigger();
+    emit fW<QMenu>(frm, "MnuProgettiRecenti")->aboutToShow();
+    const QList<QAction *> aRecenti = fW<QMenu>(frm, "MnuProgettiRecenti")->actions();
     QCOMPARE(aRecenti.size(), 2);
     QCOMPARE(aRecenti.at(0)->text(), QStringLiteral("&1 ") + sCasa);
     QCOMPARE(aRecenti.at(1)->text(), QStringLiteral("&2 ") + sSparito);
@@ -293,11 +298,12 @@ void TstFrmBase::recentProjectsGuideAndAbout()
     QCOMPARE(frm.fDocument().fDatabase(), sCasa);
 
     // "Guida" (F1) opens the guide in its own window; the about box names the versions
-    QCOMPARE(frm.MnuGuida->shortcut(), QKeySequence(Qt::Key_F1));
-    frm.MnuGuida->trigger();
-    QVERIFY(frm.FrmGuida && frm.FrmGuida->isVisible() && frm.FrmGuida->isWindow());
-    QVERIFY(frm.FrmGuida->toPlainText().contains(QStringLiteral("Aree di dettaglio (zoom)")));
-    frm.MnuInformazioni->trigger();
+    QCOMPARE(fA(frm, "MnuGuida")->shortcut(), QKeySequence(Qt::Key_F1));
+    fA(frm, "MnuGuida")->trigger();
+    QVERIFY(fW<QTextBrowser>(frm, "FrmGuida") && fW<QTextBrowser>(frm, "FrmGuida")->isVisible() &&
+            fW<QTextBrowser>(frm, "FrmGuida")->isWindow());
+    QVERIFY(fW<QTextBrowser>(frm, "FrmGuida")->toPlainText().contains(QStringLiteral("Aree di dettaglio (zoom)")));
+    fA(frm, "MnuInformazioni")->trigger();
     QCOMPARE(fx.dialogs.asAboutTitles, QStringList{QStringLiteral("Informazioni su Ombrix")});
     for (const char *sz : {"Ombrix 160131-A", "Qt", qVersion(), "SQLite", "libjpeg-turbo", "LGPL"})
         QVERIFY2(fx.dialogs.asAboutTexts.constFirst().contains(QLatin1String(sz)), sz);

@@ -35,9 +35,8 @@ QString fRiga(TEditorFixture &fx, int iId)
 QStringList fInPila(TFrmBase &frm)
 {
     QStringList as;
-    for (QObject *p : frm.PnlImgArea->children())
-        if (fIsPlacedControlName(p->objectName()))
-            as << p->objectName();
+    for (const TCanvasItem *p : fCanvas(frm).fItems())
+        as << p->objectName();
     return as;
 }
 
@@ -60,9 +59,9 @@ void TstKeyboard::clickSelectsAndArrowsMoveAsOneStep()
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     QUndoStack *pUndo = frm.fDocument().fUndoStack();
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
     const int iId = fLastSensorId(fx);
-    TCanvasControl *pIcon = fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iId));
+    TCanvasItem *pIcon = fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iId));
     QVERIFY(pIcon);
 
     QApplication::setActiveWindow(&frm);
@@ -70,57 +69,57 @@ void TstKeyboard::clickSelectsAndArrowsMoveAsOneStep()
     const int iPassi = pUndo->count();
     QTest::mouseClick(pIcon, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(pUndo->count(), iPassi); // a click moves nothing
-    QCOMPARE(QApplication::focusWidget(), frm.PnlImgArea);
-    QCOMPARE(frm.fSelezionato(), pIcon);
-    QCOMPARE(frm.ImgCanvas->fCornice(), pIcon->geometry());
-    QCOMPARE(frm.SbarTipo->text(), QStringLiteral("Contatto"));
-    QCOMPARE(frm.SbarNumero->text(), QStringLiteral("N. 7"));
-    QCOMPARE(frm.SbarPosizione->text(), QStringLiteral("X 223  Y 119"));
+    QCOMPARE(QApplication::focusWidget(), fW<QWidget>(frm, "PnlImgArea"));
+    QCOMPARE(fSelezionato(frm), pIcon);
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fCornice(), pIcon->geometry());
+    QCOMPARE(fW<QLabel>(frm, "SbarTipo")->text(), QStringLiteral("Contatto"));
+    QCOMPARE(fW<QLabel>(frm, "SbarNumero")->text(), QStringLiteral("N. 7"));
+    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 223  Y 119"));
 
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Right, {}, 5);
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Down, Qt::ShiftModifier, 2);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right, {}, 5);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Down, Qt::ShiftModifier, 2);
     QCOMPARE(fPos(fx, iId), QPoint(228, 139));
     QCOMPARE(pIcon->pos(), QPoint(228, 139));
-    QCOMPARE(frm.ImgCanvas->fCornice(), pIcon->geometry());
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fCornice(), pIcon->geometry());
     QCOMPARE(pUndo->count(), iPassi + 1);
-    QCOMPARE(frm.MnuAnnulla->text(), QStringLiteral("Annulla spostamento"));
+    QCOMPARE(fA(frm, "MnuAnnulla")->text(), QStringLiteral("Annulla spostamento"));
 
     pTasto(frm, &frm, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(fPos(fx, iId), QPoint(223, 119));
-    QCOMPARE(frm.fSelezionato()->pos(), QPoint(223, 119)); // still selected after the undo
+    QCOMPARE(fSelezionato(frm)->pos(), QPoint(223, 119)); // still selected after the undo
     pTasto(frm, &frm, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(fPos(fx, iId), QPoint(228, 139));
 
     // after the redo a new run starts; at the right border the icon stops at the drag limit
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Right, Qt::ShiftModifier, 30);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right, Qt::ShiftModifier, 30);
     QCOMPARE(fPos(fx, iId), QPoint(480 - 32, 139));
     QCOMPARE(pUndo->count(), iPassi + 2);
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Right);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right);
     QCOMPARE(fPos(fx, iId), QPoint(448, 139));
     QCOMPARE(pUndo->count(), iPassi + 2); // a move that moves nothing is no step
 
     // a drag is its own step, showing its live position; the arrows after it start a new one
-    pIcon = qobject_cast<TCanvasControl *>(frm.fSelezionato());
+    pIcon = qobject_cast<TCanvasItem *>(fSelezionato(frm));
     const QPoint start = pIcon->mapTo(&frm, QPoint(5, 5));
     QTest::mousePress(pIcon, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(&frm, start + QPoint(-40, 0));
-    QCOMPARE(frm.SbarPosizione->text(), QStringLiteral("X 408  Y 139"));
+    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 408  Y 139"));
     QTest::mouseRelease(&frm, Qt::LeftButton, {}, start + QPoint(-40, 0));
     QCOMPARE(pUndo->count(), iPassi + 3);
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Up);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Up);
     QCOMPARE(fPos(fx, iId), QPoint(408, 138));
     QCOMPARE(pUndo->count(), iPassi + 4);
 
     // a label moves as its drag would store it; Escape and a click on the background deselect
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Escape);
-    QVERIFY(!frm.fSelezionato());
-    QVERIFY(frm.ImgCanvas->fCornice().isEmpty());
-    QVERIFY(frm.SbarTipo->text().isEmpty());
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Left);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Escape);
+    QVERIFY(!fSelezionato(frm));
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fCornice().isEmpty());
+    QVERIFY(fW<QLabel>(frm, "SbarTipo")->text().isEmpty());
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Left);
     QCOMPARE(fPos(fx, iId), QPoint(408, 138)); // nothing selected, nothing moves
     QTest::mouseClick(pIcon, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(frm.Image_1, Qt::LeftButton, {}, QPoint(20, 200));
-    QVERIFY(!frm.fSelezionato());
+    QTest::mouseClick(fW<QLabel>(frm, "Image_1"), Qt::LeftButton, {}, QPoint(20, 200));
+    QVERIFY(!fSelezionato(frm));
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 
@@ -128,11 +127,11 @@ void TstKeyboard::deleteKeyAndUndoBringBackABarrier()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("3"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("3"));
     const int iId = fLastSensorId(fx);
     const QString sIcon = QStringLiteral("Barriera_%1_ingresso_3").arg(iId);
     fx.dialogs.aInputAnswers << QStringLiteral("Cancello");
-    pPopupEntry(fPlaced(frm, sIcon), frm.popImg, frm.MnuAggiungitesto);
+    pPopupEntry(fPlaced(frm, sIcon), fW<QMenu>(frm, "popImg"), fA(frm, "MnuAggiungitesto"));
     pDrag(frm, fPlaced(frm, sIcon + QStringLiteral("_")), QPoint(3, 3), {QPoint(40, 30)});
     const QString sRiga = fRiga(fx, iId);
     QStringList asCanvas = fInPila(frm);
@@ -141,22 +140,22 @@ void TstKeyboard::deleteKeyAndUndoBringBackABarrier()
 
     // the second end selected: Delete removes the whole barrier, as its icon's "Elimina"
     QTest::mouseClick(fPlaced(frm, sIcon + QStringLiteral("_")), Qt::LeftButton, {}, QPoint(3, 3));
-    QCOMPARE(frm.SbarElemento->text(), QStringLiteral("seconda estremità"));
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Delete);
+    QCOMPARE(fW<QLabel>(frm, "SbarElemento")->text(), QStringLiteral("seconda estremità"));
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Delete);
     QCOMPARE(fSensorCount(fx), 0);
     QVERIFY(fInPila(frm).isEmpty());
-    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().isEmpty());
 
     pTasto(frm, &frm, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(fRiga(fx, iId), sRiga); // its id, second end and label
     QStringList asDopo = fInPila(frm);
     asDopo.sort();
     QCOMPARE(asDopo, asCanvas);
-    QCOMPARE(frm.ImgCanvas->fLines().size(), 1);
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().size(), 1);
 
     // a selected label: Delete removes the label only
     QTest::mouseClick(fPlaced(frm, QStringLiteral("Testo_%1").arg(iId)), Qt::LeftButton, {}, QPoint(2, 2));
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Delete);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Delete);
     QCOMPARE(fSensorCount(fx), 1);
     QCOMPARE(fx.fQueryInt(QStringLiteral("select count(*) from tbsensori where Testo = ''")), 1);
     QCOMPARE(fInPila(frm).size(), 2);
@@ -170,10 +169,10 @@ void TstKeyboard::duplicateTakesTheNextFreeNumberOfItsClass()
     const qint64 iPrima = frm.fDocument().fAreaMostrata();
     const int iPorta = fContactWithLabel(fx, QStringLiteral("Porta 7"));
     fx.dialogs.aInputAnswers << QStringLiteral("Garage");
-    QTest::mouseClick(frm.BtnNewArea, Qt::LeftButton);
-    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("9"));     // an output: another class
-    pAddWithButton(fx, frm.BtnVolumetrico, QStringLiteral("8")); // an input elsewhere in the project
-    frm.pRunCommand([&] { frm.pSelectNodeById(QString::number(iPrima)); });
+    QTest::mouseClick(fBtn(frm, "BtnNewArea"), Qt::LeftButton);
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("9"));     // an output: another class
+    pAddWithButton(fx, fBtn(frm, "BtnVolumetrico"), QStringLiteral("8")); // an input elsewhere in the project
+    frm.pRunCommand([&] { fAlbero(frm).pSelectNodeById(QString::number(iPrima)); });
     QCOMPARE(frm.fDocument().fAreaMostrata(), iPrima);
 
     QTest::mouseClick(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iPorta)), Qt::LeftButton, {},
@@ -193,12 +192,12 @@ void TstKeyboard::duplicateTakesTheNextFreeNumberOfItsClass()
     QCOMPARE(fx.fQueryInt(QStringLiteral("select count(*) from tbsensori where Testo = 'Porta 9'")), 1);
     const QString sCopia = QStringLiteral("Contatto_%1_ingresso_9").arg(iCopia);
     QVERIFY(fPlaced(frm, sCopia));
-    QCOMPARE(frm.fSelezionato(), fPlaced(frm, sCopia));
+    QCOMPARE(fSelezionato(frm), fPlaced(frm, sCopia));
 
     // from the icon's pop-up, near the corner: kept inside the canvas
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Right, Qt::ShiftModifier, 30);
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Down, Qt::ShiftModifier, 30);
-    pPopupEntry(fPlaced(frm, sCopia), frm.popImg, frm.PopDuplica);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right, Qt::ShiftModifier, 30);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Down, Qt::ShiftModifier, 30);
+    pPopupEntry(fPlaced(frm, sCopia), fW<QMenu>(frm, "popImg"), fA(frm, "PopDuplica"));
     const int iTerza = fLastSensorId(fx);
     QCOMPARE(fPos(fx, iTerza), QPoint(448, 240));
     QCOMPARE(fColumn(fx, iTerza, QStringLiteral("NumSensore")), 10);
@@ -212,8 +211,8 @@ void TstKeyboard::propertiesChangeTypeAndNumber()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnVolumetrico, QStringLiteral("5"));
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnVolumetrico"), QStringLiteral("5"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
     const int iId = fLastSensorId(fx);
     const QString sArea = frm.fDocument().fArea(frm.fDocument().fAreaMostrata())->sNome;
 
@@ -223,7 +222,8 @@ void TstKeyboard::propertiesChangeTypeAndNumber()
         p.sNumero = QStringLiteral(" 12 ");
         return true;
     };
-    pPopupEntry(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iId)), frm.popImg, frm.PopProprieta);
+    pPopupEntry(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iId)), fW<QMenu>(frm, "popImg"),
+                fA(frm, "PopProprieta"));
     QCOMPARE(fx.dialogs.aProprietaMostrate.last().aTipi, (QList<int>{1, 2, 4, 5}));
     QCOMPARE(fx.dialogs.aProprietaMostrate.last().sNumero, QStringLiteral("7"));
     QCOMPARE(fColumn(fx, iId, QStringLiteral("TipoSensore")), 4);
@@ -256,7 +256,8 @@ void TstKeyboard::propertiesChangeTypeAndNumber()
         p.sNumero = QStringLiteral("x1");
         return true;
     };
-    pPopupEntry(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_5").arg(iId)), frm.popImg, frm.PopProprieta);
+    pPopupEntry(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_5").arg(iId)), fW<QMenu>(frm, "popImg"),
+                fA(frm, "PopProprieta"));
     QCOMPARE(fx.dialogs.asMessages, QStringList{QStringLiteral("E' necessario un valore NUMERICO")});
     QCOMPARE(frm.fDocument().fUndoStack()->count(), 4);
     pTasto(frm, &frm, Qt::Key_Z, Qt::ControlModifier);
@@ -272,22 +273,22 @@ void TstKeyboard::tabFollowsTheStackingOrder()
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     fContactWithLabel(fx, QStringLiteral("Porta"));
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("3"));
-    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("3"));
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("1"));
     const QStringList asPila = fInPila(frm);
     QCOMPARE(asPila.size(), 5);
 
-    QTest::mouseClick(frm.Image_1, Qt::LeftButton, {}, QPoint(20, 200));
+    QTest::mouseClick(fW<QLabel>(frm, "Image_1"), Qt::LeftButton, {}, QPoint(20, 200));
     QStringList asTab;
     for (int i = 0; i < asPila.size(); ++i) {
-        pTasto(frm, frm.PnlImgArea, Qt::Key_Tab);
-        asTab << frm.fSelezionato()->objectName();
+        pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Tab);
+        asTab << fSelezionato(frm)->objectName();
     }
     QCOMPARE(asTab, asPila);
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Tab); // round again
-    QCOMPARE(frm.fSelezionato()->objectName(), asPila.first());
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(frm.fSelezionato()->objectName(), asPila.last());
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Tab); // round again
+    QCOMPARE(fSelezionato(frm)->objectName(), asPila.first());
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(fSelezionato(frm)->objectName(), asPila.last());
 }
 
 QTEST_MAIN(TstKeyboard)

@@ -25,7 +25,7 @@ QString fTesto(int iId)
 /** A new contact with input 7 at (223, 119); returns its id. */
 int fNewContact(TEditorFixture &fx)
 {
-    pAddWithButton(fx, fx.frm().BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(fx.frm(), "BtnContact"), QStringLiteral("7"));
     return fLastSensorId(fx);
 }
 
@@ -36,13 +36,13 @@ QWidget *fIcon(TEditorFixture &fx, int iId)
 
 QLabel *fLabel(TEditorFixture &fx, int iId)
 {
-    return qobject_cast<QLabel *>(fFindPlaced(fx.frm().PnlImgArea, QStringLiteral("Testo_%1").arg(iId)));
+    return fPlaced(fx.frm(), QStringLiteral("Testo_%1").arg(iId));
 }
 
 void pAddText(TEditorFixture &fx, int iId, const QString &sAnswer)
 {
     fx.dialogs.aInputAnswers << sAnswer;
-    pPopupEntry(fIcon(fx, iId), fx.frm().popImg, fx.frm().MnuAggiungitesto);
+    pPopupEntry(fIcon(fx, iId), fW<QMenu>(fx.frm(), "popImg"), fA(fx.frm(), "MnuAggiungitesto"));
 }
 
 QColor fTextColour(const QLabel *pLabel)
@@ -113,7 +113,7 @@ void TstLabels::newLabelInTahomaFourteenBlackBesideTheIcon()
     QCOMPARE(fTesto(iId), QStringLiteral("Ingresso"));
 
     // transparent: the background shows at the label's corner, black letters inside it
-    const QImage canvas = frm.PnlImgArea->grab().toImage();
+    const QImage canvas = fW<QWidget>(frm, "PnlImgArea")->grab().toImage();
     const QColor corner = canvas.pixelColor(pLabel->pos());
     QVERIFY2(corner.lightness() > 200, qPrintable(corner.name()));
     bool bInk = false;
@@ -125,9 +125,9 @@ void TstLabels::newLabelInTahomaFourteenBlackBesideTheIcon()
     // the label's own pop-up menu
     QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(2, 2), pLabel->mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(pLabel, &ev);
-    QVERIFY(frm.PopLabel->isVisible());
-    QCOMPARE(fPopupControl(), pLabel);
-    frm.PopLabel->hide();
+    QVERIFY(fW<QMenu>(frm, "PopLabel")->isVisible());
+    QCOMPARE(fSelezionato(frm), pLabel); // the menu's entries act on the label it was opened on
+    fW<QMenu>(frm, "PopLabel")->hide();
 }
 
 void TstLabels::sizeMovesTheNewLabelsTop_data()
@@ -179,13 +179,13 @@ void TstLabels::fontDialogRemembersItsChoiceAndOpensAtTheStoredLabel()
     fx.pExec(QStringLiteral("update tbsensori set FontTxt = 4, ColorTxt = 10 where _id = %1").arg(iFirst));
     frm.fDocument().pRileggi();
     aShown.clear();
-    pPopupEntry(fLabel(fx, iFirst), frm.PopLabel, frm.popDimensioneColore);
+    pPopupEntry(fLabel(fx, iFirst), fW<QMenu>(frm, "PopLabel"), fA(frm, "popDimensioneColore"));
     QCOMPARE(aShown, (QList<int>{4, 10}));
     // and a row never given a size or colour opens at "16" and "nero"
     fx.pExec(QStringLiteral("update tbsensori set FontTxt = 0, ColorTxt = 0 where _id = %1").arg(iFirst));
     frm.fDocument().pRileggi();
     aShown.clear();
-    pPopupEntry(fLabel(fx, iFirst), frm.PopLabel, frm.popDimensioneColore);
+    pPopupEntry(fLabel(fx, iFirst), fW<QMenu>(frm, "PopLabel"), fA(frm, "popDimensioneColore"));
     QCOMPARE(aShown, (QList<int>{9, 16}));
 }
 
@@ -210,7 +210,7 @@ void TstLabels::nineteenCharactersAcceptedTwentyRefused()
 
     // retyping is held to the same limit
     fx.dialogs.aInputAnswers << s19 + QStringLiteral("xy");
-    pPopupEntry(fLabel(fx, iId), frm.PopLabel, frm.popModTesto);
+    pPopupEntry(fLabel(fx, iId), fW<QMenu>(frm, "PopLabel"), fA(frm, "popModTesto"));
     QCOMPARE(fx.dialogs.asMessages.size(), 2);
     QCOMPARE(fTesto(iId), s19);
     QCOMPARE(fLabel(fx, iId)->text(), s19);
@@ -265,7 +265,7 @@ void TstLabels::addingTextAgainReplacesTheLabel()
     pAddText(fx, iId, QStringLiteral("Dopo"));
 
     int iLabels = 0;
-    for (QObject *pChild : frm.PnlImgArea->children())
+    for (QObject *pChild : fW<QWidget>(frm, "PnlImgArea")->children())
         iLabels += pChild->objectName() == QStringLiteral("Testo_%1").arg(iId);
     QCOMPARE(iLabels, 1);
     QCOMPARE(fLabel(fx, iId)->text(), QStringLiteral("Dopo"));
@@ -288,7 +288,7 @@ void TstLabels::changingTheTextKeepsPlaceSizeAndColour()
     const QPoint pos = fLabel(fx, iId)->pos();
 
     fx.dialogs.aInputAnswers << QStringLiteral(" Nuovo testo ");
-    pPopupEntry(fLabel(fx, iId), frm.PopLabel, frm.popModTesto);
+    pPopupEntry(fLabel(fx, iId), fW<QMenu>(frm, "PopLabel"), fA(frm, "popModTesto"));
     QCOMPARE(fx.dialogs.asInputDefaults.last(), QStringLiteral("Vecchio"));
     QLabel *pLabel = fLabel(fx, iId);
     QCOMPARE(pLabel->text(), QStringLiteral("Nuovo testo"));
@@ -304,7 +304,7 @@ void TstLabels::changingTheTextKeepsPlaceSizeAndColour()
 
     // an empty answer neither deletes nor changes it
     fx.dialogs.aInputAnswers << QString();
-    pPopupEntry(fLabel(fx, iId), frm.PopLabel, frm.popModTesto);
+    pPopupEntry(fLabel(fx, iId), fW<QMenu>(frm, "PopLabel"), fA(frm, "popModTesto"));
     QCOMPARE(fTesto(iId), QStringLiteral("Nuovo testo"));
     QCOMPARE(fLabel(fx, iId)->text(), QStringLiteral("Nuovo testo"));
 }
@@ -320,7 +320,7 @@ void TstLabels::changingSizeAndColourKeepsPlaceAndText()
         f.SetDimensione(9);
         f.SetColore(6);
     };
-    pPopupEntry(fLabel(fx, iId), frm.PopLabel, frm.popDimensioneColore);
+    pPopupEntry(fLabel(fx, iId), fW<QMenu>(frm, "PopLabel"), fA(frm, "popDimensioneColore"));
 
     QLabel *pLabel = fLabel(fx, iId);
     QCOMPARE(pLabel->font().pointSize(), 16);
@@ -339,7 +339,7 @@ void TstLabels::deletedLabelStaysGoneAfterReload()
     TFrmBase &frm = fStartWithProject(fx);
     const int iId = fNewContact(fx);
     pAddText(fx, iId, QStringLiteral("Cantina"));
-    pPopupEntry(fLabel(fx, iId), frm.PopLabel, frm.PopEliminaLabel);
+    pPopupEntry(fLabel(fx, iId), fW<QMenu>(frm, "PopLabel"), fA(frm, "PopEliminaLabel"));
     QVERIFY(!fLabel(fx, iId));
     QCOMPARE(fTesto(iId), QString());
     QCOMPARE(fColumn(fx, iId, "CoordXt"), 265); // the rest of the label columns stay
@@ -374,7 +374,7 @@ void TstLabels::textsAreStoredExactlyAsTyped()
     const int iOther = fNewContact(fx);
     pAddText(fx, iOther, QStringLiteral("Prima"));
     fx.dialogs.aInputAnswers << sText;
-    pPopupEntry(fLabel(fx, iOther), frm.PopLabel, frm.popModTesto);
+    pPopupEntry(fLabel(fx, iOther), fW<QMenu>(frm, "PopLabel"), fA(frm, "popModTesto"));
     QCOMPARE(fTesto(iOther), sText);
 
     pDrag(frm, fLabel(fx, iId), QPoint(2, 2), {QPoint(10, 10)});
@@ -389,9 +389,9 @@ void TstLabels::labelNearTheTopEdgeIsStoredAsShown()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx, 16);
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
     const int iId = fLastSensorId(fx);
-    TCanvasControl *pIcon = fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iId));
+    TCanvasItem *pIcon = fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iId));
     pDrag(frm, pIcon, QPoint(2, 2), {QPoint(0, -200)}); // icon at the top edge
     QCOMPARE(pIcon->y(), 0);
     // size 13 (index 6): top = 0 + 8 - (13 + 6) / 2 - 2 = -3, above the canvas
@@ -440,11 +440,11 @@ void TstLabels::controlCharactersAreRefused()
     const auto fShown = [&] { return fx.dialogs.asMessages + fx.dialogs.asErrors; };
 
     const std::function<void()> aSteps[] = {
-        [&] { frm.BtnNewArea->click(); },
-        [&] { frm.BtnZoomIn->click(); },
-        [&] { frm.PopRinomina->trigger(); },
-        [&] { pPopupEntry(fLabel(fx, iId), frm.PopLabel, frm.popModTesto); },
-        [&] { pPopupEntry(fIcon(fx, iId), frm.popImg, frm.MnuAggiungitesto); },
+        [&] { fBtn(frm, "BtnNewArea")->click(); },
+        [&] { fBtn(frm, "BtnZoomIn")->click(); },
+        [&] { fA(frm, "PopRinomina")->trigger(); },
+        [&] { pPopupEntry(fLabel(fx, iId), fW<QMenu>(frm, "PopLabel"), fA(frm, "popModTesto")); },
+        [&] { pPopupEntry(fIcon(fx, iId), fW<QMenu>(frm, "popImg"), fA(frm, "MnuAggiungitesto")); },
     };
     for (const auto &pStep : aSteps) {
         const qsizetype iShown = fShown().size();

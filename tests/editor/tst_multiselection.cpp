@@ -37,8 +37,8 @@ QPoint fPos(TEditorFixture &fx, int iId)
 /** A rubber band on the canvas from one point to another (canvas coordinates). */
 void pBanda(TFrmBase &frm, const QPoint &da, const QPoint &a)
 {
-    const QPoint start = frm.PnlImgArea->mapTo(&frm, da);
-    const QPoint end = frm.PnlImgArea->mapTo(&frm, a);
+    const QPoint start = fW<QWidget>(frm, "PnlImgArea")->mapTo(&frm, da);
+    const QPoint end = fW<QWidget>(frm, "PnlImgArea")->mapTo(&frm, a);
     QTest::mousePress(&frm, Qt::LeftButton, {}, start);
     QTest::mouseMove(&frm, (start + end) / 2);
     QTest::mouseMove(&frm, end);
@@ -64,7 +64,7 @@ QStringList fRighe(int iArea)
 
 QAction *fVoceAllinea(TFrmBase &frm, const QString &sTesto)
 {
-    for (QAction *p : frm.MnuAllinea->actions())
+    for (QAction *p : fW<QMenu>(frm, "MnuAllinea")->actions())
         if (p->text() == sTesto)
             return p;
     return nullptr;
@@ -91,23 +91,23 @@ void TstMultiSelection::bandDragLimitsAndDelete()
     const QList<QPoint> aPos = {{20, 60}, {80, 60}, {140, 100}, {300, 200}, {400, 60}};
     QList<int> aIds;
     for (int i = 0; i < aPos.size(); ++i)
-        aIds << fOggetto(fx, frm.BtnContact, QString::number(i + 1), aPos.at(i));
+        aIds << fOggetto(fx, fBtn(frm, "BtnContact"), QString::number(i + 1), aPos.at(i));
     QApplication::setActiveWindow(&frm);
     QVERIFY(QTest::qWaitForWindowActive(&frm));
 
     // a band from the background touching the first three
     pBanda(frm, QPoint(10, 50), QPoint(150, 110));
-    QCOMPARE(frm.fControlliSelezionati().size(), 3);
-    QCOMPARE(frm.SbarMessaggio->text(), QStringLiteral("3 oggetti selezionati"));
-    QCOMPARE(frm.ImgCanvas->fAltreCornici().size(), 2);
-    QVERIFY(frm.ImgCanvas->fBanda().isEmpty());
+    QCOMPARE(fControlliSelezionati(frm).size(), 3);
+    QCOMPARE(fW<QLabel>(frm, "SbarMessaggio")->text(), QStringLiteral("3 oggetti selezionati"));
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fAltreCornici().size(), 2);
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fBanda().isEmpty());
     // Ctrl+click adds an item and takes it out again
     QTest::mouseClick(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_4").arg(aIds.at(3))), Qt::LeftButton,
                       Qt::ControlModifier, QPoint(3, 3));
-    QCOMPARE(frm.fControlliSelezionati().size(), 4);
+    QCOMPARE(fControlliSelezionati(frm).size(), 4);
     QTest::mouseClick(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_4").arg(aIds.at(3))), Qt::LeftButton,
                       Qt::ControlModifier, QPoint(3, 3));
-    QCOMPARE(frm.fControlliSelezionati().size(), 3);
+    QCOMPARE(fControlliSelezionati(frm).size(), 3);
 
     // dragging one of them moves all three by the same offset, as one step
     const int iPassi = pUndo->count();
@@ -119,7 +119,7 @@ void TstMultiSelection::bandDragLimitsAndDelete()
     pTasto(frm, &frm, Qt::Key_Z, Qt::ControlModifier);
     for (int i = 0; i < 5; ++i)
         QCOMPARE(fPos(fx, aIds.at(i)), aPos.at(i));
-    QCOMPARE(frm.fControlliSelezionati().size(), 3); // still selected after the undo
+    QCOMPARE(fControlliSelezionati(frm).size(), 3); // still selected after the undo
 
     // far to the right the selection stops when its rightmost icon meets the border, keeping its shape
     pDrag(frm, fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_1").arg(aIds.at(0))), QPoint(5, 5),
@@ -128,27 +128,27 @@ void TstMultiSelection::bandDragLimitsAndDelete()
     for (int i = 0; i < 3; ++i)
         QCOMPARE(fPos(fx, aIds.at(i)), aPos.at(i) + spinta);
     const int iDopoDrag = pUndo->count();
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Right, Qt::ShiftModifier, 3);
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Up, {}, 4); // a run of arrows on the selection is one step
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right, Qt::ShiftModifier, 3);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Up, {}, 4); // a run of arrows on the selection is one step
     for (int i = 0; i < 3; ++i)
         QCOMPARE(fPos(fx, aIds.at(i)), aPos.at(i) + spinta + QPoint(0, -4));
     QCOMPARE(pUndo->count(), iDopoDrag + 1);
 
     // Ctrl+A and Delete: every sensor goes as one step; the zoom marker stays, and the status bar says so
     fx.dialogs.aInputAnswers << QStringLiteral("Dettaglio");
-    frm.BtnZoomIn->click();
-    pTasto(frm, frm.PnlImgArea, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(frm.fControlliSelezionati().size(), 6);
-    pTasto(frm, frm.PnlImgArea, Qt::Key_Delete);
+    fBtn(frm, "BtnZoomIn")->click();
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(fControlliSelezionati(frm).size(), 6);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Delete);
     QCOMPARE(fSensorCount(fx), 1);
-    QCOMPARE(frm.SbarMessaggio->text(), QStringLiteral("Indicatori di zoom non eliminati: 1"));
+    QCOMPARE(fW<QLabel>(frm, "SbarMessaggio")->text(), QStringLiteral("Indicatori di zoom non eliminati: 1"));
     pTasto(frm, &frm, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(fSensorCount(fx), 6);
 
     // another area clears the selection
     fx.dialogs.aInputAnswers << QStringLiteral("Piano 2");
-    frm.BtnNewArea->click();
-    QVERIFY(frm.fControlliSelezionati().isEmpty());
+    fBtn(frm, "BtnNewArea")->click();
+    QVERIFY(fControlliSelezionati(frm).isEmpty());
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 
@@ -158,49 +158,49 @@ void TstMultiSelection::copyPasteAndPasteSpecial()
     TFrmBase &frm = fStartWithProject(fx);
     const int iPorta = fContactWithLabel(fx, QStringLiteral("Porta 7"));
     frm.fDocument().pSpostaOggetto(iPorta, 0, QPoint(40, 50));
-    const int iBarriera = fOggetto(fx, frm.BtnBarriera, QStringLiteral("3"), QPoint(100, 150));
+    const int iBarriera = fOggetto(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("3"), QPoint(100, 150));
     frm.fDocument().pSpostaOggetto(iBarriera, 1, QPoint(300, 180));
-    fOggetto(fx, frm.BtnLampada, QStringLiteral("2"), QPoint(440, 230)); // a paste beside it meets the corner
+    fOggetto(fx, fBtn(frm, "BtnLampada"), QStringLiteral("2"), QPoint(440, 230)); // a paste beside it meets the corner
     fx.dialogs.aInputAnswers << QStringLiteral("Dettaglio");
-    frm.BtnZoomIn->click();
+    fBtn(frm, "BtnZoomIn")->click();
     const QStringList asOriginali = fRighe(1);
 
-    pTasto(frm, frm.PnlImgArea, Qt::Key_A, Qt::ControlModifier);
-    pTasto(frm, frm.PnlImgArea, Qt::Key_C, Qt::ControlModifier);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_A, Qt::ControlModifier);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_C, Qt::ControlModifier);
     const QStringList asTesto = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(asTesto.size(), 4);
     QVERIFY(asTesto.contains(QStringLiteral("Contatto\t7\tPorta 7")));
 
     // onto another area: the same rows with new ids; the zoom marker is left out
     fx.dialogs.aInputAnswers << QStringLiteral("Piano 2");
-    frm.BtnNewArea->click();
+    fBtn(frm, "BtnNewArea")->click();
     const qint64 iPiano2 = frm.fDocument().fAreaMostrata();
     const int iUltimo = fLastSensorId(fx);
     QUndoStack *pUndo = frm.fDocument().fUndoStack();
     const int iPassi = pUndo->count();
-    pTasto(frm, frm.PnlImgArea, Qt::Key_V, Qt::ControlModifier);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(fRighe(int(iPiano2)), asOriginali);
     QCOMPARE(fx.fQueryInt(QStringLiteral("select min(_id) from tbsensori where area_id = %1").arg(iPiano2)),
              iUltimo + 1);
     QCOMPARE(pUndo->count(), iPassi + 1);
-    QCOMPARE(frm.SbarMessaggio->text(), QStringLiteral("Indicatori di zoom non incollati: 1"));
-    QCOMPARE(frm.fControlliSelezionati().size(), 3 + 1 + 1); // icons, the second end and the label
+    QCOMPARE(fW<QLabel>(frm, "SbarMessaggio")->text(), QStringLiteral("Indicatori di zoom non incollati: 1"));
+    QCOMPARE(fControlliSelezionati(frm).size(), 3 + 1 + 1); // icons, the second end and the label
 
     // onto the originals' own area: 16 pixels right and down, inside the canvas
-    frm.pSelectNodeById(QStringLiteral("1"));
-    pTasto(frm, frm.PnlImgArea, Qt::Key_V, Qt::ControlModifier);
+    fAlbero(frm).pSelectNodeById(QStringLiteral("1"));
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_V, Qt::ControlModifier);
     const int iLampada = fLastSensorId(fx);
     QCOMPARE(fPos(fx, iLampada), QPoint(448, 240));
     QCOMPARE(fPos(fx, iLampada - 2), QPoint(56, 66));
 
     // Incolla speciale: input offset 100, labels renumbered; the second time warns of the numbers now used
-    frm.pSelectNodeById(QString::number(iPiano2));
+    fAlbero(frm).pSelectNodeById(QString::number(iPiano2));
     fx.dialogs.pOnIncolla = [](TOpzioniIncolla &o) {
         o.iOffsetIngressi = 100;
         o.bAggiornaTesti = true;
         return true;
     };
-    frm.MnuIncollaSpeciale->trigger();
+    fA(frm, "MnuIncollaSpeciale")->trigger();
     QCOMPARE(fx.dialogs.asIncollaTitoli.value(0), QStringLiteral("Incolla speciale"));
     QCOMPARE(fx.dialogs.asIncollaAvvisi.value(0), QStringLiteral("Numeri già usati nel progetto: uscite 2"));
     const int iNuovo = fx.fQueryInt(
@@ -216,13 +216,13 @@ void TstMultiSelection::copyPasteAndPasteSpecial()
                                          "area_id = %1")
                               .arg(iPiano2)),
              2); // outputs keep their numbers
-    frm.MnuIncollaSpeciale->trigger();
+    fA(frm, "MnuIncollaSpeciale")->trigger();
     QCOMPARE(fx.dialogs.asIncollaAvvisi.value(1),
              QStringLiteral("Numeri già usati nel progetto: ingressi 107, 103; uscite 2"));
 
     // into another project opened later
     fx.pNewProject(QStringLiteral("Villa"));
-    pTasto(frm, frm.PnlImgArea, Qt::Key_V, Qt::ControlModifier);
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(fRighe(1), asOriginali);
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
 }
@@ -232,15 +232,15 @@ void TstMultiSelection::alignAndDistribute()
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     QUndoStack *pUndo = frm.fDocument().fUndoStack();
-    const int iA = fOggetto(fx, frm.BtnContact, QStringLiteral("1"), QPoint(20, 60));
-    frm.N16->trigger();
-    const int iB = fOggetto(fx, frm.BtnContact, QStringLiteral("2"), QPoint(100, 130));
-    const int iC = fOggetto(fx, frm.BtnLampada, QStringLiteral("3"), QPoint(300, 90));
-    pTasto(frm, frm.PnlImgArea, Qt::Key_A, Qt::ControlModifier);
+    const int iA = fOggetto(fx, fBtn(frm, "BtnContact"), QStringLiteral("1"), QPoint(20, 60));
+    fA(frm, "N16")->trigger();
+    const int iB = fOggetto(fx, fBtn(frm, "BtnContact"), QStringLiteral("2"), QPoint(100, 130));
+    const int iC = fOggetto(fx, fBtn(frm, "BtnLampada"), QStringLiteral("3"), QPoint(300, 90));
+    pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_A, Qt::ControlModifier);
 
     // the new entries of "Modifica" come after its own
     QStringList asVoci;
-    for (const QAction *p : qobject_cast<QMenu *>(frm.MnuAllinea->parentWidget())->actions())
+    for (const QAction *p : qobject_cast<QMenu *>(fW<QMenu>(frm, "MnuAllinea")->parentWidget())->actions())
         if (!p->isSeparator())
             asVoci << p->text();
     QCOMPARE(asVoci.mid(2), (QStringList{"Duplica", "Adatta immagine di sfondo…", "Seleziona tutto", "Copia", "Taglia",
@@ -267,7 +267,7 @@ void TstMultiSelection::alignAndDistribute()
     QCOMPARE(fColumn(fx, iA, QStringLiteral("CoordY")) + 32, 130 + 16);
     iPassi = pUndo->count();
     QTest::mouseClick(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_1").arg(iA)), Qt::LeftButton, {}, QPoint(3, 3));
-    QCOMPARE(frm.fControlliSelezionati().size(), 1); // a click on one of them picks it out
+    QCOMPARE(fControlliSelezionati(frm).size(), 1); // a click on one of them picks it out
     fVoceAllinea(frm, QStringLiteral("A destra"))->trigger();
     QCOMPARE(pUndo->count(), iPassi);
 }
@@ -279,27 +279,27 @@ void TstMultiSelection::duplicateAreaWithItsDetailArea()
     const QString sFoto = fx.fRoot() + "piano.jpg";
     TEditorFixture::pWriteJpeg(sFoto, 480, 272, QColor(200, 30, 30));
     fx.dialogs.asPictures << sFoto;
-    frm.BtnSfondo->click();
+    fBtn(frm, "BtnSfondo")->click();
     const int iPorta = fContactWithLabel(fx, QStringLiteral("Porta 7"));
     fx.dialogs.aInputAnswers << QStringLiteral("Cucina");
-    frm.BtnZoomIn->click();
-    frm.pSelectNodeById(QStringLiteral("2"));
+    fBtn(frm, "BtnZoomIn")->click();
+    fAlbero(frm).pSelectNodeById(QStringLiteral("2"));
     const QString sFotoCucina = fx.fRoot() + "cucina.jpg";
     TEditorFixture::pWriteJpeg(sFotoCucina, 320, 200, QColor(30, 30, 200));
     fx.dialogs.asPictures << sFotoCucina;
-    frm.BtnSfondo->click();
-    fOggetto(fx, frm.BtnLampada, QStringLiteral("3"), QPoint(50, 60));
+    fBtn(frm, "BtnSfondo")->click();
+    fOggetto(fx, fBtn(frm, "BtnLampada"), QStringLiteral("3"), QPoint(50, 60));
     const int iSensori = fSensorCount(fx);
 
-    QTreeWidget *pTv = frm.TvAree;
+    QTreeWidget *pTv = fW<QTreeWidget>(frm, "TvAree");
     const QTreeWidgetItem *pCasa = pTv->topLevelItem(0);
-    QVERIFY(frm.fTvAreeContextPopup(pTv->visualItemRect(pCasa->child(0)).center()));
-    QVERIFY(!frm.PopDuplicaArea->isEnabled()); // not for a detail area
-    QVERIFY(frm.fTvAreeContextPopup(pTv->visualItemRect(pCasa).center()));
-    QVERIFY(frm.PopDuplicaArea->isEnabled());
+    QVERIFY(fAlbero(frm).fTvAreeContextPopup(pTv->visualItemRect(pCasa->child(0)).center()));
+    QVERIFY(!fA(frm, "PopDuplicaArea")->isEnabled()); // not for a detail area
+    QVERIFY(fAlbero(frm).fTvAreeContextPopup(pTv->visualItemRect(pCasa).center()));
+    QVERIFY(fA(frm, "PopDuplicaArea")->isEnabled());
     fx.dialogs.pOnIncolla = [](TOpzioniIncolla &) { return true; };
     const int iPassi = frm.fDocument().fUndoStack()->count();
-    frm.PopDuplicaArea->trigger();
+    fA(frm, "PopDuplicaArea")->trigger();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.dialogs.asIncollaTitoli, QStringList{QStringLiteral("Duplica area")});
     QCOMPARE(fx.dialogs.asIncollaAvvisi.value(0),

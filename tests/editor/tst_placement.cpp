@@ -41,17 +41,17 @@ void TstPlacement::newContactAnsweredWithSpacesAroundSeven()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    const int iArea = frm.fSelectedAreaId();
+    const int iArea = fAlbero(frm).fSelectedAreaId();
     QVERIFY(iArea > 0);
 
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral(" 7 \t"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral(" 7 \t"));
 
     QCOMPARE(fx.dialogs.asInputCaptions.last(), QStringLiteral("Ingresso/Uscita"));
     QCOMPARE(fx.dialogs.asInputPrompts.last(), QStringLiteral("Numero Ingresso/Uscita?"));
     QCOMPARE(fx.dialogs.asInputDefaults.last(), QString());
     const int iId = fLastSensorId(fx);
     const QString sName = QStringLiteral("Contatto_%1_ingresso_7").arg(iId);
-    TCanvasControl *pIcon = fPlaced(frm, sName);
+    TCanvasItem *pIcon = fPlaced(frm, sName);
     QVERIFY2(pIcon, qPrintable(fx.fPlacedNames().join(',')));
     QCOMPARE(pIcon->geometry(), QRect(223, 119, 32, 32));
     QCOMPARE(pIcon->toolTip(), QStringLiteral("Contatto ingresso: 7"));
@@ -71,9 +71,9 @@ void TstPlacement::newContactAnsweredWithSpacesAroundSeven()
     // the icon's pop-up menu opens on a right click and knows its control
     QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(5, 5), pIcon->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(pIcon, &ev);
-    QVERIFY(frm.popImg->isVisible());
-    QCOMPARE(fPopupControl(), pIcon);
-    frm.popImg->hide();
+    QVERIFY(fW<QMenu>(frm, "popImg")->isVisible());
+    QCOMPARE(fSelezionato(frm), pIcon); // the menu's entries act on the icon it was opened on
+    fW<QMenu>(frm, "popImg")->hide();
 }
 
 void TstPlacement::refusedNumbersStoreNothing_data()
@@ -94,7 +94,7 @@ void TstPlacement::refusedNumbersStoreNothing()
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     fx.dialogs.aInputAnswers << answer;
-    QTest::mouseClick(frm.BtnVolumetrico, Qt::LeftButton);
+    QTest::mouseClick(fBtn(frm, "BtnVolumetrico"), Qt::LeftButton);
 
     QCOMPARE(fx.dialogs.asMessages, QStringList{QStringLiteral("E' necessario un valore NUMERICO")});
     QCOMPARE(fSensorCount(fx), 0);
@@ -106,12 +106,12 @@ void TstPlacement::aTypedNumberIsShownAsStored()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnVolumetrico, QStringLiteral("007"));
+    pAddWithButton(fx, fBtn(frm, "BtnVolumetrico"), QStringLiteral("007"));
     const int iId = fLastSensorId(fx);
     QVERIFY(fPlaced(frm, QStringLiteral("Radar_%1_ingresso_7").arg(iId)));
     QCOMPARE(fColumn(fx, iId, "NumSensore"), 7);
 
-    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("-3"));
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("-3"));
     QVERIFY(fPlaced(frm, QStringLiteral("Lampada_%1_uscita_-3").arg(iId + 1)));
 
     pReopen(frm);
@@ -132,12 +132,15 @@ void TstPlacement::everyTypeGetsItsPictureNameAndHint()
         const char *szMiddle;
         const char *szLetter;
         int iTipo;
-    } aTypes[] = {
-        {frm.BtnVolumetrico, "Radar", "ingresso", "v", 1}, {frm.BtnContact, "Contatto", "ingresso", "c", 2},
-        {frm.BtnBarriera, "Barriera", "ingresso", "b", 4}, {frm.BtnTelecamera, "Telecamera", "ingresso", "t", 5},
-        {frm.BtnLampada, "Lampada", "uscita", "l", 6},     {frm.BtnTapsu, "Tapsu", "uscita", "s", 7},
-        {frm.BtnTapgiu, "Tapgiu", "uscita", "g", 8},       {frm.BtnAlarm, "Allarme", "uscita", "a", 9},
-        {frm.btnIrrig, "Irrigazione", "uscita", "i", 10}};
+    } aTypes[] = {{fBtn(frm, "BtnVolumetrico"), "Radar", "ingresso", "v", 1},
+                  {fBtn(frm, "BtnContact"), "Contatto", "ingresso", "c", 2},
+                  {fBtn(frm, "BtnBarriera"), "Barriera", "ingresso", "b", 4},
+                  {fBtn(frm, "BtnTelecamera"), "Telecamera", "ingresso", "t", 5},
+                  {fBtn(frm, "BtnLampada"), "Lampada", "uscita", "l", 6},
+                  {fBtn(frm, "BtnTapsu"), "Tapsu", "uscita", "s", 7},
+                  {fBtn(frm, "BtnTapgiu"), "Tapgiu", "uscita", "g", 8},
+                  {fBtn(frm, "BtnAlarm"), "Allarme", "uscita", "a", 9},
+                  {fBtn(frm, "btnIrrig"), "Irrigazione", "uscita", "i", 10}};
     int iNumber = 1;
     for (const auto &t : aTypes) {
         fx.dialogs.aInputAnswers << QString::number(iNumber);
@@ -147,7 +150,7 @@ void TstPlacement::everyTypeGetsItsPictureNameAndHint()
             t.pButton->click(); // the camera's button is never shown; its command still works
         const int iId = fLastSensorId(fx);
         const QString sName = QStringLiteral("%1_%2_%3_%4").arg(t.szPrefix).arg(iId).arg(t.szMiddle).arg(iNumber);
-        TCanvasControl *pIcon = fPlaced(frm, sName);
+        TCanvasItem *pIcon = fPlaced(frm, sName);
         QVERIFY2(pIcon, qPrintable(sName));
         QCOMPARE(pIcon->size(), QSize(48, 48));
         QCOMPARE(pIcon->toolTip(), QStringLiteral("%1 %2: %3").arg(t.szPrefix, t.szMiddle).arg(iNumber));
@@ -174,12 +177,12 @@ void TstPlacement::barrierAndMarkerAtTheirDefaults()
     QFETCH(int, iMarkerTop);
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx, iSize);
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("3"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("3"));
 
     const int iId = fLastSensorId(fx);
     const QString sName = QStringLiteral("Barriera_%1_ingresso_3").arg(iId);
-    TCanvasControl *pIcon = fPlaced(frm, sName);
-    TCanvasControl *pMarker = fPlaced(frm, sName + QStringLiteral("_"));
+    TCanvasItem *pIcon = fPlaced(frm, sName);
+    TCanvasItem *pMarker = fPlaced(frm, sName + QStringLiteral("_"));
     QVERIFY(pIcon && pMarker);
     QCOMPARE(pIcon->geometry(), QRect(223, 119, iSize, iSize));
     QCOMPARE(pMarker->geometry(), QRect(253, iMarkerTop, 7, 7));
@@ -187,14 +190,17 @@ void TstPlacement::barrierAndMarkerAtTheirDefaults()
     QCOMPARE(pMarker->toolTip(), sName + QStringLiteral("_"));
     QCOMPARE(pMarker->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(fPictureOf(pMarker), fPictureOf(QStringLiteral("b2.png")));
-    QVERIFY(!pMarker->pPopup);
+    QContextMenuEvent evMarker(QContextMenuEvent::Mouse, QPoint(2, 2), pMarker->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(pMarker, &evMarker);
+    QVERIFY(!fW<QMenu>(frm, "popImg")->isVisible() && !fW<QMenu>(frm, "PopLabel")->isVisible()); // no menu
     // the stored row and the marker agree
     QCOMPARE(fColumn(fx, iId, "CoordX2"), 253);
     QCOMPARE(fColumn(fx, iId, "CoordY2"), iMarkerTop);
     // the line joins the centres of the icon and the marker
-    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(223 + iSize / 2, 119 + iSize / 2, 253 + 3, iMarkerTop + 3)});
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines(),
+             QList<QLine>{QLine(223 + iSize / 2, 119 + iSize / 2, 253 + 3, iMarkerTop + 3)});
     // the icon lies above its marker
-    const QObjectList aChildren = frm.PnlImgArea->children();
+    const QObjectList aChildren = fW<QWidget>(frm, "PnlImgArea")->children();
     QVERIFY(aChildren.indexOf(pIcon) > aChildren.indexOf(pMarker));
 }
 
@@ -202,7 +208,7 @@ void TstPlacement::storedSensorsComeBackWithIconAboveMarkerAndLabel()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    const int iArea = frm.fSelectedAreaId();
+    const int iArea = fAlbero(frm).fSelectedAreaId();
     fx.pExec(QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, CoordX2, "
                             "CoordY2, TipoSensore, ZonaSensore, Orientamento, CoordXt, CoordYt, FontTxt, ColorTxt, "
                             "Testo) values(%1,0,4,16,10,20,300,200,4,1,0,40,22,3,5,\"Giardino\")")
@@ -211,22 +217,23 @@ void TstPlacement::storedSensorsComeBackWithIconAboveMarkerAndLabel()
     pReopen(frm);
 
     const QString sName = QStringLiteral("Barriera_%1_ingresso_4").arg(iId);
-    TCanvasControl *pIcon = fPlaced(frm, sName);
-    TCanvasControl *pMarker = fPlaced(frm, sName + QStringLiteral("_"));
+    TCanvasItem *pIcon = fPlaced(frm, sName);
+    TCanvasItem *pMarker = fPlaced(frm, sName + QStringLiteral("_"));
     auto *pLabel = fPlaced(frm, QStringLiteral("Testo_%1").arg(iId));
     QVERIFY(pIcon && pMarker && pLabel);
     QCOMPARE(pIcon->geometry(), QRect(10, 20, 16, 16));
     QCOMPARE(pMarker->pos(), QPoint(300, 200));
     QCOMPARE(pLabel->pos(), QPoint(40, 22));
     QCOMPARE(pLabel->text(), QStringLiteral("Giardino"));
-    const QObjectList aChildren = frm.PnlImgArea->children();
+    const QObjectList aChildren = fW<QWidget>(frm, "PnlImgArea")->children();
     QVERIFY(aChildren.indexOf(pMarker) < aChildren.indexOf(pLabel));
     QVERIFY(aChildren.indexOf(pLabel) < aChildren.indexOf(pIcon));
     // loading writes nothing
     QCOMPARE(fColumn(fx, iId, "CoordX"), 10);
-    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(18, 28, 303, 203)});
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines(), QList<QLine>{QLine(18, 28, 303, 203)});
     // and the lines lie above every control
-    QVERIFY(frm.PnlImgArea->children().indexOf(frm.ImgCanvas) > frm.PnlImgArea->children().indexOf(pIcon));
+    QVERIFY(fW<QWidget>(frm, "PnlImgArea")->children().indexOf(fW<TCanvasOverlay>(frm, "ImgCanvas")) >
+            fW<QWidget>(frm, "PnlImgArea")->children().indexOf(pIcon));
 }
 
 namespace {
@@ -243,7 +250,7 @@ void TstPlacement::showingAnAreaReadsItsObjectsAndLinesOnce()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    const int iArea = frm.fSelectedAreaId();
+    const int iArea = fAlbero(frm).fSelectedAreaId();
     const QString sInsert =
         QStringLiteral("insert into tbsensori(area_id, area_zoom, NumSensore, IconSize, CoordX, CoordY, CoordX2, "
                        "CoordY2, TipoSensore, Orientamento, CoordXt, CoordYt, FontTxt, ColorTxt, Testo) "
@@ -256,12 +263,12 @@ void TstPlacement::showingAnAreaReadsItsObjectsAndLinesOnce()
 
     QStringList asSql;
     sqlite3_trace_v2(fProjectConn().fHandle(), SQLITE_TRACE_STMT, &fOnStatement, &asSql);
-    frm.pSelectNodeById(QString::number(iArea));
+    fAlbero(frm).pSelectNodeById(QString::number(iArea));
     sqlite3_trace_v2(fProjectConn().fHandle(), 0, nullptr, nullptr);
 
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.fPlacedNames().size(), 6); // three icons, the barrier's second end and two labels
-    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(18, 28, 303, 203)});
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines(), QList<QLine>{QLine(18, 28, 303, 203)});
     // one read of the area's rows places its objects and gives its barrier lines
     QCOMPARE(asSql.filter(QStringLiteral("from tbsensori where area_id")).size(), 1);
 }
@@ -270,28 +277,28 @@ void TstPlacement::twoNewSensorsLieOnTopOfEachOther()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnAlarm, QStringLiteral("1"));
-    pAddWithButton(fx, frm.btnIrrig, QStringLiteral("2"));
+    pAddWithButton(fx, fBtn(frm, "BtnAlarm"), QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "btnIrrig"), QStringLiteral("2"));
     const int iId = fLastSensorId(fx);
     QCOMPARE(fPlaced(frm, QStringLiteral("Allarme_%1_uscita_1").arg(iId - 1))->pos(), QPoint(223, 119));
-    TCanvasControl *pTop = fPlaced(frm, QStringLiteral("Irrigazione_%1_uscita_2").arg(iId));
+    TCanvasItem *pTop = fPlaced(frm, QStringLiteral("Irrigazione_%1_uscita_2").arg(iId));
     QCOMPARE(pTop->pos(), QPoint(223, 119));
-    QCOMPARE(frm.PnlImgArea->childAt(230, 125), pTop);
+    QCOMPARE(fW<QWidget>(frm, "PnlImgArea")->childAt(230, 125), pTop);
 }
 
 void TstPlacement::zoomCommandAddsDetailAreaAndMarker()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    const int iBase = frm.fSelectedAreaId();
-    QVERIFY(frm.BtnZoomIn->isEnabled());
+    const int iBase = fAlbero(frm).fSelectedAreaId();
+    QVERIFY(fBtn(frm, "BtnZoomIn")->isEnabled());
     const int iPrompts = fx.dialogs.asInputCaptions.size();
     fx.dialogs.aInputAnswers << QStringLiteral(" Cucina");
-    QTest::mouseClick(frm.BtnZoomIn, Qt::LeftButton);
+    QTest::mouseClick(fBtn(frm, "BtnZoomIn"), Qt::LeftButton);
 
     QCOMPARE(fx.dialogs.asInputCaptions.mid(iPrompts), QStringList{QStringLiteral("Nome Area?")}); // no number
     QCOMPARE(fx.dialogs.asInputPrompts.mid(iPrompts), QStringList{QStringLiteral("Nome Area?")});
-    QCOMPARE(frm.fSelectedAreaId(), iBase);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), iBase);
     const int iDetail = fx.fQueryInt(QStringLiteral("select _id from tbarea where NomeArea = \" Cucina\""));
     QVERIFY(iDetail > 0);
     QCOMPARE(fx.fQueryInt(QStringLiteral("select father_id from tbarea where _id = %1").arg(iDetail)), iBase);
@@ -300,7 +307,7 @@ void TstPlacement::zoomCommandAddsDetailAreaAndMarker()
 
     const int iId = fLastSensorId(fx);
     const QString sName = QStringLiteral("Zoom_%1_area_%2").arg(iId).arg(iDetail);
-    TCanvasControl *pMarker = fPlaced(frm, sName);
+    TCanvasItem *pMarker = fPlaced(frm, sName);
     QVERIFY2(pMarker, qPrintable(fx.fPlacedNames().join(',')));
     QCOMPARE(pMarker->geometry(), QRect(223, 119, 32, 32));
     QCOMPARE(pMarker->toolTip(), QStringLiteral("Zoom area: %1").arg(iDetail));
@@ -313,11 +320,11 @@ void TstPlacement::zoomCommandAddsDetailAreaAndMarker()
     // a zoom marker has no pop-up menu
     QContextMenuEvent ev(QContextMenuEvent::Mouse, QPoint(5, 5), pMarker->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(pMarker, &ev);
-    QVERIFY(!frm.popImg->isVisible());
+    QVERIFY(!fW<QMenu>(frm, "popImg")->isVisible());
 
     // the zoom button is off while the detail area is selected
-    frm.pRunCommand([&] { frm.pSelectNodeById(QString::number(iDetail)); });
-    QVERIFY(!frm.BtnZoomIn->isEnabled());
+    frm.pRunCommand([&] { fAlbero(frm).pSelectNodeById(QString::number(iDetail)); });
+    QVERIFY(!fBtn(frm, "BtnZoomIn")->isEnabled());
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 
@@ -326,8 +333,8 @@ void TstPlacement::zoomCommandWithEmptyNameCreatesNothing()
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     fx.dialogs.aInputAnswers << QString() << std::nullopt;
-    QTest::mouseClick(frm.BtnZoomIn, Qt::LeftButton);
-    QTest::mouseClick(frm.BtnZoomIn, Qt::LeftButton);
+    QTest::mouseClick(fBtn(frm, "BtnZoomIn"), Qt::LeftButton);
+    QTest::mouseClick(fBtn(frm, "BtnZoomIn"), Qt::LeftButton);
     QCOMPARE(fx.fQueryInt(QStringLiteral("select count(*) from tbarea")), 1);
     QCOMPARE(fSensorCount(fx), 0);
     QVERIFY(fx.fPlacedNames().isEmpty());
@@ -337,12 +344,14 @@ void TstPlacement::noAreaSelectedMeansNothingHappens()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    frm.TvAree->setCurrentItem(nullptr);
-    QCOMPARE(frm.fSelectedAreaId(), 0);
+    fW<QTreeWidget>(frm, "TvAree")->setCurrentItem(nullptr);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 0);
     const int iPrompts = fx.dialogs.asInputCaptions.size();
 
-    for (QToolButton *pButton : {frm.BtnVolumetrico, frm.BtnContact, frm.BtnBarriera, frm.BtnLampada, frm.BtnTapsu,
-                                 frm.BtnTapgiu, frm.BtnAlarm, frm.btnIrrig, frm.BtnZoomIn, frm.BtnSfondo}) {
+    for (QToolButton *pButton :
+         {fBtn(frm, "BtnVolumetrico"), fBtn(frm, "BtnContact"), fBtn(frm, "BtnBarriera"), fBtn(frm, "BtnLampada"),
+          fBtn(frm, "BtnTapsu"), fBtn(frm, "BtnTapgiu"), fBtn(frm, "BtnAlarm"), fBtn(frm, "btnIrrig"),
+          fBtn(frm, "BtnZoomIn"), fBtn(frm, "BtnSfondo")}) {
         fx.dialogs.aInputAnswers << QStringLiteral("5");
         pButton->click(); // the zoom button may be disabled by now; its command must still refuse
     }
@@ -359,7 +368,7 @@ void TstPlacement::missingIconOfNewSensorStoresNothing()
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     QVERIFY(QFile::remove(sGlobGrfcPath + QStringLiteral("c32.png")));
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
 
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
     QVERIFY2(fx.dialogs.asErrors.first().contains(QStringLiteral("c32.png")), qPrintable(fx.dialogs.asErrors.first()));
@@ -367,7 +376,7 @@ void TstPlacement::missingIconOfNewSensorStoresNothing()
     QVERIFY(fx.fPlacedNames().isEmpty());
 
     // the editor goes on working
-    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("2"));
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("2"));
     QCOMPARE(fSensorCount(fx), 1);
     QCOMPARE(fx.fPlacedNames().size(), 1);
 }
@@ -377,7 +386,7 @@ void TstPlacement::missingMarkerPictureOfNewBarrierStoresNothing()
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     QVERIFY(QFile::remove(sGlobGrfcPath + QStringLiteral("b2.png")));
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("1"));
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
     QVERIFY(fx.dialogs.asErrors.first().contains(QStringLiteral("b2.png")));
     QCOMPARE(fSensorCount(fx), 0);
@@ -388,9 +397,9 @@ void TstPlacement::missingIconWhileLoadingKeepsTheStoredObjects()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("1"));
-    pAddWithButton(fx, frm.BtnLampada, QStringLiteral("2"));
-    pAddWithButton(fx, frm.BtnVolumetrico, QStringLiteral("3"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("1"));
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("2"));
+    pAddWithButton(fx, fBtn(frm, "BtnVolumetrico"), QStringLiteral("3"));
     QCOMPARE(fSensorCount(fx), 3);
     QVERIFY(QFile::remove(sGlobGrfcPath + QStringLiteral("l32.png")));
 
@@ -402,11 +411,11 @@ void TstPlacement::missingIconWhileLoadingKeepsTheStoredObjects()
     const QStringList asPlaced = fx.fPlacedNames();
     QCOMPARE(asPlaced.size(), 1);
     QVERIFY(asPlaced.first().startsWith(QStringLiteral("Contatto_")));
-    for (QObject *pChild : frm.PnlImgArea->children())
-        QVERIFY(!qobject_cast<TCanvasControl *>(pChild) || !pChild->objectName().isEmpty());
+    for (QObject *pChild : fW<QWidget>(frm, "PnlImgArea")->children())
+        QVERIFY(!qobject_cast<TCanvasItem *>(pChild) || !pChild->objectName().isEmpty());
 
     // still usable: a new sensor is added and stored
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("4"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("4"));
     QCOMPARE(fSensorCount(fx), 4);
     QCOMPARE(fx.dialogs.asErrors.size(), 1);
 }

@@ -10,7 +10,7 @@
 #include "editorfixture.h"
 
 #include "document/projectdocument.h"
-#include "editor/canvascontrols.h"
+#include "editor/canvasitem.h"
 #include "editor/frmbase.h"
 #include "workspace/uty.h"
 
@@ -29,17 +29,20 @@ inline TFrmBase &fStartWithProject(TEditorFixture &fx, int iIconSize = 32)
 {
     TFrmBase &frm = fx.pStart();
     if (iIconSize == 16)
-        frm.N16->trigger();
+        fA(frm, "N16")->trigger();
     else if (iIconSize == 48)
-        frm.N48->trigger();
+        fA(frm, "N48")->trigger();
     fx.pNewProject(QStringLiteral("Casa"));
     return frm;
 }
 
 /** The placed control of that name, or null. */
-inline TCanvasControl *fPlaced(TFrmBase &frm, const QString &sName)
+inline TCanvasItem *fPlaced(TFrmBase &frm, const QString &sName)
 {
-    return qobject_cast<TCanvasControl *>(fFindPlaced(frm.PnlImgArea, sName));
+    for (TCanvasItem *pItem : fCanvas(frm).fItems())
+        if (pItem->objectName() == sName)
+            return pItem;
+    return nullptr;
 }
 
 inline int fLastSensorId(TEditorFixture &fx)
@@ -105,11 +108,11 @@ inline void pPopupEntry(QWidget *pControl, QMenu *pMenu, QAction *pEntry)
 /** A new contact with input 7 at (223, 119) labelled sText through its pop-up menu; returns its id. */
 inline int fContactWithLabel(TEditorFixture &fx, const QString &sText)
 {
-    pAddWithButton(fx, fx.frm().BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(fx.frm(), "BtnContact"), QStringLiteral("7"));
     const int iId = fLastSensorId(fx);
     fx.dialogs.aInputAnswers << sText;
-    pPopupEntry(fPlaced(fx.frm(), QStringLiteral("Contatto_%1_ingresso_7").arg(iId)), fx.frm().popImg,
-                fx.frm().MnuAggiungitesto);
+    pPopupEntry(fPlaced(fx.frm(), QStringLiteral("Contatto_%1_ingresso_7").arg(iId)), fW<QMenu>(fx.frm(), "popImg"),
+                fA(fx.frm(), "MnuAggiungitesto"));
     return iId;
 }
 

@@ -39,16 +39,17 @@ namespace {
 void pVerifyNoProjectState(TFrmBase &frm)
 {
     QVERIFY(!fProjectOpen());
-    QCOMPARE(frm.TvAree->topLevelItemCount(), 0);
+    QCOMPARE(fW<QTreeWidget>(frm, "TvAree")->topLevelItemCount(), 0);
     for (QToolButton *pBtn :
-         {frm.BtnNewArea, frm.BtnSfondo, frm.BtnZoomIn, frm.BtnVolumetrico, frm.BtnContact, frm.BtnBarriera,
-          frm.BtnLampada, frm.BtnTapsu, frm.BtnTapgiu, frm.btnIrrig, frm.BtnAlarm, frm.BtnTelecamera})
+         {fBtn(frm, "BtnNewArea"), fBtn(frm, "BtnSfondo"), fBtn(frm, "BtnZoomIn"), fBtn(frm, "BtnVolumetrico"),
+          fBtn(frm, "BtnContact"), fBtn(frm, "BtnBarriera"), fBtn(frm, "BtnLampada"), fBtn(frm, "BtnTapsu"),
+          fBtn(frm, "BtnTapgiu"), fBtn(frm, "btnIrrig"), fBtn(frm, "BtnAlarm"), fBtn(frm, "BtnTelecamera")})
         QVERIFY2(!pBtn->isEnabled(), qPrintable(pBtn->objectName()));
-    QVERIFY(!frm.MnuChiudiProgetto->isEnabled());
-    QVERIFY(!frm.MnuEsportaProgetto->isEnabled());
-    QVERIFY(frm.MnuNuovoProgetto->isEnabled());
-    QVERIFY(frm.MnuApriProgetto->isEnabled());
-    QVERIFY(frm.Image_1->pixmap().isNull());
+    QVERIFY(!fA(frm, "MnuChiudiProgetto")->isEnabled());
+    QVERIFY(!fA(frm, "MnuEsportaProgetto")->isEnabled());
+    QVERIFY(fA(frm, "MnuNuovoProgetto")->isEnabled());
+    QVERIFY(fA(frm, "MnuApriProgetto")->isEnabled());
+    QVERIFY(fW<QLabel>(frm, "Image_1")->pixmap().isNull());
 }
 
 } // namespace
@@ -81,16 +82,18 @@ void TstProject::newProjectEndToEnd()
     QCOMPARE(fx.fQueryInt("select count(*) from sqlite_master where name = 'tbsensori'"), 1);
 
     QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
-    QCOMPARE(frm.fSelectedAreaId(), 1);
-    QCOMPARE(frm.fSelectedLevel(), 0);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 1);
+    QCOMPARE(fAlbero(frm).fSelectedLevel(), 0);
 
-    for (QToolButton *pBtn : {frm.BtnNewArea, frm.BtnSfondo, frm.BtnZoomIn, frm.BtnVolumetrico, frm.BtnContact,
-                              frm.BtnBarriera, frm.BtnLampada, frm.BtnTapsu, frm.BtnTapgiu, frm.btnIrrig, frm.BtnAlarm})
+    for (QToolButton *pBtn :
+         {fBtn(frm, "BtnNewArea"), fBtn(frm, "BtnSfondo"), fBtn(frm, "BtnZoomIn"), fBtn(frm, "BtnVolumetrico"),
+          fBtn(frm, "BtnContact"), fBtn(frm, "BtnBarriera"), fBtn(frm, "BtnLampada"), fBtn(frm, "BtnTapsu"),
+          fBtn(frm, "BtnTapgiu"), fBtn(frm, "btnIrrig"), fBtn(frm, "BtnAlarm")})
         QVERIFY2(pBtn->isEnabled(), qPrintable(pBtn->objectName()));
-    QVERIFY(frm.MnuChiudiProgetto->isEnabled());
-    QVERIFY(frm.MnuEsportaProgetto->isEnabled());
-    QVERIFY(!frm.Image_1->pixmap().isNull()); // the blank picture
-    QVERIFY(!frm.ImgBanner->pixmap().isNull());
+    QVERIFY(fA(frm, "MnuChiudiProgetto")->isEnabled());
+    QVERIFY(fA(frm, "MnuEsportaProgetto")->isEnabled());
+    QVERIFY(!fW<QLabel>(frm, "Image_1")->pixmap().isNull()); // the blank picture
+    QVERIFY(!fW<QLabel>(frm, "ImgBanner")->pixmap().isNull());
 
     // a project folder below the projects folder
     QDir().mkpath(fx.fProgetti() + "clienti");
@@ -116,7 +119,7 @@ void TstProject::newProjectCancelled()
     TFrmBase &frm = fx.pStart();
     if (bNameGiven)
         fx.dialogs.aInputAnswers << sName;
-    frm.MnuNuovoProgetto->trigger(); // no folder answer: the folder dialog is cancelled
+    fA(frm, "MnuNuovoProgetto")->trigger(); // no folder answer: the folder dialog is cancelled
     QVERIFY(fx.dialogs.asErrors.isEmpty());
     QCOMPARE(QDir(fx.fProgetti()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     pVerifyNoProjectState(frm);
@@ -129,12 +132,12 @@ void TstProject::closeThenOpen()
     TFrmBase &frm = fx.pStart();
     fx.pNewProject("casa");
     fx.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (2, 1, 1, \"Cucina\", 0)");
-    QPixmap pixBanner = frm.ImgBanner->pixmap();
+    QPixmap pixBanner = fW<QLabel>(frm, "ImgBanner")->pixmap();
 
-    frm.MnuChiudiProgetto->trigger();
+    fA(frm, "MnuChiudiProgetto")->trigger();
     QVERIFY(fx.dialogs.asErrors.isEmpty());
     pVerifyNoProjectState(frm);
-    QVERIFY(!frm.ImgBanner->pixmap().isNull()); // the banner strip keeps its picture
+    QVERIFY(!fW<QLabel>(frm, "ImgBanner")->pixmap().isNull()); // the banner strip keeps its picture
 
     // moved elsewhere with its folders, the project still opens: its folder is the file's
     const QString sMoved = fx.fRoot() + "altrove";
@@ -145,11 +148,11 @@ void TstProject::closeThenOpen()
     QCOMPARE(fProjectRoot(), sMoved + "/");
     QCOMPARE(fProjectOut(), sMoved + "/out/");
     QCOMPARE(fx.fTreeTexts(), (QStringList{"casa", "  Cucina"}));
-    QCOMPARE(frm.fSelectedAreaId(), 1);
-    QVERIFY(frm.BtnZoomIn->isEnabled());
-    QVERIFY(frm.BtnSfondo->isEnabled());
-    QVERIFY(frm.MnuChiudiProgetto->isEnabled() && frm.MnuEsportaProgetto->isEnabled());
-    QVERIFY(!frm.Image_1->pixmap().isNull());
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 1);
+    QVERIFY(fBtn(frm, "BtnZoomIn")->isEnabled());
+    QVERIFY(fBtn(frm, "BtnSfondo")->isEnabled());
+    QVERIFY(fA(frm, "MnuChiudiProgetto")->isEnabled() && fA(frm, "MnuEsportaProgetto")->isEnabled());
+    QVERIFY(!fW<QLabel>(frm, "Image_1")->pixmap().isNull());
 }
 
 void TstProject::openReplacesOpenProject()
@@ -160,7 +163,7 @@ void TstProject::openReplacesOpenProject()
     fx.pNewProject("due");
     fx.pExec("insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
              "Orientamento) values (1, 0, 3, 32, 6, 50, 60, 0)");
-    frm.pSelectNodeById("1"); // already selected: shown again only through the tree
+    fAlbero(frm).pSelectNodeById("1"); // already selected: shown again only through the tree
     fx.pOpenProject(fx.fProgetti() + "due/due.omb");
     QCOMPARE(fx.fPlacedNames(), QStringList{"Lampada_1_uscita_3"});
     QCOMPARE(fx.fTreeTexts(), QStringList{"due"});
@@ -177,10 +180,10 @@ void TstProject::openCancelledKeepsProject()
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
     fx.pNewProject("casa");
-    frm.MnuApriProgetto->trigger(); // cancelled
+    fA(frm, "MnuApriProgetto")->trigger(); // cancelled
     QVERIFY(fProjectOpen());
     QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
-    QCOMPARE(frm.fSelectedAreaId(), 1);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 1);
 }
 
 void TstProject::failedOpenLeavesNoProject()
@@ -210,15 +213,15 @@ void TstProject::failedOpenLeavesNoProject()
     pVerifyNoProjectState(frm);
 
     // the commands that need a project do nothing now
-    frm.BtnNewArea->click();
-    frm.MnuEsportaProgetto->trigger();
+    fBtn(frm, "BtnNewArea")->click();
+    fA(frm, "MnuEsportaProgetto")->trigger();
     QCOMPARE(fx.dialogs.asErrors.size(), 2);
     QVERIFY(fx.dialogs.asMessages.isEmpty());
 
     // and the editor is still usable
     fx.pOpenProject(fx.fProgetti() + "casa/casa.omb");
     QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
-    QVERIFY(frm.BtnNewArea->isEnabled());
+    QVERIFY(fBtn(frm, "BtnNewArea")->isEnabled());
 }
 
 void TstProject::exportMatchesHeadlessExport()
@@ -237,7 +240,7 @@ void TstProject::exportMatchesHeadlessExport()
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.close();
 
-    frm.MnuEsportaProgetto->trigger();
+    fA(frm, "MnuEsportaProgetto")->trigger();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.dialogs.asMessages, QStringList{"Esportazione effettuata correttamente!"});
     QVERIFY(!QFile::exists(sOut + "vecchio.txt"));
@@ -248,7 +251,7 @@ void TstProject::exportMatchesHeadlessExport()
         aMenuBytes.insert(sFile, TEditorFixture::fReadAll(sOut + sFile));
 
     // the headless export of the same project writes the same bytes
-    frm.MnuChiudiProgetto->trigger();
+    fA(frm, "MnuChiudiProgetto")->trigger();
     QProcess proc;
     proc.start(QStringLiteral(OMBRIX_BIN), {"--export", fx.fProgetti() + "casa/casa.omb"});
     QVERIFY(proc.waitForFinished(60000));
@@ -262,7 +265,7 @@ void TstProject::restoreBringsBackADeletedArea()
 {
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
-    QVERIFY(!frm.MnuRipristinaCopia->isEnabled());
+    QVERIFY(!fA(frm, "MnuRipristinaCopia")->isEnabled());
     fx.pNewProject("casa");
     frm.fDocument().pAggiungiAreaBase(QStringLiteral("cucina"));
     const QString sDb = fx.fProgetti() + "casa/casa.omb";
@@ -270,15 +273,15 @@ void TstProject::restoreBringsBackADeletedArea()
     QCOMPARE(fx.fTreeTexts(), QStringList({"casa", "cucina"}));
 
     // the area is deleted from its pop-up menu
-    frm.pSelectNodeByName(QStringLiteral("cucina"));
-    frm.PopEliminaArea->trigger();
+    fAlbero(frm).pSelectNodeByName(QStringLiteral("cucina"));
+    fA(frm, "PopEliminaArea")->trigger();
     QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
-    QVERIFY(frm.MnuAnnulla->isEnabled());
+    QVERIFY(fA(frm, "MnuAnnulla")->isEnabled());
 
-    QVERIFY(frm.MnuRipristinaCopia->isEnabled());
-    QCOMPARE(frm.MnuRipristinaCopia->text(), QStringLiteral("Ripristina copia…"));
+    QVERIFY(fA(frm, "MnuRipristinaCopia")->isEnabled());
+    QCOMPARE(fA(frm, "MnuRipristinaCopia")->text(), QStringLiteral("Ripristina copia…"));
     fx.dialogs.aiCopieScelte << 0;
-    frm.MnuRipristinaCopia->trigger();
+    fA(frm, "MnuRipristinaCopia")->trigger();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
     QCOMPARE(fx.dialogs.aCopieMostrate.size(), 1);
     const QStringList asRighe = fx.dialogs.aCopieMostrate.first();
@@ -287,11 +290,11 @@ void TstProject::restoreBringsBackADeletedArea()
              qPrintable(asRighe.first()));
     QCOMPARE(fx.fTreeTexts(), QStringList({"casa", "cucina"}));
     QCOMPARE(fx.fQueryInt("select count(*) from tbarea"), 2);
-    QVERIFY(!frm.MnuAnnulla->isEnabled()); // the history went with the restore
-    QVERIFY(frm.BtnNewArea->isEnabled());
+    QVERIFY(!fA(frm, "MnuAnnulla")->isEnabled()); // the history went with the restore
+    QVERIFY(fBtn(frm, "BtnNewArea")->isEnabled());
 
     // the restore itself can be taken back: the state before it is listed first
-    frm.MnuRipristinaCopia->trigger();
+    fA(frm, "MnuRipristinaCopia")->trigger();
     QCOMPARE(fx.dialogs.aCopieMostrate.size(), 2);
     QVERIFY(fx.dialogs.aCopieMostrate.last().first().contains("prima del ripristino della copia"));
     QCOMPARE(fx.fTreeTexts(), QStringList({"casa", "cucina"})); // cancelled: nothing changes
@@ -304,7 +307,7 @@ void TstProject::damagedProjectOffersItsSnapshot()
     fx.pNewProject("casa");
     const QString sDb = fx.fProgetti() + "casa/casa.omb";
     fx.pOpenProject(sDb); // the snapshot
-    frm.MnuChiudiProgetto->trigger();
+    fA(frm, "MnuChiudiProgetto")->trigger();
     {
         QFile f(sDb);
         QVERIFY(f.open(QIODevice::ReadWrite));

@@ -76,7 +76,7 @@ void TstTree::pMakeProject()
 
 QTreeWidgetItem *TstTree::fNode(int iId) const
 {
-    for (QTreeWidgetItemIterator it(m_pFrm->TvAree); *it; ++it)
+    for (QTreeWidgetItemIterator it(fW<QTreeWidget>(*m_pFrm, "TvAree")); *it; ++it)
         if ((*it)->data(0, Qt::UserRole).toInt() == iId)
             return *it;
     return nullptr;
@@ -86,12 +86,12 @@ void TstTree::fillOrderAndColours()
 {
     QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "  Cucina", "Garage"}));
     QVERIFY(fNode(1)->isExpanded());
-    QCOMPARE(m_pFrm->fSelectedAreaId(), m_pFrm->fDocument().fAreaMostrata()); // the fill keeps the shown area
+    QCOMPARE(fAlbero(*m_pFrm).fSelectedAreaId(), m_pFrm->fDocument().fAreaMostrata()); // the fill keeps the shown area
     QCOMPARE(fNode(1)->foreground(0).color(), QColor("#191970"));
     QCOMPARE(fNode(3)->foreground(0).color(), QColor("#191970"));
     QCOMPARE(fNode(2)->foreground(0).color(), QColor("#0000CD"));
-    QVERIFY(m_pFrm->TvAree->font().bold());
-    QCOMPARE(m_pFrm->TvAree->font().pixelSize(), 16);
+    QVERIFY(fW<QTreeWidget>(*m_pFrm, "TvAree")->font().bold());
+    QCOMPARE(fW<QTreeWidget>(*m_pFrm, "TvAree")->font().pixelSize(), 16);
     // and its bold is drawn bold, not by a fallback family of regular weight
     auto fInk = [](const QFont &font) {
         QImage img(220, 40, QImage::Format_RGB32);
@@ -107,11 +107,13 @@ void TstTree::fillOrderAndColours()
                 iInk += qGray(img.pixel(x, y)) < 128;
         return iInk;
     };
-    QFont fontRegular = m_pFrm->TvAree->font();
+    QFont fontRegular = fW<QTreeWidget>(*m_pFrm, "TvAree")->font();
     fontRegular.setBold(false);
-    QVERIFY2(fInk(m_pFrm->TvAree->font()) > fInk(fontRegular) * 13 / 10,
-             qPrintable(QStringLiteral("%1 vs %2").arg(fInk(m_pFrm->TvAree->font())).arg(fInk(fontRegular))));
-    QCOMPARE(m_pFrm->TvAree->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QVERIFY2(
+        fInk(fW<QTreeWidget>(*m_pFrm, "TvAree")->font()) > fInk(fontRegular) * 13 / 10,
+        qPrintable(
+            QStringLiteral("%1 vs %2").arg(fInk(fW<QTreeWidget>(*m_pFrm, "TvAree")->font())).arg(fInk(fontRegular))));
+    QCOMPARE(fW<QTreeWidget>(*m_pFrm, "TvAree")->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
 void TstTree::selectionShowsTheArea()
@@ -121,121 +123,121 @@ void TstTree::selectionShowsTheArea()
     const QImage imgBan2(sGlobGrfcPath + "ban2.png");
     QVERIFY(!imgBan1.isNull() && imgBan1 != imgBan2);
 
-    frm.TvAree->setCurrentItem(fNode(2)); // as the user would
+    fW<QTreeWidget>(frm, "TvAree")->setCurrentItem(fNode(2)); // as the user would
     QVERIFY2(m_pFx->dialogs.asErrors.isEmpty(), qPrintable(m_pFx->dialogs.asErrors.join('\n')));
-    QVERIFY(!frm.BtnZoomIn->isEnabled());
-    QCOMPARE(frm.ImgBanner->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+    QVERIFY(!fBtn(frm, "BtnZoomIn")->isEnabled());
+    QCOMPARE(fW<QLabel>(frm, "ImgBanner")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
              imgBan2.convertToFormat(QImage::Format_ARGB32));
-    const QImage imgBack = frm.Image_1->pixmap().toImage();
+    const QImage imgBack = fW<QLabel>(frm, "Image_1")->pixmap().toImage();
     QCOMPARE(imgBack.size(), QSize(480, 272));
     QVERIFY(qAbs(QColor(imgBack.pixel(200, 200)).green() - 160) < 8);
     QCOMPARE(m_pFx->fPlacedNames(),
              (QStringList{"Barriera_1_ingresso_5_", "Barriera_1_ingresso_5", "Lampada_2_uscita_2"}));
-    QCOMPARE(frm.ImgCanvas->fLines(), QList<QLine>{QLine(231, 127, 256, 126)});
+    QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines(), QList<QLine>{QLine(231, 127, 256, 126)});
 
-    frm.TvAree->setCurrentItem(fNode(3)); // no picture: empty background, no message
+    fW<QTreeWidget>(frm, "TvAree")->setCurrentItem(fNode(3)); // no picture: empty background, no message
     QVERIFY(m_pFx->dialogs.asErrors.isEmpty());
-    QVERIFY(frm.BtnZoomIn->isEnabled());
-    QVERIFY(frm.Image_1->pixmap().isNull());
-    QCOMPARE(frm.ImgBanner->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+    QVERIFY(fBtn(frm, "BtnZoomIn")->isEnabled());
+    QVERIFY(fW<QLabel>(frm, "Image_1")->pixmap().isNull());
+    QCOMPARE(fW<QLabel>(frm, "ImgBanner")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
              imgBan1.convertToFormat(QImage::Format_ARGB32));
     QVERIFY(m_pFx->fPlacedNames().isEmpty());
-    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().isEmpty());
 
     // a banner that cannot be read stops the change there, with the file in the message
     QFile::remove(sGlobGrfcPath + "ban2.png");
-    frm.TvAree->setCurrentItem(fNode(2));
+    fW<QTreeWidget>(frm, "TvAree")->setCurrentItem(fNode(2));
     QCOMPARE(m_pFx->dialogs.asErrors.size(), 1);
     QVERIFY(m_pFx->dialogs.asErrors.first().contains("ban2.png"));
     QVERIFY(m_pFx->fPlacedNames().isEmpty());
     // the project stays open and workable
     QVERIFY(fProjectOpen());
-    QVERIFY(frm.BtnNewArea->isEnabled() && frm.MnuChiudiProgetto->isEnabled());
-    frm.TvAree->setCurrentItem(fNode(1));
+    QVERIFY(fBtn(frm, "BtnNewArea")->isEnabled() && fA(frm, "MnuChiudiProgetto")->isEnabled());
+    fW<QTreeWidget>(frm, "TvAree")->setCurrentItem(fNode(1));
     QCOMPARE(m_pFx->dialogs.asErrors.size(), 1);
-    QVERIFY(frm.BtnZoomIn->isEnabled());
+    QVERIFY(fBtn(frm, "BtnZoomIn")->isEnabled());
 }
 
 void TstTree::selectionOperations()
 {
     TFrmBase &frm = *m_pFrm;
-    frm.pSelectNodeByLevel_Index(0, 1);
-    QCOMPARE(frm.fSelectedAreaId(), 3);
-    frm.pSelectNodeByLevel_Index(0, 2); // beyond the last: nothing changes
-    QCOMPARE(frm.fSelectedAreaId(), 3);
-    frm.pSelectNodeByLevel_Index(1, 0);
-    QCOMPARE(frm.fSelectedAreaId(), 2);
-    QCOMPARE(frm.fSelectedLevel(), 1);
-    frm.pSelectNodeById("1");
-    QCOMPARE(frm.fSelectedAreaId(), 1);
-    frm.pSelectNodeById("99");
-    QCOMPARE(frm.fSelectedAreaId(), 1);
-    frm.pSelectNodeByName("Garage");
-    QCOMPARE(frm.fSelectedAreaId(), 3);
-    frm.pSelectNodeByName("garage"); // case-sensitive
-    QCOMPARE(frm.fSelectedAreaId(), 3);
+    fAlbero(frm).pSelectNodeByLevel_Index(0, 1);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 3);
+    fAlbero(frm).pSelectNodeByLevel_Index(0, 2); // beyond the last: nothing changes
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 3);
+    fAlbero(frm).pSelectNodeByLevel_Index(1, 0);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 2);
+    QCOMPARE(fAlbero(frm).fSelectedLevel(), 1);
+    fAlbero(frm).pSelectNodeById("1");
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 1);
+    fAlbero(frm).pSelectNodeById("99");
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 1);
+    fAlbero(frm).pSelectNodeByName("Garage");
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 3);
+    fAlbero(frm).pSelectNodeByName("garage"); // case-sensitive
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 3);
 
     // two areas of the same name: the first in tree order
     m_pFx->pExec("update tbarea set NomeArea = \"Garage\" where _id = 2");
     frm.fDocument().pRileggi();
-    frm.pSelectNodeByName("Garage");
-    QCOMPARE(frm.fSelectedAreaId(), 2);
+    fAlbero(frm).pSelectNodeByName("Garage");
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 2);
 }
 
 void TstTree::popupEnabling()
 {
     TFrmBase &frm = *m_pFrm;
-    QTreeWidget *pTv = frm.TvAree;
+    QTreeWidget *pTv = fW<QTreeWidget>(frm, "TvAree");
     pTv->resize(249, 300);
     auto fCentre = [&](int iId) { return pTv->visualItemRect(fNode(iId)).center(); };
 
-    QVERIFY(frm.fTvAreeContextPopup(fCentre(1))); // the first area, with details
-    QCOMPARE(frm.fSelectedAreaId(), 1);
-    QVERIFY(!frm.PopEliminaArea->isEnabled());
-    QVERIFY(frm.PopRinomina->isEnabled());
+    QVERIFY(fAlbero(frm).fTvAreeContextPopup(fCentre(1))); // the first area, with details
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 1);
+    QVERIFY(!fA(frm, "PopEliminaArea")->isEnabled());
+    QVERIFY(fA(frm, "PopRinomina")->isEnabled());
 
-    QVERIFY(frm.fTvAreeContextPopup(fCentre(2))); // a detail area
-    QCOMPARE(frm.fSelectedAreaId(), 2);
-    QVERIFY(frm.PopEliminaArea->isEnabled());
+    QVERIFY(fAlbero(frm).fTvAreeContextPopup(fCentre(2))); // a detail area
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 2);
+    QVERIFY(fA(frm, "PopEliminaArea")->isEnabled());
 
-    QVERIFY(frm.fTvAreeContextPopup(fCentre(3))); // a base area without details
-    QVERIFY(frm.PopEliminaArea->isEnabled());
+    QVERIFY(fAlbero(frm).fTvAreeContextPopup(fCentre(3))); // a base area without details
+    QVERIFY(fA(frm, "PopEliminaArea")->isEnabled());
 
     // a base area with a detail area under it
     m_pFx->pExec("update tbarea set father_id = 3 where _id = 2");
     frm.fDocument().pRileggi();
-    QVERIFY(frm.fTvAreeContextPopup(fCentre(3)));
-    QVERIFY(!frm.PopEliminaArea->isEnabled());
+    QVERIFY(fAlbero(frm).fTvAreeContextPopup(fCentre(3)));
+    QVERIFY(!fA(frm, "PopEliminaArea")->isEnabled());
 
     // empty space: no menu, selection kept
-    QVERIFY(!frm.fTvAreeContextPopup(QPoint(10, pTv->viewport()->height() - 5)));
-    QCOMPARE(frm.fSelectedAreaId(), 3);
+    QVERIFY(!fAlbero(frm).fTvAreeContextPopup(QPoint(10, pTv->viewport()->height() - 5)));
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 3);
 
     // a right click on a node opens the menu there; the keyboard's menu key opens none
     QContextMenuEvent evMouse(QContextMenuEvent::Mouse, fCentre(1), pTv->viewport()->mapToGlobal(fCentre(1)));
     QCoreApplication::sendEvent(pTv->viewport(), &evMouse);
-    QTRY_VERIFY(frm.PopTv->isVisible());
-    QCOMPARE(frm.fSelectedAreaId(), 1);
-    frm.PopTv->hide();
-    frm.pSelectNodeById("3");
+    QTRY_VERIFY(fW<QMenu>(frm, "PopTv")->isVisible());
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 1);
+    fW<QMenu>(frm, "PopTv")->hide();
+    fAlbero(frm).pSelectNodeById("3");
     QContextMenuEvent evKey(QContextMenuEvent::Keyboard, fCentre(1), pTv->viewport()->mapToGlobal(fCentre(1)));
     QCoreApplication::sendEvent(pTv->viewport(), &evKey);
     QCoreApplication::sendEvent(pTv, &evKey);
     QCoreApplication::processEvents();
-    QVERIFY(!frm.PopTv->isVisible());
-    QCOMPARE(frm.fSelectedAreaId(), 3);
+    QVERIFY(!fW<QMenu>(frm, "PopTv")->isVisible());
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 3);
 }
 
 void TstTree::clicksBesideTheNodesLeaveItSelected()
 {
     TFrmBase &frm = *m_pFrm;
-    QTreeWidget *pTv = frm.TvAree;
+    QTreeWidget *pTv = fW<QTreeWidget>(frm, "TvAree");
     pTv->resize(249, 300);
     QWidget *pViewport = pTv->viewport();
     const QPoint ptEmpty(10, pViewport->height() - 5);
     QVERIFY(!pTv->itemAt(ptEmpty));
     QTest::mouseClick(pViewport, Qt::LeftButton, {}, pTv->visualItemRect(fNode(3)).center());
-    QCOMPARE(frm.fSelectedAreaId(), 3);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 3);
     QVERIFY(fNode(3)->isSelected());
 
     // a left or right click on empty space, or Ctrl and a click on the node itself: the shown area stays selected
@@ -243,28 +245,28 @@ void TstTree::clicksBesideTheNodesLeaveItSelected()
     QVERIFY(fNode(3)->isSelected());
     QTest::mouseClick(pViewport, Qt::RightButton, {}, ptEmpty);
     QVERIFY(fNode(3)->isSelected());
-    QVERIFY(!frm.PopTv->isVisible());
+    QVERIFY(!fW<QMenu>(frm, "PopTv")->isVisible());
     QTest::mouseClick(pViewport, Qt::LeftButton, Qt::ControlModifier, pTv->visualItemRect(fNode(3)).center());
     QVERIFY(fNode(3)->isSelected());
     QCOMPARE(pTv->selectedItems().size(), 1);
-    QCOMPARE(frm.fSelectedAreaId(), 3);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 3);
     QVERIFY(m_pFx->dialogs.asErrors.isEmpty());
 }
 
 void TstTree::renameWithCancelledPrompt()
 {
     TFrmBase &frm = *m_pFrm;
-    frm.pSelectNodeById("2");
-    frm.PopRinomina->trigger(); // no answer queued: the prompt is cancelled
+    fAlbero(frm).pSelectNodeById("2");
+    fA(frm, "PopRinomina")->trigger(); // no answer queued: the prompt is cancelled
     QCOMPARE(m_pFx->dialogs.asInputCaptions.last(), QStringLiteral("Nome Area?"));
     QCOMPARE(m_pFx->dialogs.asInputPrompts.last(), QStringLiteral("Nome Area?"));
     QCOMPARE(m_pFx->dialogs.asInputDefaults.last(), QStringLiteral("Cucina"));
     QCOMPARE(fNode(2)->text(0), QStringLiteral("Cucina"));
     QCOMPARE(m_pFx->fQueryInt("select count(*) from tbarea where _id = 2 and NomeArea = \"Cucina\""), 1);
-    QCOMPARE(frm.fSelectedAreaId(), 2);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 2);
 
     m_pFx->dialogs.aInputAnswers << QString(); // empty: nothing happens
-    frm.PopRinomina->trigger();
+    fA(frm, "PopRinomina")->trigger();
     QCOMPARE(fNode(2)->text(0), QStringLiteral("Cucina"));
     QVERIFY(m_pFx->dialogs.asErrors.isEmpty());
 }
@@ -272,13 +274,13 @@ void TstTree::renameWithCancelledPrompt()
 void TstTree::renameStoresTheAnswer()
 {
     TFrmBase &frm = *m_pFrm;
-    frm.pSelectNodeById("2");
+    fAlbero(frm).pSelectNodeById("2");
     QTreeWidgetItem *pNode = fNode(2);
     m_pFx->dialogs.aInputAnswers << QStringLiteral(" Sala \"grande\" ");
-    frm.PopRinomina->trigger();
+    fA(frm, "PopRinomina")->trigger();
     QVERIFY(m_pFx->dialogs.asErrors.isEmpty());
     QCOMPARE(pNode->text(0), QStringLiteral(" Sala \"grande\" ")); // same node: no refill
-    QCOMPARE(frm.fSelectedAreaId(), 2);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 2);
     QCOMPARE(pNode->foreground(0).color(), QColor("#0000CD"));
     frm.fDocument().pRileggi();
     QCOMPARE(fNode(2)->text(0), QStringLiteral(" Sala \"grande\" "));
@@ -287,62 +289,64 @@ void TstTree::renameStoresTheAnswer()
 void TstTree::deleteDetailArea()
 {
     TFrmBase &frm = *m_pFrm;
-    frm.pSelectNodeById("2");
+    fAlbero(frm).pSelectNodeById("2");
     QVERIFY(!m_pFx->fPlacedNames().isEmpty());
-    frm.PopEliminaArea->trigger();
+    fA(frm, "PopEliminaArea")->trigger();
     QVERIFY2(m_pFx->dialogs.asErrors.isEmpty(), qPrintable(m_pFx->dialogs.asErrors.join('\n')));
     QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "Garage"}));
     QCOMPARE(m_pFx->fQueryInt("select count(*) from tbsensori where area_id = 2"), 0);
     QVERIFY(m_pFx->fPlacedNames().isEmpty());
-    QVERIFY(frm.ImgCanvas->fLines().isEmpty());
+    QVERIFY(fW<TCanvasOverlay>(frm, "ImgCanvas")->fLines().isEmpty());
 
     // the tree taking the focus makes its first node current without selecting it:
     // that node is then selected and its area shown, never one without the other
-    frm.TvAree->selectionModel()->setCurrentIndex(frm.TvAree->model()->index(0, 0), QItemSelectionModel::NoUpdate);
-    QVERIFY(frm.TvAree->currentItem()->isSelected());
-    QCOMPARE(frm.fSelectedAreaId(), 1);
-    QVERIFY(frm.BtnZoomIn->isEnabled());
+    fW<QTreeWidget>(frm, "TvAree")
+        ->selectionModel()
+        ->setCurrentIndex(fW<QTreeWidget>(frm, "TvAree")->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    QVERIFY(fW<QTreeWidget>(frm, "TvAree")->currentItem()->isSelected());
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 1);
+    QVERIFY(fBtn(frm, "BtnZoomIn")->isEnabled());
 }
 
 void TstTree::addBaseArea()
 {
     TFrmBase &frm = *m_pFrm;
     m_pFx->dialogs.aInputAnswers << QStringLiteral("Soffitta");
-    frm.BtnNewArea->click();
+    fBtn(frm, "BtnNewArea")->click();
     QVERIFY2(m_pFx->dialogs.asErrors.isEmpty(), qPrintable(m_pFx->dialogs.asErrors.join('\n')));
     QCOMPARE(m_pFx->dialogs.asInputPrompts.last(), QStringLiteral("Nome Area?"));
     QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "  Cucina", "Garage", "Soffitta"}));
-    QCOMPARE(frm.fSelectedAreaId(), 4);
-    QVERIFY(frm.BtnZoomIn->isEnabled());
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 4);
+    QVERIFY(fBtn(frm, "BtnZoomIn")->isEnabled());
 }
 
 void TstTree::nothingSelectedAfterDeleteAlsoWithRealFocus()
 {
     TFrmBase &frm = *m_pFrm;
-    frm.pSelectNodeById("2");
-    frm.PopEliminaArea->trigger();
+    fAlbero(frm).pSelectNodeById("2");
+    fA(frm, "PopEliminaArea")->trigger();
     const QString sCounts = "select (select count(*) from tbarea) * 1000 + (select count(*) from tbsensori)";
     const int iCounts = m_pFx->fQueryInt(sCounts);
 
     // the tree gets the keyboard focus of the active window, then a menu opens and closes over it
     QApplication::setActiveWindow(&frm);
     QVERIFY(QTest::qWaitForWindowActive(&frm));
-    frm.TvAree->clearFocus();
-    frm.TvAree->setFocus(Qt::OtherFocusReason);
-    QTRY_VERIFY(frm.TvAree->hasFocus());
+    fW<QTreeWidget>(frm, "TvAree")->clearFocus();
+    fW<QTreeWidget>(frm, "TvAree")->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(fW<QTreeWidget>(frm, "TvAree")->hasFocus());
     QMenu *pMenu = frm.menuBar()->actions().first()->menu();
     pMenu->popup(frm.mapToGlobal(QPoint(10, 10)));
     QTRY_VERIFY(pMenu->isVisible());
     QTest::keyClick(pMenu, Qt::Key_Escape);
     QTRY_VERIFY(!pMenu->isVisible());
-    QTRY_VERIFY(frm.TvAree->hasFocus());
+    QTRY_VERIFY(fW<QTreeWidget>(frm, "TvAree")->hasFocus());
     QTest::qWait(50);
 
-    QVERIFY(!frm.TvAree->currentItem());
-    QVERIFY(frm.TvAree->selectedItems().isEmpty());
-    QCOMPARE(frm.fSelectedAreaId(), 0);
+    QVERIFY(!fW<QTreeWidget>(frm, "TvAree")->currentItem());
+    QVERIFY(fW<QTreeWidget>(frm, "TvAree")->selectedItems().isEmpty());
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), 0);
     QVERIFY(m_pFx->fPlacedNames().isEmpty());
-    QVERIFY(frm.Image_1->pixmap().isNull());
+    QVERIFY(fW<QLabel>(frm, "Image_1")->pixmap().isNull());
     QCOMPARE(m_pFx->fTreeTexts(), (QStringList{"casa", "Garage"}));
     QCOMPARE(m_pFx->fQueryInt(sCounts), iCounts);
     QVERIFY(m_pFx->dialogs.asErrors.isEmpty());

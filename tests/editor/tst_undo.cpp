@@ -43,11 +43,11 @@ QStringList fDump(TFrmBase &frm)
 }
 
 /** What the canvas shows: the selected area, and each placed control with its position (and a label's text). */
-QStringList fCanvas(TEditorFixture &fx)
+QStringList fMostrato(TEditorFixture &fx)
 {
-    QStringList as{QStringLiteral("area %1").arg(fx.frm().fSelectedAreaId())};
+    QStringList as{QStringLiteral("area %1").arg(fAlbero(fx.frm()).fSelectedAreaId())};
     for (const QString &sName : fx.fPlacedNames()) {
-        const QWidget *p = fFindPlaced(fx.frm().PnlImgArea, sName);
+        const QWidget *p = fPlaced(fx.frm(), sName);
         const auto *pLabel = qobject_cast<const QLabel *>(p);
         as << QStringLiteral("%1 %2,%3 %4")
                   .arg(sName)
@@ -82,7 +82,7 @@ void TstUndo::editsUndoneWithCtrlZAndRedoneWithCtrlY()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
-    QVERIFY(!frm.MnuAnnulla->isEnabled() && !frm.MnuRipeti->isEnabled());
+    QVERIFY(!fA(frm, "MnuAnnulla")->isEnabled() && !fA(frm, "MnuRipeti")->isEnabled());
 
     struct TPasso
     {
@@ -90,10 +90,10 @@ void TstUndo::editsUndoneWithCtrlZAndRedoneWithCtrlY()
         QStringList asDb, asCanvas; // before the step
     };
     QList<TPasso> aPassi;
-    const auto pPrima = [&](const QString &sNome) { aPassi << TPasso{sNome, fDump(frm), fCanvas(fx)}; };
+    const auto pPrima = [&](const QString &sNome) { aPassi << TPasso{sNome, fDump(frm), fMostrato(fx)}; };
 
     pPrima(QStringLiteral("inserimento oggetto"));
-    pAddWithButton(fx, frm.BtnContact, QStringLiteral("7"));
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("7"));
     const int iContatto = fLastSensorId(fx);
     const QString sContatto = QStringLiteral("Contatto_%1_ingresso_7").arg(iContatto);
     QVERIFY(fPlaced(frm, sContatto));
@@ -108,59 +108,60 @@ void TstUndo::editsUndoneWithCtrlZAndRedoneWithCtrlY()
         f.SetDimensione(3);
         f.SetColore(5);
     };
-    pPopupEntry(fPlaced(frm, sContatto), frm.popImg, frm.MnuAggiungitesto);
+    pPopupEntry(fPlaced(frm, sContatto), fW<QMenu>(frm, "popImg"), fA(frm, "MnuAggiungitesto"));
     QCOMPARE(fx.dialogs.iFontDialogs, 1);
 
     pPrima(QStringLiteral("nuova area"));
     fx.dialogs.aInputAnswers << QStringLiteral("Garage");
-    QTest::mouseClick(frm.BtnNewArea, Qt::LeftButton);
+    QTest::mouseClick(fBtn(frm, "BtnNewArea"), Qt::LeftButton);
     const qint64 iGarage = frm.fDocument().fAreaMostrata();
-    QCOMPARE(frm.fSelectedAreaId(), iGarage);
+    QCOMPARE(fAlbero(frm).fSelectedAreaId(), iGarage);
 
     pPrima(QStringLiteral("inserimento oggetto"));
-    pAddWithButton(fx, frm.BtnBarriera, QStringLiteral("3"));
+    pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("3"));
     QCOMPARE(fx.fPlacedNames().size(), 2); // the icon and its second end
 
     pPrima(QStringLiteral("eliminazione area"));
-    const QList<QTreeWidgetItem *> aNodi = frm.TvAree->findItems(QStringLiteral("Garage"), Qt::MatchRecursive);
+    const QList<QTreeWidgetItem *> aNodi =
+        fW<QTreeWidget>(frm, "TvAree")->findItems(QStringLiteral("Garage"), Qt::MatchRecursive);
     QCOMPARE(aNodi.size(), 1);
-    QVERIFY(frm.fTvAreeContextPopup(frm.TvAree->visualItemRect(aNodi.first()).center()));
-    frm.PopTv->hide();
-    frm.PopEliminaArea->trigger();
+    QVERIFY(fAlbero(frm).fTvAreeContextPopup(fW<QTreeWidget>(frm, "TvAree")->visualItemRect(aNodi.first()).center()));
+    fW<QMenu>(frm, "PopTv")->hide();
+    fA(frm, "PopEliminaArea")->trigger();
     QVERIFY(!frm.fDocument().fArea(iGarage));
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 
     const QStringList asFineDb = fDump(frm);
-    const QStringList asFineCanvas = fCanvas(fx);
-    QVERIFY(!frm.MnuRipeti->isEnabled());
+    const QStringList asFineCanvas = fMostrato(fx);
+    QVERIFY(!fA(frm, "MnuRipeti")->isEnabled());
 
     for (qsizetype i = aPassi.size() - 1; i >= 0; --i) {
-        QVERIFY(frm.MnuAnnulla->isEnabled());
-        QCOMPARE(frm.MnuAnnulla->text(), QStringLiteral("Annulla ") + aPassi.at(i).sNome);
+        QVERIFY(fA(frm, "MnuAnnulla")->isEnabled());
+        QCOMPARE(fA(frm, "MnuAnnulla")->text(), QStringLiteral("Annulla ") + aPassi.at(i).sNome);
         pTasto(frm, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(fDump(frm), aPassi.at(i).asDb);
-        QCOMPARE(fCanvas(fx), aPassi.at(i).asCanvas);
-        QVERIFY(frm.MnuRipeti->isEnabled());
-        QCOMPARE(frm.MnuRipeti->text(), QStringLiteral("Ripeti ") + aPassi.at(i).sNome);
+        QCOMPARE(fMostrato(fx), aPassi.at(i).asCanvas);
+        QVERIFY(fA(frm, "MnuRipeti")->isEnabled());
+        QCOMPARE(fA(frm, "MnuRipeti")->text(), QStringLiteral("Ripeti ") + aPassi.at(i).sNome);
     }
-    QVERIFY(!frm.MnuAnnulla->isEnabled());
+    QVERIFY(!fA(frm, "MnuAnnulla")->isEnabled());
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 
     for (qsizetype i = 0; i < aPassi.size(); ++i) {
-        QVERIFY(frm.MnuRipeti->isEnabled());
+        QVERIFY(fA(frm, "MnuRipeti")->isEnabled());
         if (i % 2)
             pTasto(frm, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         else
             pTasto(frm, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(frm.MnuAnnulla->text(), QStringLiteral("Annulla ") + aPassi.at(i).sNome);
+        QCOMPARE(fA(frm, "MnuAnnulla")->text(), QStringLiteral("Annulla ") + aPassi.at(i).sNome);
         if (i + 1 < aPassi.size()) {
             QCOMPARE(fDump(frm), aPassi.at(i + 1).asDb);
-            QCOMPARE(fCanvas(fx), aPassi.at(i + 1).asCanvas);
+            QCOMPARE(fMostrato(fx), aPassi.at(i + 1).asCanvas);
         }
     }
-    QVERIFY(!frm.MnuRipeti->isEnabled());
+    QVERIFY(!fA(frm, "MnuRipeti")->isEnabled());
     QCOMPARE(fDump(frm), asFineDb);
-    QCOMPARE(fCanvas(fx), asFineCanvas);
+    QCOMPARE(fMostrato(fx), asFineCanvas);
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 

@@ -1,0 +1,112 @@
+#include "editor/objectcmds.h"
+
+#include "document/appunti.h"
+#include "document/projectdocument.h"
+#include "editor/dialogs.h"
+#include "editor/labels.h"
+#include "editor/placement.h"
+#include "editor/selectionmodel.h"
+#include "editor/selectiontool.h"
+#include "model/catalogo.h"
+#include "model/sensore.h"
+#include "workspace/sqlconn.h"
+#include "workspace/uty.h"
+
+#include <QCoreApplication>
+
+void pEliminaSensore(const TContesto &ctx, qint64 iId)
+{
+    ctx.doc.pEliminaOggetto(iId);
+}
+
+void pDuplica(const TContesto &ctx, qint64 iId)
+{
+    TProjectDocument &doc = ctx.doc;
+    if (!doc.fAperto() || doc.fAreaMostrata() == 0)
+        return;
+    const TSensore *p = doc.fOggetto(iId);
+    if (!p || p->Get_tiposensore() == 3) // a zoom marker belongs to its detail area
+        return;
+    const TSensore s = *p;
+    const qint64 iNumero = doc.fNumeroLibero(s.Get_tiposensore(), s.Get_numsensore());
+    const QPoint pos =
+        fLimitedPos(QPoint(s.Get_coordx(), s.Get_coordy()), QSize(s.Get_iconsize(), s.Get_iconsize()), 16, 16);
+    const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx2(), s.Get_coordy2()), QSize(iGlobB2Size, iGlobB2Size), 16, 16);
+    QPoint posTesto(s.Get_coordxt() + 16, s.Get_coordyt() + 16);
+    if (fHaParte(s, TParte::Testo)) {
+        const QRect rcTesto = fRettangoloPannello(s, TParte::Testo);
+        posTesto = fLimitedPos(rcTesto.topLeft(), rcTesto.size(), 16, 16);
+    }
+    const QString sTesto = fTestoRinumerato(s.Get_testo(), s.Get_numsensore(), iNumero);
+    const qint64 iNuovo = doc.pDuplicaOggetto(s.Get_id(), QString::number(iNumero), pos, pos2, posTesto, sTesto);
+    if (iNuovo != 0)
+        ctx.sel.pSeleziona({iNuovo, TParte::Icona});
+}
+
+void pProprieta(const TContesto &ctx, qint64 iId)
+{
+    TProjectDocument &doc = ctx.doc;
+    if (!doc.fAperto() || doc.fAreaMostrata() == 0)
+        return;
+    const TSensore *p = doc.fOggetto(iId);
+    if (!p || p->Get_tiposensore() == 3)
+        return;
+    const TSensore s = *p;
+    ctx.sel.pSeleziona({iId, TParte::Icona});
+
+    TProprieta prop;
+    prop.sNumero = QString::number(s.Get_numsensore());
+    prop.iTipo = s.Get_tiposensore();
+    for (int iTipo = 1; iTipo <= 10; ++iTipo)
+        if (fClasseTipo(iTipo) == fClasseTipo(s.Get_tiposensore()))
+            prop.aTipi << iTipo;
+    prop.sTesto = s.Get_testo();
+    prop.iFont = s.Get_fonttxt();
+    prop.iColore = s.Get_colortxt();
+
+    // a number another object of the same class uses is allowed, and the dialog names the areas it is used on
+    TProjectDocument *pDoc = &doc;
+    const TFnAvvisoNumero fnAvviso = [pDoc, iId](const QString &sNumero, int iTipo) {
+        const QString sTrim = fTrimTyped(sNumero);
+        if (!fIsNumero(sTrim))
+            return QString();
+        QStringList asAree;
+        for (const TUsoNumero &uso : pDoc->fUsiNumero(iTipo, sTrim.toLongLong(), iId)) {
+            const TAreaRow *pArea = pDoc->fArea(uso.iArea);
+            const QString sArea = pArea ? pArea->sNome : QString::number(uso.iArea);
+            if (!asAree.contains(sArea))
+                asAree << sArea;
+        }
+        if (asAree.isEmpty())
+            return QString();
+        return QCoreApplication::translate("Ombrix", "Numero già usato in: ") + asAree.join(QStringLiteral(", "));
+    };
+    TDialogs &dialogs = ctx.cmd.fDialogs();
+    if (!dialogs.fProprieta(prop, fnAvviso))
+        return;
+
+    const QString sNumero = fTrimTyped(prop.sNumero);
+    if (!fIsNumero(sNumero)) {
+        dialogs.pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
+        return;
+    }
+    if (!prop.aTipi.contains(prop.iTipo))
+        return;
+    const QString sTesto = fTrimTyped(prop.sTesto);
+    if (fHasControlChars(sTesto)) {
+        dialogs.pMessage(fTestoConControllo());
+        return;
+    }
+    if (sTesto.size() > iMaxLabelText) {
+        dialogs.pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
+        return;
+    }
+    // a barrier's new second end lies where a placed barrier's does, beside its icon
+    const int iIconSize = s.Get_iconsize();
+    const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx() + 30, s.Get_coordy() + (iIconSize - iGlobB2Size) / 2),
+                                    QSize(iGlobB2Size, iGlobB2Size), 0, 0);
+    // a new label lies where "Aggiungi testo" puts it
+    const QPoint posTesto(s.Get_coordx() + iIconSize + 10,
+                          s.Get_coordy() + iIconSize / 2 - (fIntToDimensione(prop.iFont) + prop.iFont) / 2 - 2);
+    doc.pCambiaProprieta(iId, prop.iTipo, sNumero, pos2, sTesto, posTesto, prop.iFont, prop.iColore);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "editor/editorcontext.h"
+
+#include <QtGlobal>
+
+/**
+ * The commands on one object of the shown area, from its icon's pop-up menu,
+ * the "Modifica" menu and the keys: delete it, duplicate it, edit its
+ * properties. Each is one step of the document; an object that is gone leaves
+ * nothing to do.
+ */
+
+/** "Elimina" on a sensor's icon: its row, and with it its icon, second end and label. */
+void pEliminaSensore(const TContesto &ctx, qint64 iId);
+/** "Duplica": a copy of object iId with the lowest free number above its own, 16 pixels right and down (kept
+ *  inside the page), its label renumbered; the copy is selected. A zoom marker is not copied. */
+void pDuplica(const TContesto &ctx, qint64 iId);
+/** "Proprietà…": number, type (within its class) and label of object iId in one dialog, stored as one step. */
+void pProprieta(const TContesto &ctx, qint64 iId);

@@ -1,0 +1,276 @@
+#include "editor/selectiontool.h"
+
+#include "document/projectdocument.h"
+#include "editor/canvas.h"
+#include "editor/canvasitem.h"
+#include "editor/selectionmodel.h"
+#include "workspace/pannello.h"
+
+#include <QApplication>
+#include <QMetaObject>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+QPoint fLimitedPos(const QPoint &topLeft, const QSize &size, int iDx, int iDy)
+{
+    const int iXLimit = iLarghezzaPannello - size.width();
+    const int iYLimit = iAltezzaPannello - size.height();
+    int iLeft = topLeft.x() + iDx;
+    if (iLeft < 0)
+        iLeft = 0;
+    if (iLeft > iXLimit)
+        iLeft = iXLimit;
+    int iTop = topLeft.y() + iDy;
+    if (iTop < 0)
+        iTop = 0;
+    if (iTop > iYLimit)
+        iTop = iYLimit;
+    return {iLeft, iTop};
+}
+
+QPoint fSpostamentoDiGruppo(const QList<QRect> &aRect, const QPoint &delta)
+{
+    int iMinX = -iLarghezzaPannello, iMaxX = iLarghezzaPannello;
+    int iMinY = -iAltezzaPannello, iMaxY = iAltezzaPannello;
+    for (const QRect &rc : aRect) {
+        iMinX = std::max(iMinX, std::min(0, -rc.x()));
+        iMaxX = std::min(iMaxX, std::max(0, iLarghezzaPannello - rc.width() - rc.x()));
+        iMinY = std::max(iMinY, std::min(0, -rc.y()));
+        iMaxY = std::min(iMaxY, std::max(0, iAltezzaPannello - rc.height() - rc.y()));
+    }
+    return {std::clamp(delta.x(), iMinX, iMaxX), std::clamp(delta.y(), iMinY, iMaxY)};
+}
+
+TStrumentoSelezione::TStrumentoSelezione(const TContesto &ctx, TAreaCanvas &canvas, QObject *pParent)
+    : QObject(pParent), m_ctx(ctx), m_canvas(canvas)
+{
+}
+
+TStrumentoSelezione::~TStrumentoSelezione()
+{
+    if (m_bCursore)
+        QApplication::restoreOverrideCursor();
+}
+
+bool TStrumentoSelezione::fDragDiGruppo(const TCanvasItem *pItem) const
+{
+    return m_ctx.sel.fMultipla() && m_ctx.sel.fContiene(pItem->fChiave());
+}
+
+void TStrumentoSelezione::pInizia(TCanvasItem *pItem, const QPoint &pos)
+{
+    m_bDragEnabled = true;
+    m_ptPremuto = m_canvas.fVista().fPannello(pos);
+    m_bMosso = false;
+    m_bGlobMouseDown = true;
+    m_aInizio.clear();
+    if (fDragDiGruppo(pItem)) {
+        for (const TChiave &chiave : m_ctx.sel.fChiavi())
+            if (const TCanvasItem *p = m_canvas.fItem(chiave))
+                m_aInizio.insert(chiave, p->fRettangolo());
+    } else {
+        m_aInizio.insert(pItem->fChiave(), pItem->fRettangolo());
+    }
+}
+
+void TStrumentoSelezione::pFine()
+{
+    if (m_bCursore) {
+        QApplication::restoreOverrideCursor();
+        m_bCursore = false;
+    }
+    m_bDragEnabled = false;
+}
+
+QHash<TChiave, QPoint> TStrumentoSelezione::fDestinazioni(const QPoint &pos) const
+{
+    const QPoint delta = m_canvas.fVista().fPannello(pos) - m_ptPremuto;
+    QHash<TChiave, QPoint> aDove;
+    if (m_aInizio.size() == 1) {
+        const QRect rc = m_aInizio.cbegin().value();
+        aDove.insert(m_aInizio.cbegin().key(), fLimitedPos(rc.topLeft(), rc.size(), delta.x(), delta.y()));
+        return aDove;
+    }
+    // the whole selection goes as far as its first item can
+    const QPoint d = fSpostamentoDiGruppo(m_aInizio.values(), delta);
+    for (auto it = m_aInizio.cbegin(); it != m_aInizio.cend(); ++it)
+        aDove.insert(it.key(), it.value().topLeft() + d);
+    return aDove;
+}
+
+bool TStrumentoSelezione::fPremuto(TCanvasItem *pItem, QMouseEvent *pEvent, const QPoint &pos)
+{
+    if (!pItem)
+        return fBanda(pEvent, pos);
+    m_canvas.setFocus(Qt::MouseFocusReason);
+    if (pEvent->modifiers() & Qt::ControlModifier) {
+        m_ctx.sel.pCambia(pItem->fChiave()); // no drag: Ctrl+click only adds or takes out
+        return true;
+    }
+    if (!m_ctx.sel.fContiene(pItem->fChiave()))
+        m_ctx.sel.pSeleziona(pItem->fChiave());
+    pInizia(pItem, pos);
+    return true;
+}
+
+bool TStrumentoSelezione::fMosso(TCanvasItem *pItem, QMouseEvent *pEvent, const QPoint &pos)
+{
+    if (!pItem)
+        return fBanda(pEvent, pos);
+    if (!m_bDragEnabled)
+        return true;
+    m_bMosso = true;
+    if (!m_bCursore) {
+        QApplication::setOverrideCursor(Qt::SizeAllCursor);
+        m_bCursore = true;
+    }
+    // barrier lines go while any end of a barrier moves
+    if (m_bGlobMouseDown) {
+        for (auto it = m_aInizio.cbegin(); it != m_aInizio.cend(); ++it) {
+            const TSensore *p = m_ctx.doc.fOggetto(it.key().iId);
+            if (p && p->Get_tiposensore() == 4 && it.key().eParte != TParte::Testo) {
+                m_canvas.pWipeBlines();
+                m_bGlobMouseDown = false;
+            }
+        }
+        if (m_aInizio.size() > 1)
+            m_bGlobMouseDown = false;
+    }
+    const QHash<TChiave, QPoint> aDove = fDestinazioni(pos);
+    for (auto it = aDove.cbegin(); it != aDove.cend(); ++it)
+        m_canvas.pSposta(it.key(), it.value());
+    return true;
+}
+
+bool TStrumentoSelezione::fRilasciato(TCanvasItem *pItem, QMouseEvent *pEvent, const QPoint &pos)
+{
+    if (!pItem)
+        return fBanda(pEvent, pos);
+    if (!m_bDragEnabled)
+        return true;
+    pFine();
+    pItem->releaseMouse();
+    m_ctx.cmd.pRunCommand([&] { pRilasciaItem(pItem, pos); });
+    return true;
+}
+
+void TStrumentoSelezione::pRilasciaItem(TCanvasItem *pItem, const QPoint &pos)
+{
+    const bool bGruppo = m_aInizio.size() > 1;
+    if (bGruppo && !m_bMosso) {
+        m_ctx.sel.pSeleziona(pItem->fChiave()); // a click that moved nothing picks this item out of the selection
+        return;
+    }
+    // the items show the positions that are stored, even when the release lands off the last move
+    const QHash<TChiave, QPoint> aDove = fDestinazioni(pos);
+    for (auto it = aDove.cbegin(); it != aDove.cend(); ++it)
+        m_canvas.pSposta(it.key(), it.value());
+    if (bGruppo) {
+        // one drag is one step
+        QList<TElemento> aElementi;
+        for (const TChiave &chiave : m_ctx.sel.fChiaviInOrdine())
+            if (aDove.contains(chiave))
+                aElementi << TElemento{chiave.iId, int(chiave.eParte), aDove.value(chiave)};
+        m_ctx.doc.pSpostaElementi(aElementi, tr("spostamento"), false);
+    } else {
+        const TChiave chiave = pItem->fChiave();
+        const QPoint dove = aDove.value(chiave);
+        if (chiave.eParte == TParte::Testo)
+            m_ctx.doc.pSpostaTesto(chiave.iId, dove, pItem->text());
+        else
+            m_ctx.doc.pSpostaOggetto(chiave.iId, pItem->fMark(), dove);
+    }
+    m_canvas.pRepaintAll();
+}
+
+bool TStrumentoSelezione::fDoppioClic(TCanvasItem *pItem, QMouseEvent *, const QPoint &pos)
+{
+    if (!pItem)
+        return false;
+    // the second press of a double click: it starts a drag like any press
+    pInizia(pItem, pos);
+    const TSensore *p = m_ctx.doc.fOggetto(pItem->fId());
+    if (!p || pItem->fParte() != TParte::Icona)
+        return true;
+    const qint64 iId = pItem->fId();
+    const qint64 iDettaglio = p->Get_tiposensore() == 3 ? p->Get_area_zoom() : 0;
+    const bool bZoom = p->Get_tiposensore() == 3;
+    // after the double click's own handling: the navigation clears the canvas, the properties may rebuild the icon
+    QMetaObject::invokeMethod(
+        this,
+        [this, iId, iDettaglio, bZoom] {
+            pFine(); // the release that follows must do nothing
+            m_ctx.cmd.pRunCommand([&] {
+                if (bZoom) {
+                    if (m_ctx.doc.fAperto() && m_ctx.doc.fArea(iDettaglio))
+                        m_ctx.doc.pMostraArea(iDettaglio);
+                } else if (m_ctx.doc.fOggetto(iId)) {
+                    emit sigProprieta(iId);
+                }
+            });
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+bool TStrumentoSelezione::fMenu(TCanvasItem *pItem, const QPoint &globalPos)
+{
+    const TSensore *p = pItem ? m_ctx.doc.fOggetto(pItem->fId()) : nullptr;
+    if (!p || pItem->fParte() == TParte::SecondoCapo || (pItem->fParte() == TParte::Icona && p->Get_tiposensore() == 3))
+        return false;
+    // the right press that opened the menu gets no release of its own
+    pFine();
+    m_ctx.sel.pSeleziona(pItem->fChiave());
+    emit sigMenu(pItem->fChiave(), globalPos);
+    return true;
+}
+
+bool TStrumentoSelezione::fTasto(QKeyEvent *pEvent)
+{
+    return fnTasto && fnTasto(pEvent);
+}
+
+bool TStrumentoSelezione::fBanda(QMouseEvent *pEvent, const QPoint &pos)
+{
+    const QPoint pannello = m_canvas.fVista().fPannello(pos);
+    switch (pEvent->type()) {
+    case QEvent::MouseButtonPress:
+        if (pEvent->button() != Qt::LeftButton || !m_ctx.doc.fAperto() || m_ctx.doc.fAreaMostrata() == 0) {
+            m_ctx.sel.pSvuota();
+            return false;
+        }
+        if (!(pEvent->modifiers() & Qt::ControlModifier))
+            m_ctx.sel.pSvuota();
+        m_canvas.setFocus(Qt::MouseFocusReason);
+        m_bBanda = true;
+        m_ptBanda = pannello;
+        return true;
+    case QEvent::MouseMove:
+        if (!m_bBanda)
+            return false;
+        m_canvas.pSetBanda(QRect(m_ptBanda, pannello).normalized());
+        return true;
+    case QEvent::MouseButtonRelease: {
+        if (!m_bBanda || pEvent->button() != Qt::LeftButton)
+            return false;
+        m_bBanda = false;
+        m_canvas.pSetBanda(QRect());
+        const QRect banda = QRect(m_ptBanda, pannello).normalized();
+        if (banda.width() <= 1 && banda.height() <= 1)
+            return true; // a click: nothing more is selected
+        // every item the band touches, added to what Ctrl kept, in the order they are stacked
+        QList<TChiave> aChiavi;
+        for (const TCanvasItem *pItem : m_canvas.fItems())
+            if (m_ctx.sel.fContiene(pItem->fChiave()))
+                aChiavi << pItem->fChiave();
+        for (const TCanvasItem *pItem : m_canvas.fItems())
+            if (pItem->isVisible() && pItem->fRettangolo().intersects(banda) && !aChiavi.contains(pItem->fChiave()))
+                aChiavi << pItem->fChiave();
+        m_ctx.sel.pImposta(aChiavi);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
