@@ -171,7 +171,7 @@ private:
         if (r.iLink == 0)
             asPersi << QCoreApplication::translate("Ombrix", "numero");
         if (iTipo == 4 && r.iX2 == 0)
-            asPersi << QCoreApplication::translate("Ombrix", "secondo capo");
+            asPersi << QCoreApplication::translate("Ombrix", "seconda estremità");
         if (!r.sTesto.isEmpty() && r.iXt == 0)
             asPersi << QCoreApplication::translate("Ombrix", "posizione dell'etichetta");
         if (!r.sTesto.isEmpty() && r.iFont == 0)

@@ -852,10 +852,6 @@
         <translation>number</translation>
     </message>
     <message>
-        <source>secondo capo</source>
-        <translation>second end</translation>
-    </message>
-    <message>
         <source>posizione dell&apos;etichetta</source>
         <translation>label position</translation>
     </message>

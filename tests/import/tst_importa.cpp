@@ -307,7 +307,7 @@ void TstImporta::whatCannotComeBackIsSaid()
     const QString sMessaggio = esito.fMessaggio();
     for (const QString &s :
          {QStringLiteral("riga %1, \"Sfum\" id 4").arg(iAllarme),
-          QStringLiteral("Sbar id 1: torna a 0 ciò che il file non scrive: secondo capo"),
+          QStringLiteral("Sbar id 1: torna a 0 ciò che il file non scrive: seconda estremità"),
           QStringLiteral("Sper id 2: torna a 0 ciò che il file non scrive: posizione dell'etichetta"),
           QStringLiteral("Olmp id 3: torna a 0 ciò che il file non scrive: dimensione e colore dell'etichetta"),
           QStringLiteral("diverso da quello importato dalla riga %1.").arg(iTpre)})
