@@ -2,6 +2,7 @@
 
 #include "check/riferimentiio.h"
 #include "check/verifica.h"
+#include "export/exportcli.h"
 #include "workspace/errors.h"
 
 #include <QFile>
@@ -96,6 +97,36 @@ int fRunCheckCommandLine(int argc, char **argv, const char *szProject)
                             .toUtf8());
         return nErrori > 0 ? 1 : 0;
     });
+}
+
+int fRunExportVerificato(int argc, char **argv, const char *szProject)
+{
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(pSoloErroriGravi);
+        QGuiApplication app(argc, argv);
+        try {
+            qsizetype nErrori = 0;
+            {
+                TSqlConn conn;
+                const QString sRoot = fApriInLettura(conn, QFile::decodeName(szProject));
+                for (const TFinding &f : fVerificaProgetto(conn, sRoot))
+                    nErrori += f.eGravita == TGravita::Errore;
+                conn.pClose();
+            }
+            if (nErrori > 0)
+                pScrivi(stderr,
+                        QCoreApplication::translate("Ombrix", "ombrix: la verifica ha trovato %1 (ombrix --check %2)")
+                                .arg(fConta(nErrori, QCoreApplication::translate("Ombrix", "1 errore"),
+                                            QCoreApplication::translate("Ombrix", "%1 errori")),
+                                     QFile::decodeName(szProject))
+                                .toUtf8() +
+                            '\n');
+        } catch (const std::exception &) {
+            // a project the check cannot read is the export's to report, in its own words
+        }
+    }
+    return fRunExportCommandLine(szProject);
 }
 
 int fRunIoCommandLine(const char *szProject)

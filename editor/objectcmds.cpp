@@ -8,6 +8,7 @@
 #include "editor/selectionmodel.h"
 #include "editor/selectiontool.h"
 #include "model/catalogo.h"
+#include "model/numeroio.h"
 #include "model/sensore.h"
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
@@ -29,6 +30,11 @@ void pDuplica(const TContesto &ctx, qint64 iId)
         return;
     const TSensore s = *p;
     const qint64 iNumero = doc.fNumeroLibero(s.Get_tiposensore(), s.Get_numsensore());
+    if (!fNumeroIoValido(iNumero)) { // no free number above it in the panel's range
+        ctx.cmd.fDialogs().pMessage(
+            fNumeroFuoriCampoPer(fNomeOggettoIo(s.Get_tiposensore(), s.Get_numsensore(), s.Get_testo()), iNumero));
+        return;
+    }
     const QPoint pos =
         fLimitedPos(QPoint(s.Get_coordx(), s.Get_coordy()), QSize(s.Get_iconsize(), s.Get_iconsize()), 16, 16);
     const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx2(), s.Get_coordy2()), QSize(iGlobB2Size, iGlobB2Size), 16, 16);
@@ -81,26 +87,32 @@ void pProprieta(const TContesto &ctx, qint64 iId)
             return QString();
         return QCoreApplication::translate("Ombrix", "Numero già usato in: ") + asAree.join(QStringLiteral(", "));
     };
+    // the number in the panel's range (a stored one left as it was stays), a label as "Aggiungi testo" takes it
+    const QString sNumeroStored = prop.sNumero;
+    const TFnVerificaProprieta fnVerifica = [sNumeroStored](const TProprieta &p) -> std::optional<TRifiutoProprieta> {
+        const QString sNumero = fTrimTyped(p.sNumero);
+        if (sNumero != sNumeroStored)
+            if (const std::optional<QString> sRifiuto = fRifiutoNumeroIo(sNumero))
+                return TRifiutoProprieta{*sRifiuto, QStringLiteral("EdtNumero")};
+        const QString sTesto = fTrimTyped(p.sTesto);
+        if (fHasControlChars(sTesto))
+            return TRifiutoProprieta{fTestoConControllo(), QStringLiteral("EdtTesto")};
+        if (sTesto.size() > iMaxLabelText)
+            return TRifiutoProprieta{QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"),
+                                     QStringLiteral("EdtTesto")};
+        return std::nullopt;
+    };
     TDialogs &dialogs = ctx.cmd.fDialogs();
-    if (!dialogs.fProprieta(prop, fnAvviso))
+    if (!dialogs.fProprieta(prop, fnAvviso, fnVerifica))
         return;
-
-    const QString sNumero = fTrimTyped(prop.sNumero);
-    if (!fIsNumero(sNumero)) {
-        dialogs.pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
+    if (const std::optional<TRifiutoProprieta> rifiuto = fnVerifica(prop)) {
+        dialogs.pMessage(rifiuto->sMessaggio); // a dialog that let it through
         return;
     }
+    const QString sNumero = fTrimTyped(prop.sNumero);
     if (!prop.aTipi.contains(prop.iTipo))
         return;
     const QString sTesto = fTrimTyped(prop.sTesto);
-    if (fHasControlChars(sTesto)) {
-        dialogs.pMessage(fTestoConControllo());
-        return;
-    }
-    if (sTesto.size() > iMaxLabelText) {
-        dialogs.pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
-        return;
-    }
     // a barrier's new second end lies where a placed barrier's does, beside its icon
     const int iIconSize = s.Get_iconsize();
     const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx() + 30, s.Get_coordy() + (iIconSize - iGlobB2Size) / 2),
