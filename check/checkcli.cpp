@@ -101,31 +101,31 @@ int fRunCheckCommandLine(int argc, char **argv, const char *szProject)
 
 int fRunExportVerificato(int argc, char **argv, const char *szProject)
 {
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(pSoloErroriGravi);
-        QGuiApplication app(argc, argv);
-        try {
-            qsizetype nErrori = 0;
-            {
-                TSqlConn conn;
-                const QString sRoot = fApriInLettura(conn, QFile::decodeName(szProject));
-                for (const TFinding &f : fVerificaProgetto(conn, sRoot))
-                    nErrori += f.eGravita == TGravita::Errore;
-                conn.pClose();
-            }
-            if (nErrori > 0)
-                pScrivi(stderr,
-                        QCoreApplication::translate("Ombrix", "ombrix: la verifica ha trovato %1 (ombrix --check %2)")
-                                .arg(fConta(nErrori, QCoreApplication::translate("Ombrix", "1 errore"),
-                                            QCoreApplication::translate("Ombrix", "%1 errori")),
-                                     QFile::decodeName(szProject))
-                                .toUtf8() +
-                            '\n');
-        } catch (const std::exception &) {
-            // a project the check cannot read is the export's to report, in its own words
+    // the check needs fonts, not a screen; the application stays for the export's own messages
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(pSoloErroriGravi);
+    QGuiApplication app(argc, argv);
+    try {
+        qsizetype nErrori = 0;
+        {
+            TSqlConn conn;
+            const QString sRoot = fApriInLettura(conn, QFile::decodeName(szProject));
+            for (const TFinding &f : fVerificaProgetto(conn, sRoot))
+                nErrori += f.eGravita == TGravita::Errore;
+            conn.pClose();
         }
+        if (nErrori > 0)
+            pScrivi(stderr,
+                    QCoreApplication::translate("Ombrix", "ombrix: la verifica ha trovato %1 (ombrix --check %2)")
+                            .arg(fConta(nErrori, QCoreApplication::translate("Ombrix", "1 errore"),
+                                        QCoreApplication::translate("Ombrix", "%1 errori")),
+                                 QFile::decodeName(szProject))
+                            .toUtf8() +
+                        '\n');
+    } catch (const std::exception &) {
+        // a project the check cannot read is the export's to report, in its own words
     }
+    std::fflush(stderr);
     return fRunExportCommandLine(szProject);
 }
 

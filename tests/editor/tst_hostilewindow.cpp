@@ -180,7 +180,7 @@ void TstHostileWindow::pasteIsCheckedWhole_data()
                                     << "Il testo non può contenere caratteri di controllo";
     QTest::newRow("19 characters") << fCon("testo", s19) << 0 << QString();
     QTest::newRow("20 characters") << fCon("testo", s19 + "e") << 0
-                                   << "contatto, ingresso 5 «Diciannove caratteree»: Massimo 19 caratteri!";
+                                   << "contatto, ingresso 5 «Diciannove carattere»: Massimo 19 caratteri!";
     QTest::newRow("number 999") << fCon("numero", "999") << 0 << QString();
     QTest::newRow("number 99999") << fCon("numero", "99999") << 0
                                   << "contatto, ingresso 99999 «Porta»: numero 99999 fuori dal campo 1-999";

@@ -242,7 +242,7 @@ void TstProject::exportMatchesHeadlessExport()
 
     fA(frm, "MnuEsportaProgetto")->trigger();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
-    QCOMPARE(fx.dialogs.asMessages, QStringList{"Esportazione effettuata correttamente!"});
+    QCOMPARE(fx.dialogs.asMessages, QStringList{"Esportazione effettuata correttamente!\n2 pagine in " + sOut});
     QVERIFY(!QFile::exists(sOut + "vecchio.txt"));
     const QStringList asMenu = QDir(sOut).entryList(QDir::Files, QDir::Name);
     QVERIFY(asMenu.contains("maps.txt"));

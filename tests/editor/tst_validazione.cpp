@@ -70,6 +70,7 @@ private slots:
     // numbers at entry
     void numbersAtEntry_data();
     void numbersAtEntry();
+    void storedNumberOutsideTheRangeStays();
     void offsetsOutsideTheRange_data();
     void offsetsOutsideTheRange();
     // nothing typed is lost
@@ -141,6 +142,26 @@ void TstValidazione::numbersAtEntry()
     QCOMPARE(fSensorCount(fx), 1);
     QCOMPARE(fColumn(fx, fLastSensorId(fx), QStringLiteral("NumSensore")), sAtteso.toInt());
     QVERIFY(fx.dialogs.asErrors.isEmpty());
+}
+
+void TstValidazione::storedNumberOutsideTheRangeStays()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fStartWithProject(fx);
+    pAddWithButton(fx, fBtn(frm, "BtnContact"), QStringLiteral("5"));
+    const int iId = fLastSensorId(fx);
+    pNumeroFuori(fx, iId, 9999);
+    QVERIFY(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_9999").arg(iId))); // loaded and shown as stored
+    // "Proprietà" with the number left as it was: the label is taken, the number stays
+    fx.dialogs.pOnProprieta = [](TProprieta &p) {
+        p.sTesto = QStringLiteral("Porta");
+        return true;
+    };
+    pPopupEntry(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_9999").arg(iId)), fW<QMenu>(frm, "popImg"),
+                fA(frm, "PopProprieta"));
+    QVERIFY(fx.dialogs.asMessages.isEmpty());
+    QCOMPARE(fColumn(fx, iId, QStringLiteral("NumSensore")), 9999);
+    QCOMPARE(fx.fQueryInt(QStringLiteral("select count(*) from tbsensori where Testo = 'Porta'")), 1);
 }
 
 void TstValidazione::offsetsOutsideTheRange_data()
