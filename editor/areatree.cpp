@@ -4,7 +4,6 @@
 #include "editor/dialogs.h"
 #include "editor/projectcmds.h"
 #include "model/appfonts.h"
-#include "workspace/errors.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -369,8 +368,5 @@ void TPannelloAree::PopDuplicaAreaClick()
     TOpzioniIncolla opzioni;
     if (!m_ctx.cmd.fDialogs().fIncollaSpeciale(tr("Duplica area"), opzioni, fnAvviso, fnRifiuto))
         return;
-    const QString sRifiuto = fRifiutoNumeriIncollati(aOggetti, opzioni);
-    if (!sRifiuto.isEmpty()) // a dialog that let it through
-        throw TOmbrixError(sRifiuto);
     pDoc->pDuplicaArea(iId, opzioni);
 }
