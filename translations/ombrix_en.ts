@@ -1363,6 +1363,34 @@
         <source>%1, seconda estremità</source>
         <translation>%1, second end</translation>
     </message>
+    <message>
+        <source>Centro X</source>
+        <translation>Centre X</translation>
+    </message>
+    <message>
+        <source>Centro Y</source>
+        <translation>Centre Y</translation>
+    </message>
+    <message>
+        <source>Seconda estremità X</source>
+        <translation>Second end X</translation>
+    </message>
+    <message>
+        <source>Seconda estremità Y</source>
+        <translation>Second end Y</translation>
+    </message>
+    <message>
+        <source>Nessun oggetto selezionato</source>
+        <translation>No object selected</translation>
+    </message>
+    <message>
+        <source>%1 oggetti</source>
+        <translation>%1 objects</translation>
+    </message>
+    <message>
+        <source>posizione</source>
+        <translation>position</translation>
+    </message>
 </context>
 <context>
     <name>TAnteprimaAdatta</name>
@@ -1647,6 +1675,42 @@
     <message>
         <source>Dimensione/Colore</source>
         <translation>Size/Colour</translation>
+    </message>
+    <message>
+        <source>Proprietà</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde il pannello delle proprietà degli oggetti selezionati</source>
+        <translation>Shows or hides the panel of the selected objects&apos; properties</translation>
+    </message>
+    <message>
+        <source>Griglia</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Mostra la griglia; gli oggetti trascinati o incollati vi si allineano</source>
+        <translation>Shows the grid; dragged or pasted objects line up on it</translation>
+    </message>
+    <message>
+        <source>Passo griglia</source>
+        <translation>Grid step</translation>
+    </message>
+    <message>
+        <source>Il passo della griglia in pixel del pannello</source>
+        <translation>The grid&apos;s step in panel pixels</translation>
+    </message>
+    <message>
+        <source>%1 pixel</source>
+        <translation>%1 pixels</translation>
+    </message>
+    <message>
+        <source>Mostra numeri</source>
+        <translation>Show numbers</translation>
+    </message>
+    <message>
+        <source>Il numero di ingresso o uscita di ogni oggetto; in rosso se ripetuto nella sua classe</source>
+        <translation>Each object&apos;s input or output number; in red when repeated in its class</translation>
     </message>
 </context>
 <context>
