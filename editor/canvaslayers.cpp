@@ -138,12 +138,12 @@ void TLivelloGriglia::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     // faint on any background: a light line with a dark one beside it, both mostly transparent
-    p.setPen(QPen(QColor(0, 0, 0, 40), 1));
+    p.setPen(QPen(QColor(0, 0, 0, 36), 1));
     for (int x = m_iPasso; x < iLarghezzaPannello; x += m_iPasso)
         p.drawLine(m_vista.fSchermo(x), 0, m_vista.fSchermo(x), height());
     for (int y = m_iPasso; y < iAltezzaPannello; y += m_iPasso)
         p.drawLine(0, m_vista.fSchermo(y), width(), m_vista.fSchermo(y));
-    p.setPen(QPen(QColor(255, 255, 255, 50), 1));
+    p.setPen(QPen(QColor(255, 255, 255, 32), 1));
     for (int x = m_iPasso; x < iLarghezzaPannello; x += m_iPasso)
         p.drawLine(m_vista.fSchermo(x) + 1, 0, m_vista.fSchermo(x) + 1, height());
     for (int y = m_iPasso; y < iAltezzaPannello; y += m_iPasso)
@@ -240,7 +240,7 @@ void TCanvasOverlay::paintEvent(QPaintEvent *)
     // the badges at the screen's own size, so that they stay readable at any zoom
     if (!m_aNumeri.isEmpty()) {
         QFont font = this->font();
-        font.setPixelSize(9);
+        font.setPixelSize(10);
         font.setBold(true);
         p.setFont(font);
         const QFontMetrics fm(font);
@@ -249,8 +249,9 @@ void TCanvasOverlay::paintEvent(QPaintEvent *)
             const QRect rcIcona = m_vista.fSchermo(n.rcIcona);
             QRect rc(0, 0, fm.horizontalAdvance(sNumero) + 4, fm.height());
             rc.moveTopRight(rcIcona.topRight() + QPoint(2, -2));
-            p.setPen(Qt::NoPen);
-            p.setBrush(n.bDoppio ? QColor(220, 0, 0) : QColor(40, 40, 40, 200));
+            // a white rim keeps a badge apart from any background
+            p.setPen(QPen(QColor(255, 255, 255, 220), 1));
+            p.setBrush(n.bDoppio ? QColor(220, 0, 0) : QColor(40, 40, 40, 220));
             p.drawRoundedRect(rc, 3, 3);
             p.setPen(Qt::white);
             p.drawText(rc, Qt::AlignCenter, sNumero);
