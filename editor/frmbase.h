@@ -12,6 +12,7 @@
 
 class TAreaCanvas;
 class TAzioni;
+class TBenvenuto;
 class TBarraStrumenti;
 class TCheckDock;
 class TDockProprieta;
@@ -103,6 +104,8 @@ private:
     void pAnteprimaPannello();
     /** The grid as ombrix.ini keeps it: shown or not, and its step (4, 8 or 16; any other keeps 8). */
     void pImpostaGriglia(bool bGriglia, int iPasso);
+    /** The welcome, in the canvas's place, while no project is open. */
+    void pMostraBenvenuto();
 
     // the document and the selection first: every part below follows them
     TProjectDocument *m_pDoc;
@@ -117,6 +120,7 @@ private:
     TPannelloAree *m_pAlbero = nullptr;
     TSplitterBar *m_pSplitter = nullptr;
     TVistaArea *m_pVista = nullptr;
+    TBenvenuto *m_pBenvenuto = nullptr;
     TStrumentoSelezione *m_pStrumento = nullptr;
     TCheckDock *m_pDockVerifica = nullptr;
     TIoDock *m_pDockIo = nullptr;
