@@ -18,11 +18,13 @@
 #include "editor/panels.h"
 #include "editor/placement.h"
 #include "editor/projectcmds.h"
+#include "editor/propertiesdock.h"
 #include "editor/selectioncmds.h"
 #include "editor/selectionmodel.h"
 #include "editor/selectiontool.h"
 #include "editor/statusbar.h"
 #include "editor/toolbar.h"
+#include "editor/welcome.h"
 #include "editor/windowfit.h"
 #include "model/appfonts.h"
 #include "workspace/errors.h"
@@ -95,6 +97,10 @@ void TFrmBase::pComponi()
     m_pSplitter = new TSplitterBar(m_pClient);
     m_pSplitter->setObjectName(QStringLiteral("Splitter1"));
     m_pVista = new TVistaArea(m_ctx, m_pClient);
+    m_pBenvenuto =
+        new TBenvenuto((*m_pAzioni)[TAzione::NuovoProgetto], (*m_pAzioni)[TAzione::ApriProgetto],
+                       (*m_pAzioni)[TAzione::ImportaDalPannello],
+                       [this](const QString &sDb) { pRunCommand([this, sDb] { pOpenProjectFile(sDb); }); }, m_pClient);
     m_pClient->pOnLayout = [this] { pLayoutClient(); };
     m_pSplitter->fProponi = [this](int iNewLeft) { return fSplitterMoved(iNewLeft); };
 
@@ -111,6 +117,10 @@ void TFrmBase::pComponi()
     tabifyDockWidget(m_pDockVerifica, m_pDockIo);
     m_pDockVerifica->hide();
     m_pDockIo->hide();
+    // the selection's properties, beside the canvas, opened from the "Vista" menu
+    m_pDockProprieta = new TDockProprieta(m_ctx, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_pDockProprieta);
+    m_pDockProprieta->hide();
     connect(m_pDockVerifica, &TCheckDock::sigConteggio, &m_pVista->fBarraStato(), &TBarraStato::pConteggio);
 }
 
@@ -124,12 +134,18 @@ void TFrmBase::pCollegaProgetto()
     fCollega(az[TAzione::ApriProgetto], [this] { pApriProgetto(m_ctx); });
     fCollega(az[TAzione::ChiudiProgetto], [this] { pChiudiProgetto(m_ctx); });
     const auto pMostraErrori = [this] { pApriDock(*this, m_pDockVerifica, m_pClient); };
-    fCollega(az[TAzione::EsportaProgetto], [this, pMostraErrori] { pEsportaProgetto(m_ctx, this, pMostraErrori); });
+    fCollega(az[TAzione::EsportaProgetto], [this, pMostraErrori] {
+        pEsportaProgetto(m_ctx, this, pMostraErrori);
+        if (m_pAnteprima && m_pAnteprima->isVisible())
+            m_pAnteprima->pRicarica(m_pAnteprima->fAreaMostrata()); // the preview shows what was just written
+    });
     fCollega(az[TAzione::VerificaProgetto], [this] { pApriDock(*this, m_pDockVerifica, m_pClient); });
     fCollega(az[TAzione::IngressiUscite], [this] { pApriDock(*this, m_pDockIo, m_pClient); });
     fCollega(az[TAzione::AnteprimaPannello], [this] { pAnteprimaPannello(); });
     fCollega(az[TAzione::DocumentazionePdf], [this] { pDocumentazionePdf(m_ctx); });
     fCollega(az[TAzione::RipristinaCopia], [this] { pRipristinaCopia(m_ctx); });
+    fCollega(az[TAzione::ImportaDalPannello], [this] { pImportaDalPannello(m_ctx); });
+    connect(az[TAzione::Esci], &QAction::triggered, this, &QWidget::close);
     QMenu *pRecenti = az.fMenu(TMenu::ProgettiRecenti);
     connect(pRecenti, &QMenu::aboutToShow, this, [this, pRecenti] {
         pAggiornaRecenti(pRecenti, [this](const QString &sDb) { pRunCommand([this, sDb] { pOpenProjectFile(sDb); }); });
@@ -142,6 +158,7 @@ void TFrmBase::pCollegaProgetto()
     // the views start again with every project, and a project opened or created heads the recent ones
     connect(m_pDoc, &TProjectDocument::sigProgetto, this, [this](bool bAperto) {
         pAggiornaComandi();
+        pMostraBenvenuto();
         if (bAperto)
             pAggiungiRecente(m_pDoc->fDatabase());
         else if (m_pAnteprima)
@@ -213,11 +230,11 @@ void TFrmBase::pCollegaModifica()
     fCollega(az[TAzione::Copia], [this] { pCopia(m_ctx); });
     fCollega(az[TAzione::Taglia], [this] { pTaglia(m_ctx); });
     fCollega(az[TAzione::Incolla], [this, &canvas] {
-        pIncolla(m_ctx, false);
+        pIncolla(m_ctx, false, canvas.fGriglia());
         canvas.setFocus(Qt::OtherFocusReason);
     });
     fCollega(az[TAzione::IncollaSpeciale], [this, &canvas] {
-        pIncolla(m_ctx, true);
+        pIncolla(m_ctx, true, canvas.fGriglia());
         canvas.setFocus(Qt::OtherFocusReason);
     });
     connect(az.fMenu(TMenu::Allinea), &QMenu::triggered, this, [this](QAction *pEntry) {
@@ -234,6 +251,29 @@ void TFrmBase::pCollegaVista()
     connect(az.fGruppoZoom(), &QActionGroup::triggered, this,
             [this](QAction *pEntry) { m_pVista->pSetZoom(pEntry->data().toInt()); });
     connect(m_pVista, &TVistaArea::sigZoom, m_pAzioni, &TAzioni::pSegnaZoom);
+
+    // the properties dock, shown and hidden from its entry, which follows it
+    QAction *pProprieta = az[TAzione::PannelloProprieta];
+    connect(pProprieta, &QAction::triggered, this, [this](bool bMostra) {
+        if (bMostra)
+            pApriDock(*this, m_pDockProprieta, m_pClient);
+        else
+            m_pDockProprieta->hide();
+    });
+    connect(m_pDockProprieta, &QDockWidget::visibilityChanged, pProprieta,
+            [this, pProprieta] { pProprieta->setChecked(!m_pDockProprieta->isHidden()); });
+
+    // the grid, its step, and the numbers: the screen only
+    TAreaCanvas &canvas = m_pVista->fCanvas();
+    connect(az[TAzione::Griglia], &QAction::toggled, this,
+            [this, &canvas](bool bGriglia) { canvas.pSetGriglia(bGriglia ? m_iPassoGriglia : 0); });
+    connect(az.fGruppoGriglia(), &QActionGroup::triggered, this, [this, &canvas](QAction *pEntry) {
+        m_iPassoGriglia = pEntry->data().toInt();
+        if (canvas.fGriglia() > 0)
+            canvas.pSetGriglia(m_iPassoGriglia);
+    });
+    connect(az[TAzione::MostraNumeri], &QAction::toggled, this,
+            [this, &canvas](bool bMostra) { pRunCommand([&canvas, bMostra] { canvas.pSetMostraNumeri(bMostra); }); });
 }
 
 void TFrmBase::pCollegaOggetti()
@@ -267,6 +307,20 @@ void TFrmBase::pSuOggettoDelMenu(const std::function<void(qint64)> &fn)
         if (m_pDoc->fOggetto(iId))
             fn(iId);
     });
+}
+
+void TFrmBase::pImpostaGriglia(bool bGriglia, int iPasso)
+{
+    TAzioni &az = *m_pAzioni;
+    for (QAction *pEntry : az.fGruppoGriglia()->actions())
+        if (pEntry->data().toInt() == iPasso) {
+            pEntry->setChecked(true);
+            m_iPassoGriglia = iPasso;
+        }
+    az[TAzione::Griglia]->setChecked(bGriglia);
+    m_pVista->fCanvas().pSetGriglia(bGriglia ? m_iPassoGriglia : 0);
+    // restoreState may have shown the properties dock
+    az[TAzione::PannelloProprieta]->setChecked(!m_pDockProprieta->isHidden());
 }
 
 void TFrmBase::pAnteprimaPannello()
@@ -303,8 +357,20 @@ void TFrmBase::FormCreate(const QString &sProgramPath)
         pDentroSchermo(*this);
         pLayoutClient();
         m_pVista->pSetZoom(opz.iZoom);
+        pImpostaGriglia(opz.bGriglia, opz.iPassoGriglia);
         m_pBarra->pLoadToolbarIcons();
     });
+    pMostraBenvenuto();
+}
+
+void TFrmBase::pMostraBenvenuto()
+{
+    const bool bVuota = !m_pDoc->fAperto();
+    if (bVuota) {
+        m_pBenvenuto->pAggiorna();
+        m_pBenvenuto->raise();
+    }
+    m_pBenvenuto->setVisible(bVuota);
 }
 
 void TFrmBase::FormDestroy()
@@ -319,6 +385,8 @@ void TFrmBase::FormDestroy()
     opz.abGeometria = saveGeometry();
     opz.abStato = saveState();
     opz.iAlbero = m_iLeftWidth;
+    opz.bGriglia = m_pVista->fCanvas().fGriglia() > 0;
+    opz.iPassoGriglia = m_iPassoGriglia;
     try {
         pWorkspaceShutdown(&opz);
     } catch (const std::exception &e) {
@@ -421,6 +489,7 @@ void TFrmBase::pLayoutClient()
     m_pSplitter->setGeometry(m_iLeftWidth, iToolBarHeight, iSplitterWidth, iPanelsHeight);
     m_pVista->setGeometry(m_iLeftWidth + iSplitterWidth, iToolBarHeight, iWidth - m_iLeftWidth - iSplitterWidth,
                           iPanelsHeight);
+    m_pBenvenuto->setGeometry(m_pVista->geometry());
 }
 
 bool TFrmBase::fSplitterMoved(int iNewLeftWidth)

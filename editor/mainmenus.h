@@ -14,6 +14,7 @@ enum class TAzione {
     // "Progetto"
     NuovoProgetto,
     ApriProgetto,
+    ImportaDalPannello,
     EsportaProgetto,
     ChiudiProgetto,
     VerificaProgetto,
@@ -21,6 +22,7 @@ enum class TAzione {
     AnteprimaPannello,
     DocumentazionePdf,
     RipristinaCopia,
+    Esci,
     // "Modifica"
     Annulla,
     Ripeti,
@@ -40,6 +42,9 @@ enum class TAzione {
     Zoom300,
     Zoom400,
     AdattaFinestra,
+    PannelloProprieta,
+    Griglia,
+    MostraNumeri,
     // "Dimensione icona"
     Icona48,
     Icona32,
@@ -60,7 +65,7 @@ enum class TAzione {
 };
 
 /** The menus that hold entries made at run time, and the pop-up menus. */
-enum class TMenu { ProgettiRecenti, Allinea, PopImg, PopLabel, Numero };
+enum class TMenu { ProgettiRecenti, Allinea, PassoGriglia, PopImg, PopLabel, Numero };
 
 /**
  * The menus of the main window: "Progetto", "Modifica", "Vista",
@@ -84,6 +89,8 @@ public:
     QActionGroup *fGruppoIcone() const { return m_pIcone; }
     /** The zoom steps, the one shown checked. */
     QActionGroup *fGruppoZoom() const { return m_pZoom; }
+    /** The grid's steps, the one in use checked. */
+    QActionGroup *fGruppoGriglia() const { return m_pPassi; }
     /** Marks the zoom step iPercento. */
     void pSegnaZoom(int iPercento);
     /** Enables the entries that need a project. */
@@ -94,4 +101,5 @@ private:
     std::array<QMenu *, size_t(TMenu::Numero)> m_aMenu{};
     QActionGroup *m_pIcone = nullptr;
     QActionGroup *m_pZoom = nullptr;
+    QActionGroup *m_pPassi = nullptr;
 };

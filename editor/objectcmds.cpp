@@ -49,6 +49,57 @@ void pDuplica(const TContesto &ctx, qint64 iId)
         ctx.sel.pSeleziona({iNuovo, TParte::Icona});
 }
 
+TProprieta fProprietaDi(const TSensore &s)
+{
+    TProprieta prop;
+    prop.sNumero = QString::number(s.Get_numsensore());
+    prop.iTipo = s.Get_tiposensore();
+    for (int iTipo = 1; iTipo <= 10; ++iTipo)
+        if (fClasseTipo(iTipo) == fClasseTipo(s.Get_tiposensore()))
+            prop.aTipi << iTipo;
+    prop.sTesto = s.Get_testo();
+    prop.iFont = s.Get_fonttxt();
+    prop.iColore = s.Get_colortxt();
+    return prop;
+}
+
+std::optional<TRifiutoProprieta> fRifiutoProprieta(const TSensore &s, const TProprieta &prop)
+{
+    // the number in the panel's range, unless it is the stored one left as it was
+    const QString sNumero = fTrimTyped(prop.sNumero);
+    if (sNumero != QString::number(s.Get_numsensore()))
+        if (const std::optional<QString> sRifiuto = fRifiutoNumeroIo(sNumero))
+            return TRifiutoProprieta{*sRifiuto, QStringLiteral("EdtNumero")};
+    // the label as "Aggiungi testo" takes it
+    const QString sTesto = fTrimTyped(prop.sTesto);
+    if (fHasControlChars(sTesto))
+        return TRifiutoProprieta{fTestoConControllo(), QStringLiteral("EdtTesto")};
+    if (sTesto.size() > iMaxLabelText)
+        return TRifiutoProprieta{QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"),
+                                 QStringLiteral("EdtTesto")};
+    return std::nullopt;
+}
+
+std::optional<TProprietaOggetto> fProprietaAccettate(const TContesto &ctx, const TSensore &s, const TProprieta &prop)
+{
+    if (const std::optional<TRifiutoProprieta> rifiuto = fRifiutoProprieta(s, prop)) {
+        ctx.cmd.fDialogs().pMessage(rifiuto->sMessaggio);
+        return std::nullopt;
+    }
+    if (!prop.aTipi.contains(prop.iTipo))
+        return std::nullopt;
+    const QString sNumero = fTrimTyped(prop.sNumero);
+    const QString sTesto = fTrimTyped(prop.sTesto);
+    // a barrier's new second end lies where a placed barrier's does, beside its icon
+    const int iIconSize = s.Get_iconsize();
+    const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx() + 30, s.Get_coordy() + (iIconSize - iGlobB2Size) / 2),
+                                    QSize(iGlobB2Size, iGlobB2Size), 0, 0);
+    // a new label lies where "Aggiungi testo" puts it
+    const QPoint posTesto(s.Get_coordx() + iIconSize + 10,
+                          s.Get_coordy() + iIconSize / 2 - (fIntToDimensione(prop.iFont) + prop.iFont) / 2 - 2);
+    return TProprietaOggetto{s.Get_id(), prop.iTipo, sNumero, pos2, sTesto, posTesto, prop.iFont, prop.iColore};
+}
+
 void pProprieta(const TContesto &ctx, qint64 iId)
 {
     TProjectDocument &doc = ctx.doc;
@@ -60,16 +111,7 @@ void pProprieta(const TContesto &ctx, qint64 iId)
     const TSensore s = *p;
     ctx.sel.pSeleziona({iId, TParte::Icona});
 
-    TProprieta prop;
-    prop.sNumero = QString::number(s.Get_numsensore());
-    prop.iTipo = s.Get_tiposensore();
-    for (int iTipo = 1; iTipo <= 10; ++iTipo)
-        if (fClasseTipo(iTipo) == fClasseTipo(s.Get_tiposensore()))
-            prop.aTipi << iTipo;
-    prop.sTesto = s.Get_testo();
-    prop.iFont = s.Get_fonttxt();
-    prop.iColore = s.Get_colortxt();
-
+    TProprieta prop = fProprietaDi(s);
     // a number another object of the same class uses is allowed, and the dialog names the areas it is used on
     TProjectDocument *pDoc = &doc;
     const TFnAvvisoNumero fnAvviso = [pDoc, iId](const QString &sNumero, int iTipo) {
@@ -87,38 +129,9 @@ void pProprieta(const TContesto &ctx, qint64 iId)
             return QString();
         return QCoreApplication::translate("Ombrix", "Numero già usato in: ") + asAree.join(QStringLiteral(", "));
     };
-    // the number in the panel's range (a stored one left as it was stays), a label as "Aggiungi testo" takes it
-    const QString sNumeroStored = prop.sNumero;
-    const TFnVerificaProprieta fnVerifica = [sNumeroStored](const TProprieta &p) -> std::optional<TRifiutoProprieta> {
-        const QString sNumero = fTrimTyped(p.sNumero);
-        if (sNumero != sNumeroStored)
-            if (const std::optional<QString> sRifiuto = fRifiutoNumeroIo(sNumero))
-                return TRifiutoProprieta{*sRifiuto, QStringLiteral("EdtNumero")};
-        const QString sTesto = fTrimTyped(p.sTesto);
-        if (fHasControlChars(sTesto))
-            return TRifiutoProprieta{fTestoConControllo(), QStringLiteral("EdtTesto")};
-        if (sTesto.size() > iMaxLabelText)
-            return TRifiutoProprieta{QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"),
-                                     QStringLiteral("EdtTesto")};
-        return std::nullopt;
-    };
-    TDialogs &dialogs = ctx.cmd.fDialogs();
-    if (!dialogs.fProprieta(prop, fnAvviso, fnVerifica))
+    const TFnVerificaProprieta fnVerifica = [s](const TProprieta &p) { return fRifiutoProprieta(s, p); };
+    if (!ctx.cmd.fDialogs().fProprieta(prop, fnAvviso, fnVerifica))
         return;
-    if (const std::optional<TRifiutoProprieta> rifiuto = fnVerifica(prop)) {
-        dialogs.pMessage(rifiuto->sMessaggio); // a dialog that let it through
-        return;
-    }
-    const QString sNumero = fTrimTyped(prop.sNumero);
-    if (!prop.aTipi.contains(prop.iTipo))
-        return;
-    const QString sTesto = fTrimTyped(prop.sTesto);
-    // a barrier's new second end lies where a placed barrier's does, beside its icon
-    const int iIconSize = s.Get_iconsize();
-    const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx() + 30, s.Get_coordy() + (iIconSize - iGlobB2Size) / 2),
-                                    QSize(iGlobB2Size, iGlobB2Size), 0, 0);
-    // a new label lies where "Aggiungi testo" puts it
-    const QPoint posTesto(s.Get_coordx() + iIconSize + 10,
-                          s.Get_coordy() + iIconSize / 2 - (fIntToDimensione(prop.iFont) + prop.iFont) / 2 - 2);
-    doc.pCambiaProprieta(iId, prop.iTipo, sNumero, pos2, sTesto, posTesto, prop.iFont, prop.iColore);
+    if (const std::optional<TProprietaOggetto> accettate = fProprietaAccettate(ctx, s, prop))
+        doc.pCambiaProprieta({*accettate});
 }

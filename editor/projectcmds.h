@@ -20,6 +20,9 @@ void pApriProgetto(const TContesto &ctx);
  *  sound snapshot. */
 void pApriFileProgetto(const TContesto &ctx, const QString &sDb);
 void pChiudiProgetto(const TContesto &ctx);
+/** Rebuilds a project from a panel's maps.txt and bitmaps, in a new folder chosen as for a new project, and opens
+ *  it. */
+void pImportaDalPannello(const TContesto &ctx);
 /** Empties "out" and exports, after a snapshot; a progress dialog on pParent when the run lasts. When the check
  *  finds errors, asks first: "Esporta", "Mostra errori" (pMostraErrori opens the check) or "Annulla". */
 void pEsportaProgetto(const TContesto &ctx, QWidget *pParent, const std::function<void()> &pMostraErrori = {});

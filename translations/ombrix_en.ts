@@ -1356,6 +1356,42 @@
         <translation>%1, second end</translation>
     </message>
     <message>
+        <source>Centro X</source>
+        <translation>Centre X</translation>
+    </message>
+    <message>
+        <source>Centro Y</source>
+        <translation>Centre Y</translation>
+    </message>
+    <message>
+        <source>Seconda estremità X</source>
+        <translation>Second end X</translation>
+    </message>
+    <message>
+        <source>Seconda estremità Y</source>
+        <translation>Second end Y</translation>
+    </message>
+    <message>
+        <source>Nessun oggetto selezionato</source>
+        <translation>No object selected</translation>
+    </message>
+    <message>
+        <source>%1 oggetti</source>
+        <translation>%1 objects</translation>
+    </message>
+    <message>
+        <source>posizione</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>La cartella con maps.txt</source>
+        <translation>The folder holding maps.txt</translation>
+    </message>
+    <message>
+        <source>%1: il nome di un progetto non può essere un percorso</source>
+        <translation>%1: a project&apos;s name cannot be a path</translation>
+    </message>
+    <message>
         <source>L&apos;immagine è di %1 x %2 pixel; il pannello mostra %3 x %4. Adattarla alla pagina?</source>
         <translation>The picture is %1 x %2 pixels; the panel shows %3 x %4. Fit it to the page?</translation>
     </message>
@@ -1714,6 +1750,58 @@ It will replace the project %5 as it is now. A snapshot of the current state is 
         <source>Dimensione/Colore</source>
         <translation>Size/Colour</translation>
     </message>
+    <message>
+        <source>Proprietà</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde il pannello delle proprietà degli oggetti selezionati</source>
+        <translation>Shows or hides the panel of the selected objects&apos; properties</translation>
+    </message>
+    <message>
+        <source>Griglia</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Mostra la griglia; gli oggetti trascinati o incollati vi si allineano</source>
+        <translation>Shows the grid; dragged or pasted objects line up on it</translation>
+    </message>
+    <message>
+        <source>Passo griglia</source>
+        <translation>Grid step</translation>
+    </message>
+    <message>
+        <source>Il passo della griglia in pixel del pannello</source>
+        <translation>The grid&apos;s step in panel pixels</translation>
+    </message>
+    <message>
+        <source>%1 pixel</source>
+        <translation>%1 pixels</translation>
+    </message>
+    <message>
+        <source>Mostra numeri</source>
+        <translation>Show numbers</translation>
+    </message>
+    <message>
+        <source>Il numero di ingresso o uscita di ogni oggetto; in rosso se ripetuto nella sua classe</source>
+        <translation>Each object&apos;s input or output number; in red when repeated in its class</translation>
+    </message>
+    <message>
+        <source>Importa dal pannello…</source>
+        <translation>Import from panel…</translation>
+    </message>
+    <message>
+        <source>Ricostruisce un progetto dal maps.txt e dalle immagini di un pannello</source>
+        <translation>Rebuilds a project from a panel&apos;s maps.txt and pictures</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Chiude Ombrix</source>
+        <translation>Closes Ombrix</translation>
+    </message>
 </context>
 <context>
     <name>TBarraStato</name>
@@ -1724,6 +1812,45 @@ It will replace the project %5 as it is now. A snapshot of the current state is 
     <message>
         <source>%1 oggetti selezionati</source>
         <translation>%1 objects selected</translation>
+    </message>
+</context>
+<context>
+    <name>TBenvenuto</name>
+    <message>
+        <source>Benvenuto</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>Per cominciare, crea un progetto, aprine uno o ricostruiscilo da un pannello.</source>
+        <translation>To begin, create a project, open one, or rebuild one from a panel.</translation>
+    </message>
+    <message>
+        <source>Nuovo progetto…</source>
+        <translation>New project…</translation>
+    </message>
+    <message>
+        <source>Un progetto vuoto, con la sua prima area</source>
+        <translation>An empty project, with its first area</translation>
+    </message>
+    <message>
+        <source>Apri progetto…</source>
+        <translation>Open project…</translation>
+    </message>
+    <message>
+        <source>Un progetto già salvato (*.omb)</source>
+        <translation>A project saved before (*.omb)</translation>
+    </message>
+    <message>
+        <source>Importa dal pannello…</source>
+        <translation>Import from panel…</translation>
+    </message>
+    <message>
+        <source>Un progetto ricostruito dal maps.txt e dalle immagini di un pannello</source>
+        <translation>A project rebuilt from a panel&apos;s maps.txt and pictures</translation>
+    </message>
+    <message>
+        <source>Progetti recenti</source>
+        <translation>Recent projects</translation>
     </message>
 </context>
 <context>
