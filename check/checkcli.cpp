@@ -13,6 +13,10 @@
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <future>
+#include <thread>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -101,10 +105,17 @@ int fRunCheckCommandLine(int argc, char **argv, const char *szProject)
 
 int fRunExportVerificato(int argc, char **argv, const char *szProject)
 {
+    // each connection is used by one thread: the check's here, the export's in its own
+    sqlite3_config(SQLITE_CONFIG_MULTITHREAD);
     // the check needs fonts, not a screen; the application stays for the export's own messages
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(pSoloErroriGravi);
     QGuiApplication app(argc, argv);
+    // the export runs meanwhile, and writes its message once the check has told its errors
+    std::promise<void> verificata;
+    std::shared_future<void> fatta = verificata.get_future().share();
+    int iEsito = 0;
+    std::thread esportazione([&] { iEsito = fRunExportCommandLine(szProject, [fatta] { fatta.wait(); }); });
     try {
         qsizetype nErrori = 0;
         {
@@ -122,11 +133,13 @@ int fRunExportVerificato(int argc, char **argv, const char *szProject)
                                  QFile::decodeName(szProject))
                             .toUtf8() +
                         '\n');
-    } catch (const std::exception &) {
+    } catch (...) {
         // a project the check cannot read is the export's to report, in its own words
     }
     std::fflush(stderr);
-    return fRunExportCommandLine(szProject);
+    verificata.set_value();
+    esportazione.join();
+    return iEsito;
 }
 
 int fRunIoCommandLine(const char *szProject)
