@@ -120,9 +120,13 @@ void pEsportaProgetto(const TContesto &ctx, QWidget *pParent, const std::functio
                                        [](const TFinding &f) { return f.eGravita == TGravita::Errore; });
     if (nErrori > 0) {
         const QString sDomanda =
-            QCoreApplication::translate("Ombrix", "La verifica ha trovato %1 errori: il pannello mostrerebbe queste "
-                                                  "pagine in modo sbagliato. Esportare comunque?")
-                .arg(nErrori);
+            nErrori == 1 ? QCoreApplication::translate("Ombrix", "La verifica ha trovato 1 errore: il pannello "
+                                                                 "mostrerebbe queste pagine in modo sbagliato. "
+                                                                 "Esportare comunque?")
+                         : QCoreApplication::translate("Ombrix", "La verifica ha trovato %1 errori: il pannello "
+                                                                 "mostrerebbe queste pagine in modo sbagliato. "
+                                                                 "Esportare comunque?")
+                               .arg(nErrori);
         const int iScelta = ctx.cmd.fDialogs().fScelta(
             QCoreApplication::translate("Ombrix", "Esporta Progetto"), sDomanda,
             {QCoreApplication::translate("Ombrix", "Esporta"), QCoreApplication::translate("Ombrix", "Mostra errori"),

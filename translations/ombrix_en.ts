@@ -1465,6 +1465,10 @@ It will replace the project %5 as it is now. A snapshot of the current state is 
         <source>marcatore di zoom verso l&apos;area %1</source>
         <translation>zoom marker to area %1</translation>
     </message>
+    <message>
+        <source>La verifica ha trovato 1 errore: il pannello mostrerebbe queste pagine in modo sbagliato. Esportare comunque?</source>
+        <translation>The check found 1 error: the panel would show these pages wrongly. Export anyway?</translation>
+    </message>
 </context>
 <context>
     <name>TAnteprimaAdatta</name>
@@ -2129,7 +2133,7 @@ It will replace the project %5 as it is now. A snapshot of the current state is 
     </message>
     <message>
         <source>è la prima area del progetto</source>
-        <translation>it is the project's first area</translation>
+        <translation>it is the project&apos;s first area</translation>
     </message>
     <message>
         <source>ha aree di dettaglio</source>

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -76,7 +77,7 @@ private slots:
     // nothing typed is lost
     void refusedLabelAskedAgainAsTyped_data();
     void refusedLabelAskedAgainAsTyped();
-    void propertiesDialogStaysOpenOnTheWrongField();
+    void dialogsStayOpenOnARefusal();
     // the export knows the check
     void exportAsksWhenTheCheckFindsErrors_data();
     void exportAsksWhenTheCheckFindsErrors();
@@ -254,7 +255,7 @@ void TstValidazione::refusedLabelAskedAgainAsTyped()
     QCOMPARE(fx.fQueryInt(QStringLiteral("select count(*) from tbsensori where Testo = '%1'").arg(sCorretto)), 1);
 }
 
-void TstValidazione::propertiesDialogStaysOpenOnTheWrongField()
+void TstValidazione::dialogsStayOpenOnARefusal()
 {
     QWidget parent;
     TQtDialogs dialogs(&parent);
@@ -297,6 +298,30 @@ void TstValidazione::propertiesDialogStaysOpenOnTheWrongField()
     QVERIFY(bFocus);
     QCOMPARE(prop.sNumero, QStringLiteral("7"));
     QCOMPARE(prop.sTesto, QStringLiteral("Cucina"));
+
+    // "Incolla speciale" likewise stays open on refused offsets
+    TOpzioniIncolla opzioni;
+    sMostrato.clear();
+    bAperto = false;
+    pQuandoModale<QDialog>(this, [&](QDialog *pDlg) {
+        auto *pIngressi = pDlg->findChild<QSpinBox *>(QStringLiteral("SpnOffsetIngressi"));
+        pIngressi->setValue(995);
+        pQuandoModale<QMessageBox>(this, [&](QMessageBox *pBox) {
+            sMostrato = pBox->text();
+            pBox->accept();
+        });
+        auto *pBottoni = pDlg->findChild<QDialogButtonBox *>();
+        pBottoni->button(QDialogButtonBox::Ok)->click();
+        bAperto = pDlg->isVisible() && pIngressi->value() == 995;
+        pIngressi->setValue(994);
+        pBottoni->button(QDialogButtonBox::Ok)->click();
+    });
+    const auto fRifiuto = [](const TOpzioniIncolla &o) { return o.iOffsetIngressi > 994 ? sFuoriCampo : QString(); };
+    QVERIFY(dialogs.fIncollaSpeciale(
+        QStringLiteral("Incolla speciale"), opzioni, [](const TOpzioniIncolla &) { return QString(); }, fRifiuto));
+    QCOMPARE(sMostrato, sFuoriCampo);
+    QVERIFY(bAperto);
+    QCOMPARE(opzioni.iOffsetIngressi, 994);
 }
 
 void TstValidazione::exportAsksWhenTheCheckFindsErrors_data()
