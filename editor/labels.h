@@ -47,6 +47,6 @@ private:
     TFrmFont *m_pFrmFont = nullptr;
 };
 
-/** Asks for a label text with sDefault; nullopt when the command ends (empty answer, a control character or too
- *  long, after its message). */
+/** Asks for a label text with sDefault; nullopt when the command ends (an empty answer or Cancel). A text with a
+ *  control character or too long is refused with its message and asked again, the box holding what was typed. */
 std::optional<QString> fChiediTesto(TDialogs &dialogs, const QString &sDefault);
