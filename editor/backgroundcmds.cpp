@@ -31,12 +31,19 @@ void pSfondo(const TContesto &ctx, const QImage &imgSopra, QWidget *pParent)
     QImageReader reader(sFile);
     const QSize size = reader.size();
     if (reader.format() != "jpeg" || size != QSize(iLarghezzaPannello, iAltezzaPannello)) {
-        const QString sDomanda = QCoreApplication::translate("Ombrix", "L'immagine è di %1 x %2 pixel; il pannello "
-                                                                       "mostra %3 x %4. Adattarla alla pagina?")
-                                     .arg(size.width())
-                                     .arg(size.height())
-                                     .arg(iLarghezzaPannello)
-                                     .arg(iAltezzaPannello);
+        // the right size in another format: what is wrong is the format, not the size
+        const QString sDomanda =
+            size == QSize(iLarghezzaPannello, iAltezzaPannello)
+                ? QCoreApplication::translate("Ombrix", "L'immagine non è un JPEG; il pannello mostra pagine JPEG di "
+                                                        "%1 x %2 pixel. Adattarla alla pagina?")
+                      .arg(iLarghezzaPannello)
+                      .arg(iAltezzaPannello)
+                : QCoreApplication::translate("Ombrix", "L'immagine è di %1 x %2 pixel; il pannello "
+                                                        "mostra %3 x %4. Adattarla alla pagina?")
+                      .arg(size.width())
+                      .arg(size.height())
+                      .arg(iLarghezzaPannello)
+                      .arg(iAltezzaPannello);
         const int iScelta = dialogs.fScelta(QCoreApplication::translate("Ombrix", "Immagine di sfondo"), sDomanda,
                                             {QCoreApplication::translate("Ombrix", "Adatta…"),
                                              QCoreApplication::translate("Ombrix", "Usa così com'è"),

@@ -221,10 +221,11 @@ QList<qint64> TDockProprieta::fOggettiConProprieta() const
     return aIds;
 }
 
-void TDockProprieta::pApplica(const std::function<void(TProprieta &)> &fnCambia)
+bool TDockProprieta::pApplica(const std::function<void(TProprieta &)> &fnCambia)
 {
     if (m_bAggiornando)
-        return;
+        return true;
+    bool bRifiutato = false;
     m_ctx.cmd.pRunCommand([&] {
         QList<TProprietaOggetto> aNuove;
         for (qint64 iId : fOggettiConProprieta()) {
@@ -232,13 +233,24 @@ void TDockProprieta::pApplica(const std::function<void(TProprieta &)> &fnCambia)
             TProprieta prop = fProprietaDi(s);
             fnCambia(prop);
             const std::optional<TProprietaOggetto> accettate = fProprietaAccettate(m_ctx, s, prop);
-            if (!accettate)
+            if (!accettate) {
+                bRifiutato = true;
                 return; // one refusal stops them all
+            }
             aNuove << *accettate;
         }
         m_ctx.doc.pCambiaProprieta(aNuove);
     });
-    pAggiorna(); // what is stored, also after a refusal
+    if (bRifiutato)
+        return false; // the field keeps what was typed, to be mended
+    pAggiorna();
+    return true;
+}
+
+void TDockProprieta::pDiNuovo(QLineEdit *pCampo)
+{
+    pCampo->setFocus();
+    pCampo->selectAll();
 }
 
 void TDockProprieta::pApplicaNumero()
@@ -247,7 +259,8 @@ void TDockProprieta::pApplicaNumero()
         return;
     m_pNumero->setModified(false); // a message box taking the focus ends the editing once more
     const QString sNumero = m_pNumero->text();
-    pApplica([&sNumero](TProprieta &prop) { prop.sNumero = sNumero; });
+    if (!pApplica([&sNumero](TProprieta &prop) { prop.sNumero = sNumero; }))
+        pDiNuovo(m_pNumero);
 }
 
 void TDockProprieta::pApplicaTesto()
@@ -256,7 +269,8 @@ void TDockProprieta::pApplicaTesto()
         return;
     m_pTesto->setModified(false);
     const QString sTesto = m_pTesto->text();
-    pApplica([&sTesto](TProprieta &prop) { prop.sTesto = sTesto; });
+    if (!pApplica([&sTesto](TProprieta &prop) { prop.sTesto = sTesto; }))
+        pDiNuovo(m_pTesto);
 }
 
 void TDockProprieta::pApplicaPosizione(QLineEdit *pCampo, bool bSecondo, bool bY)
@@ -265,13 +279,14 @@ void TDockProprieta::pApplicaPosizione(QLineEdit *pCampo, bool bSecondo, bool bY
         return;
     pCampo->setModified(false);
     const QString sValore = fTrimTyped(pCampo->text());
+    bool bOk = false;
+    const int iCentro = sValore.toInt(&bOk);
+    if (!bOk) {
+        m_ctx.cmd.fDialogs().pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
+        pDiNuovo(pCampo); // what was typed stays, to be mended
+        return;
+    }
     m_ctx.cmd.pRunCommand([&] {
-        bool bOk = false;
-        const int iCentro = sValore.toInt(&bOk);
-        if (!bOk) {
-            m_ctx.cmd.fDialogs().pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
-            return;
-        }
         // each object's item goes there, wholly inside the page
         QList<TElemento> aElementi;
         for (qint64 iId : m_aIds) {

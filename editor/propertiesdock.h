@@ -48,8 +48,10 @@ private:
     QComboBox *fLista(const char *szNome, const QString &sDidascalia);
     /** The objects shown that are not zoom markers. */
     QList<qint64> fOggettiConProprieta() const;
-    /** Each object's properties changed by fnCambia, checked and stored as one step. */
-    void pApplica(const std::function<void(TProprieta &)> &fnCambia);
+    /** Changes every selected object's properties as one step; false when refused, the message shown. */
+    bool pApplica(const std::function<void(TProprieta &)> &fnCambia);
+    /** After a refusal: the field keeps what was typed, selected, with the focus. */
+    void pDiNuovo(QLineEdit *pCampo);
     /** The icon's centre (bSecondo false) or the second end's along one axis (bY) set to the typed value. */
     void pApplicaPosizione(QLineEdit *pCampo, bool bSecondo, bool bY);
     void pApplicaNumero();

@@ -1469,6 +1469,10 @@ It will replace the project %5 as it is now. A snapshot of the current state is 
         <source>La verifica ha trovato 1 errore: il pannello mostrerebbe queste pagine in modo sbagliato. Esportare comunque?</source>
         <translation>The check found 1 error: the panel would show these pages wrongly. Export anyway?</translation>
     </message>
+    <message>
+        <source>L&apos;immagine non è un JPEG; il pannello mostra pagine JPEG di %1 x %2 pixel. Adattarla alla pagina?</source>
+        <translation>The picture is not a JPEG; the panel shows JPEG pages of %1 x %2 pixels. Fit it to the page?</translation>
+    </message>
 </context>
 <context>
     <name>TAnteprimaAdatta</name>

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QHeaderView>
+#include <QImage>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -406,22 +407,27 @@ void TstValidazione::exportCommandLineToldOfErrors()
 void TstValidazione::pictureOfTheWrongSize_data()
 {
     QTest::addColumn<int>("iRisposta"); // -1: a 480 x 272 JPEG, no question
-    QTest::newRow("Adatta…") << 0;
-    QTest::newRow("Usa così com'è") << 1;
-    QTest::newRow("Annulla") << 2;
-    QTest::newRow("480 x 272 JPEG") << -1;
+    QTest::addColumn<bool>("bPng");     // a 480 x 272 PNG: the right size, not a JPEG
+    QTest::newRow("Adatta…") << 0 << false;
+    QTest::newRow("Usa così com'è") << 1 << false;
+    QTest::newRow("Annulla") << 2 << false;
+    QTest::newRow("480 x 272 JPEG") << -1 << false;
+    QTest::newRow("480 x 272 PNG, Annulla") << 2 << true;
 }
 
 void TstValidazione::pictureOfTheWrongSize()
 {
     QFETCH(int, iRisposta);
+    QFETCH(bool, bPng);
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
     const QString sStored = fProjectRoot() + QStringLiteral("areas/img_1.jpg");
     const QByteArray abPrima = TEditorFixture::fReadAll(sStored);
     const QString sFoto = fx.fRoot() + QStringLiteral("foto.jpg");
-    const QSize size = iRisposta < 0 ? QSize(480, 272) : QSize(4000, 3000);
+    const QSize size = iRisposta < 0 || bPng ? QSize(480, 272) : QSize(4000, 3000);
     TEditorFixture::pWriteJpeg(sFoto, size.width(), size.height(), QColor(230, 210, 170));
+    if (bPng)
+        QVERIFY(QImage(sFoto).save(sFoto, "PNG"));
     fx.dialogs.asPictures << sFoto;
     fx.dialogs.aiScelte << iRisposta;
     fx.dialogs.pOnAdatta = [](TFrmAdatta &) { return true; };
@@ -432,8 +438,10 @@ void TstValidazione::pictureOfTheWrongSize()
         QVERIFY(fx.dialogs.asScelte.isEmpty());
     else
         QCOMPARE(fx.dialogs.asScelte,
-                 QStringList{QStringLiteral("L'immagine è di 4000 x 3000 pixel; il pannello mostra "
-                                            "480 x 272. Adattarla alla pagina?")});
+                 QStringList{bPng ? QStringLiteral("L'immagine non è un JPEG; il pannello mostra pagine JPEG di 480 x "
+                                                   "272 pixel. Adattarla alla pagina?")
+                                  : QStringLiteral("L'immagine è di 4000 x 3000 pixel; il pannello mostra "
+                                                   "480 x 272. Adattarla alla pagina?")});
     QCOMPARE(fx.dialogs.iAdattaMostrati, iRisposta == 0 ? 1 : 0);
     QVERIFY(fx.dialogs.asFitStartDirs.isEmpty()); // the fitting opens on that file, without asking for one
     const QByteArray abDopo = TEditorFixture::fReadAll(sStored);
