@@ -31,6 +31,7 @@ enum class TAzione {
     Taglia,
     Incolla,
     IncollaSpeciale,
+    EtichetteUnite,
     // "Vista"
     Ingrandisci,
     Riduci,

@@ -4,6 +4,7 @@
 #include "document/appunti.h"
 #include "document/projectdocument.h"
 #include "editor/dialogs.h"
+#include "editor/etichetteunite.h"
 #include "editor/selectionmodel.h"
 
 #include <QClipboard>
@@ -88,6 +89,7 @@ void pIncolla(const TContesto &ctx, bool bSpeciale)
     if (!appunti)
         return;
     TOpzioniIncolla opzioni;
+    opzioni.bEtichetteUnite = fEtichetteUnite();
     if (bSpeciale) {
         TProjectDocument *pDoc = &ctx.doc;
         const QList<TSensore> aOggetti = appunti->aOggetti;
@@ -120,5 +122,6 @@ void pAllinea(const TContesto &ctx, TAllineamento eModo)
     for (qsizetype i = 0; i < aChiavi.size(); ++i)
         if (aPos.at(i) != aRect.at(i).topLeft())
             aElementi << TElemento{aChiavi.at(i).iId, int(aChiavi.at(i).eParte), aPos.at(i)};
-    ctx.doc.pSpostaElementi(aElementi, QCoreApplication::translate("Ombrix", "allineamento"), false);
+    ctx.doc.pSpostaElementi(fConEtichette(ctx.doc, aElementi, aChiavi),
+                            QCoreApplication::translate("Ombrix", "allineamento"), false);
 }

@@ -1363,6 +1363,10 @@
         <source>%1, seconda estremità</source>
         <translation>%1, second end</translation>
     </message>
+    <message>
+        <source>%1 in %2 copre l&apos;icona di %3 %4</source>
+        <translation>%1 at %2 covers the icon of %3 %4</translation>
+    </message>
 </context>
 <context>
     <name>TAnteprimaAdatta</name>
@@ -1647,6 +1651,14 @@
     <message>
         <source>Dimensione/Colore</source>
         <translation>Size/Colour</translation>
+    </message>
+    <message>
+        <source>Etichette unite agli oggetti</source>
+        <translation>Labels joined to objects</translation>
+    </message>
+    <message>
+        <source>Spostando un&apos;icona si sposta anche la sua etichetta</source>
+        <translation>Moving an icon moves its label too</translation>
     </message>
 </context>
 <context>

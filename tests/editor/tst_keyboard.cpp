@@ -74,7 +74,7 @@ void TstKeyboard::clickSelectsAndArrowsMoveAsOneStep()
     QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fCornice(), pIcon->geometry());
     QCOMPARE(fW<QLabel>(frm, "SbarTipo")->text(), QStringLiteral("Contatto"));
     QCOMPARE(fW<QLabel>(frm, "SbarNumero")->text(), QStringLiteral("N. 7"));
-    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 223  Y 119"));
+    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 239  Y 135")); // the centre, as maps.txt
 
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right, {}, 5);
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Down, Qt::ShiftModifier, 2);
@@ -103,7 +103,7 @@ void TstKeyboard::clickSelectsAndArrowsMoveAsOneStep()
     const QPoint start = pIcon->mapTo(&frm, QPoint(5, 5));
     QTest::mousePress(pIcon, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(&frm, start + QPoint(-40, 0));
-    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 408  Y 139"));
+    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 424  Y 155"));
     QTest::mouseRelease(&frm, Qt::LeftButton, {}, start + QPoint(-40, 0));
     QCOMPARE(pUndo->count(), iPassi + 3);
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Up);

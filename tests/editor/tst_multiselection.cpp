@@ -244,7 +244,7 @@ void TstMultiSelection::alignAndDistribute()
         if (!p->isSeparator())
             asVoci << p->text();
     QCOMPARE(asVoci.mid(2), (QStringList{"Duplica", "Adatta immagine di sfondo…", "Seleziona tutto", "Copia", "Taglia",
-                                         "Incolla", "Incolla speciale…", "Allinea"}));
+                                         "Incolla", "Incolla speciale…", "Allinea", "Etichette unite agli oggetti"}));
 
     int iPassi = pUndo->count();
     fVoceAllinea(frm, QStringLiteral("A sinistra"))->trigger();
