@@ -194,12 +194,14 @@ void TstKeyboard::duplicateTakesTheNextFreeNumberOfItsClass()
     QVERIFY(fPlaced(frm, sCopia));
     QCOMPARE(fSelezionato(frm), fPlaced(frm, sCopia));
 
-    // from the icon's pop-up, near the corner: kept inside the canvas
+    // from the icon's pop-up, near the corner: kept inside the canvas, its label beside it where the copy's is
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right, Qt::ShiftModifier, 30);
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Down, Qt::ShiftModifier, 30);
     pPopupEntry(fPlaced(frm, sCopia), fW<QMenu>(frm, "popImg"), fA(frm, "PopDuplica"));
     const int iTerza = fLastSensorId(fx);
-    QCOMPARE(fPos(fx, iTerza), QPoint(448, 240));
+    QCOMPARE(fPos(fx, iTerza).y(), 240);
+    QCOMPARE(fPos(fx, iTerza), fPos(fx, iCopia));
+    QCOMPARE(fPos(fx, iTerza, "CoordXt", "CoordYt"), fPos(fx, iCopia, "CoordXt", "CoordYt"));
     QCOMPARE(fColumn(fx, iTerza, QStringLiteral("NumSensore")), 10);
 
     pTasto(frm, &frm, Qt::Key_Z, Qt::ControlModifier);
