@@ -92,7 +92,7 @@ awk -v te="$T_EXPORT" -v td="$T_DJPEG" -v r="$RATIO" -v be="$B_EXPORT" -v bd="$B
 
 # The programs built from the project's own libraries, as the area show below
 LIBS=()
-for lib in editor preview fit check document export backup model workspace; do
+for lib in editor import preview fit check document export backup model workspace; do
   [ -f "$BUILD_DIR/$lib/libombrix_$lib.a" ] && LIBS+=("$BUILD_DIR/$lib/libombrix_$lib.a")
 done
 # bench/NAME.cpp built as $WORK/NAME when missing or older than its source or the libraries
@@ -100,7 +100,7 @@ build_bench() {
   if [ ! -x "$WORK/$1" ] || [ "$SRC_DIR/bench/$1.cpp" -nt "$WORK/$1" ] || [ "${LIBS[0]}" -nt "$WORK/$1" ]; then
     # shellcheck disable=SC2046
     g++ -std=c++20 -O2 -fPIC -I"$SRC_DIR" $(pkg-config --cflags Qt6Widgets Qt6Test) "$SRC_DIR/bench/$1.cpp" \
-        -o "$WORK/$1" "${LIBS[@]}" $(pkg-config --libs Qt6Widgets Qt6Test poppler-qt6) -lsqlite3 -ljpeg -lz
+        -o "$WORK/$1" "${LIBS[@]}" $(pkg-config --libs Qt6Widgets Qt6Test Qt6Concurrent poppler-qt6) -lsqlite3 -ljpeg -lz
   fi
 }
 

@@ -15,6 +15,13 @@
 #include <algorithm>
 #include <memory>
 
+namespace {
+
+// above this many objects in one step, the shown area is read and shown anew instead of item by item
+constexpr qsizetype iOggettiUnoAUno = 64;
+
+} // namespace
+
 TProjectDocument::TProjectDocument(QObject *pParent) : QObject(pParent) {}
 
 TProjectDocument::~TProjectDocument()
@@ -91,6 +98,7 @@ void TProjectDocument::pCloseProject(bool bTieniBlocco)
     m_undo.clear();
     m_iMostrata = 0;
     m_aOggetti.clear();
+    m_indiceOggetti.clear();
     m_aAreeViste.clear();
     if (CDArea.fIsOpen())
         CDArea.pClose();
@@ -274,6 +282,7 @@ void TProjectDocument::pMostraArea(qint64 iId)
         return;
     m_iMostrata = 0;
     m_aOggetti.clear();
+    m_indiceOggetti.clear();
     if (iId != 0 && fArea(iId)) {
         m_iMostrata = iId;
         m_aOggetti = m_pSensorStore->pLoadSensori(QString::number(iId));
@@ -283,10 +292,11 @@ void TProjectDocument::pMostraArea(qint64 iId)
 
 const TSensore *TProjectDocument::fOggetto(qint64 iId) const
 {
-    for (const TSensore &s : m_aOggetti)
-        if (s.Get_id() == iId)
-            return &s;
-    return nullptr;
+    if (m_indiceOggetti.isEmpty() && !m_aOggetti.isEmpty())
+        for (qsizetype i = 0; i < m_aOggetti.size(); ++i)
+            m_indiceOggetti.insert(m_aOggetti.at(i).Get_id(), i);
+    const auto it = m_indiceOggetti.constFind(iId);
+    return it == m_indiceOggetti.constEnd() ? nullptr : &m_aOggetti.at(*it);
 }
 
 // --- edits -----------------------------------------------------------------------
@@ -343,6 +353,11 @@ void TProjectDocument::pPubblica(const TChiavi &chiavi, const TStato &stato, qin
     }
     if (m_iMostrata == 0)
         return;
+    // a step on many objects (a large paste, its undo) shows the area anew, once, rather than item by item
+    if (chiavi.aSensori.size() > iOggettiUnoAUno) {
+        pMostraArea(m_iMostrata);
+        return;
+    }
     for (qint64 iId : chiavi.aSensori) {
         const auto riga = stato.sensori.constFind(iId);
         const auto it =
@@ -352,6 +367,7 @@ void TProjectDocument::pPubblica(const TChiavi &chiavi, const TStato &stato, qin
         if (!bQui) {
             if (it != m_aOggetti.end()) {
                 m_aOggetti.erase(it);
+                m_indiceOggetti.clear();
                 emit sigOggettoRimosso(iId);
             }
             continue;
@@ -364,6 +380,7 @@ void TProjectDocument::pPubblica(const TChiavi &chiavi, const TStato &stato, qin
             const auto pos = std::find_if(m_aOggetti.begin(), m_aOggetti.end(),
                                           [iId](const TSensore &o) { return o.Get_id() > iId; });
             m_aOggetti.insert(pos, s);
+            m_indiceOggetti.clear();
             emit sigOggettoAggiunto(iId);
         }
     }

@@ -9,6 +9,7 @@
 #include "workspace/projectlock.h"
 #include "workspace/sqlconn.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -250,6 +251,7 @@ private:
     QList<TAreaRow> m_aAreeViste; // the area list as the views last had it
     qint64 m_iMostrata = 0;
     QList<TSensore> m_aOggetti;
+    mutable QHash<qint64, qsizetype> m_indiceOggetti; // id -> place in m_aOggetti, rebuilt when emptied
     qint64 m_iPassi = 0;
     friend class TModifica;
 };

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -117,6 +118,14 @@ TFrmAnteprima::TFrmAnteprima(const TContesto &ctx, std::function<void()> fnEspor
             pRicarica(m_iArea);
         });
     });
+}
+
+void TFrmAnteprima::keyPressEvent(QKeyEvent *pEvent)
+{
+    if (pEvent->key() == Qt::Key_Escape && pEvent->modifiers() == Qt::NoModifier)
+        close(); // as a dialog closes
+    else
+        QWidget::keyPressEvent(pEvent);
 }
 
 void TFrmAnteprima::pRicarica(qint64 iArea)

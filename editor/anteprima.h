@@ -64,6 +64,9 @@ public:
     qint64 fAreaMostrata() const { return m_iArea; }
     const TMappa &fMappa() const { return m_mappa; }
 
+protected:
+    void keyPressEvent(QKeyEvent *pEvent) override;
+
 private:
     void pDisegna();
     void pPremuto(const QPoint &pos);

@@ -8,6 +8,9 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const int iNero = 10; // position of "nero" among the colours
@@ -66,6 +69,25 @@ TFrmFont::TFrmFont(QWidget *parent) : QDialog(parent)
 
     m_pDimensioni->button(6)->setChecked(true); // "14"
     m_pColori->button(iNero)->setChecked(true);
+    for (QWidget *pParte : findChildren<QWidget *>())
+        m_aGeometrie.append({pParte, pParte->geometry()});
+    pAdattaAlCarattere();
+}
+
+void TFrmFont::pAdattaAlCarattere()
+{
+    double dScala = 1.0;
+    for (const auto &[pParte, rect] : std::as_const(m_aGeometrie)) {
+        QSize richiesta = pParte->sizeHint();
+        if (const auto *pGruppo = qobject_cast<const QGroupBox *>(pParte))
+            richiesta = QSize(pGruppo->fontMetrics().horizontalAdvance(pGruppo->title()) + 16, 0);
+        dScala =
+            std::max({dScala, double(richiesta.width()) / rect.width(), double(richiesta.height()) / rect.height()});
+    }
+    auto fScala = [dScala](int i) { return int(std::ceil(i * dScala)); };
+    for (const auto &[pParte, rect] : std::as_const(m_aGeometrie))
+        pParte->setGeometry(fScala(rect.x()), fScala(rect.y()), fScala(rect.width()), fScala(rect.height()));
+    setFixedSize(fScala(302), fScala(342));
 }
 
 int TFrmFont::Dimensione() const
@@ -108,6 +130,7 @@ void TFrmFont::btnOkClick()
 
 void TFrmFont::showEvent(QShowEvent *event)
 {
+    pAdattaAlCarattere(); // the font may have changed since it was made
     if (QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QPair>
+#include <QRect>
 
 class QButtonGroup;
 class QGroupBox;
@@ -13,6 +16,10 @@ class QRadioButton;
  * selection from one use to the next; there is no cancel: closing it in any
  * way (the "Ok" button, the close box, Escape) ends it and the caller reads
  * Dimensione and Colore.
+ *
+ * Its layout is the classic 302 x 342 one; a font too large for it (a
+ * larger system font, another language) makes every part grow in
+ * proportion, so that no item is cut.
  *
  * Dimensione is the size index 1..9 of the items "8".."16"; Colore is the
  * colour index 1..10 of the first ten colours and 16 for "nero". Setting an
@@ -43,9 +50,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QGroupBox *m_pGruppoDimensione = nullptr; // rgpDimensione
-    QGroupBox *m_pGruppoColore = nullptr;     // rgpColore
-    QPushButton *m_pOk = nullptr;             // btnOk
+    /** The window's layout at its own size, grown in proportion where the font needs more room. */
+    void pAdattaAlCarattere();
+
+    QList<QPair<QWidget *, QRect>> m_aGeometrie; // every part's place at the classic size
+    QGroupBox *m_pGruppoDimensione = nullptr;    // rgpDimensione
+    QGroupBox *m_pGruppoColore = nullptr;        // rgpColore
+    QPushButton *m_pOk = nullptr;                // btnOk
     QButtonGroup *m_pDimensioni = nullptr;
     QButtonGroup *m_pColori = nullptr;
 };

@@ -24,6 +24,7 @@
 #include "editor/selectiontool.h"
 #include "editor/statusbar.h"
 #include "editor/toolbar.h"
+#include "editor/welcome.h"
 #include "editor/windowfit.h"
 #include "model/appfonts.h"
 #include "workspace/errors.h"
@@ -96,6 +97,10 @@ void TFrmBase::pComponi()
     m_pSplitter = new TSplitterBar(m_pClient);
     m_pSplitter->setObjectName(QStringLiteral("Splitter1"));
     m_pVista = new TVistaArea(m_ctx, m_pClient);
+    m_pBenvenuto =
+        new TBenvenuto((*m_pAzioni)[TAzione::NuovoProgetto], (*m_pAzioni)[TAzione::ApriProgetto],
+                       (*m_pAzioni)[TAzione::ImportaDalPannello],
+                       [this](const QString &sDb) { pRunCommand([this, sDb] { pOpenProjectFile(sDb); }); }, m_pClient);
     m_pClient->pOnLayout = [this] { pLayoutClient(); };
     m_pSplitter->fProponi = [this](int iNewLeft) { return fSplitterMoved(iNewLeft); };
 
@@ -124,12 +129,18 @@ void TFrmBase::pCollegaProgetto()
     fCollega(az[TAzione::NuovoProgetto], [this] { pNuovoProgetto(m_ctx); });
     fCollega(az[TAzione::ApriProgetto], [this] { pApriProgetto(m_ctx); });
     fCollega(az[TAzione::ChiudiProgetto], [this] { pChiudiProgetto(m_ctx); });
-    fCollega(az[TAzione::EsportaProgetto], [this] { pEsportaProgetto(m_ctx, this); });
+    fCollega(az[TAzione::EsportaProgetto], [this] {
+        pEsportaProgetto(m_ctx, this);
+        if (m_pAnteprima && m_pAnteprima->isVisible())
+            m_pAnteprima->pRicarica(m_pAnteprima->fAreaMostrata()); // the preview shows what was just written
+    });
     fCollega(az[TAzione::VerificaProgetto], [this] { pApriDock(*this, m_pDockVerifica, m_pClient); });
     fCollega(az[TAzione::IngressiUscite], [this] { pApriDock(*this, m_pDockIo, m_pClient); });
     fCollega(az[TAzione::AnteprimaPannello], [this] { pAnteprimaPannello(); });
     fCollega(az[TAzione::DocumentazionePdf], [this] { pDocumentazionePdf(m_ctx); });
     fCollega(az[TAzione::RipristinaCopia], [this] { pRipristinaCopia(m_ctx); });
+    fCollega(az[TAzione::ImportaDalPannello], [this] { pImportaDalPannello(m_ctx); });
+    connect(az[TAzione::Esci], &QAction::triggered, this, &QWidget::close);
     QMenu *pRecenti = az.fMenu(TMenu::ProgettiRecenti);
     connect(pRecenti, &QMenu::aboutToShow, this, [this, pRecenti] {
         pAggiornaRecenti(pRecenti, [this](const QString &sDb) { pRunCommand([this, sDb] { pOpenProjectFile(sDb); }); });
@@ -142,6 +153,7 @@ void TFrmBase::pCollegaProgetto()
     // the views start again with every project, and a project opened or created heads the recent ones
     connect(m_pDoc, &TProjectDocument::sigProgetto, this, [this](bool bAperto) {
         pAggiornaComandi();
+        pMostraBenvenuto();
         if (bAperto)
             pAggiungiRecente(m_pDoc->fDatabase());
         else if (m_pAnteprima)
@@ -305,6 +317,17 @@ void TFrmBase::FormCreate(const QString &sProgramPath)
         m_pVista->pSetZoom(opz.iZoom);
         m_pBarra->pLoadToolbarIcons();
     });
+    pMostraBenvenuto();
+}
+
+void TFrmBase::pMostraBenvenuto()
+{
+    const bool bVuota = !m_pDoc->fAperto();
+    if (bVuota) {
+        m_pBenvenuto->pAggiorna();
+        m_pBenvenuto->raise();
+    }
+    m_pBenvenuto->setVisible(bVuota);
 }
 
 void TFrmBase::FormDestroy()
@@ -421,6 +444,7 @@ void TFrmBase::pLayoutClient()
     m_pSplitter->setGeometry(m_iLeftWidth, iToolBarHeight, iSplitterWidth, iPanelsHeight);
     m_pVista->setGeometry(m_iLeftWidth + iSplitterWidth, iToolBarHeight, iWidth - m_iLeftWidth - iSplitterWidth,
                           iPanelsHeight);
+    m_pBenvenuto->setGeometry(m_pVista->geometry());
 }
 
 bool TFrmBase::fSplitterMoved(int iNewLeftWidth)

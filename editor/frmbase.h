@@ -12,6 +12,7 @@
 
 class TAreaCanvas;
 class TAzioni;
+class TBenvenuto;
 class TBarraStrumenti;
 class TCheckDock;
 class TClientArea;
@@ -100,6 +101,8 @@ private:
     /** Runs fn on the object the last pop-up menu was opened on, if it is still there. */
     void pSuOggettoDelMenu(const std::function<void(qint64)> &fn);
     void pAnteprimaPannello();
+    /** The welcome, in the canvas's place, while no project is open. */
+    void pMostraBenvenuto();
 
     // the document and the selection first: every part below follows them
     TProjectDocument *m_pDoc;
@@ -114,6 +117,7 @@ private:
     TPannelloAree *m_pAlbero = nullptr;
     TSplitterBar *m_pSplitter = nullptr;
     TVistaArea *m_pVista = nullptr;
+    TBenvenuto *m_pBenvenuto = nullptr;
     TStrumentoSelezione *m_pStrumento = nullptr;
     TCheckDock *m_pDockVerifica = nullptr;
     TIoDock *m_pDockIo = nullptr;

@@ -54,6 +54,8 @@ TAzioni::TAzioni(QMainWindow *pFinestra) : QObject(pFinestra)
     QMenu *pProgetto = pBarra->addMenu(tr("&Progetto"));
     fVoce(pProgetto, TAzione::NuovoProgetto, tr("&Nuovo Progetto"), "MnuNuovoProgetto");
     fVoce(pProgetto, TAzione::ApriProgetto, tr("&Apri Progetto"), "MnuApriProgetto");
+    fVoce(pProgetto, TAzione::ImportaDalPannello, tr("Importa dal pannello…"), "MnuImportaDalPannello",
+          tr("Ricostruisce un progetto dal maps.txt e dalle immagini di un pannello"));
     fVoce(pProgetto, TAzione::EsportaProgetto, tr("&Esporta Progetto"), "MnuEsportaProgetto");
     fVoce(pProgetto, TAzione::ChiudiProgetto, tr("&Chiudi Progetto"), "MnuChiudiProgetto");
     pProgetto->addSeparator();
@@ -67,6 +69,8 @@ TAzioni::TAzioni(QMainWindow *pFinestra) : QObject(pFinestra)
                tr("Gli ultimi progetti aperti o creati"));
     fVoce(pProgetto, TAzione::RipristinaCopia, tr("Ripristina copia…"), "MnuRipristinaCopia",
           tr("Rimette il progetto com'era in una delle sue copie automatiche"));
+    pProgetto->addSeparator();
+    fVoce(pProgetto, TAzione::Esci, tr("Esci"), "MnuEsci", tr("Chiude Ombrix"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     QMenu *pModifica = pBarra->addMenu(tr("&Modifica"));
     fVoce(pModifica, TAzione::Annulla, tr("Annulla"), "MnuAnnulla", tr("Annulla l'ultima modifica"),

@@ -14,6 +14,7 @@ enum class TAzione {
     // "Progetto"
     NuovoProgetto,
     ApriProgetto,
+    ImportaDalPannello,
     EsportaProgetto,
     ChiudiProgetto,
     VerificaProgetto,
@@ -21,6 +22,7 @@ enum class TAzione {
     AnteprimaPannello,
     DocumentazionePdf,
     RipristinaCopia,
+    Esci,
     // "Modifica"
     Annulla,
     Ripeti,

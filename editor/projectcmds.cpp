@@ -3,6 +3,8 @@
 #include "document/projectdocument.h"
 #include "editor/dialogs.h"
 #include "export/exportrun.h"
+#include "import/importa.h"
+#include "model/catalogo.h"
 #include "preview/documentopdf.h"
 #include "workspace/errors.h"
 #include "workspace/uty.h"
@@ -64,6 +66,39 @@ void pApriFileProgetto(const TContesto &ctx, const QString &sDb)
             return;
         ctx.doc.pApriDaCopia(sDb, *copia);
     }
+}
+
+void pImportaDalPannello(const TContesto &ctx)
+{
+    TDialogs &dialogs = ctx.cmd.fDialogs();
+    const QString sExport =
+        dialogs.fSelectFolder(QCoreApplication::translate("Ombrix", "La cartella con maps.txt"), sGlobPrjPath);
+    if (sExport.isEmpty())
+        return;
+    const std::optional<QString> sNome =
+        dialogs.fInputBox(QCoreApplication::translate("Ombrix", "Nome Progetto"),
+                          QCoreApplication::translate("Ombrix", "Nome Progetto?"), QString());
+    if (!sNome || sNome->isEmpty())
+        return;
+    pRequireNoControlChars(*sNome);
+    if (sNome->contains(QLatin1Char('/')) || sNome->contains(QDir::separator()) || *sNome == QLatin1String(".") ||
+        *sNome == QLatin1String(".."))
+        throw TOmbrixError(QCoreApplication::translate("Ombrix", "%1: il nome di un progetto non può essere un "
+                                                                 "percorso")
+                               .arg(*sNome));
+    QString sDir = dialogs.fSelectFolder(QCoreApplication::translate("Ombrix", "Seleziona una cartella"), sGlobPrjPath);
+    if (sDir.isEmpty())
+        return;
+    while (sDir.size() > 1 && (sDir.endsWith(QLatin1Char('/')) || sDir.endsWith(QDir::separator())))
+        sDir.chop(1);
+    const QString sDb = sDir + QLatin1Char('/') + *sNome + QLatin1Char('/') + *sNome + QStringLiteral(".omb");
+    TEsitoImportazione esito;
+    {
+        TCursoreOccupato occupato;
+        esito = fImportaDalPannello(sExport, sDb);
+    }
+    pApriFileProgetto(ctx, esito.sDatabase);
+    dialogs.pMessage(esito.fMessaggio());
 }
 
 void pChiudiProgetto(const TContesto &ctx)

@@ -18,6 +18,9 @@ void pApriProgetto(const TContesto &ctx);
  *  sound snapshot. */
 void pApriFileProgetto(const TContesto &ctx, const QString &sDb);
 void pChiudiProgetto(const TContesto &ctx);
+/** Rebuilds a project from a panel's maps.txt and bitmaps, in a new folder chosen as for a new project, and opens
+ *  it. */
+void pImportaDalPannello(const TContesto &ctx);
 /** Empties "out" and exports, after a snapshot; a progress dialog on pParent when the run lasts. */
 void pEsportaProgetto(const TContesto &ctx, QWidget *pParent);
 /** Writes the project's handover document to the PDF file the user chooses. */

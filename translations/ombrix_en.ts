@@ -1367,6 +1367,14 @@
         <source>%1 in %2 copre l&apos;icona di %3 %4</source>
         <translation>%1 at %2 covers the icon of %3 %4</translation>
     </message>
+    <message>
+        <source>La cartella con maps.txt</source>
+        <translation>The folder holding maps.txt</translation>
+    </message>
+    <message>
+        <source>%1: il nome di un progetto non può essere un percorso</source>
+        <translation>%1: a project's name cannot be a path</translation>
+    </message>
 </context>
 <context>
     <name>TAnteprimaAdatta</name>
@@ -1660,6 +1668,22 @@
         <source>Spostando un&apos;icona si sposta anche la sua etichetta</source>
         <translation>Moving an icon moves its label too</translation>
     </message>
+    <message>
+        <source>Importa dal pannello…</source>
+        <translation>Import from panel…</translation>
+    </message>
+    <message>
+        <source>Ricostruisce un progetto dal maps.txt e dalle immagini di un pannello</source>
+        <translation>Rebuilds a project from a panel's maps.txt and pictures</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Chiude Ombrix</source>
+        <translation>Closes Ombrix</translation>
+    </message>
 </context>
 <context>
     <name>TBarraStato</name>
@@ -1670,6 +1694,45 @@
     <message>
         <source>%1 oggetti selezionati</source>
         <translation>%1 objects selected</translation>
+    </message>
+</context>
+<context>
+    <name>TBenvenuto</name>
+    <message>
+        <source>Benvenuto</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>Per cominciare, crea un progetto, aprine uno o ricostruiscilo da un pannello.</source>
+        <translation>To begin, create a project, open one, or rebuild one from a panel.</translation>
+    </message>
+    <message>
+        <source>Nuovo progetto…</source>
+        <translation>New project…</translation>
+    </message>
+    <message>
+        <source>Un progetto vuoto, con la sua prima area</source>
+        <translation>An empty project, with its first area</translation>
+    </message>
+    <message>
+        <source>Apri progetto…</source>
+        <translation>Open project…</translation>
+    </message>
+    <message>
+        <source>Un progetto già salvato (*.omb)</source>
+        <translation>A project saved before (*.omb)</translation>
+    </message>
+    <message>
+        <source>Importa dal pannello…</source>
+        <translation>Import from panel…</translation>
+    </message>
+    <message>
+        <source>Un progetto ricostruito dal maps.txt e dalle immagini di un pannello</source>
+        <translation>A project rebuilt from a panel's maps.txt and pictures</translation>
+    </message>
+    <message>
+        <source>Progetti recenti</source>
+        <translation>Recent projects</translation>
     </message>
 </context>
 <context>

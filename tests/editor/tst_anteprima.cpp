@@ -80,6 +80,16 @@ void TstAnteprima::previewFollowsKeysAndExport()
     QVERIFY2(pAnteprima->findChild<QLabel *>("LblStato")->text().contains("più vecchia del progetto"),
              qPrintable(pAnteprima->findChild<QLabel *>("LblStato")->text()));
     QVERIFY(pAnteprima->findChild<QPushButton *>("BtnEsportaAggiorna")->isEnabled());
+    // an export from the main menu: the open preview reads it at once, on the area it showed
+    QTest::mouseClick(pAnteprima->findChild<QWidget *>("PnlPagina"), Qt::LeftButton, {}, QPoint(600, 36)); // "Tnex"
+    fA(frm, "MnuEsportaProgetto")->trigger();
+    QVERIFY(pAnteprima->findChild<QLabel *>("LblStato")->isHidden());
+    QCOMPARE(pAnteprima->findChild<QLabel *>("LblArea")->text(), QStringLiteral("Area 2: Box"));
+    // Esc closes it, as a dialog
+    QTest::keyClick(pAnteprima->findChild<QWidget *>("PnlPagina"), Qt::Key_Escape);
+    QVERIFY(!pAnteprima->isVisible());
+    fA(frm, "MnuAnteprimaPannello")->trigger();
+    QVERIFY(pAnteprima->isVisible());
 
     fA(frm, "MnuChiudiProgetto")->trigger();
     QVERIFY(!pAnteprima->isVisible());

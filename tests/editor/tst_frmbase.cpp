@@ -149,7 +149,13 @@ void TstFrmBase::closeWritesIniWithDefault()
 {
     TEditorFixture fx;
     TFrmBase &frm = fx.pStart();
-    QVERIFY(frm.close()); // the window manager's close
+    // "Esci" (Ctrl+Q) ends the "Progetto" menu and closes the window
+    QAction *pEsci = fA(frm, "MnuEsci");
+    QCOMPARE(pEsci->text(), QStringLiteral("Esci"));
+    QCOMPARE(pEsci->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(qobject_cast<QMenu *>(pEsci->parent())->actions().constLast(), pEsci);
+    pEsci->trigger();
+    QVERIFY(!frm.isVisible());
     fx.pStop();
     QFile f(fx.fBin() + "ombrix.ini");
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -272,6 +278,22 @@ void TstFrmBase::recentProjectsGuideAndAbout()
     fx.pWriteIni("[Options]\nIconSize=32\n[Recenti]\nProgetto1=" + sSparito.toUtf8() + "\n");
     TFrmBase &frm = fx.pStart();
 
+    // with no project, the welcome stands in the canvas's place; each button does what its menu entry does
+    QWidget *pBenvenuto = fW<QWidget>(frm, "Benvenuto");
+    QVERIFY(pBenvenuto->isVisible());
+    QCOMPARE(pBenvenuto->geometry(), fW<QWidget>(frm, "PanelDx")->geometry());
+    QCOMPARE(fW<QAbstractButton>(frm, "BenvNuovo")->text(), QStringLiteral("Nuovo progetto…"));
+    QCOMPARE(fW<QAbstractButton>(frm, "BenvApri")->text(), QStringLiteral("Apri progetto…"));
+    QCOMPARE(fW<QAbstractButton>(frm, "BenvImporta")->text(), QStringLiteral("Importa dal pannello…"));
+    QVERIFY(!fW<QAbstractButton>(frm, "BenvRecente_1")->isEnabled()); // its file is gone
+    QTest::mouseClick(fW<QAbstractButton>(frm, "BenvNuovo"), Qt::LeftButton);
+    QCOMPARE(fx.dialogs.asInputCaptions, QStringList{QStringLiteral("Nome Progetto")});
+    QTest::mouseClick(fW<QAbstractButton>(frm, "BenvApri"), Qt::LeftButton);
+    QCOMPARE(fx.dialogs.asProjectStartDirs.size(), 1);
+    QTest::mouseClick(fW<QAbstractButton>(frm, "BenvImporta"), Qt::LeftButton);
+    QCOMPARE(fx.dialogs.asFolderTitles, QStringList{QStringLiteral("La cartella con maps.txt")});
+    QVERIFY(!fProjectOpen());
+
     // the new entries come after the existing ones of their menus
     const QList<QAction *> aMenuProgetto =
         qobject_cast<QMenu *>(fW<QMenu>(frm, "MnuProgettiRecenti")->parent())->actions();
@@ -296,6 +318,16 @@ void TstFrmBase::recentProjectsGuideAndAbout()
     aRecenti.at(0)->trigger();
     QVERIFY(fProjectOpen());
     QCOMPARE(frm.fDocument().fDatabase(), sCasa);
+    QVERIFY(!pBenvenuto->isVisible());
+    // closed again, the welcome lists it first, and one click opens it
+    fA(frm, "MnuChiudiProgetto")->trigger();
+    QVERIFY(pBenvenuto->isVisible());
+    QCOMPARE(fW<QAbstractButton>(frm, "BenvRecente_1")->toolTip(), sCasa);
+    QVERIFY(!fW<QAbstractButton>(frm, "BenvRecente_2")->isEnabled());
+    QTest::mouseClick(fW<QAbstractButton>(frm, "BenvRecente_1"), Qt::LeftButton);
+    QVERIFY(fProjectOpen());
+    QCOMPARE(frm.fDocument().fDatabase(), sCasa);
+    QVERIFY(!pBenvenuto->isVisible());
 
     // "Guida" (F1) opens the guide in its own window; the about box names the versions
     QCOMPARE(fA(frm, "MnuGuida")->shortcut(), QKeySequence(Qt::Key_F1));

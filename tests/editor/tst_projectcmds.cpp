@@ -30,6 +30,7 @@ private slots:
     void openCancelledKeepsProject();
     void failedOpenLeavesNoProject();
     void exportMatchesHeadlessExport();
+    void importFromPanelRebuildsTheProject();
     void restoreBringsBackADeletedArea();
     void damagedProjectOffersItsSnapshot();
 };
@@ -259,6 +260,65 @@ void TstProject::exportMatchesHeadlessExport()
     QCOMPARE(QDir(sOut).entryList(QDir::Files, QDir::Name), asMenu);
     for (const QString &sFile : asMenu)
         QVERIFY2(TEditorFixture::fReadAll(sOut + sFile) == aMenuBytes.value(sFile), qPrintable(sFile));
+}
+
+void TstProject::importFromPanelRebuildsTheProject()
+{
+    TEditorFixture fx;
+    TFrmBase &frm = fx.pStart();
+    fx.pNewProject("casa");
+    fx.pExec(
+        "insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (2, 0, 0, \"Primo piano\", 0)");
+    fx.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (3, 1, 1, \"Cucina\", 0)");
+    fx.pExec("insert into tbarea (_id, livello, father_id, NomeArea, Ordinamento) values (4, 1, 2, \"Bagno\", 0)");
+    for (const char *szSql :
+         {"insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, CoordX2, "
+          "CoordY2, Orientamento) values (1, 0, 5, 32, 4, 100, 80, 140, 92, 0)",
+          "insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+          "Orientamento) values (1, 3, 0, 32, 3, 10, 40, 0)",
+          "insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+          "Orientamento) values (2, 4, 0, 32, 3, 60, 40, 0)",
+          "insert into tbsensori (area_id, area_zoom, NumSensore, IconSize, TipoSensore, CoordX, CoordY, "
+          "Orientamento, Testo, CoordXt, CoordYt, FontTxt, ColorTxt) values (4, 0, 12, 16, 1, 200, 100, 0, "
+          "\"Luce sogg.\", 220, 104, 1, 2)"})
+        fx.pExec(QString::fromLatin1(szSql));
+    for (int iArea : {2, 3, 4})
+        TEditorFixture::pWriteJpeg(fProjectRoot() + QStringLiteral("areas/img_%1.jpg").arg(iArea), 480, 272,
+                                   QColor(60 * iArea, 180, 40));
+    fx.pOpenProject(fx.fProgetti() + "casa/casa.omb");
+    const QStringList asAlbero = fx.fTreeTexts();
+    QCOMPARE(asAlbero.size(), 4);
+    fA(frm, "MnuEsportaProgetto")->trigger();
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    const QByteArray abMaps = TEditorFixture::fReadAll(fProjectOut() + "maps.txt");
+    QVERIFY(!abMaps.isEmpty());
+
+    // the panel's card: the export, copied away
+    QTemporaryDir scheda;
+    for (const QString &sFile : QDir(fProjectOut()).entryList(QDir::Files))
+        QVERIFY(QFile::copy(fProjectOut() + sFile, scheda.filePath(sFile)));
+    QVERIFY(fA(frm, "MnuImportaDalPannello")->isEnabled());
+    fx.dialogs.asFolders = {scheda.path(), fx.fProgetti()};
+    fx.dialogs.aInputAnswers = {QStringLiteral("rifatto")};
+    fx.dialogs.asMessages.clear();
+    fA(frm, "MnuImportaDalPannello")->trigger();
+    QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+    QCOMPARE(fProjectRoot(), fx.fProgetti() + "rifatto/");
+    QCOMPARE(fx.fTreeTexts(), asAlbero);
+    QCOMPARE(fx.fQueryInt("select count(*) from tbsensori"), 4);
+    QCOMPARE(fx.fQueryInt("select count(*) from tbsensori where Testo = \"Luce sogg.\" and area_id = 4"), 1);
+    QCOMPARE(fx.dialogs.asMessages.size(), 1);
+    QVERIFY2(fx.dialogs.asMessages.at(0).contains("4"), qPrintable(fx.dialogs.asMessages.at(0)));
+    fA(frm, "MnuEsportaProgetto")->trigger();
+    QCOMPARE(TEditorFixture::fReadAll(fProjectOut() + "maps.txt"), abMaps);
+
+    // the same name again: the project that exists is left alone, and stays open
+    fx.dialogs.asFolders = {scheda.path(), fx.fProgetti()};
+    fx.dialogs.aInputAnswers = {QStringLiteral("rifatto")};
+    fA(frm, "MnuImportaDalPannello")->trigger();
+    QCOMPARE(fx.dialogs.asErrors.size(), 1);
+    QCOMPARE(fProjectRoot(), fx.fProgetti() + "rifatto/");
+    QCOMPARE(fx.fTreeTexts(), asAlbero);
 }
 
 void TstProject::restoreBringsBackADeletedArea()
