@@ -21,19 +21,10 @@ namespace {
 
 const QString sPorta = QStringLiteral("Porta");
 
-/** A new object of the button's type with that number, its icon moved to pos; returns its id. */
-int fOggetto(TEditorFixture &fx, const char *szButton, const QString &sNumero, const QPoint &pos)
-{
-    pAddWithButton(fx, fBtn(fx.frm(), szButton), sNumero);
-    const int iId = fLastSensorId(fx);
-    fx.frm().fDocument().pSpostaOggetto(iId, 0, pos);
-    return iId;
-}
-
 /** A contact 7 at pos labelled "Porta" through its pop-up menu, in the font dialog's first choice (14 points). */
 int fContattoConPorta(TEditorFixture &fx, const QPoint &pos)
 {
-    const int iId = fOggetto(fx, "BtnContact", QStringLiteral("7"), pos);
+    const int iId = fOggetto(fx, fBtn(fx.frm(), "BtnContact"), QStringLiteral("7"), pos);
     fx.dialogs.aInputAnswers << sPorta;
     pPopupEntry(fPlaced(fx.frm(), QStringLiteral("Contatto_%1_ingresso_7").arg(iId)), fW<QMenu>(fx.frm(), "popImg"),
                 fA(fx.frm(), "MnuAggiungitesto"));
@@ -55,14 +46,6 @@ QPair<QPoint, QPoint> fCoppia(TEditorFixture &fx, int iId)
 QSize fTesto(const QString &s)
 {
     return fDimensioneEtichetta(s, fLabelFont(7));
-}
-
-QAction *fVoceAllinea(TFrmBase &frm, const QString &sTesto)
-{
-    for (QAction *p : fW<QMenu>(frm, "MnuAllinea")->actions())
-        if (p->text() == sTesto)
-            return p;
-    return nullptr;
 }
 
 void pClic(TFrmBase &frm, int iId, TParte eParte, Qt::KeyboardModifiers mod = {})
@@ -117,7 +100,7 @@ void TstEtichetteUnite::labelGoesWithItsIconInOneStep()
     QVERIFY(fA(frm, "MnuEtichetteUnite")->isChecked());
     if (!bUnite)
         fA(frm, "MnuEtichetteUnite")->trigger();
-    const int iLampada = fOggetto(fx, "BtnLampada", QStringLiteral("3"), QPoint(60, 80));
+    const int iLampada = fOggetto(fx, fBtn(frm, "BtnLampada"), QStringLiteral("3"), QPoint(60, 80));
     const int iId = fContattoConPorta(fx, QPoint(200, 150));
     const QPair<QPoint, QPoint> prima = fCoppia(fx, iId);
     QCOMPARE(prima.first, QPoint(200, 150));
@@ -168,7 +151,7 @@ void TstEtichetteUnite::pairStopsWhereItsLabelMeetsTheRightEdge()
     TFrmBase &frm = fStartWithProject(fx);
     // a lamp at the right edge to align with; in the group, one at the left that holds nothing back
     const int iLampada =
-        fOggetto(fx, "BtnLampada", QStringLiteral("3"), sModo == "group" ? QPoint(20, 60) : QPoint(448, 60));
+        fOggetto(fx, fBtn(frm, "BtnLampada"), QStringLiteral("3"), sModo == "group" ? QPoint(20, 60) : QPoint(448, 60));
     const int iId = fContattoConPorta(fx, QPoint(300, 150));
     const QPair<QPoint, QPoint> prima = fCoppia(fx, iId);
     const int iScarto = prima.second.x() - prima.first.x();
@@ -267,7 +250,7 @@ void TstEtichetteUnite::newLabelGoesToTheFirstFreeSide()
     TEditorFixture fx;
     fStartWithProject(fx);
     for (int i = 0; i < aAltre.size(); ++i)
-        fOggetto(fx, "BtnLampada", QString::number(i + 1), aAltre.at(i));
+        fOggetto(fx, fBtn(fx.frm(), "BtnLampada"), QString::number(i + 1), aAltre.at(i));
     const int iId = fContattoConPorta(fx, icona);
     const QSize t = fTesto(sPorta);
     const int iCentro = icona.x() + (32 - t.width()) / 2;
