@@ -11,8 +11,10 @@
 
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 #include <QUndoStack>
 
@@ -31,6 +33,21 @@ struct TElemento
     qint64 iId = 0;
     int iElemento = 0;
     QPoint pos;
+};
+
+/** New type, number and label of one object, as the dialog "Proprietà" gives them. A barrier keeps its second
+ *  end at pos2 (used when it becomes one); any other type has none. An empty text removes the label; a label
+ *  that is new goes to posTesto. */
+struct TProprietaOggetto
+{
+    qint64 iId = 0;
+    int iTipo = 0;
+    QString sNumero;
+    QPoint pos2;
+    QString sTesto;
+    QPoint posTesto;
+    int iFont = 0;
+    int iColor = 0;
 };
 
 /** Opening a project whose database SQLite reports as corrupt or not a database. */
@@ -155,6 +172,9 @@ public:
                            const QPoint &posTesto, const QString &sTesto);
     /** The lowest number above iNumero that no object of the class of type iTipo uses in the project. */
     qint64 fNumeroLibero(int iTipo, qint64 iNumero);
+    /** The numbers that more than one object of a class uses in the project: for each input and output type, the
+     *  numbers that type's class holds twice or more. */
+    QMap<int, QSet<qint64>> fNumeriRipetuti();
     /** The objects other than iId of the class of type iTipo that use iNumero anywhere in the project. */
     QList<TUsoNumero> fUsiNumero(int iTipo, qint64 iNumero, qint64 iId);
     /** New type, number and label of object iId, as one step. A barrier keeps its second end at pos2 (used
@@ -162,6 +182,8 @@ public:
      *  goes to posTesto. */
     void pCambiaProprieta(qint64 iId, int iTipo, const QString &sNumero, const QPoint &pos2, const QString &sTesto,
                           const QPoint &posTesto, int iFont, int iColor);
+    /** New properties of several objects as one step; the objects no longer shown are left out. */
+    void pCambiaProprieta(const QList<TProprietaOggetto> &aProprieta);
 
     /** A new label on object iId. */
     void pAggiungiTesto(qint64 iId, const QPoint &pos, int iFont, int iColor, const QString &sTesto);

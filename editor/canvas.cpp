@@ -36,6 +36,8 @@ TAreaCanvas::TAreaCanvas(TProjectDocument &doc, TSelezione &sel, TCommandBoundar
     m_pSfondo->setObjectName(QStringLiteral("Image_1"));
     m_pBanner = new TLivelloImmagine(this);
     m_pBanner->setObjectName(QStringLiteral("ImgBanner"));
+    m_pGriglia = new TLivelloGriglia(this); // below every item, which is made later
+    m_pGriglia->setObjectName(QStringLiteral("ImgGriglia"));
     m_pOverlay = new TCanvasOverlay(this);
     m_pOverlay->setObjectName(QStringLiteral("ImgCanvas"));
     pSetZoom(100);
@@ -79,6 +81,8 @@ void TAreaCanvas::pSetZoom(int iPercento)
     m_pSfondo->pSetVista(m_vista);
     m_pBanner->setGeometry(m_vista.fSchermo(QRect(0, 0, iLarghezzaPannello, iAltezzaBanner)));
     m_pBanner->pSetVista(m_vista);
+    m_pGriglia->setGeometry(rect());
+    m_pGriglia->pSetVista(m_vista);
     m_pOverlay->setGeometry(rect());
     m_pOverlay->pSetVista(m_vista);
     for (TCanvasItem *pItem : std::as_const(m_aItems))
@@ -109,6 +113,8 @@ void TAreaCanvas::pSposta(const TChiave &chiave, const QPoint &pos)
         return;
     pItem->pSetPosizione(pos);
     pAggiornaCornici();
+    if (m_bNumeri && chiave.eParte == TParte::Icona)
+        pAggiornaNumeri(false);
     emit sigSpostato(chiave, pos);
 }
 
@@ -174,6 +180,7 @@ void TAreaCanvas::pSvuota()
     m_pSfondo->clear();
     pWipeBlines();
     pAggiornaCornici();
+    pAggiornaNumeri(false);
 }
 
 void TAreaCanvas::pMostraArea()
@@ -298,8 +305,61 @@ void TAreaCanvas::pRepaintAll()
     else
         pWipeBlines();
     pAggiornaCornici();
+    pAggiornaNumeri(true);
     m_pOverlay->raise();
     update();
+}
+
+void TAreaCanvas::pSetGriglia(int iPasso)
+{
+    m_pGriglia->pSetPasso(iPasso);
+}
+
+int TAreaCanvas::fGriglia() const
+{
+    return m_pGriglia->fPasso();
+}
+
+void TAreaCanvas::pSetGuide(const QList<QLine> &aGuide)
+{
+    m_pOverlay->pSetGuide(aGuide);
+}
+
+const QList<QLine> &TAreaCanvas::fGuide() const
+{
+    return m_pOverlay->fGuide();
+}
+
+void TAreaCanvas::pSetMostraNumeri(bool bMostra)
+{
+    m_bNumeri = bMostra;
+    pAggiornaNumeri(true);
+}
+
+const QList<TNumeroMostrato> &TAreaCanvas::fNumeri() const
+{
+    return m_pOverlay->fNumeri();
+}
+
+void TAreaCanvas::pAggiornaNumeri(bool bRileggi)
+{
+    if (!m_bNumeri || !m_doc.fAperto() || m_doc.fAreaMostrata() == 0) {
+        m_aRipetuti.clear();
+        m_pOverlay->pSetNumeri({});
+        return;
+    }
+    if (bRileggi)
+        m_aRipetuti = m_doc.fNumeriRipetuti();
+    QList<TNumeroMostrato> aNumeri;
+    for (const TCanvasItem *pItem : fItems()) {
+        const TSensore *p = m_doc.fOggetto(pItem->fId());
+        if (!p || pItem->fParte() != TParte::Icona || p->Get_tiposensore() == 3)
+            continue; // a zoom marker has no number
+        const qint64 iNumero = p->Get_numsensore();
+        aNumeri << TNumeroMostrato{pItem->fRettangolo(), iNumero,
+                                   m_aRipetuti.value(p->Get_tiposensore()).contains(iNumero)};
+    }
+    m_pOverlay->pSetNumeri(aNumeri);
 }
 
 void TAreaCanvas::pAggiornaCornici()

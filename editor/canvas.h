@@ -1,16 +1,17 @@
 #pragma once
 
+#include "editor/canvaslayers.h"
 #include "editor/itemkeys.h"
 #include "editor/viewtransform.h"
 
 #include <QHash>
 #include <QList>
+#include <QMap>
+#include <QSet>
 #include <QWidget>
 
 class TCanvasItem;
-class TCanvasOverlay;
 class TCommandBoundary;
-class TLivelloImmagine;
 class TProjectDocument;
 class TSelezione;
 class TSensore;
@@ -74,6 +75,18 @@ public:
     void pPulisciTutto();
     /** Nothing shown: no item, no background, no line; the banner strip keeps its picture. */
     void pSvuota();
+    // --- the grid, the guides and the numbers, on the screen only -------------------------------
+    /** The grid every iPasso panel pixels; 0 for none. */
+    void pSetGriglia(int iPasso);
+    int fGriglia() const;
+    /** The guides of a drag, in panel pixels; an empty list for none. */
+    void pSetGuide(const QList<QLine> &aGuide);
+    const QList<QLine> &fGuide() const;
+    /** Each icon's I/O number in a badge, red when its class uses it twice in the project. */
+    void pSetMostraNumeri(bool bMostra);
+    bool fMostraNumeri() const { return m_bNumeri; }
+    const QList<TNumeroMostrato> &fNumeri() const;
+
     /** What the canvas draws over the area's picture (banner, items, lines), at 480 x 272, transparent elsewhere. */
     QImage fSopraSfondo() const;
 
@@ -102,6 +115,8 @@ private:
     void pCostruisci(const TSensore &s);
     TCanvasItem *fNuovoItem(const TSensore &s, const TChiave &chiave, const QPixmap &picture);
     void pAggiornaCornici();
+    /** The badges where the icons are now; with bRileggi the repeated numbers are read again. */
+    void pAggiornaNumeri(bool bRileggi);
     /** Takes an item off the canvas. */
     void pScarta(TCanvasItem *pItem);
 
@@ -112,6 +127,9 @@ private:
     TStrumento *m_pStrumento = nullptr;
     TLivelloImmagine *m_pSfondo = nullptr;
     TLivelloImmagine *m_pBanner = nullptr;
+    TLivelloGriglia *m_pGriglia = nullptr;
     TCanvasOverlay *m_pOverlay = nullptr;
     QHash<TChiave, TCanvasItem *> m_aItems;
+    bool m_bNumeri = false;
+    QMap<int, QSet<qint64>> m_aRipetuti; // by type, the numbers its class uses twice
 };

@@ -91,7 +91,8 @@ bool fTastoCanvas(const TContesto &ctx, TAreaCanvas &canvas, QKeyEvent *pEvent)
         return false; // Ctrl and Alt combinations are the menus' shortcuts
     if (!ctx.doc.fAperto() || ctx.doc.fAreaMostrata() == 0)
         return false;
-    const int iPasso = bMaiuscolo ? 10 : 1;
+    // one grid step while the grid is shown
+    const int iPasso = canvas.fGriglia() > 0 ? canvas.fGriglia() : bMaiuscolo ? 10 : 1;
     switch (iTasto) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:

@@ -110,6 +110,46 @@ void TLivelloImmagine::paintEvent(QPaintEvent *pEvent)
     p.drawPixmap(destinazione, pixmap(), sorgente);
 }
 
+// --- the grid ----------------------------------------------------------------------
+
+TLivelloGriglia::TLivelloGriglia(QWidget *pParent) : QWidget(pParent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void TLivelloGriglia::pSetVista(const TVista &vista)
+{
+    m_vista = vista;
+    update();
+}
+
+void TLivelloGriglia::pSetPasso(int iPasso)
+{
+    if (iPasso == m_iPasso)
+        return;
+    m_iPasso = iPasso;
+    update();
+}
+
+void TLivelloGriglia::paintEvent(QPaintEvent *)
+{
+    if (m_iPasso <= 0)
+        return;
+    QPainter p(this);
+    // faint on any background: a light line with a dark one beside it, both mostly transparent
+    p.setPen(QPen(QColor(0, 0, 0, 36), 1));
+    for (int x = m_iPasso; x < iLarghezzaPannello; x += m_iPasso)
+        p.drawLine(m_vista.fSchermo(x), 0, m_vista.fSchermo(x), height());
+    for (int y = m_iPasso; y < iAltezzaPannello; y += m_iPasso)
+        p.drawLine(0, m_vista.fSchermo(y), width(), m_vista.fSchermo(y));
+    p.setPen(QPen(QColor(255, 255, 255, 32), 1));
+    for (int x = m_iPasso; x < iLarghezzaPannello; x += m_iPasso)
+        p.drawLine(m_vista.fSchermo(x) + 1, 0, m_vista.fSchermo(x) + 1, height());
+    for (int y = m_iPasso; y < iAltezzaPannello; y += m_iPasso)
+        p.drawLine(0, m_vista.fSchermo(y) + 1, width(), m_vista.fSchermo(y) + 1);
+}
+
 // --- the overlay -------------------------------------------------------------------
 
 TCanvasOverlay::TCanvasOverlay(QWidget *pParent) : QWidget(pParent)
@@ -154,10 +194,31 @@ void TCanvasOverlay::pSetBanda(const QRect &rc)
     update();
 }
 
+void TCanvasOverlay::pSetGuide(const QList<QLine> &aGuide)
+{
+    if (aGuide == m_aGuide)
+        return;
+    m_aGuide = aGuide;
+    update();
+}
+
+void TCanvasOverlay::pSetNumeri(const QList<TNumeroMostrato> &aNumeri)
+{
+    if (aNumeri == m_aNumeri)
+        return;
+    m_aNumeri = aNumeri;
+    update();
+}
+
 void TCanvasOverlay::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     pScala(p, m_vista);
+    if (!m_aGuide.isEmpty()) {
+        p.setPen(QPen(QColor(230, 0, 200), 0));
+        for (const QLine &linea : m_aGuide)
+            p.drawLine(linea);
+    }
     QList<QRect> aCornici = m_aAltreCornici;
     if (!m_rcCornice.isEmpty())
         aCornici << m_rcCornice;
@@ -175,4 +236,25 @@ void TCanvasOverlay::paintEvent(QPaintEvent *)
         p.drawRect(m_rcBanda.adjusted(0, 0, -1, -1));
     }
     pDisegnaLineeBarriera(p, m_aLines);
+    p.resetTransform();
+    // the badges at the screen's own size, so that they stay readable at any zoom
+    if (!m_aNumeri.isEmpty()) {
+        QFont font = this->font();
+        font.setPixelSize(10);
+        font.setBold(true);
+        p.setFont(font);
+        const QFontMetrics fm(font);
+        for (const TNumeroMostrato &n : m_aNumeri) {
+            const QString sNumero = QString::number(n.iNumero);
+            const QRect rcIcona = m_vista.fSchermo(n.rcIcona);
+            QRect rc(0, 0, fm.horizontalAdvance(sNumero) + 4, fm.height());
+            rc.moveTopRight(rcIcona.topRight() + QPoint(2, -2));
+            // a white rim keeps a badge apart from any background
+            p.setPen(QPen(QColor(255, 255, 255, 220), 1));
+            p.setBrush(n.bDoppio ? QColor(220, 0, 0) : QColor(40, 40, 40, 220));
+            p.drawRoundedRect(rc, 3, 3);
+            p.setPen(Qt::white);
+            p.drawText(rc, Qt::AlignCenter, sNumero);
+        }
+    }
 }

@@ -29,11 +29,44 @@ private:
 };
 
 /**
+ * The grid of the area canvas, above the background and the banner and
+ * below every item: faint lines every iPasso panel pixels (none for 0), drawn
+ * at the canvas's zoom. It lets every mouse event through.
+ */
+class TLivelloGriglia final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TLivelloGriglia(QWidget *pParent);
+    void pSetVista(const TVista &vista);
+    void pSetPasso(int iPasso);
+    int fPasso() const { return m_iPasso; }
+
+protected:
+    void paintEvent(QPaintEvent *pEvent) override;
+
+private:
+    TVista m_vista;
+    int m_iPasso = 0;
+};
+
+/** An I/O number shown in a badge at an icon's top-right corner, red when its class uses it twice. */
+struct TNumeroMostrato
+{
+    QRect rcIcona; // the icon, in panel pixels
+    qint64 iNumero = 0;
+    bool bDoppio = false;
+    bool operator==(const TNumeroMostrato &) const = default;
+};
+
+/**
  * The top layer of the area canvas. It has no picture of its own and lets
  * every mouse event through; it shows the barrier lines it was last given,
  * anti-aliased, in (91, 110, 216), 1 panel pixel wide, a line at whole
  * coordinates covering the pixels at those coordinates. Above them it frames
- * the selected items and draws the rubber band of a selection being drawn.
+ * the selected items and draws the rubber band of a selection being drawn,
+ * the guides of a drag and the badges of the I/O numbers.
  * Everything it is given is in panel pixels and drawn at the canvas's zoom.
  */
 class TCanvasOverlay final : public QWidget
@@ -55,6 +88,12 @@ public:
     /** The rubber band being drawn; an empty rectangle for none. */
     void pSetBanda(const QRect &rc);
     const QRect &fBanda() const { return m_rcBanda; }
+    /** The guides of a drag: lines across the page; none for an empty list. */
+    void pSetGuide(const QList<QLine> &aGuide);
+    const QList<QLine> &fGuide() const { return m_aGuide; }
+    /** The badges of the I/O numbers; none for an empty list. */
+    void pSetNumeri(const QList<TNumeroMostrato> &aNumeri);
+    const QList<TNumeroMostrato> &fNumeri() const { return m_aNumeri; }
 
 protected:
     void paintEvent(QPaintEvent *pEvent) override;
@@ -65,6 +104,8 @@ private:
     QRect m_rcCornice;
     QList<QRect> m_aAltreCornici;
     QRect m_rcBanda;
+    QList<QLine> m_aGuide;
+    QList<TNumeroMostrato> m_aNumeri;
 };
 
 /** Decodes a picture file; throws TOmbrixError with the file's path and the decoder's message. */

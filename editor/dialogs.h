@@ -10,6 +10,7 @@
 #include <optional>
 
 class QColor;
+class QComboBox;
 class QWidget;
 class TFrmAdatta;
 class TFrmFont;
@@ -24,6 +25,11 @@ struct TProprieta
     int iFont = 0;    // the label's size index
     int iColore = 0;  // the label's colour index
 };
+
+/** The label sizes of the font dialog, "8" to "16", each with its index (1 to 9) as its data. */
+void pRiempiDimensioni(QComboBox *pCombo);
+/** The label colours of the font dialog, "bianco" to "nero", each with its index as its data. */
+void pRiempiColori(QComboBox *pCombo);
 
 /** The warning the dialog "Proprietà" shows for a number and a type (empty: none). */
 using TFnAvvisoNumero = std::function<QString(const QString &sNumero, int iTipo)>;

@@ -19,6 +19,7 @@
 #include "editor/panels.h"
 #include "editor/placement.h"
 #include "editor/projectcmds.h"
+#include "editor/propertiesdock.h"
 #include "editor/selectioncmds.h"
 #include "editor/selectionmodel.h"
 #include "editor/selectiontool.h"
@@ -117,6 +118,10 @@ void TFrmBase::pComponi()
     tabifyDockWidget(m_pDockVerifica, m_pDockIo);
     m_pDockVerifica->hide();
     m_pDockIo->hide();
+    // the selection's properties, beside the canvas, opened from the "Vista" menu
+    m_pDockProprieta = new TDockProprieta(m_ctx, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_pDockProprieta);
+    m_pDockProprieta->hide();
     connect(m_pDockVerifica, &TCheckDock::sigConteggio, &m_pVista->fBarraStato(), &TBarraStato::pConteggio);
 }
 
@@ -224,11 +229,11 @@ void TFrmBase::pCollegaModifica()
     fCollega(az[TAzione::Copia], [this] { pCopia(m_ctx); });
     fCollega(az[TAzione::Taglia], [this] { pTaglia(m_ctx); });
     fCollega(az[TAzione::Incolla], [this, &canvas] {
-        pIncolla(m_ctx, false);
+        pIncolla(m_ctx, false, canvas.fGriglia());
         canvas.setFocus(Qt::OtherFocusReason);
     });
     fCollega(az[TAzione::IncollaSpeciale], [this, &canvas] {
-        pIncolla(m_ctx, true);
+        pIncolla(m_ctx, true, canvas.fGriglia());
         canvas.setFocus(Qt::OtherFocusReason);
     });
     connect(az.fMenu(TMenu::Allinea), &QMenu::triggered, this, [this](QAction *pEntry) {
@@ -246,6 +251,29 @@ void TFrmBase::pCollegaVista()
     connect(az.fGruppoZoom(), &QActionGroup::triggered, this,
             [this](QAction *pEntry) { m_pVista->pSetZoom(pEntry->data().toInt()); });
     connect(m_pVista, &TVistaArea::sigZoom, m_pAzioni, &TAzioni::pSegnaZoom);
+
+    // the properties dock, shown and hidden from its entry, which follows it
+    QAction *pProprieta = az[TAzione::PannelloProprieta];
+    connect(pProprieta, &QAction::triggered, this, [this](bool bMostra) {
+        if (bMostra)
+            pApriDock(*this, m_pDockProprieta, m_pClient);
+        else
+            m_pDockProprieta->hide();
+    });
+    connect(m_pDockProprieta, &QDockWidget::visibilityChanged, pProprieta,
+            [this, pProprieta] { pProprieta->setChecked(!m_pDockProprieta->isHidden()); });
+
+    // the grid, its step, and the numbers: the screen only
+    TAreaCanvas &canvas = m_pVista->fCanvas();
+    connect(az[TAzione::Griglia], &QAction::toggled, this,
+            [this, &canvas](bool bGriglia) { canvas.pSetGriglia(bGriglia ? m_iPassoGriglia : 0); });
+    connect(az.fGruppoGriglia(), &QActionGroup::triggered, this, [this, &canvas](QAction *pEntry) {
+        m_iPassoGriglia = pEntry->data().toInt();
+        if (canvas.fGriglia() > 0)
+            canvas.pSetGriglia(m_iPassoGriglia);
+    });
+    connect(az[TAzione::MostraNumeri], &QAction::toggled, this,
+            [this, &canvas](bool bMostra) { pRunCommand([&canvas, bMostra] { canvas.pSetMostraNumeri(bMostra); }); });
 }
 
 void TFrmBase::pCollegaOggetti()
@@ -279,6 +307,20 @@ void TFrmBase::pSuOggettoDelMenu(const std::function<void(qint64)> &fn)
         if (m_pDoc->fOggetto(iId))
             fn(iId);
     });
+}
+
+void TFrmBase::pImpostaGriglia(bool bGriglia, int iPasso)
+{
+    TAzioni &az = *m_pAzioni;
+    for (QAction *pEntry : az.fGruppoGriglia()->actions())
+        if (pEntry->data().toInt() == iPasso) {
+            pEntry->setChecked(true);
+            m_iPassoGriglia = iPasso;
+        }
+    az[TAzione::Griglia]->setChecked(bGriglia);
+    m_pVista->fCanvas().pSetGriglia(bGriglia ? m_iPassoGriglia : 0);
+    // restoreState may have shown the properties dock
+    az[TAzione::PannelloProprieta]->setChecked(!m_pDockProprieta->isHidden());
 }
 
 void TFrmBase::pAnteprimaPannello()
@@ -315,6 +357,7 @@ void TFrmBase::FormCreate(const QString &sProgramPath)
         pDentroSchermo(*this);
         pLayoutClient();
         m_pVista->pSetZoom(opz.iZoom);
+        pImpostaGriglia(opz.bGriglia, opz.iPassoGriglia);
         m_pBarra->pLoadToolbarIcons();
     });
     pMostraBenvenuto();
@@ -342,6 +385,8 @@ void TFrmBase::FormDestroy()
     opz.abGeometria = saveGeometry();
     opz.abStato = saveState();
     opz.iAlbero = m_iLeftWidth;
+    opz.bGriglia = m_pVista->fCanvas().fGriglia() > 0;
+    opz.iPassoGriglia = m_iPassoGriglia;
     try {
         pWorkspaceShutdown(&opz);
     } catch (const std::exception &e) {

@@ -15,6 +15,7 @@ class TAzioni;
 class TBenvenuto;
 class TBarraStrumenti;
 class TCheckDock;
+class TDockProprieta;
 class TClientArea;
 class TComandiTesti;
 class TDialogs;
@@ -32,16 +33,16 @@ class TVistaArea;
 /**
  * The main window (FrmBase). It only composes: the menus (TAzioni), the tool
  * bar, the area tree on the left, the area view on the right (the bezel with
- * the canvas, the status bar, the zoom), the docks "Verifica" and
- * "Ingressi/Uscite", and it connects every entry to its command. It owns the
+ * the canvas, the status bar, the zoom), the docks "Verifica",
+ * "Ingressi/Uscite" and "Proprietà", and it connects every entry to its command. It owns the
  * project document and the selection, and is the command boundary: every
  * command runs inside pRunCommand, the one place where a failure is caught
  * and shown in the error box; afterwards the window shows what the database
  * holds.
  *
  * Its client area is 909 x 470 at start, never more than the screen's
- * available size; its size, position, left panel, docks and zoom are kept in
- * ombrix.ini between sessions.
+ * available size; its size, position, left panel, docks, zoom and grid are
+ * kept in ombrix.ini between sessions.
  */
 class TFrmBase final : public QMainWindow, public TCommandBoundary
 {
@@ -101,6 +102,8 @@ private:
     /** Runs fn on the object the last pop-up menu was opened on, if it is still there. */
     void pSuOggettoDelMenu(const std::function<void(qint64)> &fn);
     void pAnteprimaPannello();
+    /** The grid as ombrix.ini keeps it: shown or not, and its step (4, 8 or 16; any other keeps 8). */
+    void pImpostaGriglia(bool bGriglia, int iPasso);
     /** The welcome, in the canvas's place, while no project is open. */
     void pMostraBenvenuto();
 
@@ -121,9 +124,11 @@ private:
     TStrumentoSelezione *m_pStrumento = nullptr;
     TCheckDock *m_pDockVerifica = nullptr;
     TIoDock *m_pDockIo = nullptr;
+    TDockProprieta *m_pDockProprieta = nullptr;
     TFrmAnteprima *m_pAnteprima = nullptr;
     int m_iIconSize = 32;
     int m_iLeftWidth = 249;
+    int m_iPassoGriglia = 8; // the grid's step, also while it is hidden
     bool m_bInCommand = false;
     std::exception_ptr m_pPendingFailure; // a view's failure while following the document
     TChiave m_chiaveMenu;                 // the item the last pop-up menu was opened on

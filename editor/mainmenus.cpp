@@ -138,6 +138,28 @@ TAzioni::TAzioni(QMainWindow *pFinestra) : QObject(pFinestra)
     pVista->addSeparator();
     fVoce(pVista, TAzione::AdattaFinestra, tr("Adatta alla finestra"), "MnuAdattaFinestra",
           tr("Il passo più grande a cui la pagina entra nella finestra"));
+    pVista->addSeparator();
+    fVoce(pVista, TAzione::PannelloProprieta, tr("Proprietà"), "MnuPannelloProprieta",
+          tr("Mostra o nasconde il pannello delle proprietà degli oggetti selezionati"))
+        ->setCheckable(true);
+    fVoce(pVista, TAzione::Griglia, tr("Griglia"), "MnuGriglia",
+          tr("Mostra la griglia; gli oggetti trascinati o incollati vi si allineano"))
+        ->setCheckable(true);
+    QMenu *pPassi = fSottomenu(pVista, TMenu::PassoGriglia, tr("Passo griglia"), "MnuPassoGriglia",
+                               tr("Il passo della griglia in pixel del pannello"));
+    m_pPassi = new QActionGroup(this);
+    for (int iPasso : {4, 8, 16}) {
+        QAction *pEntry = pPassi->addAction(tr("%1 pixel").arg(iPasso));
+        pEntry->setObjectName(QStringLiteral("MnuPassoGriglia%1").arg(iPasso));
+        pEntry->setCheckable(true);
+        pEntry->setData(iPasso);
+        m_pPassi->addAction(pEntry);
+    }
+    m_pPassi->actions().at(1)->setChecked(true);
+    fVoce(pVista, TAzione::MostraNumeri, tr("Mostra numeri"), "MnuMostraNumeri",
+          tr("Il numero di ingresso o uscita di ogni oggetto; in rosso se ripetuto nella sua classe"),
+          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)})
+        ->setCheckable(true);
 
     QMenu *pDimensione = pBarra->addMenu(tr("&Dimensione icona"));
     m_pIcone = new QActionGroup(this);

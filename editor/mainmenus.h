@@ -43,6 +43,9 @@ enum class TAzione {
     Zoom300,
     Zoom400,
     AdattaFinestra,
+    PannelloProprieta,
+    Griglia,
+    MostraNumeri,
     // "Dimensione icona"
     Icona48,
     Icona32,
@@ -63,7 +66,7 @@ enum class TAzione {
 };
 
 /** The menus that hold entries made at run time, and the pop-up menus. */
-enum class TMenu { ProgettiRecenti, Allinea, PopImg, PopLabel, Numero };
+enum class TMenu { ProgettiRecenti, Allinea, PassoGriglia, PopImg, PopLabel, Numero };
 
 /**
  * The menus of the main window: "Progetto", "Modifica", "Vista",
@@ -87,6 +90,8 @@ public:
     QActionGroup *fGruppoIcone() const { return m_pIcone; }
     /** The zoom steps, the one shown checked. */
     QActionGroup *fGruppoZoom() const { return m_pZoom; }
+    /** The grid's steps, the one in use checked. */
+    QActionGroup *fGruppoGriglia() const { return m_pPassi; }
     /** Marks the zoom step iPercento. */
     void pSegnaZoom(int iPercento);
     /** Enables the entries that need a project. */
@@ -97,4 +102,5 @@ private:
     std::array<QMenu *, size_t(TMenu::Numero)> m_aMenu{};
     QActionGroup *m_pIcone = nullptr;
     QActionGroup *m_pZoom = nullptr;
+    QActionGroup *m_pPassi = nullptr;
 };

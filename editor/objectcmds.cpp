@@ -50,6 +50,48 @@ void pDuplica(const TContesto &ctx, qint64 iId)
         ctx.sel.pSeleziona({iNuovo, TParte::Icona});
 }
 
+TProprieta fProprietaDi(const TSensore &s)
+{
+    TProprieta prop;
+    prop.sNumero = QString::number(s.Get_numsensore());
+    prop.iTipo = s.Get_tiposensore();
+    for (int iTipo = 1; iTipo <= 10; ++iTipo)
+        if (fClasseTipo(iTipo) == fClasseTipo(s.Get_tiposensore()))
+            prop.aTipi << iTipo;
+    prop.sTesto = s.Get_testo();
+    prop.iFont = s.Get_fonttxt();
+    prop.iColore = s.Get_colortxt();
+    return prop;
+}
+
+std::optional<TProprietaOggetto> fProprietaAccettate(const TContesto &ctx, const TSensore &s, const TProprieta &prop)
+{
+    TDialogs &dialogs = ctx.cmd.fDialogs();
+    const QString sNumero = fTrimTyped(prop.sNumero);
+    if (!fIsNumero(sNumero)) {
+        dialogs.pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
+        return std::nullopt;
+    }
+    if (!prop.aTipi.contains(prop.iTipo))
+        return std::nullopt;
+    const QString sTesto = fTrimTyped(prop.sTesto);
+    if (fHasControlChars(sTesto)) {
+        dialogs.pMessage(fTestoConControllo());
+        return std::nullopt;
+    }
+    if (sTesto.size() > iMaxLabelText) {
+        dialogs.pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
+        return std::nullopt;
+    }
+    // a barrier's new second end lies where a placed barrier's does, beside its icon
+    const int iIconSize = s.Get_iconsize();
+    const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx() + 30, s.Get_coordy() + (iIconSize - iGlobB2Size) / 2),
+                                    QSize(iGlobB2Size, iGlobB2Size), 0, 0);
+    // a new label lies where "Aggiungi testo" puts it
+    const QPoint posTesto = fPosizioneNuovaEtichetta(ctx.doc, s, prop.iFont, sTesto);
+    return TProprietaOggetto{s.Get_id(), prop.iTipo, sNumero, pos2, sTesto, posTesto, prop.iFont, prop.iColore};
+}
+
 void pProprieta(const TContesto &ctx, qint64 iId)
 {
     TProjectDocument &doc = ctx.doc;
@@ -61,16 +103,7 @@ void pProprieta(const TContesto &ctx, qint64 iId)
     const TSensore s = *p;
     ctx.sel.pSeleziona({iId, TParte::Icona});
 
-    TProprieta prop;
-    prop.sNumero = QString::number(s.Get_numsensore());
-    prop.iTipo = s.Get_tiposensore();
-    for (int iTipo = 1; iTipo <= 10; ++iTipo)
-        if (fClasseTipo(iTipo) == fClasseTipo(s.Get_tiposensore()))
-            prop.aTipi << iTipo;
-    prop.sTesto = s.Get_testo();
-    prop.iFont = s.Get_fonttxt();
-    prop.iColore = s.Get_colortxt();
-
+    TProprieta prop = fProprietaDi(s);
     // a number another object of the same class uses is allowed, and the dialog names the areas it is used on
     TProjectDocument *pDoc = &doc;
     const TFnAvvisoNumero fnAvviso = [pDoc, iId](const QString &sNumero, int iTipo) {
@@ -88,31 +121,8 @@ void pProprieta(const TContesto &ctx, qint64 iId)
             return QString();
         return QCoreApplication::translate("Ombrix", "Numero già usato in: ") + asAree.join(QStringLiteral(", "));
     };
-    TDialogs &dialogs = ctx.cmd.fDialogs();
-    if (!dialogs.fProprieta(prop, fnAvviso))
+    if (!ctx.cmd.fDialogs().fProprieta(prop, fnAvviso))
         return;
-
-    const QString sNumero = fTrimTyped(prop.sNumero);
-    if (!fIsNumero(sNumero)) {
-        dialogs.pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
-        return;
-    }
-    if (!prop.aTipi.contains(prop.iTipo))
-        return;
-    const QString sTesto = fTrimTyped(prop.sTesto);
-    if (fHasControlChars(sTesto)) {
-        dialogs.pMessage(fTestoConControllo());
-        return;
-    }
-    if (sTesto.size() > iMaxLabelText) {
-        dialogs.pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
-        return;
-    }
-    // a barrier's new second end lies where a placed barrier's does, beside its icon
-    const int iIconSize = s.Get_iconsize();
-    const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx() + 30, s.Get_coordy() + (iIconSize - iGlobB2Size) / 2),
-                                    QSize(iGlobB2Size, iGlobB2Size), 0, 0);
-    // a new label lies where "Aggiungi testo" puts it
-    const QPoint posTesto = fPosizioneNuovaEtichetta(doc, s, prop.iFont, sTesto);
-    doc.pCambiaProprieta(iId, prop.iTipo, sNumero, pos2, sTesto, posTesto, prop.iFont, prop.iColore);
+    if (const std::optional<TProprietaOggetto> accettate = fProprietaAccettate(ctx, s, prop))
+        doc.pCambiaProprieta({*accettate});
 }

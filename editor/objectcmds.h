@@ -4,6 +4,12 @@
 
 #include <QtGlobal>
 
+#include <optional>
+
+class TSensore;
+struct TProprieta;
+struct TProprietaOggetto;
+
 /**
  * The commands on one object of the shown area, from its icon's pop-up menu,
  * the "Modifica" menu and the keys: delete it, duplicate it, edit its
@@ -18,3 +24,8 @@ void pEliminaSensore(const TContesto &ctx, qint64 iId);
 void pDuplica(const TContesto &ctx, qint64 iId);
 /** "Proprietà…": number, type (within its class) and label of object iId in one dialog, stored as one step. */
 void pProprieta(const TContesto &ctx, qint64 iId);
+/** What the dialog "Proprietà" shows of object s: its number, the types of its class, its label. */
+TProprieta fProprietaDi(const TSensore &s);
+/** prop, given for object s, checked by the rules of "Proprietà" and turned into what the document stores; a
+ *  refusal is shown with its message and gives nullopt. */
+std::optional<TProprietaOggetto> fProprietaAccettate(const TContesto &ctx, const TSensore &s, const TProprieta &prop);

@@ -30,6 +30,19 @@ const std::pair<const char *, int> aColori[] = {
 
 } // namespace
 
+void pRiempiDimensioni(QComboBox *pCombo)
+{
+    int iIndice = 0;
+    for (const char *sz : aszDimensioni)
+        pCombo->addItem(QString::fromLatin1(sz), ++iIndice);
+}
+
+void pRiempiColori(QComboBox *pCombo)
+{
+    for (const auto &[sz, iIndice] : aColori)
+        pCombo->addItem(QCoreApplication::translate("Ombrix", sz), iIndice);
+}
+
 bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
 {
     QDialog dlg(m_pParent);
@@ -68,8 +81,7 @@ bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
     auto *pDimensione = new QComboBox(&dlg);
     pDimensione->setObjectName(QStringLiteral("CmbDimensione"));
     pDimensione->setAccessibleName(QCoreApplication::translate("Ombrix", "Dimensione"));
-    for (const char *sz : aszDimensioni)
-        pDimensione->addItem(QString::fromLatin1(sz));
+    pRiempiDimensioni(pDimensione);
     // as the font dialog: indexes 1 to 9, and "16" for any other
     const int iDimensioneIniziale = prop.iFont >= 1 && prop.iFont <= 9 ? prop.iFont - 1 : 8;
     pDimensione->setCurrentIndex(iDimensioneIniziale);
@@ -78,12 +90,9 @@ bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
     auto *pColore = new QComboBox(&dlg);
     pColore->setObjectName(QStringLiteral("CmbColore"));
     pColore->setAccessibleName(QCoreApplication::translate("Ombrix", "Colore"));
-    int iColoreIniziale = 10; // "nero" for 0, 16 and any unknown index
-    for (const auto &[sz, iIndice] : aColori) {
-        pColore->addItem(QCoreApplication::translate("Ombrix", sz), iIndice);
-        if (iIndice == prop.iColore)
-            iColoreIniziale = pColore->count() - 1;
-    }
+    pRiempiColori(pColore);
+    const int iTrovato = pColore->findData(prop.iColore);
+    const int iColoreIniziale = iTrovato >= 0 ? iTrovato : 10; // "nero" for 0, 16 and any unknown index
     pColore->setCurrentIndex(iColoreIniziale);
     pForm->addRow(QCoreApplication::translate("Ombrix", "Colore"), pColore);
 

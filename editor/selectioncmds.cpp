@@ -6,6 +6,7 @@
 #include "editor/dialogs.h"
 #include "editor/etichetteunite.h"
 #include "editor/selectionmodel.h"
+#include "editor/selectiontool.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -81,13 +82,30 @@ void pTaglia(const TContesto &ctx)
                  ctx.doc.pEliminaElementi(aOggetti));
 }
 
-void pIncolla(const TContesto &ctx, bool bSpeciale)
+void pIncolla(const TContesto &ctx, bool bSpeciale, int iGriglia)
 {
     if (!fAreaAperta(ctx))
         return;
-    const std::optional<TAppunti> appunti = fAppuntiDaMime(QGuiApplication::clipboard()->mimeData());
+    std::optional<TAppunti> appunti = fAppuntiDaMime(QGuiApplication::clipboard()->mimeData());
     if (!appunti)
         return;
+    if (iGriglia > 0)
+        for (TSensore &s : appunti->aOggetti) {
+            // the paste's own shift (16 pixels) is a whole number of steps: the centre stays on the grid
+            const int iMeta = s.Get_iconsize() / 2;
+            const int iDx = fSullaGriglia(s.Get_coordx() + iMeta, iGriglia) - (s.Get_coordx() + iMeta);
+            const int iDy = fSullaGriglia(s.Get_coordy() + iMeta, iGriglia) - (s.Get_coordy() + iMeta);
+            s.Set_coordx(s.Get_coordx() + iDx);
+            s.Set_coordy(s.Get_coordy() + iDy);
+            if (s.Get_tiposensore() == 4) {
+                s.Set_coordx2(s.Get_coordx2() + iDx);
+                s.Set_coordy2(s.Get_coordy2() + iDy);
+            }
+            if (!s.Get_testo().isEmpty() && fEtichetteUnite()) {
+                s.Set_coordxt(s.Get_coordxt() + iDx);
+                s.Set_coordyt(s.Get_coordyt() + iDy);
+            }
+        }
     TOpzioniIncolla opzioni;
     opzioni.bEtichetteUnite = fEtichetteUnite();
     if (bSpeciale) {

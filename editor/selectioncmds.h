@@ -17,6 +17,7 @@ void pSelezionaTutto(const TContesto &ctx);
 void pEliminaSelezione(const TContesto &ctx);
 void pCopia(const TContesto &ctx);
 void pTaglia(const TContesto &ctx);
-/** "Incolla", or with bSpeciale "Incolla speciale…" with its offsets; what was pasted is selected. */
-void pIncolla(const TContesto &ctx, bool bSpeciale);
+/** "Incolla", or with bSpeciale "Incolla speciale…" with its offsets; what was pasted is selected. With a grid of
+ *  step iGriglia each pasted icon's centre lies on it, its second end and label moving with it. */
+void pIncolla(const TContesto &ctx, bool bSpeciale, int iGriglia = 0);
 void pAllinea(const TContesto &ctx, TAllineamento eModo);

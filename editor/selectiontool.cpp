@@ -12,6 +12,9 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
 
 QPoint fLimitedPos(const QPoint &topLeft, const QSize &size, int iDx, int iDy)
 {
@@ -43,6 +46,47 @@ QPoint fSpostamentoDiGruppo(const QList<QRect> &aRect, const QPoint &delta)
     return {std::clamp(delta.x(), iMinX, iMaxX), std::clamp(delta.y(), iMinY, iMaxY)};
 }
 
+int fSullaGriglia(int iValore, int iPasso)
+{
+    if (iPasso <= 0)
+        return iValore;
+    return static_cast<int>(std::floor(double(iValore) / iPasso + 0.5)) * iPasso;
+}
+
+namespace {
+
+/** The three lines of a rectangle along one axis: its first edge, its centre as maps.txt gives it, its far edge. */
+std::array<int, 3> fLinee(const QRect &rc, bool bY)
+{
+    const int iInizio = bY ? rc.y() : rc.x();
+    const int iLato = bY ? rc.height() : rc.width();
+    return {iInizio, iInizio + iLato / 2, iInizio + iLato};
+}
+
+/** Snaps to a closing line along one axis: the shift to it, and the guide that shows it, when one is within
+ *  dTolleranza. */
+std::optional<std::pair<int, QLine>> fGuida(const QRect &mosso, const QList<QRect> &aAltri, bool bY, double dTolleranza)
+{
+    std::optional<std::pair<int, QLine>> migliore;
+    int iDistanza = 0;
+    for (const QRect &altro : aAltri)
+        for (int iMia : fLinee(mosso, bY))
+            for (int iSua : fLinee(altro, bY)) {
+                const int d = iSua - iMia;
+                if (std::abs(d) > dTolleranza || (migliore && std::abs(d) >= iDistanza))
+                    continue;
+                iDistanza = std::abs(d);
+                // across both rectangles, from the one to the other
+                const QRect unione = mosso.translated(bY ? QPoint(0, d) : QPoint(d, 0)).united(altro);
+                const QLine guida = bY ? QLine(unione.left() - 4, iSua, unione.right() + 4, iSua)
+                                       : QLine(iSua, unione.top() - 4, iSua, unione.bottom() + 4);
+                migliore = std::make_pair(d, guida);
+            }
+    return migliore;
+}
+
+} // namespace
+
 TStrumentoSelezione::TStrumentoSelezione(const TContesto &ctx, TAreaCanvas &canvas, QObject *pParent)
     : QObject(pParent), m_ctx(ctx), m_canvas(canvas)
 {
@@ -66,6 +110,7 @@ void TStrumentoSelezione::pInizia(TCanvasItem *pItem, const QPoint &pos)
     m_bMosso = false;
     m_bGlobMouseDown = true;
     m_aInizio.clear();
+    m_premuto = pItem->fChiave();
     if (fDragDiGruppo(pItem)) {
         for (const TChiave &chiave : m_ctx.sel.fChiavi())
             if (const TCanvasItem *p = m_canvas.fItem(chiave))
@@ -86,11 +131,45 @@ void TStrumentoSelezione::pFine()
         m_bCursore = false;
     }
     m_bDragEnabled = false;
+    m_canvas.pSetGuide({});
 }
 
-QHash<TChiave, QPoint> TStrumentoSelezione::fDestinazioni(const QPoint &pos) const
+QPoint TStrumentoSelezione::fAggancia(const QPoint &delta, QList<QLine> &aGuide) const
 {
-    const QPoint delta = m_canvas.fVista().fPannello(pos) - m_ptPremuto;
+    if (!m_aInizio.contains(m_premuto))
+        return delta;
+    const QRect mosso = m_aInizio.value(m_premuto).translated(delta);
+    QList<QRect> aAltri;
+    for (const TCanvasItem *pItem : m_canvas.fItems())
+        if (pItem->isVisible() && !m_aInizio.contains(pItem->fChiave()) && !m_aSeguito.contains(pItem->fChiave()))
+            aAltri << pItem->fRettangolo();
+    // 3 screen pixels, in panel pixels at this zoom
+    const double dTolleranza = 3.0 / m_canvas.fVista().fScala();
+    const int iPasso = m_canvas.fGriglia();
+    QPoint d = delta;
+    for (bool bY : {false, true}) {
+        int &iAsse = bY ? d.ry() : d.rx();
+        if (const auto guida = fGuida(mosso, aAltri, bY, dTolleranza)) {
+            iAsse += guida->first;
+            aGuide << guida->second;
+        } else if (iPasso > 0) {
+            const int iCentro = fLinee(mosso, bY)[1];
+            iAsse += fSullaGriglia(iCentro, iPasso) - iCentro;
+        }
+    }
+    return d;
+}
+
+QHash<TChiave, QPoint> TStrumentoSelezione::fDestinazioni(const QPoint &pos, bool bAggancia,
+                                                          QList<QLine> *paGuide) const
+{
+    QPoint delta = m_canvas.fVista().fPannello(pos) - m_ptPremuto;
+    if (bAggancia) {
+        QList<QLine> aGuide;
+        delta = fAggancia(delta, aGuide);
+        if (paGuide)
+            *paGuide = aGuide;
+    }
     QHash<TChiave, QPoint> aDove;
     if (m_aInizio.size() == 1 && m_aSeguito.isEmpty()) {
         const QRect rc = m_aInizio.cbegin().value();
@@ -143,9 +222,11 @@ bool TStrumentoSelezione::fMosso(TCanvasItem *pItem, QMouseEvent *pEvent, const 
         if (m_aInizio.size() > 1)
             m_bGlobMouseDown = false;
     }
-    const QHash<TChiave, QPoint> aDove = fDestinazioni(pos);
+    QList<QLine> aGuide;
+    const QHash<TChiave, QPoint> aDove = fDestinazioni(pos, !(pEvent->modifiers() & Qt::AltModifier), &aGuide);
     for (auto it = aDove.cbegin(); it != aDove.cend(); ++it)
         m_canvas.pSposta(it.key(), it.value());
+    m_canvas.pSetGuide(aGuide);
     return true;
 }
 
@@ -157,11 +238,12 @@ bool TStrumentoSelezione::fRilasciato(TCanvasItem *pItem, QMouseEvent *pEvent, c
         return true;
     pFine();
     pItem->releaseMouse();
-    m_ctx.cmd.pRunCommand([&] { pRilasciaItem(pItem, pos); });
+    const bool bAggancia = !(pEvent->modifiers() & Qt::AltModifier);
+    m_ctx.cmd.pRunCommand([&] { pRilasciaItem(pItem, pos, bAggancia); });
     return true;
 }
 
-void TStrumentoSelezione::pRilasciaItem(TCanvasItem *pItem, const QPoint &pos)
+void TStrumentoSelezione::pRilasciaItem(TCanvasItem *pItem, const QPoint &pos, bool bAggancia)
 {
     const bool bGruppo = m_aInizio.size() > 1;
     if (bGruppo && !m_bMosso) {
@@ -169,7 +251,7 @@ void TStrumentoSelezione::pRilasciaItem(TCanvasItem *pItem, const QPoint &pos)
         return;
     }
     // the items show the positions that are stored, even when the release lands off the last move
-    const QHash<TChiave, QPoint> aDove = fDestinazioni(pos);
+    const QHash<TChiave, QPoint> aDove = fDestinazioni(pos, bAggancia && m_bMosso); // a click moves nothing
     for (auto it = aDove.cbegin(); it != aDove.cend(); ++it)
         m_canvas.pSposta(it.key(), it.value());
     if (bGruppo || !m_aSeguito.isEmpty()) {

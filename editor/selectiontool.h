@@ -21,6 +21,9 @@ QPoint fLimitedPos(const QPoint &topLeft, const QSize &size, int iDx, int iDy);
  *  already beyond a border holding nothing back. */
 QPoint fSpostamentoDiGruppo(const QList<QRect> &aRect, const QPoint &delta);
 
+/** Where a point lies on a grid of step iPasso: the nearest multiple (halves go up). */
+int fSullaGriglia(int iValore, int iPasso);
+
 /**
  * The canvas's selection tool: a press selects the item (Ctrl+click adds or
  * takes it out) and starts its drag, or on the empty canvas a rubber band;
@@ -30,6 +33,11 @@ QPoint fSpostamentoDiGruppo(const QList<QRect> &aRect, const QPoint &delta);
  * document, as one step of its history. Barrier lines
  * vanish at the first movement of either end of a barrier and are drawn
  * again at the release. One drag at a time.
+ *
+ * While dragging, the pressed item snaps: when its centre or an edge comes
+ * within 3 screen pixels of another item's centre or edge, it lines up with
+ * it and a guide shows the line; otherwise, with the grid on, its centre goes
+ * to the nearest grid point. Alt held turns snapping off.
  *
  * A double click on a zoom marker shows its detail area, on another icon it
  * opens the object's properties; both are queued, since they may destroy the
@@ -65,11 +73,14 @@ signals:
 
 private:
     void pInizia(TCanvasItem *pItem, const QPoint &pos);
-    /** Where the dragged items go for the pointer at pos: all as far as the whole group can go. */
-    QHash<TChiave, QPoint> fDestinazioni(const QPoint &pos) const;
+    /** Where the dragged items go for the pointer at pos: all as far as the whole group can go; with bAggancia
+     *  snapped to the guides or the grid, the guides then in *paGuide. */
+    QHash<TChiave, QPoint> fDestinazioni(const QPoint &pos, bool bAggancia, QList<QLine> *paGuide = nullptr) const;
+    /** The drag's offset delta snapped for the pressed item, and the guides it lines up with. */
+    QPoint fAggancia(const QPoint &delta, QList<QLine> &aGuide) const;
     bool fDragDiGruppo(const TCanvasItem *pItem) const;
     void pFine();
-    void pRilasciaItem(TCanvasItem *pItem, const QPoint &pos);
+    void pRilasciaItem(TCanvasItem *pItem, const QPoint &pos, bool bAggancia);
     bool fBanda(QMouseEvent *pEvent, const QPoint &pos);
 
     TContesto m_ctx;
@@ -81,6 +92,7 @@ private:
     bool m_bMosso = false;            // the pointer moved since the press
     QHash<TChiave, QRect> m_aInizio;  // each dragged item where the drag found it
     QHash<TChiave, QRect> m_aSeguito; // the labels that go with the dragged icons, where the drag found them
+    TChiave m_premuto;                // the item pressed, which the snapping lines up
     bool m_bCursore = false;          // the size-all pointer is shown
     // the rubber band
     bool m_bBanda = false;

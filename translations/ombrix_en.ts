@@ -1368,12 +1368,40 @@
         <translation>%1 at %2 covers the icon of %3 %4</translation>
     </message>
     <message>
+        <source>Centro X</source>
+        <translation>Centre X</translation>
+    </message>
+    <message>
+        <source>Centro Y</source>
+        <translation>Centre Y</translation>
+    </message>
+    <message>
+        <source>Seconda estremità X</source>
+        <translation>Second end X</translation>
+    </message>
+    <message>
+        <source>Seconda estremità Y</source>
+        <translation>Second end Y</translation>
+    </message>
+    <message>
+        <source>Nessun oggetto selezionato</source>
+        <translation>No object selected</translation>
+    </message>
+    <message>
+        <source>%1 oggetti</source>
+        <translation>%1 objects</translation>
+    </message>
+    <message>
+        <source>posizione</source>
+        <translation>position</translation>
+    </message>
+    <message>
         <source>La cartella con maps.txt</source>
         <translation>The folder holding maps.txt</translation>
     </message>
     <message>
         <source>%1: il nome di un progetto non può essere un percorso</source>
-        <translation>%1: a project's name cannot be a path</translation>
+        <translation>%1: a project&apos;s name cannot be a path</translation>
     </message>
 </context>
 <context>
@@ -1669,12 +1697,48 @@
         <translation>Moving an icon moves its label too</translation>
     </message>
     <message>
+        <source>Proprietà</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde il pannello delle proprietà degli oggetti selezionati</source>
+        <translation>Shows or hides the panel of the selected objects&apos; properties</translation>
+    </message>
+    <message>
+        <source>Griglia</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Mostra la griglia; gli oggetti trascinati o incollati vi si allineano</source>
+        <translation>Shows the grid; dragged or pasted objects line up on it</translation>
+    </message>
+    <message>
+        <source>Passo griglia</source>
+        <translation>Grid step</translation>
+    </message>
+    <message>
+        <source>Il passo della griglia in pixel del pannello</source>
+        <translation>The grid&apos;s step in panel pixels</translation>
+    </message>
+    <message>
+        <source>%1 pixel</source>
+        <translation>%1 pixels</translation>
+    </message>
+    <message>
+        <source>Mostra numeri</source>
+        <translation>Show numbers</translation>
+    </message>
+    <message>
+        <source>Il numero di ingresso o uscita di ogni oggetto; in rosso se ripetuto nella sua classe</source>
+        <translation>Each object&apos;s input or output number; in red when repeated in its class</translation>
+    </message>
+    <message>
         <source>Importa dal pannello…</source>
         <translation>Import from panel…</translation>
     </message>
     <message>
         <source>Ricostruisce un progetto dal maps.txt e dalle immagini di un pannello</source>
-        <translation>Rebuilds a project from a panel's maps.txt and pictures</translation>
+        <translation>Rebuilds a project from a panel&apos;s maps.txt and pictures</translation>
     </message>
     <message>
         <source>Esci</source>
@@ -1728,7 +1792,7 @@
     </message>
     <message>
         <source>Un progetto ricostruito dal maps.txt e dalle immagini di un pannello</source>
-        <translation>A project rebuilt from a panel's maps.txt and pictures</translation>
+        <translation>A project rebuilt from a panel&apos;s maps.txt and pictures</translation>
     </message>
     <message>
         <source>Progetti recenti</source>

@@ -27,6 +27,9 @@ const QByteArray sIniKeyZoom = QByteArrayLiteral("Zoom");
 const QByteArray sIniKeyEtichette = QByteArrayLiteral("EtichetteUnite");
 const QByteArray sIniFinestra = QByteArrayLiteral("Finestra"); // Geometria, Stato (base64), Albero
 constexpr int iDefaultZoom = 100;
+const QByteArray sIniKeyGriglia = QByteArrayLiteral("Griglia");
+const QByteArray sIniKeyPassoGriglia = QByteArrayLiteral("PassoGriglia");
+constexpr int iDefaultPassoGriglia = 8;
 constexpr int iDefaultSnapshot = 20;
 // the fitting dialog's last choices
 const QByteArray sIniAdatta = QByteArrayLiteral("Adatta");
@@ -322,6 +325,9 @@ TOpzioniFinestra fOpzioniFinestra()
     bool bOk = false;
     const int iZoom = fValueOf(fSectionKeys(lines, sIniSection), sIniKeyZoom).toInt(&bOk, 10);
     opz.iZoom = bOk ? iZoom : iDefaultZoom;
+    opz.bGriglia = fValueOf(fSectionKeys(lines, sIniSection), sIniKeyGriglia) == "1";
+    const int iPasso = fValueOf(fSectionKeys(lines, sIniSection), sIniKeyPassoGriglia).toInt(&bOk, 10);
+    opz.iPassoGriglia = bOk && (iPasso == 4 || iPasso == 8 || iPasso == 16) ? iPasso : iDefaultPassoGriglia;
     const QList<std::pair<QByteArray, QByteArray>> aFinestra = fSectionKeys(lines, sIniFinestra);
     opz.abGeometria = QByteArray::fromBase64(fValueOf(aFinestra, "Geometria"));
     opz.abStato = QByteArray::fromBase64(fValueOf(aFinestra, "Stato"));
@@ -364,6 +370,12 @@ void pWriteToIni(const TOpzioniFinestra *pFinestra)
     if (pFinestra &&
         (pFinestra->iZoom != iDefaultZoom || !fValueOf(fSectionKeys(lines, sIniSection), sIniKeyZoom).isEmpty()))
         pSetKey(lines, sIniSection, sIniKeyZoom, QByteArray::number(pFinestra->iZoom), sNewline);
+    // the grid and its step once they differ from off and 8 or the file names them
+    if (pFinestra && (pFinestra->bGriglia || !fValueOf(fSectionKeys(lines, sIniSection), sIniKeyGriglia).isEmpty()))
+        pSetKey(lines, sIniSection, sIniKeyGriglia, pFinestra->bGriglia ? "1" : "0", sNewline);
+    if (pFinestra && (pFinestra->iPassoGriglia != iDefaultPassoGriglia ||
+                      !fValueOf(fSectionKeys(lines, sIniSection), sIniKeyPassoGriglia).isEmpty()))
+        pSetKey(lines, sIniSection, sIniKeyPassoGriglia, QByteArray::number(pFinestra->iPassoGriglia), sNewline);
     if (pFinestra) {
         const QList<QByteArray> asFinestra = {"Geometria=" + pFinestra->abGeometria.toBase64(),
                                               "Stato=" + pFinestra->abStato.toBase64(),

@@ -15,7 +15,8 @@ void pSetApplicationFolders(const QString &sProgramPath);
 /** The non-window start-up steps: folders, "progetti", settings. */
 void pWorkspaceStartup(const QString &sProgramPath);
 /** What the main window keeps in ombrix.ini: the icon size of new objects and the zoom under [Options] (Zoom is
- *  written once it differs from 100), and under [Finestra] its geometry, the state of its docks and the width of its
+ *  written once it differs from 100), the grid and its step (Griglia, PassoGriglia, written once they differ from
+ *  off and 8), and under [Finestra] its geometry, the state of its docks and the width of its
  *  left panel. */
 struct TOpzioniFinestra
 {
@@ -24,6 +25,8 @@ struct TOpzioniFinestra
     QByteArray abGeometria; // as QWidget::saveGeometry gives it
     QByteArray abStato;     // as QMainWindow::saveState gives it
     int iAlbero = 0;        // the left panel's width; 0 for none stored
+    bool bGriglia = false;  // the canvas's grid is shown
+    int iPassoGriglia = 8;  // its step, in panel pixels
 };
 
 /** The non-window shutdown steps: write the settings, with the window's options when given. */

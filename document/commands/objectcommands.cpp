@@ -71,6 +71,26 @@ qint64 TProjectDocument::fNumeroLibero(int iTipo, qint64 iNumero)
     return iLibero;
 }
 
+QMap<int, QSet<qint64>> TProjectDocument::fNumeriRipetuti()
+{
+    QMap<int, QSet<qint64>> aRipetuti;
+    for (TClasse eClasse : {TClasse::Ingresso, TClasse::Uscita}) {
+        QList<int> aTipi;
+        for (int i = 1; i <= 10; ++i)
+            if (fClasseTipo(i) == eClasse)
+                aTipi << i;
+        QSet<qint64> aVisti, aDoppi;
+        for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(aTipi))
+            if (aVisti.contains(uso.iNumero))
+                aDoppi.insert(uso.iNumero);
+            else
+                aVisti.insert(uso.iNumero);
+        for (int iTipo : aTipi)
+            aRipetuti.insert(iTipo, aDoppi);
+    }
+    return aRipetuti;
+}
+
 QList<TUsoNumero> TProjectDocument::fUsiNumero(int iTipo, qint64 iNumero, qint64 iId)
 {
     QList<TUsoNumero> aUsi;
@@ -110,30 +130,41 @@ qint64 TProjectDocument::pDuplicaOggetto(qint64 iId, const QString &sNumero, con
 void TProjectDocument::pCambiaProprieta(qint64 iId, int iTipo, const QString &sNumero, const QPoint &pos2,
                                         const QString &sTesto, const QPoint &posTesto, int iFont, int iColor)
 {
-    const TSensore *p = fOggetto(iId);
-    if (!p)
+    pCambiaProprieta({TProprietaOggetto{iId, iTipo, sNumero, pos2, sTesto, posTesto, iFont, iColor}});
+}
+
+void TProjectDocument::pCambiaProprieta(const QList<TProprietaOggetto> &aProprieta)
+{
+    QList<std::pair<TProprietaOggetto, TSensore>> aDaCambiare;
+    for (const TProprietaOggetto &prop : aProprieta)
+        if (const TSensore *p = fOggetto(prop.iId))
+            aDaCambiare.append({prop, *p});
+    if (aDaCambiare.isEmpty())
         return;
-    const TSensore s = *p;
     pEsegui(new TModificaFn(*this, tr("proprietà"), [&](TModificaFn &m) {
-        m.pToccaSensore(iId);
         TSensorStore &store = fSensorStore();
-        if (iTipo != s.Get_tiposensore() || sNumero != QString::number(s.Get_numsensore()))
-            store.pStoreTipoNumero(iId, iTipo, sNumero.toLongLong());
-        if (iTipo == 4 && s.Get_tiposensore() != 4)
-            store.pStoreSecondoCapo(iId, pos2.x(), pos2.y());
-        else if (iTipo != 4 && (s.Get_coordx2() != 0 || s.Get_coordy2() != 0))
-            store.pStoreSecondoCapo(iId, 0, 0);
-        if (sTesto.isEmpty()) {
-            if (!s.Get_testo().isEmpty())
-                store.pAddTextToSensorInDb(iId, 0, 0, 0, 0, QString());
-        } else if (s.Get_testo().isEmpty()) {
-            store.pAddTextToSensorInDb(iId, posTesto.x(), posTesto.y(), iFont, iColor, sTesto);
-            if (posTesto.x() == 0 || posTesto.y() == 0 || sTesto == sKeepTesto)
-                store.pStoreLabelPlace(iId, posTesto.x(), posTesto.y(), sTesto);
-        } else if (sTesto != s.Get_testo() || iFont != s.Get_fonttxt() || iColor != s.Get_colortxt()) {
-            store.pAddTextToSensorInDb(iId, 0, 0, iFont, iColor, sTesto);
-            if (sTesto == sKeepTesto)
-                store.pStoreLabelText(iId, sTesto);
+        for (const auto &[prop, s] : aDaCambiare) {
+            const qint64 iId = prop.iId;
+            const QString &sTesto = prop.sTesto;
+            m.pToccaSensore(iId);
+            if (prop.iTipo != s.Get_tiposensore() || prop.sNumero != QString::number(s.Get_numsensore()))
+                store.pStoreTipoNumero(iId, prop.iTipo, prop.sNumero.toLongLong());
+            if (prop.iTipo == 4 && s.Get_tiposensore() != 4)
+                store.pStoreSecondoCapo(iId, prop.pos2.x(), prop.pos2.y());
+            else if (prop.iTipo != 4 && (s.Get_coordx2() != 0 || s.Get_coordy2() != 0))
+                store.pStoreSecondoCapo(iId, 0, 0);
+            if (sTesto.isEmpty()) {
+                if (!s.Get_testo().isEmpty())
+                    store.pAddTextToSensorInDb(iId, 0, 0, 0, 0, QString());
+            } else if (s.Get_testo().isEmpty()) {
+                store.pAddTextToSensorInDb(iId, prop.posTesto.x(), prop.posTesto.y(), prop.iFont, prop.iColor, sTesto);
+                if (prop.posTesto.x() == 0 || prop.posTesto.y() == 0 || sTesto == sKeepTesto)
+                    store.pStoreLabelPlace(iId, prop.posTesto.x(), prop.posTesto.y(), sTesto);
+            } else if (sTesto != s.Get_testo() || prop.iFont != s.Get_fonttxt() || prop.iColor != s.Get_colortxt()) {
+                store.pAddTextToSensorInDb(iId, 0, 0, prop.iFont, prop.iColor, sTesto);
+                if (sTesto == sKeepTesto)
+                    store.pStoreLabelText(iId, sTesto);
+            }
         }
     }));
 }

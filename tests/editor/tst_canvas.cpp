@@ -219,7 +219,7 @@ void TstCanvas::clearingRemovesPlacedControlsOnly()
         if (pChild->isWidgetType())
             asLeft << pChild->objectName();
     asLeft.sort();
-    QCOMPARE(asLeft, (QStringList{"Image_1", "ImgBanner", "ImgCanvas", "Radar_99_ingresso_1"}));
+    QCOMPARE(asLeft, (QStringList{"Image_1", "ImgBanner", "ImgCanvas", "ImgGriglia", "Radar_99_ingresso_1"}));
     QVERIFY(fx.dialogs.asErrors.isEmpty());
 }
 

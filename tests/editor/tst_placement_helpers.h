@@ -81,9 +81,11 @@ inline void pAddWithButton(TEditorFixture &fx, QToolButton *pButton, const QStri
 /**
  * Drags a control with the mouse: press at pressAt (control coordinates), move
  * through each offset from the press point (window coordinates follow the
- * pointer, so the offsets are where the pointer goes), release at the last one.
+ * pointer, so the offsets are where the pointer goes), release at the last one
+ * with the given modifiers (Alt: no snapping).
  */
-inline void pDrag(TFrmBase &frm, QWidget *pControl, const QPoint &pressAt, const QList<QPoint> &aOffsets)
+inline void pDrag(TFrmBase &frm, QWidget *pControl, const QPoint &pressAt, const QList<QPoint> &aOffsets,
+                  Qt::KeyboardModifiers eRilascio = {})
 {
     const QPoint start = pControl->mapTo(&frm, pressAt);
     QTest::mousePress(pControl, Qt::LeftButton, {}, pressAt);
@@ -92,7 +94,7 @@ inline void pDrag(TFrmBase &frm, QWidget *pControl, const QPoint &pressAt, const
         last = start + offset;
         QTest::mouseMove(&frm, last);
     }
-    QTest::mouseRelease(&frm, Qt::LeftButton, {}, last);
+    QTest::mouseRelease(&frm, Qt::LeftButton, eRilascio, last);
 }
 
 /** Opens a control's pop-up menu as a right click does and picks one of its entries. */
