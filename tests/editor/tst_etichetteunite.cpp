@@ -110,7 +110,13 @@ void TstEtichetteUnite::labelGoesWithItsIconInOneStep()
     const int iPassi = pUndo->count();
 
     if (sModo == "drag") {
-        pDrag(frm, pIcona, QPoint(5, 5), {QPoint(-20, 10), spostamento});
+        const QPoint start = pIcona->mapTo(&frm, QPoint(5, 5));
+        QTest::mousePress(pIcona, Qt::LeftButton, {}, QPoint(5, 5));
+        for (const QPoint &d : {QPoint(-20, 10), spostamento + QPoint(0, 1), spostamento})
+            QTest::mouseMove(&frm, start + d);
+        if (bUnite)
+            QVERIFY(fCanvas(frm).fGuide().isEmpty()); // the label moving along is no guide for its icon
+        QTest::mouseRelease(&frm, Qt::LeftButton, {}, start + spostamento);
     } else if (sModo == "arrows") {
         pClic(frm, iId, TParte::Icona);
         pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right, {}, 3);
