@@ -267,8 +267,10 @@ int main(int argc, char **argv)
         return fRunImportCommandLine(argc, argv, sExport, sOut);
     }
     const QByteArray sFile = parser.value(*pComando).toLocal8Bit();
-    if (pComando == &optExport)
-        return fRunExportCommandLine(sFile.constData());
+    if (pComando == &optExport) {
+        app.reset();
+        return fRunExportVerificato(argc, argv, sFile.constData());
+    }
     if (pComando == &optIo)
         return fRunIoCommandLine(sFile.constData());
     app.reset();

@@ -53,8 +53,16 @@ public:
     QString fSelectFolder(const QString &, const QString &) override { return QString(); }
     void pShowFontDialog(TFrmFont &) override {}
     QString fSaveFile(const QString &, const QString &, const QString &) override { return QString(); }
-    bool fProprieta(TProprieta &, const TFnAvvisoNumero &) override { return false; }
-    bool fIncollaSpeciale(const QString &, TOpzioniIncolla &, const TFnAvvisoIncolla &) override { return false; }
+    bool fProprieta(TProprieta &, const TFnAvvisoNumero &, const TFnVerificaProprieta &) override { return false; }
+    bool fIncollaSpeciale(const QString &, TOpzioniIncolla &, const TFnAvvisoIncolla &,
+                          const TFnRifiutoIncolla &) override
+    {
+        return false;
+    }
+    int fScelta(const QString &, const QString &, const QStringList &asBottoni) override
+    {
+        return int(asBottoni.size()) - 1;
+    }
     int fScegliCopia(const QStringList &, const QList<bool> &) override { return -1; }
     bool fDomanda(const QString &, const QString &) override { return false; }
 };

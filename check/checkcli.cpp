@@ -2,6 +2,7 @@
 
 #include "check/riferimentiio.h"
 #include "check/verifica.h"
+#include "export/exportcli.h"
 #include "workspace/errors.h"
 
 #include <QFile>
@@ -12,6 +13,10 @@
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <future>
+#include <thread>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -96,6 +101,45 @@ int fRunCheckCommandLine(int argc, char **argv, const char *szProject)
                             .toUtf8());
         return nErrori > 0 ? 1 : 0;
     });
+}
+
+int fRunExportVerificato(int argc, char **argv, const char *szProject)
+{
+    // each connection is used by one thread: the check's here, the export's in its own
+    sqlite3_config(SQLITE_CONFIG_MULTITHREAD);
+    // the check needs fonts, not a screen; the application stays for the export's own messages
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(pSoloErroriGravi);
+    QGuiApplication app(argc, argv);
+    // the export runs meanwhile, and writes its message once the check has told its errors
+    std::promise<void> verificata;
+    std::shared_future<void> fatta = verificata.get_future().share();
+    int iEsito = 0;
+    std::thread esportazione([&] { iEsito = fRunExportCommandLine(szProject, [fatta] { fatta.wait(); }); });
+    try {
+        qsizetype nErrori = 0;
+        {
+            TSqlConn conn;
+            const QString sRoot = fApriInLettura(conn, QFile::decodeName(szProject));
+            for (const TFinding &f : fVerificaProgetto(conn, sRoot))
+                nErrori += f.eGravita == TGravita::Errore;
+            conn.pClose();
+        }
+        if (nErrori > 0)
+            pScrivi(stderr,
+                    QCoreApplication::translate("Ombrix", "ombrix: la verifica ha trovato %1 (ombrix --check %2)")
+                            .arg(fConta(nErrori, QCoreApplication::translate("Ombrix", "1 errore"),
+                                        QCoreApplication::translate("Ombrix", "%1 errori")),
+                                 QFile::decodeName(szProject))
+                            .toUtf8() +
+                        '\n');
+    } catch (...) {
+        // a project the check cannot read is the export's to report, in its own words
+    }
+    std::fflush(stderr);
+    verificata.set_value();
+    esportazione.join();
+    return iEsito;
 }
 
 int fRunIoCommandLine(const char *szProject)

@@ -13,3 +13,6 @@
  */
 int fRunCheckCommandLine(int argc, char **argv, const char *szProject);
 int fRunIoCommandLine(const char *szProject);
+/** ombrix --export PROJECT.omb: the export of fRunExportCommandLine, its output and exit code unchanged, told first
+ *  on stderr when the check finds errors: "ombrix: la verifica ha trovato N errori (ombrix --check PROJECT.omb)". */
+int fRunExportVerificato(int argc, char **argv, const char *szProject);

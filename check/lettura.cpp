@@ -1,5 +1,7 @@
 #include "check/lettura.h"
 
+#include "model/numeroio.h"
+
 #include <QCoreApplication>
 
 #include "model/catalogo.h"
@@ -54,15 +56,7 @@ template <typename T, typename F> std::optional<T> fPerId(TSqlConn &conn, const 
 
 QString fNomeTipo(qint64 iTipo)
 {
-    static const char *const aszNomi[] = {
-        QT_TRANSLATE_NOOP("Ombrix", "volumetrico"),       QT_TRANSLATE_NOOP("Ombrix", "contatto"),
-        QT_TRANSLATE_NOOP("Ombrix", "marcatore di zoom"), QT_TRANSLATE_NOOP("Ombrix", "barriera"),
-        QT_TRANSLATE_NOOP("Ombrix", "telecamera"),        QT_TRANSLATE_NOOP("Ombrix", "lampada"),
-        QT_TRANSLATE_NOOP("Ombrix", "tapparelle su"),     QT_TRANSLATE_NOOP("Ombrix", "tapparelle giù"),
-        QT_TRANSLATE_NOOP("Ombrix", "allarme"),           QT_TRANSLATE_NOOP("Ombrix", "irrigazione")};
-    if (iTipo < 1 || iTipo > qint64(std::size(aszNomi)))
-        return QCoreApplication::translate("Ombrix", "sensore");
-    return QCoreApplication::translate("Ombrix", aszNomi[iTipo - 1]);
+    return fNomeTipoMessaggio(iTipo);
 }
 
 std::optional<TClasseIo> fClasseIo(qint64 iTipo)

@@ -1,5 +1,7 @@
 #include "check/verifica.h"
 
+#include "model/numeroio.h"
+
 #include "check/lettura.h"
 #include "check/verificaarea.h"
 #include "export/cp1252.h"
@@ -61,6 +63,15 @@ QString fPunto(qint64 x, qint64 y)
     return QStringLiteral("(%1, %2)").arg(x).arg(y);
 }
 
+/** An object as the installer knows it: type, number and label; a zoom marker by the area it leads to, whose
+ *  name is put in when the findings are put together (fFindingsArea). */
+QString fNomeLetto(const TOggettoLetto &o)
+{
+    if (o.iTipo == 3)
+        return fNomeMarcatoreId(o.iAreaZoom);
+    return fNomeOggettoIo(o.iTipo, o.iNumSensore, fVisibile(o.sTesto));
+}
+
 /** A finding about area a, or about its object iOggetto (sCosa names it). */
 TFinding fTrovato(TGravita e, const TAreaLetta &a, std::optional<qint64> iOggetto, const char *szCodice,
                   const QString &sCosa, const QString &sDettaglio)
@@ -79,8 +90,7 @@ TFinding fTrovatoArea(TGravita e, const TAreaLetta &a, const char *szCodice, con
 TFinding fTrovatoOggetto(TGravita e, const TAreaLetta &a, const TOggettoLetto &o, const char *szCodice,
                          const QString &sDettaglio)
 {
-    return fTrovato(e, a, o.iId, szCodice,
-                    QStringLiteral(", ") + fNomeTipo(o.iTipo) + QLatin1Char(' ') + QString::number(o.iId), sDettaglio);
+    return fTrovato(e, a, o.iId, szCodice, QStringLiteral(", ") + fNomeLetto(o), sDettaglio);
 }
 
 /** Checks one area: its row, its objects and its picture's facts. */
@@ -251,11 +261,10 @@ private:
         const auto [it, bNuovo] = m_primoConNumero.try_emplace(std::tuple(sClasse, o.iNumSensore), &o);
         if (!bNuovo)
             pOggetto(TGravita::Avviso, o, "numero-duplicato",
-                     QCoreApplication::translate("Ombrix", "%1 numero %2 già usato in quest'area da %3 %4")
+                     QCoreApplication::translate("Ombrix", "%1 numero %2 già usato in quest'area da %3")
                          .arg(sClasse)
                          .arg(o.iNumSensore)
-                         .arg(fNomeTipo(it->second->iTipo))
-                         .arg(it->second->iId));
+                         .arg(fNomeLetto(*it->second)));
     }
 
     void pPosizioni(const TOggettoLetto &o)
@@ -389,16 +398,22 @@ TEsitoArea fVerificaArea(const TAreaLetta &a, const QList<const TOggettoLetto *>
     return TVerificaArea(a, sfondo).fEsegui(aOggetti);
 }
 
-QList<TFinding> fFindingsArea(const TEsitoArea &e, bool bRaggiunta, const std::function<bool(qint64)> &fEsiste)
+QList<TFinding> fFindingsArea(const TEsitoArea &e, bool bRaggiunta,
+                              const std::function<std::optional<QString>(qint64)> &fNomeArea)
 {
     QList<TFinding> a = e.aArea;
     if (e.irraggiungibile && !bRaggiunta)
         a.append(*e.irraggiungibile);
     for (const TEsitoOggetto &o : e.aOggetti) {
+        const std::optional<QString> sArea = o.iZoom ? fNomeArea(*o.iZoom) : std::nullopt;
+        qsizetype iPrimo = a.size();
         a.append(o.aPrima);
-        if (o.iZoom && !fEsiste(*o.iZoom))
+        if (o.iZoom && !sArea)
             a.append(o.orfano);
         a.append(o.aDopo);
+        if (sArea) // a marker is named by the area it leads to
+            for (; iPrimo < a.size(); ++iPrimo)
+                a[iPrimo].sMessaggio.replace(fNomeMarcatoreId(*o.iZoom), fNomeMarcatore(fVisibile(*sArea)));
     }
     // an object's findings follow the area's own, unless its id is below theirs
     const auto fPrima = [](const TFinding &x, const TFinding &y) {
@@ -418,10 +433,13 @@ QList<TFinding> fVerificaRighe(const TProgettoLetto &p, const QString &sRootPrj,
     for (const TAreaLetta &a : p.aAree)
         aEsiti.append(fVerificaArea(a, perArea.value(a.iId), sfondi.fFatti(fPercorsoSfondo(sRootPrj, a.iId))));
     const QSet<qint64> aRaggiunte = fAreeRaggiunte(aEsiti);
-    const auto fEsiste = [&p](qint64 iId) { return p.fArea(iId) != nullptr; };
+    const auto fNomeArea = [&p](qint64 iId) {
+        const TAreaLetta *pArea = p.fArea(iId);
+        return pArea ? std::optional<QString>(pArea->sNome) : std::nullopt;
+    };
     QList<TFinding> aFindings;
     for (qsizetype i = 0; i < p.aAree.size(); ++i)
-        aFindings.append(fFindingsArea(aEsiti.at(i), aRaggiunte.contains(p.aAree.at(i).iId), fEsiste));
+        aFindings.append(fFindingsArea(aEsiti.at(i), aRaggiunte.contains(p.aAree.at(i).iId), fNomeArea));
     return aFindings;
 }
 

@@ -58,8 +58,10 @@ template <typename Esiti> QSet<qint64> fAreeRaggiunte(const Esiti &esiti)
 }
 
 /** The findings of one area, in the order fVerificaProgetto gives them: e's, with the unreachable area's
- *  finding unless bRaggiunta, and each marker's whose target fEsiste says is gone. */
-QList<TFinding> fFindingsArea(const TEsitoArea &e, bool bRaggiunta, const std::function<bool(qint64)> &fEsiste);
+ *  finding unless bRaggiunta, and each marker's whose target fNomeArea says is gone (none); a marker whose target
+ *  exists is named by that area's name. */
+QList<TFinding> fFindingsArea(const TEsitoArea &e, bool bRaggiunta,
+                              const std::function<std::optional<QString>(qint64)> &fNomeArea);
 
 /** The whole check of the rows p, the pictures' facts taken from sfondi. */
 QList<TFinding> fVerificaRighe(const TProgettoLetto &p, const QString &sRootPrj, TCacheSfondi &sfondi);

@@ -231,11 +231,14 @@ const QList<TFinding> &TVerificaIncrementale::fFindings()
         for (const TEsitoOggetto &o : voce.esito.aOggetti)
             if (o.iZoom)
                 aRaggiunte.insert(*o.iZoom);
-    const auto fEsiste = [this](qint64 iId) { return m_p.fArea(iId) != nullptr; };
+    const auto fEsiste = [this](qint64 iId) {
+        const TAreaLetta *pArea = m_p.fArea(iId);
+        return pArea ? std::optional<QString>(pArea->sNome) : std::nullopt;
+    };
     for (const TAreaLetta &a : std::as_const(m_p.aAree)) {
         TVoce &voce = m_voci[a.iId];
         const bool bRaggiunta = aRaggiunte.contains(a.iId);
-        QList<bool> aEsistono;
+        QList<std::optional<QString>> aEsistono;
         for (const TEsitoOggetto &o : std::as_const(voce.esito.aOggetti))
             if (o.iZoom)
                 aEsistono.append(fEsiste(*o.iZoom));

@@ -66,7 +66,7 @@ private:
         TEsitoArea esito;
         bool bPronta = false; // aFindings holds for bRaggiunta and aEsistono
         bool bRaggiunta = false;
-        QList<bool> aEsistono; // for each zoom marker of the esito, whether its area exists
+        QList<std::optional<QString>> aEsistono; // for each zoom marker of the esito, its area's name if it exists
         QList<TFinding> aFindings;
     };
 

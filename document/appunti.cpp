@@ -1,5 +1,7 @@
 #include "document/appunti.h"
 
+#include "model/numeroio.h"
+
 #include "model/catalogo.h"
 #include "model/labelfont.h"
 
@@ -95,12 +97,11 @@ std::variant<TSensore, QString> fOggettoJson(const QJsonValue &v)
                     fInt("y2"), fInt("xt"), fInt("yt"), aiStile[0], aiStile[1], 0, testo.toString());
 }
 
-/** How an object is named in a refused paste: its type and its number, or the area it leads to. */
+/** How an object is named in a refused paste: its type, its number and its label. */
 QString fNomeOggetto(const TSensore &s)
 {
-    const int iTipo = s.Get_tiposensore();
-    const QString sTipo = fNomeTipoOggetto(iTipo);
-    return sTipo + QLatin1Char(' ') + QString::number(s.Get_numsensore());
+    const QString &sTesto = s.Get_testo(); // a label with a control character is left out of a message
+    return fNomeOggettoIo(s.Get_tiposensore(), s.Get_numsensore(), fHasControlChars(sTesto) ? QString() : sTesto);
 }
 
 } // namespace
@@ -170,6 +171,19 @@ QString fDifettoIncolla(const TAppunti &appunti, const TOpzioniIncolla &opzioni)
         if (!fColoreNelCatalogo(s.Get_colortxt()))
             return fDi(QCoreApplication::translate("Ombrix", "colore del testo %1 fuori dal catalogo (0-10, 16)")
                            .arg(s.Get_colortxt()));
+    }
+    return QString();
+}
+
+QString fRifiutoNumeriIncollati(const QList<TSensore> &aOggetti, const TOpzioniIncolla &opzioni)
+{
+    for (const TSensore &s : aOggetti) {
+        const TClasse eClasse = fClasseTipo(s.Get_tiposensore());
+        if (eClasse != TClasse::Ingresso && eClasse != TClasse::Uscita)
+            continue;
+        const qint64 iNumero = fNumeroIncollato(s, opzioni);
+        if (!fNumeroIoValido(iNumero))
+            return fNumeroFuoriCampoPer(fNomeOggetto(s), iNumero);
     }
     return QString();
 }

@@ -57,6 +57,10 @@ struct TOpzioniIncolla
  *  object; empty when the paste is sound. Zoom markers, which are never pasted, are not looked at. */
 QString fDifettoIncolla(const TAppunti &appunti, const TOpzioniIncolla &opzioni);
 
+/** Why these offsets are refused in their dialog: the first input or output whose number they would take outside
+ *  the panel's range, named with the number it would get; empty when every number stays in it. */
+QString fRifiutoNumeriIncollati(const QList<TSensore> &aOggetti, const TOpzioniIncolla &opzioni);
+
 /** The number an object gets when pasted with these options: inputs and outputs move by their offset. */
 qint64 fNumeroIncollato(const TSensore &s, const TOpzioniIncolla &opzioni);
 /** A label ending in the old number ends in the new one: "Finestra 3" becomes "Finestra 4"; a text that would

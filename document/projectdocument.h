@@ -214,7 +214,9 @@ public:
     QList<TSensore> fOggettiConDettagli(qint64 iId);
     /** A copy of base area iId, named "<name> (copia)", as one step: its picture byte for byte, its objects and
      *  labels, and each detail area with its picture and objects, the copied zoom markers leading to the copied
-     *  detail areas. The copy is then shown. Returns its id (0 for an area that is not a base area). */
+     *  detail areas. The copy is then shown. Returns its id (0 for an area that is not a base area). An offset that
+     *  would take an input or output number outside 1 to 999 throws TOmbrixError (fRifiutoNumeriIncollati) and
+     *  makes nothing. */
     qint64 pDuplicaArea(qint64 iId, const TOpzioniIncolla &opzioni);
 
     // --- what commands use ----------------------------------------------------

@@ -99,6 +99,7 @@ TPannelloAree::TPannelloAree(const TContesto &ctx, QWidget *pParent) : QWidget(p
 
     m_pPopTv = new QMenu(this);
     m_pPopTv->setObjectName(QStringLiteral("PopTv"));
+    m_pPopTv->setToolTipsVisible(true);
     m_pElimina = fVoce(m_pPopTv, tr("Elimina Area"), "PopEliminaArea");
     m_pRinomina = fVoce(m_pPopTv, tr("Rinomina"), "PopRinomina");
     m_pAdatta = fVoce(m_pPopTv, tr("Adatta immagine di sfondo…"), "PopAdattaSfondo");
@@ -296,8 +297,14 @@ bool TPannelloAree::fTvAreeContextPopup(const QPoint &pos)
         if (!pNode)
             return;
         pSelectNode(pNode);
-        // only a detail-free area other than the first may be deleted
-        m_pElimina->setEnabled(pNode->childCount() == 0 && fIdOf(pNode) > 1);
+        // only a detail-free area other than the first may be deleted; a greyed entry says why
+        QString sPerche;
+        if (fIdOf(pNode) <= 1)
+            sPerche = tr("è la prima area del progetto");
+        else if (pNode->childCount() > 0)
+            sPerche = tr("ha aree di dettaglio");
+        m_pElimina->setEnabled(sPerche.isEmpty());
+        m_pElimina->setToolTip(sPerche);
         m_pDuplica->setEnabled(fLevelOf(pNode) == 0);
         bOpen = true;
     });
@@ -355,8 +362,11 @@ void TPannelloAree::PopDuplicaAreaClick()
     const TFnAvvisoIncolla fnAvviso = [pDoc, aOggetti](const TOpzioniIncolla &o) {
         return pDoc->fAvvisoNumeri(aOggetti, o);
     };
+    const TFnRifiutoIncolla fnRifiuto = [aOggetti](const TOpzioniIncolla &o) {
+        return fRifiutoNumeriIncollati(aOggetti, o);
+    };
     TOpzioniIncolla opzioni;
-    if (!m_ctx.cmd.fDialogs().fIncollaSpeciale(tr("Duplica area"), opzioni, fnAvviso))
+    if (!m_ctx.cmd.fDialogs().fIncollaSpeciale(tr("Duplica area"), opzioni, fnAvviso, fnRifiuto))
         return;
     pDoc->pDuplicaArea(iId, opzioni);
 }

@@ -84,7 +84,7 @@ TCheckDock::TCheckDock(const TContesto &ctx, QWidget *pParent)
     m_pTabella->setObjectName(QStringLiteral("TbVerifica"));
     m_pTabella->setAccessibleName(QCoreApplication::translate("Ombrix", "Verifica del progetto"));
     m_pTabella->setHorizontalHeaderLabels({QString(), QCoreApplication::translate("Ombrix", "Area"),
-                                           QCoreApplication::translate("Ombrix", "Oggetto"),
+                                           QCoreApplication::translate("Ombrix", "Id"),
                                            QCoreApplication::translate("Ombrix", "Messaggio")});
     m_pTabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTabella->setSelectionBehavior(QAbstractItemView::SelectRows);

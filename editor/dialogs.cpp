@@ -233,6 +233,26 @@ bool TQtDialogs::fDomanda(const QString &sCaption, const QString &sText)
            QMessageBox::Yes;
 }
 
+int TQtDialogs::fScelta(const QString &sCaption, const QString &sText, const QStringList &asBottoni)
+{
+    QMessageBox box(QMessageBox::Question, sCaption, sText, QMessageBox::NoButton, m_pParent);
+    box.setObjectName(QStringLiteral("FrmScelta"));
+    QList<QAbstractButton *> aBottoni;
+    for (qsizetype i = 0; i < asBottoni.size(); ++i) {
+        const bool bUltimo = i == asBottoni.size() - 1;
+        QPushButton *pBtn = box.addButton(asBottoni.at(i), bUltimo ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+        pBtn->setAccessibleName(asBottoni.at(i));
+        aBottoni << pBtn;
+    }
+    if (!aBottoni.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton *>(aBottoni.constFirst()));
+        box.setEscapeButton(aBottoni.constLast());
+    }
+    box.exec();
+    const auto i = aBottoni.indexOf(box.clickedButton());
+    return i < 0 ? int(asBottoni.size()) - 1 : int(i);
+}
+
 void TQtDialogs::pAbout(const QString &sTitle, const QString &sText)
 {
     QMessageBox::about(m_pParent, sTitle, sText);

@@ -35,6 +35,17 @@ void pRiempiColori(QComboBox *pCombo);
 using TFnAvvisoNumero = std::function<QString(const QString &sNumero, int iTipo)>;
 /** The warning the dialog "Incolla speciale" shows for its offsets (empty: none). */
 using TFnAvvisoIncolla = std::function<QString(const TOpzioniIncolla &opzioni)>;
+/** Why the dialog "Incolla speciale" refuses its offsets at OK (empty: taken); it stays open. */
+using TFnRifiutoIncolla = std::function<QString(const TOpzioniIncolla &opzioni)>;
+
+/** A field of "Proprietà" refused at OK: the message, and the object name of the field that gets the focus. */
+struct TRifiutoProprieta
+{
+    QString sMessaggio;
+    QString sCampo; // "EdtNumero", "EdtTesto"
+};
+/** Why the answer of "Proprietà" is refused at OK; none when it is taken. */
+using TFnVerificaProprieta = std::function<std::optional<TRifiutoProprieta>(const TProprieta &prop)>;
 
 /**
  * Every dialog the editor shows goes through this interface, so that tests
@@ -63,8 +74,10 @@ public:
     /** Shows the font dialog modally; it keeps its selection afterwards. */
     virtual void pShowFontDialog(TFrmFont &frmFont) = 0;
     /** The dialog "Proprietà" of an object, warning as fnAvviso says while the user types; false when
-     *  cancelled, else prop holds the answer. */
-    virtual bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) = 0;
+     *  cancelled, else prop holds the answer. An answer fnVerifica refuses shows its message and the dialog stays
+     *  open, every field as typed, the focus on the refused one. */
+    virtual bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso,
+                            const TFnVerificaProprieta &fnVerifica) = 0;
     /** Save-file dialog titled sCaption, proposing sStartPath, listing sFilter; empty when cancelled. */
     virtual QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) = 0;
 
@@ -78,14 +91,17 @@ public:
     /** Shows the dialog "Adatta immagine di sfondo" modally; true on OK. */
     virtual bool fAdattaSfondo(TFrmAdatta &frm);
     /** The dialog of the offsets of pasted I/O numbers, titled sTitolo ("Incolla speciale", "Duplica area"),
-     *  warning as fnAvviso says before OK; false when cancelled, else opzioni holds the answer. */
-    virtual bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni,
-                                  const TFnAvvisoIncolla &fnAvviso) = 0;
+     *  warning as fnAvviso says before OK; offsets fnRifiuto refuses show its message and the dialog stays open.
+     *  False when cancelled, else opzioni holds the answer. */
+    virtual bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso,
+                                  const TFnRifiutoIncolla &fnRifiuto) = 0;
     /** The dialog "Ripristina copia": one row per snapshot, only the rows of abScegli can be chosen; the chosen
      *  row, or -1 when cancelled. */
     virtual int fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli) = 0;
     /** A question with Yes and No; true for Yes. */
     virtual bool fDomanda(const QString &sCaption, const QString &sText) = 0;
+    /** A question answered by one of asBottoni, the last one being the cancel; the index chosen. */
+    virtual int fScelta(const QString &sCaption, const QString &sText, const QStringList &asBottoni) = 0;
     /** The about box titled sTitle, showing the rich text sText (an information box unless overridden). */
     virtual void pAbout(const QString &sTitle, const QString &sText)
     {
@@ -107,15 +123,17 @@ public:
     QString fOpenPicture(const QString &sStartDir) override;
     QString fSelectFolder(const QString &sTitle, const QString &sRoot) override;
     void pShowFontDialog(TFrmFont &frmFont) override;
-    bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override;
+    bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso, const TFnVerificaProprieta &fnVerifica) override;
     QString fSaveFile(const QString &sCaption, const QString &sStartPath, const QString &sFilter) override;
     QString fOpenFitSource(const QString &sStartDir) override;
     std::optional<QString> fPassword(const QString &sFile) override;
     std::optional<QColor> fScegliColore(const QColor &col) override;
     bool fAdattaSfondo(TFrmAdatta &frm) override;
-    bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso) override;
+    bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso,
+                          const TFnRifiutoIncolla &fnRifiuto) override;
     int fScegliCopia(const QStringList &asRighe, const QList<bool> &abScegli) override;
     bool fDomanda(const QString &sCaption, const QString &sText) override;
+    int fScelta(const QString &sCaption, const QString &sText, const QStringList &asBottoni) override;
     void pAbout(const QString &sTitle, const QString &sText) override;
 
 private:

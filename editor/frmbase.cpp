@@ -134,8 +134,9 @@ void TFrmBase::pCollegaProgetto()
     fCollega(az[TAzione::NuovoProgetto], [this] { pNuovoProgetto(m_ctx); });
     fCollega(az[TAzione::ApriProgetto], [this] { pApriProgetto(m_ctx); });
     fCollega(az[TAzione::ChiudiProgetto], [this] { pChiudiProgetto(m_ctx); });
-    fCollega(az[TAzione::EsportaProgetto], [this] {
-        pEsportaProgetto(m_ctx, this);
+    const auto pMostraErrori = [this] { pApriDock(*this, m_pDockVerifica, m_pClient); };
+    fCollega(az[TAzione::EsportaProgetto], [this, pMostraErrori] {
+        pEsportaProgetto(m_ctx, this, pMostraErrori);
         if (m_pAnteprima && m_pAnteprima->isVisible())
             m_pAnteprima->pRicarica(m_pAnteprima->fAreaMostrata()); // the preview shows what was just written
     });
@@ -169,7 +170,8 @@ void TFrmBase::pCollegaProgetto()
     // the tool bar
     connect(m_pBarra, &TBarraStrumenti::sigNuovaArea, this,
             [this] { pRunCommand([this] { m_pAlbero->BtnNewAreaClick(); }); });
-    connect(m_pBarra, &TBarraStrumenti::sigSfondo, this, [this] { pRunCommand([this] { pSfondo(m_ctx); }); });
+    connect(m_pBarra, &TBarraStrumenti::sigSfondo, this,
+            [this] { pRunCommand([this] { pSfondo(m_ctx, m_pVista->fCanvas().fSopraSfondo(), this); }); });
     connect(m_pBarra, &TBarraStrumenti::sigZoomIn, this, [this] {
         pRunCommand([this] { pZoomIn(m_ctx, {m_iIconSize, m_pVista->fCanvas().fPosizioneNuovi()}); });
     });
@@ -329,7 +331,8 @@ void TFrmBase::pAnteprimaPannello()
         return;
     if (!m_pAnteprima)
         m_pAnteprima = new TFrmAnteprima(
-            m_ctx, [this] { pEsportaProgetto(m_ctx, this); }, this);
+            m_ctx, [this] { pEsportaProgetto(m_ctx, this, [this] { pApriDock(*this, m_pDockVerifica, m_pClient); }); },
+            this);
     m_pAnteprima->pRicarica(m_pDoc->fAreaMostrata());
     m_pAnteprima->show();
     m_pAnteprima->raise();

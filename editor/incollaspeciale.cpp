@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -36,7 +37,8 @@ QSpinBox *fOffset(QDialog &dlg, const char *szNome, const QString &sEtichetta, q
 
 } // namespace
 
-bool TQtDialogs::fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso)
+bool TQtDialogs::fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso,
+                                  const TFnRifiutoIncolla &fnRifiuto)
 {
     QDialog dlg(m_pParent);
     dlg.setObjectName(QStringLiteral("FrmIncollaSpeciale"));
@@ -66,7 +68,6 @@ bool TQtDialogs::fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzio
     pBottoni->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
     pBottoni->button(QDialogButtonBox::Cancel)->setAccessibleName(fTr("Annulla"));
     pForm->addRow(pBottoni);
-    QObject::connect(pBottoni, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
     QObject::connect(pBottoni, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
 
     auto fLette = [&] {
@@ -89,6 +90,16 @@ bool TQtDialogs::fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzio
     QObject::connect(pIngressi, &QSpinBox::valueChanged, &dlg, pAggiornaAvviso);
     QObject::connect(pUscite, &QSpinBox::valueChanged, &dlg, pAggiornaAvviso);
     pAggiornaAvviso();
+    // offsets that would take a number outside the panel's range keep the dialog open
+    QObject::connect(pBottoni, &QDialogButtonBox::accepted, &dlg, [&] {
+        const QString sRifiuto = fnRifiuto ? fnRifiuto(fLette()) : QString();
+        if (sRifiuto.isEmpty()) {
+            dlg.accept();
+            return;
+        }
+        QMessageBox::information(&dlg, sTitolo, sRifiuto, QMessageBox::Ok);
+        pIngressi->setFocus(Qt::OtherFocusReason);
+    });
 
     if (dlg.exec() != QDialog::Accepted)
         return false;

@@ -86,7 +86,7 @@ TIoDock::TIoDock(const TContesto &ctx, QWidget *pParent)
     m_pModello->setHorizontalHeaderLabels(
         {QCoreApplication::translate("Ombrix", "Classe"), QCoreApplication::translate("Ombrix", "Numero"),
          QCoreApplication::translate("Ombrix", "Tipo"), QCoreApplication::translate("Ombrix", "Area"),
-         QCoreApplication::translate("Ombrix", "Sensore"), QCoreApplication::translate("Ombrix", "Testo")});
+         QCoreApplication::translate("Ombrix", "Id"), QCoreApplication::translate("Ombrix", "Testo")});
     m_pFiltro = new QSortFilterProxyModel(this);
     m_pFiltro->setSourceModel(m_pModello);
     m_pFiltro->setSortRole(Qt::UserRole);

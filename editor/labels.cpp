@@ -56,22 +56,25 @@ QPoint fPosizioneNuovaEtichetta(const TProjectDocument &doc, const TSensore &s, 
 
 std::optional<QString> fChiediTesto(TDialogs &dialogs, const QString &sDefault)
 {
-    const QString sTesto =
-        fTrimTyped(dialogs
-                       .fInputBox(QCoreApplication::translate("Ombrix", "Testo"),
-                                  QCoreApplication::translate("Ombrix", "Inserire il testo"), sDefault)
-                       .value_or(QString()));
-    if (sTesto.isEmpty())
-        return std::nullopt;
-    if (fHasControlChars(sTesto)) {
-        dialogs.pMessage(fTestoConControllo());
-        return std::nullopt;
+    // a refused text asks again, holding what was typed; an empty answer or Cancel ends the command
+    QString sDigitato = sDefault;
+    for (;;) {
+        const std::optional<QString> sRisposto =
+            dialogs.fInputBox(QCoreApplication::translate("Ombrix", "Testo"),
+                              QCoreApplication::translate("Ombrix", "Inserire il testo"), sDigitato);
+        if (!sRisposto)
+            return std::nullopt;
+        sDigitato = *sRisposto;
+        const QString sTesto = fTrimTyped(sDigitato);
+        if (sTesto.isEmpty())
+            return std::nullopt;
+        if (fHasControlChars(sTesto))
+            dialogs.pMessage(fTestoConControllo());
+        else if (sTesto.size() > iMaxLabelText)
+            dialogs.pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
+        else
+            return sTesto;
     }
-    if (sTesto.size() > iMaxLabelText) {
-        dialogs.pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
-        return std::nullopt;
-    }
-    return sTesto;
 }
 
 TFrmFont &TComandiTesti::fFontDialog()

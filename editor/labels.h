@@ -55,6 +55,6 @@ private:
  *  none is free. To the right, it is centred on the icon by a rough estimate of the text's height. */
 QPoint fPosizioneNuovaEtichetta(const TProjectDocument &doc, const TSensore &s, int iFont, const QString &sTesto);
 
-/** Asks for a label text with sDefault; nullopt when the command ends (empty answer, a control character or too
- *  long, after its message). */
+/** Asks for a label text with sDefault; nullopt when the command ends (an empty answer or Cancel). A text with a
+ *  control character or too long is refused with its message and asked again, the box holding what was typed. */
 std::optional<QString> fChiediTesto(TDialogs &dialogs, const QString &sDefault);

@@ -9,6 +9,7 @@
 #include "editor/selectionmodel.h"
 #include "editor/selectiontool.h"
 #include "model/catalogo.h"
+#include "model/numeroio.h"
 #include "model/sensore.h"
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
@@ -30,6 +31,11 @@ void pDuplica(const TContesto &ctx, qint64 iId)
         return;
     const TSensore s = *p;
     const qint64 iNumero = doc.fNumeroLibero(s.Get_tiposensore(), s.Get_numsensore());
+    if (!fNumeroIoValido(iNumero)) { // no free number above it in the panel's range
+        ctx.cmd.fDialogs().pMessage(
+            fNumeroFuoriCampoPer(fNomeOggettoIo(s.Get_tiposensore(), s.Get_numsensore(), s.Get_testo()), iNumero));
+        return;
+    }
     const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx2(), s.Get_coordy2()), QSize(iGlobB2Size, iGlobB2Size), 16, 16);
     QPoint pos = fLimitedPos(QPoint(s.Get_coordx(), s.Get_coordy()), QSize(s.Get_iconsize(), s.Get_iconsize()), 16, 16);
     QPoint posTesto(s.Get_coordxt() + 16, s.Get_coordyt() + 16);
@@ -64,25 +70,33 @@ TProprieta fProprietaDi(const TSensore &s)
     return prop;
 }
 
+std::optional<TRifiutoProprieta> fRifiutoProprieta(const TSensore &s, const TProprieta &prop)
+{
+    // the number in the panel's range, unless it is the stored one left as it was
+    const QString sNumero = fTrimTyped(prop.sNumero);
+    if (sNumero != QString::number(s.Get_numsensore()))
+        if (const std::optional<QString> sRifiuto = fRifiutoNumeroIo(sNumero))
+            return TRifiutoProprieta{*sRifiuto, QStringLiteral("EdtNumero")};
+    // the label as "Aggiungi testo" takes it
+    const QString sTesto = fTrimTyped(prop.sTesto);
+    if (fHasControlChars(sTesto))
+        return TRifiutoProprieta{fTestoConControllo(), QStringLiteral("EdtTesto")};
+    if (sTesto.size() > iMaxLabelText)
+        return TRifiutoProprieta{QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"),
+                                 QStringLiteral("EdtTesto")};
+    return std::nullopt;
+}
+
 std::optional<TProprietaOggetto> fProprietaAccettate(const TContesto &ctx, const TSensore &s, const TProprieta &prop)
 {
-    TDialogs &dialogs = ctx.cmd.fDialogs();
-    const QString sNumero = fTrimTyped(prop.sNumero);
-    if (!fIsNumero(sNumero)) {
-        dialogs.pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
+    if (const std::optional<TRifiutoProprieta> rifiuto = fRifiutoProprieta(s, prop)) {
+        ctx.cmd.fDialogs().pMessage(rifiuto->sMessaggio);
         return std::nullopt;
     }
     if (!prop.aTipi.contains(prop.iTipo))
         return std::nullopt;
+    const QString sNumero = fTrimTyped(prop.sNumero);
     const QString sTesto = fTrimTyped(prop.sTesto);
-    if (fHasControlChars(sTesto)) {
-        dialogs.pMessage(fTestoConControllo());
-        return std::nullopt;
-    }
-    if (sTesto.size() > iMaxLabelText) {
-        dialogs.pMessage(QCoreApplication::translate("Ombrix", "Massimo 19 caratteri!"));
-        return std::nullopt;
-    }
     // a barrier's new second end lies where a placed barrier's does, beside its icon
     const int iIconSize = s.Get_iconsize();
     const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx() + 30, s.Get_coordy() + (iIconSize - iGlobB2Size) / 2),
@@ -121,7 +135,8 @@ void pProprieta(const TContesto &ctx, qint64 iId)
             return QString();
         return QCoreApplication::translate("Ombrix", "Numero già usato in: ") + asAree.join(QStringLiteral(", "));
     };
-    if (!ctx.cmd.fDialogs().fProprieta(prop, fnAvviso))
+    const TFnVerificaProprieta fnVerifica = [s](const TProprieta &p) { return fRifiutoProprieta(s, p); };
+    if (!ctx.cmd.fDialogs().fProprieta(prop, fnAvviso, fnVerifica))
         return;
     if (const std::optional<TProprietaOggetto> accettate = fProprietaAccettate(ctx, s, prop))
         doc.pCambiaProprieta({*accettate});

@@ -9,6 +9,7 @@
 class TSensore;
 struct TProprieta;
 struct TProprietaOggetto;
+struct TRifiutoProprieta;
 
 /**
  * The commands on one object of the shown area, from its icon's pop-up menu,
@@ -26,6 +27,9 @@ void pDuplica(const TContesto &ctx, qint64 iId);
 void pProprieta(const TContesto &ctx, qint64 iId);
 /** What the dialog "Proprietà" shows of object s: its number, the types of its class, its label. */
 TProprieta fProprietaDi(const TSensore &s);
-/** prop, given for object s, checked by the rules of "Proprietà" and turned into what the document stores; a
- *  refusal is shown with its message and gives nullopt. */
+/** Why prop, given for object s, is refused, naming the field: a number that is not one or lies outside 1 to 999
+ *  (the stored number left as it was is taken), a label with a control character or longer than 19 characters. */
+std::optional<TRifiutoProprieta> fRifiutoProprieta(const TSensore &s, const TProprieta &prop);
+/** prop, given for object s, checked by the rules of "Proprietà" (fRifiutoProprieta) and turned into what the
+ *  document stores; a refusal is shown with its message and gives nullopt. */
 std::optional<TProprietaOggetto> fProprietaAccettate(const TContesto &ctx, const TSensore &s, const TProprieta &prop);

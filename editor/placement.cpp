@@ -4,6 +4,7 @@
 #include "editor/canvaslayers.h"
 #include "editor/dialogs.h"
 #include "model/catalogo.h"
+#include "model/numeroio.h"
 #include "workspace/sqlconn.h"
 #include "workspace/uty.h"
 
@@ -36,14 +37,24 @@ void pAggiungiSensore(const TContesto &ctx, int iTipo, const TPosizionamento &nu
     if (!doc.fAperto() || doc.fAreaMostrata() == 0)
         return; // no area to store it in
     TDialogs &dialogs = ctx.cmd.fDialogs();
-    const QString sRisposta =
-        fTrimTyped(dialogs
-                       .fInputBox(QCoreApplication::translate("Ombrix", "Ingresso/Uscita"),
-                                  QCoreApplication::translate("Ombrix", "Numero Ingresso/Uscita?"), QString())
-                       .value_or(QString()));
-    if (!fIsNumero(sRisposta)) {
-        dialogs.pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
-        return;
+    // a refused number asks again, holding what was typed; Cancel ends the command
+    QString sDigitato;
+    QString sRisposta;
+    for (bool bPrima = true;; bPrima = false) {
+        const std::optional<QString> sRisposto =
+            dialogs.fInputBox(QCoreApplication::translate("Ombrix", "Ingresso/Uscita"),
+                              QCoreApplication::translate("Ombrix", "Numero Ingresso/Uscita?"), sDigitato);
+        if (!sRisposto) {
+            if (bPrima) // the first box cancelled is an empty answer, as always; a box asked again was answered
+                dialogs.pMessage(QCoreApplication::translate("Ombrix", "E' necessario un valore NUMERICO"));
+            return;
+        }
+        sDigitato = *sRisposto;
+        sRisposta = fTrimTyped(sDigitato);
+        const std::optional<QString> sRifiuto = fRifiutoNumeroIo(sRisposta);
+        if (!sRifiuto)
+            break;
+        dialogs.pMessage(*sRifiuto);
     }
     // the pictures, decoded before anything is stored, so a missing one stores nothing
     fReadIcon(fIconPath(iTipo, nuovo.iIconSize));

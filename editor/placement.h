@@ -18,8 +18,9 @@ struct TPosizionamento
 };
 
 /** One of the add buttons: asks for the number and places a new object of type iTipo (1, 2, 4, 5, 6, 7, 8, 9 or
- *  10) on the shown area. A number that is not an integer shows "E' necessario un valore NUMERICO" and stores
- *  nothing; a missing icon picture fails before anything is stored. */
+ *  10) on the shown area. A number that is not an integer ("E' necessario un valore NUMERICO") or lies outside 1 to
+ *  999 ("Il numero deve essere tra 1 e 999") is refused and asked again, the box holding what was typed; Cancel
+ *  stores nothing. A missing icon picture fails before anything is stored. */
 void pAggiungiSensore(const TContesto &ctx, int iTipo, const TPosizionamento &nuovo);
 /** The zoom button: a detail area of the shown base area, named as the user types, with its zoom marker. */
 void pZoomIn(const TContesto &ctx, const TPosizionamento &nuovo);

@@ -1,5 +1,6 @@
 #include "editor/projectcmds.h"
 
+#include "check/verificaincrementale.h"
 #include "document/projectdocument.h"
 #include "editor/dialogs.h"
 #include "export/exportrun.h"
@@ -14,6 +15,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
+
+#include <algorithm>
 
 TCursoreOccupato::TCursoreOccupato()
 {
@@ -106,11 +109,33 @@ void pChiudiProgetto(const TContesto &ctx)
     ctx.doc.pChiudiProgetto(); // the views empty the canvas, its background, the tree and the barrier lines
 }
 
-void pEsportaProgetto(const TContesto &ctx, QWidget *pParent)
+void pEsportaProgetto(const TContesto &ctx, QWidget *pParent, const std::function<void()> &pMostraErrori)
 {
     TProjectDocument &doc = ctx.doc;
     if (!doc.fAperto())
         return;
+    // what the panel would show wrong is said before the files are written; warnings alone do not stop it
+    const QList<TFinding> &aFindings = TVerificaIncrementale::fDi(doc).fFindings();
+    const auto nErrori = std::count_if(aFindings.cbegin(), aFindings.cend(),
+                                       [](const TFinding &f) { return f.eGravita == TGravita::Errore; });
+    if (nErrori > 0) {
+        const QString sDomanda =
+            nErrori == 1 ? QCoreApplication::translate("Ombrix", "La verifica ha trovato 1 errore: il pannello "
+                                                                 "mostrerebbe queste pagine in modo sbagliato. "
+                                                                 "Esportare comunque?")
+                         : QCoreApplication::translate("Ombrix", "La verifica ha trovato %1 errori: il pannello "
+                                                                 "mostrerebbe queste pagine in modo sbagliato. "
+                                                                 "Esportare comunque?")
+                               .arg(nErrori);
+        const int iScelta = ctx.cmd.fDialogs().fScelta(
+            QCoreApplication::translate("Ombrix", "Esporta Progetto"), sDomanda,
+            {QCoreApplication::translate("Ombrix", "Esporta"), QCoreApplication::translate("Ombrix", "Mostra errori"),
+             QCoreApplication::translate("Ombrix", "Annulla")});
+        if (iScelta == 1 && pMostraErrori)
+            pMostraErrori();
+        if (iScelta != 0)
+            return;
+    }
     doc.pCopiaAutomatica(QCoreApplication::translate("Ombrix", "prima dell'esportazione"));
     // the dialog appears only when the run lasts longer than half a second;
     // the window keeps repainting meanwhile, but takes no input
@@ -120,16 +145,21 @@ void pEsportaProgetto(const TContesto &ctx, QWidget *pParent)
     dlgProgress.setMinimumDuration(500);
     dlgProgress.setAutoClose(false);
     dlgProgress.setValue(0);
+    int iPagine = 0;
     {
         const TCursoreOccupato occupato;
         pEsportaProgetto({doc.fConn(), doc.fRootPrj()}, [&](int iFatte, int iTotale) {
+            iPagine = iTotale;
             dlgProgress.setMaximum(iTotale > 0 ? iTotale : 1);
             dlgProgress.setValue(iFatte);
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
     }
     dlgProgress.reset();
-    ctx.cmd.fDialogs().pMessage(fMessaggioEsportazione());
+    const QString sDove =
+        iPagine == 1 ? QCoreApplication::translate("Ombrix", "1 pagina in %1").arg(doc.fOutPath())
+                     : QCoreApplication::translate("Ombrix", "%1 pagine in %2").arg(iPagine).arg(doc.fOutPath());
+    ctx.cmd.fDialogs().pMessage(fMessaggioEsportazione() + QLatin1Char('\n') + sDove);
 }
 
 void pDocumentazionePdf(const TContesto &ctx)
@@ -177,5 +207,17 @@ void pRipristinaCopia(const TContesto &ctx)
     const int i = ctx.cmd.fDialogs().fScegliCopia(asRighe, abScegli);
     if (i < 0 || i >= aCopie.size())
         return;
-    doc.pRipristina(aCopie.at(i));
+    // the project as it is now is replaced whole: said first, with the snapshot that keeps it
+    const TCopia &copia = aCopie.at(i);
+    const QString sDomanda =
+        QCoreApplication::translate("Ombrix", "Ripristinare la copia del %1 (%2, %3 aree, %4 oggetti)?\n"
+                                              "Sostituirà il progetto %5 così com'è ora. Prima dello scambio "
+                                              "viene fatta una copia dello stato attuale.")
+            .arg(copia.quando.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")), copia.sMotivo)
+            .arg(copia.nAree)
+            .arg(copia.nOggetti)
+            .arg(QFileInfo(doc.fDatabase()).fileName());
+    if (!ctx.cmd.fDialogs().fDomanda(QCoreApplication::translate("Ombrix", "Ripristina copia"), sDomanda))
+        return;
+    doc.pRipristina(copia);
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 /**
@@ -21,8 +23,9 @@ void pChiudiProgetto(const TContesto &ctx);
 /** Rebuilds a project from a panel's maps.txt and bitmaps, in a new folder chosen as for a new project, and opens
  *  it. */
 void pImportaDalPannello(const TContesto &ctx);
-/** Empties "out" and exports, after a snapshot; a progress dialog on pParent when the run lasts. */
-void pEsportaProgetto(const TContesto &ctx, QWidget *pParent);
+/** Empties "out" and exports, after a snapshot; a progress dialog on pParent when the run lasts. When the check
+ *  finds errors, asks first: "Esporta", "Mostra errori" (pMostraErrori opens the check) or "Annulla". */
+void pEsportaProgetto(const TContesto &ctx, QWidget *pParent, const std::function<void()> &pMostraErrori = {});
 /** Writes the project's handover document to the PDF file the user chooses. */
 void pDocumentazionePdf(const TContesto &ctx);
 /** Lists the project's snapshots and puts back the one chosen. */

@@ -12,6 +12,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <exception>
@@ -43,7 +44,7 @@ void pRiempiColori(QComboBox *pCombo)
         pCombo->addItem(QCoreApplication::translate("Ombrix", sz), iIndice);
 }
 
-bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
+bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso, const TFnVerificaProprieta &fnVerifica)
 {
     QDialog dlg(m_pParent);
     dlg.setObjectName(QStringLiteral("FrmProprieta"));
@@ -100,7 +101,6 @@ bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
     pBottoni->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
     pBottoni->button(QDialogButtonBox::Cancel)->setAccessibleName(QCoreApplication::translate("Ombrix", "Annulla"));
     pForm->addRow(pBottoni);
-    QObject::connect(pBottoni, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
     QObject::connect(pBottoni, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
 
     auto pAggiornaAvviso = [&] {
@@ -117,15 +117,35 @@ bool TQtDialogs::fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso)
     QObject::connect(pTipo, &QComboBox::currentIndexChanged, &dlg, pAggiornaAvviso);
     pAggiornaAvviso();
 
+    const auto fLetta = [&] {
+        TProprieta letta = prop;
+        letta.sNumero = pNumero->text();
+        letta.iTipo = pTipo->currentData().toInt();
+        letta.sTesto = pTesto->text();
+        // an index the user left alone stays as stored
+        if (pDimensione->currentIndex() != iDimensioneIniziale)
+            letta.iFont = pDimensione->currentIndex() + 1;
+        if (pColore->currentIndex() != iColoreIniziale)
+            letta.iColore = pColore->currentData().toInt();
+        return letta;
+    };
+    // a refused field keeps the dialog open, every field as typed, the focus on the refused one
+    QObject::connect(pBottoni, &QDialogButtonBox::accepted, &dlg, [&] {
+        const std::optional<TRifiutoProprieta> rifiuto = fnVerifica ? fnVerifica(fLetta()) : std::nullopt;
+        if (!rifiuto) {
+            dlg.accept();
+            return;
+        }
+        QMessageBox::information(&dlg, QCoreApplication::translate("Ombrix", "Proprietà"), rifiuto->sMessaggio,
+                                 QMessageBox::Ok);
+        if (auto *pCampo = dlg.findChild<QLineEdit *>(rifiuto->sCampo)) {
+            pCampo->setFocus(Qt::OtherFocusReason);
+            pCampo->selectAll();
+        }
+    });
+
     if (dlg.exec() != QDialog::Accepted)
         return false;
-    prop.sNumero = pNumero->text();
-    prop.iTipo = pTipo->currentData().toInt();
-    prop.sTesto = pTesto->text();
-    // an index the user left alone stays as stored
-    if (pDimensione->currentIndex() != iDimensioneIniziale)
-        prop.iFont = pDimensione->currentIndex() + 1;
-    if (pColore->currentIndex() != iColoreIniziale)
-        prop.iColore = pColore->currentData().toInt();
+    prop = fLetta();
     return true;
 }

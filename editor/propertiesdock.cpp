@@ -122,6 +122,7 @@ QComboBox *TDockProprieta::fLista(const char *szNome, const QString &sDidascalia
     auto *pLista = new QComboBox(m_pForm->parentWidget());
     pLista->setObjectName(QLatin1String(szNome));
     pLista->setAccessibleName(sDidascalia);
+    pLista->setSizeAdjustPolicy(QComboBox::AdjustToContents); // "Tapparella giù" whole, whatever is listed
     m_pForm->addRow(sDidascalia, pLista);
     return pLista;
 }

@@ -114,8 +114,11 @@ void pIncolla(const TContesto &ctx, bool bSpeciale, int iGriglia)
         const TFnAvvisoIncolla fnAvviso = [pDoc, aOggetti](const TOpzioniIncolla &o) {
             return pDoc->fAvvisoNumeri(aOggetti, o);
         };
+        const TFnRifiutoIncolla fnRifiuto = [aOggetti](const TOpzioniIncolla &o) {
+            return fRifiutoNumeriIncollati(aOggetti, o);
+        };
         if (!ctx.cmd.fDialogs().fIncollaSpeciale(QCoreApplication::translate("Ombrix", "Incolla speciale"), opzioni,
-                                                 fnAvviso))
+                                                 fnAvviso, fnRifiuto))
             return;
     }
     int iZoom = 0;

@@ -84,7 +84,7 @@ void pAttendiCopia(const std::unique_ptr<TCopiaParallela> &pCopia)
 
 } // namespace
 
-int fRunExportCommandLine(const char *szProject)
+int fRunExportCommandLine(const char *szProject, const std::function<void()> &pPrimaDelMessaggio)
 {
     // This process uses its one connection from one thread at a time: the
     // library's per-call locking is not needed (a no-op if already set up).
@@ -100,11 +100,17 @@ int fRunExportCommandLine(const char *szProject)
         pEsportaProgetto({conn, sRootPrj});
         conn.pExec(QStringLiteral("COMMIT"));
         pAttendiCopia(pCopia);
+        if (pPrimaDelMessaggio)
+            pPrimaDelMessaggio();
         std::printf("%s\n", fMessaggioEsportazione().toLocal8Bit().constData());
     } catch (const TOmbrixError &e) {
+        if (pPrimaDelMessaggio)
+            pPrimaDelMessaggio();
         pStampaErrore(e.fMessage());
         iEsito = 1;
     } catch (const std::exception &e) {
+        if (pPrimaDelMessaggio)
+            pPrimaDelMessaggio();
         pStampaErrore(QString::fromLocal8Bit(e.what()));
         iEsito = 1;
     }

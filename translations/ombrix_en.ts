@@ -28,10 +28,6 @@
         <translation>Area</translation>
     </message>
     <message>
-        <source>Oggetto</source>
-        <translation>Object</translation>
-    </message>
-    <message>
         <source>Messaggio</source>
         <translation>Message</translation>
     </message>
@@ -334,10 +330,6 @@
     <message>
         <source>%1 numero %2 fuori dal campo 1-%3</source>
         <translation>%1 number %2 outside 1-%3</translation>
-    </message>
-    <message>
-        <source>%1 numero %2 già usato in quest&apos;area da %3 %4</source>
-        <translation>%1 number %2 already used in this area by %3 %4</translation>
     </message>
     <message>
         <source>centro dell&apos;icona %1 fuori dal pannello 0-479 x 0-271</source>
@@ -1403,6 +1395,84 @@
         <source>%1: il nome di un progetto non può essere un percorso</source>
         <translation>%1: a project&apos;s name cannot be a path</translation>
     </message>
+    <message>
+        <source>L&apos;immagine è di %1 x %2 pixel; il pannello mostra %3 x %4. Adattarla alla pagina?</source>
+        <translation>The picture is %1 x %2 pixels; the panel shows %3 x %4. Fit it to the page?</translation>
+    </message>
+    <message>
+        <source>Immagine di sfondo</source>
+        <translation>Background picture</translation>
+    </message>
+    <message>
+        <source>Adatta…</source>
+        <translation>Fit…</translation>
+    </message>
+    <message>
+        <source>Usa così com&apos;è</source>
+        <translation>Use it as it is</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>La verifica ha trovato %1 errori: il pannello mostrerebbe queste pagine in modo sbagliato. Esportare comunque?</source>
+        <translation>The check found %1 errors: the panel would show these pages wrongly. Export anyway?</translation>
+    </message>
+    <message>
+        <source>Esporta Progetto</source>
+        <translation>Export Project</translation>
+    </message>
+    <message>
+        <source>Esporta</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Mostra errori</source>
+        <translation>Show errors</translation>
+    </message>
+    <message>
+        <source>1 pagina in %1</source>
+        <translation>1 page in %1</translation>
+    </message>
+    <message>
+        <source>%1 pagine in %2</source>
+        <translation>%1 pages in %2</translation>
+    </message>
+    <message>
+        <source>Ripristinare la copia del %1 (%2, %3 aree, %4 oggetti)?
+Sostituirà il progetto %5 così com&apos;è ora. Prima dello scambio viene fatta una copia dello stato attuale.</source>
+        <translation>Restore the snapshot of %1 (%2, %3 areas, %4 objects)?
+It will replace the project %5 as it is now. A snapshot of the current state is made first.</translation>
+    </message>
+    <message>
+        <source>ombrix: la verifica ha trovato %1 (ombrix --check %2)</source>
+        <translation>ombrix: the check found %1 (ombrix --check %2)</translation>
+    </message>
+    <message>
+        <source>%1 numero %2 già usato in quest&apos;area da %3</source>
+        <translation>%1 number %2 already used in this area by %3</translation>
+    </message>
+    <message>
+        <source>Il numero deve essere tra %1 e %2</source>
+        <translation>The number must be between %1 and %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 diventerebbe %3</source>
+        <translation>%1: %2 would become %3</translation>
+    </message>
+    <message>
+        <source>marcatore di zoom verso «%1»</source>
+        <translation>zoom marker to «%1»</translation>
+    </message>
+    <message>
+        <source>marcatore di zoom verso l&apos;area %1</source>
+        <translation>zoom marker to area %1</translation>
+    </message>
+    <message>
+        <source>La verifica ha trovato 1 errore: il pannello mostrerebbe queste pagine in modo sbagliato. Esportare comunque?</source>
+        <translation>The check found 1 error: the panel would show these pages wrongly. Export anyway?</translation>
+    </message>
 </context>
 <context>
     <name>TAnteprimaAdatta</name>
@@ -2072,6 +2142,14 @@
     <message>
         <source>Duplica area</source>
         <translation>Duplicate area</translation>
+    </message>
+    <message>
+        <source>è la prima area del progetto</source>
+        <translation>it is the project&apos;s first area</translation>
+    </message>
+    <message>
+        <source>ha aree di dettaglio</source>
+        <translation>it has detail areas</translation>
     </message>
 </context>
 <context>

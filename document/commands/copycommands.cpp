@@ -166,6 +166,10 @@ qint64 TProjectDocument::pDuplicaArea(qint64 iId, const TOpzioniIncolla &opzioni
     const TAreaRow *pArea = fArea(iId);
     if (!pArea || pArea->iLivello != 0)
         return 0;
+    // every number the copy gets lies in the panel's range, or nothing is made
+    const QString sRifiuto = fRifiutoNumeriIncollati(fOggettiConDettagli(iId), opzioni);
+    if (!sRifiuto.isEmpty())
+        throw TOmbrixError(sRifiuto);
     const QString sNome = tr("%1 (copia)").arg(pArea->sNome);
     QList<TAreaRow> aDettagli; // the area list is read again as new ids are chosen: its rows are copied first
     for (const TAreaRow &row : CDArea.fRows())

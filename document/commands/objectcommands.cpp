@@ -4,6 +4,8 @@
 #include "document/commands/modifica.h"
 #include "document/projectdocument.h"
 #include "model/catalogo.h"
+#include "model/numeroio.h"
+#include "workspace/errors.h"
 
 #include <functional>
 
@@ -108,6 +110,10 @@ qint64 TProjectDocument::pDuplicaOggetto(qint64 iId, const QString &sNumero, con
     if (iArea == 0 || !p)
         return 0;
     const TSensore s = *p;
+    if (fClasseTipo(s.Get_tiposensore()) != TClasse::Nessuna && fClasseTipo(s.Get_tiposensore()) != TClasse::Zoom &&
+        !fNumeroIoValido(sNumero.toLongLong())) // a copy's number lies in the panel's range
+        throw TOmbrixError(fNumeroFuoriCampoPer(fNomeOggettoIo(s.Get_tiposensore(), s.Get_numsensore(), s.Get_testo()),
+                                                sNumero.toLongLong()));
     qint64 iNuovo = 0;
     pEsegui(new TModificaFn(*this, tr("duplicazione"), [&](TModificaFn &m) {
         TSensorStore &store = fSensorStore();

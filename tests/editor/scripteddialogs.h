@@ -33,6 +33,7 @@ public:
     std::function<bool(TOpzioniIncolla &)> pOnIncolla; // the offsets dialog, likewise
     QList<int> aiCopieScelte;                          // rows of "Ripristina copia"; none = Cancel
     QList<bool> abRisposte;                            // answers to questions; none = No
+    QList<int> aiScelte;                               // buttons chosen in questions of several; none = the last
 
     // what was shown
     QStringList asInputCaptions, asInputPrompts, asInputDefaults;
@@ -51,6 +52,9 @@ public:
     QList<QStringList> aCopieMostrate;            // the rows each "Ripristina copia" listed
     QList<QList<bool>> aCopieScegliibili;         // which of them could be chosen
     QStringList asDomande;                        // the text of each question
+    QStringList asScelte;                         // the text of each question of several buttons
+    QList<QStringList> aBottoniScelte;            // and its buttons
+    QStringList asCampiRifiutati;                 // the field each refused "Proprietà" put the focus on
 
     std::optional<QString> fInputBox(const QString &sCaption, const QString &sPrompt, const QString &sDefault) override
     {
@@ -108,12 +112,28 @@ public:
         asDomande << sText;
         return !abRisposte.isEmpty() && abRisposte.takeFirst();
     }
-    bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso) override
+    int fScelta(const QString &, const QString &sText, const QStringList &asBottoni) override
     {
-        aProprietaMostrate << prop;
-        const bool bOk = pOnProprieta && pOnProprieta(prop);
-        asAvvisi << fnAvviso(prop.sNumero, prop.iTipo);
-        return bOk;
+        asScelte << sText;
+        aBottoniScelte << asBottoni;
+        return aiScelte.isEmpty() ? int(asBottoni.size()) - 1 : aiScelte.takeFirst();
+    }
+    /** As the real dialog: a refused answer shows its message and the same dialog goes on, holding what was typed. */
+    bool fProprieta(TProprieta &prop, const TFnAvvisoNumero &fnAvviso, const TFnVerificaProprieta &fnVerifica) override
+    {
+        for (int iVolte = 0; iVolte < 20; ++iVolte) { // a script that never changes its answer gives up
+            aProprietaMostrate << prop;
+            const bool bOk = pOnProprieta && pOnProprieta(prop);
+            asAvvisi << fnAvviso(prop.sNumero, prop.iTipo);
+            if (!bOk)
+                return false;
+            const std::optional<TRifiutoProprieta> rifiuto = fnVerifica(prop);
+            if (!rifiuto)
+                return true;
+            asMessages << rifiuto->sMessaggio;
+            asCampiRifiutati << rifiuto->sCampo;
+        }
+        return false;
     }
     QString fOpenFitSource(const QString &sStartDir) override
     {
@@ -134,11 +154,20 @@ public:
         ++iAdattaMostrati;
         return pOnAdatta && pOnAdatta(frm);
     }
-    bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso) override
+    bool fIncollaSpeciale(const QString &sTitolo, TOpzioniIncolla &opzioni, const TFnAvvisoIncolla &fnAvviso,
+                          const TFnRifiutoIncolla &fnRifiuto) override
     {
-        asIncollaTitoli << sTitolo;
-        const bool bOk = pOnIncolla && pOnIncolla(opzioni);
-        asIncollaAvvisi << fnAvviso(opzioni);
-        return bOk;
+        for (int iVolte = 0; iVolte < 20; ++iVolte) { // a script that never changes its answer gives up
+            asIncollaTitoli << sTitolo;
+            const bool bOk = pOnIncolla && pOnIncolla(opzioni);
+            asIncollaAvvisi << fnAvviso(opzioni);
+            if (!bOk)
+                return false;
+            const QString sRifiuto = fnRifiuto(opzioni);
+            if (sRifiuto.isEmpty())
+                return true;
+            asMessages << sRifiuto; // the dialog stays open
+        }
+        return false;
     }
 };

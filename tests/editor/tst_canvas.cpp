@@ -257,6 +257,7 @@ void TstCanvas::backgroundCommandCopiesTheFile()
     const QString sChosen = fx.fRoot() + "foto grande.jpg";
     TEditorFixture::pWriteJpeg(sChosen, 800, 600, QColor(10, 200, 10));
 
+    fx.dialogs.aiScelte << 1 << 1 << 1; // pictures of other sizes, used as they are
     fx.dialogs.asPictures << sChosen;
     fBtn(frm, "BtnSfondo")->click();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));

@@ -175,16 +175,20 @@ void TstHostileWindow::pasteIsCheckedWhole_data()
 
     QTest::newRow("sound") << QJsonObject() << 0 << QString();
     QTest::newRow("CR LF in a label") << fCon("testo", "Porta\r\nnord") << 0
-                                      << "Contatto 5: Il testo non può contenere";
+                                      << "contatto, ingresso 5: Il testo non può contenere";
     QTest::newRow("NUL in a label") << fCon("testo", QStringLiteral("Porta") + QChar(0)) << 0
                                     << "Il testo non può contenere caratteri di controllo";
     QTest::newRow("19 characters") << fCon("testo", s19) << 0 << QString();
-    QTest::newRow("20 characters") << fCon("testo", s19 + "e") << 0 << "Contatto 5: Massimo 19 caratteri!";
+    QTest::newRow("20 characters") << fCon("testo", s19 + "e") << 0
+                                   << "contatto, ingresso 5 «Diciannove carattere»: Massimo 19 caratteri!";
     QTest::newRow("number 999") << fCon("numero", "999") << 0 << QString();
     QTest::newRow("number 99999") << fCon("numero", "99999") << 0
-                                  << "Contatto 99999: numero 99999 fuori dal campo 1-999";
+                                  << "contatto, ingresso 99999 «Porta»: numero 99999 fuori dal campo 1-999";
     QTest::newRow("number 0") << fCon("numero", "0") << 0 << "numero 0 fuori dal campo 1-999";
-    QTest::newRow("995 moved past 999") << fCon("numero", "995") << 5 << "numero 1000 fuori dal campo 1-999";
+    // refused in the offsets' dialog, before the paste
+    QTest::newRow("995 moved past 999")
+        << fCon("numero", "995") << 5
+        << "Il numero deve essere tra 1 e 999: contatto, ingresso 995 «Porta» diventerebbe 1000";
     QTest::newRow("size 9, colour 16") << QJsonObject{{"font", 9}, {"colore", 16}} << 0 << QString();
     QTest::newRow("size 99999") << fCon("font", 99999) << 0 << "dimensione del testo 99999 fuori dal catalogo";
     QTest::newRow("size 10") << fCon("font", 10) << 0 << "dimensione del testo 10 fuori dal catalogo";
@@ -228,6 +232,13 @@ void TstHostileWindow::pasteIsCheckedWhole()
         QCOMPARE(pUndo->count(), iPassi + 1);
         fVoce(frm, QStringLiteral("MnuAnnulla"))->trigger(); // the whole paste is one step
         QCOMPARE(fRighe(fx), iRighe);
+        return;
+    }
+    if (iOffset) {
+        QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
+        QCOMPARE(fx.dialogs.asMessages.value(0), sMotivo);
+        QCOMPARE(fRighe(fx), iRighe);
+        QCOMPARE(pUndo->count(), iPassi);
         return;
     }
     QCOMPARE(fx.dialogs.asErrors.size(), 1);

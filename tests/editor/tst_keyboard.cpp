@@ -253,10 +253,11 @@ void TstKeyboard::propertiesChangeTypeAndNumber()
     QVERIFY(fPlaced(frm, QStringLiteral("Testo_%1").arg(iId)));
     QCOMPARE(frm.fDocument().fUndoStack()->count(), 4);
 
-    // a wrong number changes nothing; undo brings the barrier back with its second end
-    fx.dialogs.pOnProprieta = [](TProprieta &p) {
+    // a wrong number changes nothing (the dialog, still open, is then cancelled); undo brings the barrier back
+    // with its second end
+    fx.dialogs.pOnProprieta = [iVolte = 0](TProprieta &p) mutable {
         p.sNumero = QStringLiteral("x1");
-        return true;
+        return iVolte++ == 0;
     };
     pPopupEntry(fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_5").arg(iId)), fW<QMenu>(frm, "popImg"),
                 fA(frm, "PopProprieta"));

@@ -366,11 +366,16 @@ void TstLingua::dialogsShowEveryTextWhole()
     prop.iFont = 1;
     prop.iColore = 2;
     fGuarda();
-    dialogs.fProprieta(prop, [](const QString &, int) { return QString(); });
+    dialogs.fProprieta(prop, [](const QString &, int) { return QString(); }, {});
     TOpzioniIncolla opzioni;
     fGuarda();
     dialogs.fIncollaSpeciale(QStringLiteral("Incolla speciale"), opzioni,
-                             [](const TOpzioniIncolla &) { return QString(); });
+                             [](const TOpzioniIncolla &) { return QString(); }, {});
+    fGuarda();
+    dialogs.fScelta(QStringLiteral("Esporta Progetto"),
+                    QStringLiteral("La verifica ha trovato 2 errori: il pannello mostrerebbe queste pagine in modo "
+                                   "sbagliato. Esportare comunque?"),
+                    {QStringLiteral("Esporta"), QStringLiteral("Mostra errori"), QStringLiteral("Annulla")});
     fGuarda();
     dialogs.fScegliCopia({QStringLiteral("01/12/2026 10:00:00  all'apertura")}, {true});
     QApplication::setFont(fontDiSistema);

@@ -270,6 +270,7 @@ void TstMultiSelection::duplicateAreaWithItsDetailArea()
     const QString sFotoCucina = fx.fRoot() + "cucina.jpg";
     TEditorFixture::pWriteJpeg(sFotoCucina, 320, 200, QColor(30, 30, 200));
     fx.dialogs.asPictures << sFotoCucina;
+    fx.dialogs.aiScelte << 1; // used as it is
     fBtn(frm, "BtnSfondo")->click();
     fOggetto(fx, fBtn(frm, "BtnLampada"), QStringLiteral("3"), QPoint(50, 60));
     const int iSensori = fSensorCount(fx);

@@ -111,12 +111,12 @@ void TstPlacement::aTypedNumberIsShownAsStored()
     QVERIFY(fPlaced(frm, QStringLiteral("Radar_%1_ingresso_7").arg(iId)));
     QCOMPARE(fColumn(fx, iId, "NumSensore"), 7);
 
-    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("-3"));
-    QVERIFY(fPlaced(frm, QStringLiteral("Lampada_%1_uscita_-3").arg(iId + 1)));
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("+3"));
+    QVERIFY(fPlaced(frm, QStringLiteral("Lampada_%1_uscita_3").arg(iId + 1)));
 
     pReopen(frm);
     QCOMPARE(fx.fPlacedNames(), (QStringList{QStringLiteral("Radar_%1_ingresso_7").arg(iId),
-                                             QStringLiteral("Lampada_%1_uscita_-3").arg(iId + 1)}));
+                                             QStringLiteral("Lampada_%1_uscita_3").arg(iId + 1)}));
     QCOMPARE(fPlaced(frm, QStringLiteral("Radar_%1_ingresso_7").arg(iId))->toolTip(),
              QStringLiteral("Radar ingresso: 7"));
 }

@@ -243,7 +243,7 @@ void TstProject::exportMatchesHeadlessExport()
 
     fA(frm, "MnuEsportaProgetto")->trigger();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
-    QCOMPARE(fx.dialogs.asMessages, QStringList{"Esportazione effettuata correttamente!"});
+    QCOMPARE(fx.dialogs.asMessages, QStringList{"Esportazione effettuata correttamente!\n2 pagine in " + sOut});
     QVERIFY(!QFile::exists(sOut + "vecchio.txt"));
     const QStringList asMenu = QDir(sOut).entryList(QDir::Files, QDir::Name);
     QVERIFY(asMenu.contains("maps.txt"));
@@ -340,10 +340,21 @@ void TstProject::restoreBringsBackADeletedArea()
 
     QVERIFY(fA(frm, "MnuRipristinaCopia")->isEnabled());
     QCOMPARE(fA(frm, "MnuRipristinaCopia")->text(), QStringLiteral("Ripristina copia…"));
-    fx.dialogs.aiCopieScelte << 0;
+    // asked first: declined, nothing changes; accepted, the snapshot is put back
+    fx.dialogs.aiCopieScelte << 0 << 0;
+    fA(frm, "MnuRipristinaCopia")->trigger();
+    QCOMPARE(fx.fTreeTexts(), QStringList{"casa"});
+    QCOMPARE(fx.dialogs.asDomande.size(), 1);
+    const QString sDomanda = fx.dialogs.asDomande.first();
+    QVERIFY2(sDomanda.startsWith("Ripristinare la copia del ") &&
+                 sDomanda.contains("apertura del progetto, 2 aree, 0 oggetti") &&
+                 sDomanda.contains("Sostituirà il progetto casa.omb così com'è ora.") &&
+                 sDomanda.contains("viene fatta una copia dello stato attuale"),
+             qPrintable(sDomanda));
+    fx.dialogs.abRisposte << true;
     fA(frm, "MnuRipristinaCopia")->trigger();
     QVERIFY2(fx.dialogs.asErrors.isEmpty(), qPrintable(fx.dialogs.asErrors.join('\n')));
-    QCOMPARE(fx.dialogs.aCopieMostrate.size(), 1);
+    QCOMPARE(fx.dialogs.aCopieMostrate.size(), 2);
     const QStringList asRighe = fx.dialogs.aCopieMostrate.first();
     QCOMPARE(asRighe.size(), 1); // nothing had changed when the area was deleted: no second one
     QVERIFY2(asRighe.first().contains("apertura del progetto") && asRighe.first().contains("2 aree, 0 oggetti"),
@@ -355,7 +366,7 @@ void TstProject::restoreBringsBackADeletedArea()
 
     // the restore itself can be taken back: the state before it is listed first
     fA(frm, "MnuRipristinaCopia")->trigger();
-    QCOMPARE(fx.dialogs.aCopieMostrate.size(), 2);
+    QCOMPARE(fx.dialogs.aCopieMostrate.size(), 3);
     QVERIFY(fx.dialogs.aCopieMostrate.last().first().contains("prima del ripristino della copia"));
     QCOMPARE(fx.fTreeTexts(), QStringList({"casa", "cucina"})); // cancelled: nothing changes
 }

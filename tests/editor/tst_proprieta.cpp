@@ -128,6 +128,18 @@ void TstProprieta::dockOnOneObject_data()
                             << "12"
                             << "NumSensore" << 12 << "12"
                             << "";
+    QTest::newRow("number 999") << "EdtNumero"
+                                << "999"
+                                << "NumSensore" << 999 << "999"
+                                << "";
+    QTest::newRow("number 1000") << "EdtNumero"
+                                 << "1000"
+                                 << "NumSensore" << 7 << "7"
+                                 << "Il numero deve essere tra 1 e 999";
+    QTest::newRow("number 0") << "EdtNumero"
+                              << "0"
+                              << "NumSensore" << 7 << "7"
+                              << "Il numero deve essere tra 1 e 999";
     QTest::newRow("number not a number") << "EdtNumero"
                                          << "x"
                                          << "NumSensore" << 7 << "7"
