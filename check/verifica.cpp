@@ -103,6 +103,7 @@ public:
     {
         pLoadTahoma();
         pArea();
+        m_pOggetti = &aOggetti;
         for (const TOggettoLetto *pO : aOggetti) {
             m_pEsito = nullptr;
             pOggetto(*pO);
@@ -324,6 +325,24 @@ private:
                          .arg(size.width())
                          .arg(size.height())
                          .arg(asBordi.join(QCoreApplication::translate("Ombrix", " e il bordo "))));
+        pSovrapposto(o, sTesto, size);
+    }
+
+    /** A label over another object's icon, which the panel would show half hidden; touching is not covering. */
+    void pSovrapposto(const TOggettoLetto &o, const QString &sTesto, const QSize &size)
+    {
+        for (const TOggettoLetto *pAltro : *m_pOggetti) {
+            const TOggettoLetto &a = *pAltro;
+            if (a.iId == o.iId || a.iTipo < 1 || a.iTipo > 10) // an object the export does not write is not shown
+                continue;
+            const bool bCopre = o.iXt < a.iX + a.iIconSize && o.iXt + size.width() > a.iX &&
+                                o.iYt < a.iY + a.iIconSize && o.iYt + size.height() > a.iY;
+            if (bCopre)
+                pOggetto(TGravita::Avviso, o, "testo-sovrapposto",
+                         QCoreApplication::translate("Ombrix", "%1 in %2 copre l'icona di %3 %4")
+                             .arg(sTesto, fPunto(o.iXt, o.iYt), fNomeTipo(a.iTipo))
+                             .arg(a.iId));
+        }
     }
 
     /** The size a label of this text takes on the canvas. */
@@ -337,7 +356,8 @@ private:
     const TAreaLetta &m_a;
     const QList<TTasto> m_aTasti = fTastiDelLivello(m_a.iLivello);
     TEsitoArea m_esito;
-    TEsitoOggetto *m_pEsito = nullptr; // the esito of the object being checked, once it has one
+    TEsitoOggetto *m_pEsito = nullptr;                        // the esito of the object being checked, once it has one
+    const QList<const TOggettoLetto *> *m_pOggetti = nullptr; // the area's objects
     std::map<std::tuple<QString, qint64>, const TOggettoLetto *> m_primoConNumero;
 };
 

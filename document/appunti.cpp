@@ -233,3 +233,9 @@ QPoint fDentroCanvas(const QPoint &pos, const QSize &size)
     return {std::clamp(pos.x(), 0, std::max(0, iCanvasWidth - size.width())),
             std::clamp(pos.y(), 0, std::max(0, iCanvasHeight - size.height()))};
 }
+
+QPoint fSpostamentoCoppia(const QRect &icona, const QRect &testo, const QPoint &shift)
+{
+    const QRect coppia = icona.united(testo);
+    return fDentroCanvas(coppia.topLeft() + shift, coppia.size()) - coppia.topLeft();
+}

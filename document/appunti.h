@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,7 @@ struct TOpzioniIncolla
     qint64 iOffsetIngressi = 0;
     qint64 iOffsetUscite = 0;
     bool bAggiornaTesti = false;
+    bool bEtichetteUnite = false; // a label keeps its offset from its icon, the pair kept inside together
 };
 
 /** Why these objects, pasted with these options, may not be stored, as typed input would not be: an object that
@@ -68,3 +70,6 @@ QString fTestoRinumerato(const QString &sTesto, qint64 iVecchio, qint64 iNuovo);
 QSize fDimensioneTesto(int iFont, const QString &sTesto);
 /** The top-left corner that keeps something of that size wholly inside the 480 x 272 canvas. */
 QPoint fDentroCanvas(const QPoint &pos, const QSize &size);
+/** How far an icon at icona and its label at testo go for shift when they go together: as far as keeps the pair
+ *  wholly inside the canvas, their offset kept. */
+QPoint fSpostamentoCoppia(const QRect &icona, const QRect &testo, const QPoint &shift);

@@ -3,6 +3,7 @@
 #include "document/projectdocument.h"
 #include "editor/canvas.h"
 #include "editor/canvasitem.h"
+#include "editor/etichetteunite.h"
 #include "editor/objectcmds.h"
 #include "editor/selectioncmds.h"
 #include "editor/selectionmodel.h"
@@ -49,12 +50,16 @@ void pSposta(const TContesto &ctx, TAreaCanvas &canvas, const QPoint &delta)
     const TCanvasItem *pItem = corrente ? canvas.fItem(*corrente) : nullptr;
     if (!pItem)
         return;
-    if (ctx.sel.fMultipla()) {
-        // the selection moves as a whole, as far as its first item can
+    const QList<TChiave> aSeguito = fEtichetteAlSeguito(ctx.doc, ctx.sel.fChiavi());
+    if (ctx.sel.fMultipla() || !aSeguito.isEmpty()) {
+        // the selection, with the labels that follow it, moves as a whole, as far as its first item can
         const QList<TElemento> aPrima = ctx.sel.fElementi();
         QList<QRect> aRect;
         for (const TElemento &e : aPrima)
             if (const TCanvasItem *p = canvas.fItem({e.iId, TParte(e.iElemento)}))
+                aRect << p->fRettangolo();
+        for (const TChiave &chiave : aSeguito)
+            if (const TCanvasItem *p = canvas.fItem(chiave))
                 aRect << p->fRettangolo();
         const QPoint d = fSpostamentoDiGruppo(aRect, delta);
         if (d.isNull())
@@ -62,7 +67,8 @@ void pSposta(const TContesto &ctx, TAreaCanvas &canvas, const QPoint &delta)
         QList<TElemento> aDopo;
         for (const TElemento &e : aPrima)
             aDopo << TElemento{e.iId, e.iElemento, e.pos + d};
-        ctx.doc.pSpostaElementi(aDopo, QCoreApplication::translate("Ombrix", "spostamento"), true);
+        ctx.doc.pSpostaElementi(fConEtichette(ctx.doc, aDopo, ctx.sel.fChiavi()),
+                                QCoreApplication::translate("Ombrix", "spostamento"), true);
         canvas.pRepaintAll();
         return;
     }

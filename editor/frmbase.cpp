@@ -10,6 +10,7 @@
 #include "editor/canvaskeys.h"
 #include "editor/checkdock.h"
 #include "editor/dialogs.h"
+#include "editor/etichetteunite.h"
 #include "editor/infomenu.h"
 #include "editor/iodock.h"
 #include "editor/labels.h"
@@ -240,6 +241,7 @@ void TFrmBase::pCollegaModifica()
     connect(az.fMenu(TMenu::Allinea), &QMenu::triggered, this, [this](QAction *pEntry) {
         pRunCommand([this, pEntry] { pAllinea(m_ctx, TAllineamento(pEntry->data().toInt())); });
     });
+    connect(az[TAzione::EtichetteUnite], &QAction::toggled, this, [](bool bUnite) { pImpostaEtichetteUnite(bUnite); });
 }
 
 void TFrmBase::pCollegaVista()
@@ -348,6 +350,7 @@ void TFrmBase::FormCreate(const QString &sProgramPath)
         m_iIconSize = opz.iIconSize;
         if (QAction *pEntry = findChild<QAction *>(QStringLiteral("N") + QString::number(m_iIconSize)))
             pEntry->setChecked(true);
+        (*m_pAzioni)[TAzione::EtichetteUnite]->setChecked(fEtichetteUnite());
         if (!opz.abGeometria.isEmpty())
             restoreGeometry(opz.abGeometria);
         if (!opz.abStato.isEmpty())

@@ -45,6 +45,21 @@ QRect fRettangoloPannello(const TSensore &s, TParte eParte)
     return QRect();
 }
 
+QPoint fPosizioneMaps(const TSensore &s, TParte eParte, const QPoint &topLeft)
+{
+    switch (eParte) {
+    case TParte::Icona:
+        return topLeft + QPoint(s.Get_iconsize() / 2, s.Get_iconsize() / 2);
+    case TParte::SecondoCapo: {
+        const int iOffset = topLeft.x() > 0 ? iGlobB2Size / 2 : 0;
+        return topLeft + QPoint(iOffset, iOffset);
+    }
+    case TParte::Testo:
+        break;
+    }
+    return topLeft;
+}
+
 QString fNomeControllo(const TSensore &s, TParte eParte)
 {
     if (eParte == TParte::Testo)

@@ -2,6 +2,7 @@
 
 #include <QHashFunctions>
 #include <QList>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QtGlobal>
@@ -37,6 +38,10 @@ QList<TChiave> fChiaviDi(const TSensore &s);
 /** Where an item lies on the page, in panel pixels, as the document holds it: an icon its square, a second end
  *  its 7 x 7 marker, a label its text's extent in its font. */
 QRect fRettangoloPannello(const TSensore &s, TParte eParte);
+
+/** Where maps.txt puts object s's item whose top-left corner is at topLeft: an icon by its centre, a second end
+ *  by its centre (by its corner while its left is 0, as the export writes it), a label by its corner. */
+QPoint fPosizioneMaps(const TSensore &s, TParte eParte, const QPoint &topLeft);
 
 /** The control name of an item, as the naming scheme gives it (Radar_12_ingresso_5, Barriera_9_ingresso_3_,
  *  Testo_12). */

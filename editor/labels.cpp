@@ -3,12 +3,18 @@
 #include "document/projectdocument.h"
 #include "editor/dialogs.h"
 #include "editor/fontdialog.h"
+#include "editor/itemkeys.h"
 #include "editor/placement.h"
 #include "model/catalogo.h"
+#include "model/labelfont.h"
 #include "model/sensore.h"
+#include "preview/disegno.h"
 #include "workspace/errors.h"
+#include "workspace/pannello.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +29,30 @@ const TSensore &fOggetto(TProjectDocument &doc, qint64 iId)
 }
 
 } // namespace
+
+QPoint fPosizioneNuovaEtichetta(const TProjectDocument &doc, const TSensore &s, int iFont, const QString &sTesto)
+{
+    const QSize size = fDimensioneEtichetta(sTesto, fLabelFont(iFont));
+    const int x = s.Get_coordx();
+    const int y = s.Get_coordy();
+    const int iIconSize = s.Get_iconsize();
+    const int iTop = y + iIconSize / 2 - (fIntToDimensione(iFont) + iFont) / 2 - 2;
+    const int iCentro = x + (iIconSize - size.width()) / 2;
+    const QPoint aPosti[] = {{x + iIconSize + 10, iTop},        // right
+                             {x - 10 - size.width(), iTop},     // left
+                             {iCentro, y + iIconSize + 2},      // below
+                             {iCentro, y - 2 - size.height()}}; // above
+    const QRect pagina(0, 0, iLarghezzaPannello, iAltezzaPannello);
+    for (const QPoint &pos : aPosti) {
+        const QRect rc(pos, size);
+        const bool bCopre = std::any_of(doc.fOggetti().cbegin(), doc.fOggetti().cend(), [&](const TSensore &altro) {
+            return altro.Get_id() != s.Get_id() && fRettangoloPannello(altro, TParte::Icona).intersects(rc);
+        });
+        if (pagina.contains(rc) && !bCopre)
+            return pos;
+    }
+    return aPosti[0];
+}
 
 std::optional<QString> fChiediTesto(TDialogs &dialogs, const QString &sDefault)
 {
@@ -66,11 +96,7 @@ void TComandiTesti::pAggiungi(qint64 iId)
     const int iFont = frmFont.Dimensione();
     const int iColor = frmFont.Colore();
 
-    // beside the icon, centred on it by a rough estimate of the text's height
-    const int iIconSize = oggetto.Get_iconsize();
-    const int iLeft = oggetto.Get_coordx() + iIconSize + 10;
-    const int iTop = oggetto.Get_coordy() + iIconSize / 2 - (fIntToDimensione(iFont) + iFont) / 2 - 2;
-    m_ctx.doc.pAggiungiTesto(iId, QPoint(iLeft, iTop), iFont, iColor, *sTesto);
+    m_ctx.doc.pAggiungiTesto(iId, fPosizioneNuovaEtichetta(m_ctx.doc, oggetto, iFont, *sTesto), iFont, iColor, *sTesto);
 }
 
 void TComandiTesti::pElimina(qint64 iId)

@@ -2,6 +2,7 @@
 
 #include "editor/editorcontext.h"
 
+#include <QPoint>
 #include <QString>
 #include <QtGlobal>
 
@@ -10,6 +11,8 @@
 class QWidget;
 class TDialogs;
 class TFrmFont;
+class TProjectDocument;
+class TSensore;
 
 inline constexpr int iMaxLabelText = 19;
 
@@ -46,6 +49,11 @@ private:
     QWidget *m_pParent;
     TFrmFont *m_pFrmFont = nullptr;
 };
+
+/** Where a new label of sTesto in size iFont goes beside object s's icon on the shown area: the first of right,
+ *  left, below and above where it covers no other object's icon and lies wholly inside the page; to the right when
+ *  none is free. To the right, it is centred on the icon by a rough estimate of the text's height. */
+QPoint fPosizioneNuovaEtichetta(const TProjectDocument &doc, const TSensore &s, int iFont, const QString &sTesto);
 
 /** Asks for a label text with sDefault; nullopt when the command ends (an empty answer or Cancel). A text with a
  *  control character or too long is refused with its message and asked again, the box holding what was typed. */

@@ -110,6 +110,11 @@ TAzioni::TAzioni(QMainWindow *pFinestra) : QObject(pFinestra)
         pEntry->setToolTip(tr(szTesto));
         pEntry->setData(int(eModo));
     }
+    pModifica->addSeparator();
+    QAction *pUnite = fVoce(pModifica, TAzione::EtichetteUnite, tr("Etichette unite agli oggetti"), "MnuEtichetteUnite",
+                            tr("Spostando un'icona si sposta anche la sua etichetta"));
+    pUnite->setCheckable(true);
+    pUnite->setChecked(true);
 
     QMenu *pVista = pBarra->addMenu(tr("&Vista"));
     fVoce(pVista, TAzione::Ingrandisci, tr("Ingrandisci"), "MnuIngrandisci", tr("Ingrandisce la pagina di un passo"),

@@ -33,6 +33,7 @@ enum class TAzione {
     Taglia,
     Incolla,
     IncollaSpeciale,
+    EtichetteUnite,
     // "Vista"
     Ingrandisci,
     Riduci,

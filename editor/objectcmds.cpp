@@ -3,6 +3,7 @@
 #include "document/appunti.h"
 #include "document/projectdocument.h"
 #include "editor/dialogs.h"
+#include "editor/etichetteunite.h"
 #include "editor/labels.h"
 #include "editor/placement.h"
 #include "editor/selectionmodel.h"
@@ -35,13 +36,19 @@ void pDuplica(const TContesto &ctx, qint64 iId)
             fNumeroFuoriCampoPer(fNomeOggettoIo(s.Get_tiposensore(), s.Get_numsensore(), s.Get_testo()), iNumero));
         return;
     }
-    const QPoint pos =
-        fLimitedPos(QPoint(s.Get_coordx(), s.Get_coordy()), QSize(s.Get_iconsize(), s.Get_iconsize()), 16, 16);
     const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx2(), s.Get_coordy2()), QSize(iGlobB2Size, iGlobB2Size), 16, 16);
+    QPoint pos = fLimitedPos(QPoint(s.Get_coordx(), s.Get_coordy()), QSize(s.Get_iconsize(), s.Get_iconsize()), 16, 16);
     QPoint posTesto(s.Get_coordxt() + 16, s.Get_coordyt() + 16);
     if (fHaParte(s, TParte::Testo)) {
         const QRect rcTesto = fRettangoloPannello(s, TParte::Testo);
         posTesto = fLimitedPos(rcTesto.topLeft(), rcTesto.size(), 16, 16);
+        if (fEtichetteUnite()) {
+            // the copy's label lies where the original's does beside its icon
+            const QRect icona = fRettangoloPannello(s, TParte::Icona);
+            const QPoint d = fSpostamentoCoppia(icona, rcTesto, QPoint(16, 16));
+            pos = icona.topLeft() + d;
+            posTesto = rcTesto.topLeft() + d;
+        }
     }
     const QString sTesto = fTestoRinumerato(s.Get_testo(), s.Get_numsensore(), iNumero);
     const qint64 iNuovo = doc.pDuplicaOggetto(s.Get_id(), QString::number(iNumero), pos, pos2, posTesto, sTesto);
@@ -95,8 +102,7 @@ std::optional<TProprietaOggetto> fProprietaAccettate(const TContesto &ctx, const
     const QPoint pos2 = fLimitedPos(QPoint(s.Get_coordx() + 30, s.Get_coordy() + (iIconSize - iGlobB2Size) / 2),
                                     QSize(iGlobB2Size, iGlobB2Size), 0, 0);
     // a new label lies where "Aggiungi testo" puts it
-    const QPoint posTesto(s.Get_coordx() + iIconSize + 10,
-                          s.Get_coordy() + iIconSize / 2 - (fIntToDimensione(prop.iFont) + prop.iFont) / 2 - 2);
+    const QPoint posTesto = fPosizioneNuovaEtichetta(ctx.doc, s, prop.iFont, sTesto);
     return TProprietaOggetto{s.Get_id(), prop.iTipo, sNumero, pos2, sTesto, posTesto, prop.iFont, prop.iColore};
 }
 

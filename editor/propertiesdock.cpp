@@ -2,6 +2,7 @@
 
 #include "document/projectdocument.h"
 #include "editor/dialogs.h"
+#include "editor/etichetteunite.h"
 #include "editor/itemkeys.h"
 #include "editor/objectcmds.h"
 #include "editor/placement.h"
@@ -302,7 +303,9 @@ void TDockProprieta::pApplicaPosizione(QLineEdit *pCampo, bool bSecondo, bool bY
                 pos.setX(iCentro - iLato / 2);
             aElementi << TElemento{iId, bSecondo ? 1 : 0, fLimitedPos(pos, QSize(iLato, iLato), 0, 0)};
         }
-        m_ctx.doc.pSpostaElementi(aElementi, QCoreApplication::translate("Ombrix", "posizione"), false);
+        // a label goes with its icon as in any other move
+        m_ctx.doc.pSpostaElementi(fConEtichette(m_ctx.doc, aElementi, {}),
+                                  QCoreApplication::translate("Ombrix", "posizione"), false);
     });
     pAggiorna();
 }

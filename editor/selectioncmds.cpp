@@ -4,6 +4,7 @@
 #include "document/appunti.h"
 #include "document/projectdocument.h"
 #include "editor/dialogs.h"
+#include "editor/etichetteunite.h"
 #include "editor/selectionmodel.h"
 #include "editor/selectiontool.h"
 
@@ -100,12 +101,13 @@ void pIncolla(const TContesto &ctx, bool bSpeciale, int iGriglia)
                 s.Set_coordx2(s.Get_coordx2() + iDx);
                 s.Set_coordy2(s.Get_coordy2() + iDy);
             }
-            if (!s.Get_testo().isEmpty()) {
+            if (!s.Get_testo().isEmpty() && fEtichetteUnite()) {
                 s.Set_coordxt(s.Get_coordxt() + iDx);
                 s.Set_coordyt(s.Get_coordyt() + iDy);
             }
         }
     TOpzioniIncolla opzioni;
+    opzioni.bEtichetteUnite = fEtichetteUnite();
     if (bSpeciale) {
         TProjectDocument *pDoc = &ctx.doc;
         const QList<TSensore> aOggetti = appunti->aOggetti;
@@ -141,5 +143,6 @@ void pAllinea(const TContesto &ctx, TAllineamento eModo)
     for (qsizetype i = 0; i < aChiavi.size(); ++i)
         if (aPos.at(i) != aRect.at(i).topLeft())
             aElementi << TElemento{aChiavi.at(i).iId, int(aChiavi.at(i).eParte), aPos.at(i)};
-    ctx.doc.pSpostaElementi(aElementi, QCoreApplication::translate("Ombrix", "allineamento"), false);
+    ctx.doc.pSpostaElementi(fConEtichette(ctx.doc, aElementi, aChiavi),
+                            QCoreApplication::translate("Ombrix", "allineamento"), false);
 }

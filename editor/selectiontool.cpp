@@ -3,6 +3,7 @@
 #include "document/projectdocument.h"
 #include "editor/canvas.h"
 #include "editor/canvasitem.h"
+#include "editor/etichetteunite.h"
 #include "editor/selectionmodel.h"
 #include "workspace/pannello.h"
 
@@ -117,6 +118,10 @@ void TStrumentoSelezione::pInizia(TCanvasItem *pItem, const QPoint &pos)
     } else {
         m_aInizio.insert(pItem->fChiave(), pItem->fRettangolo());
     }
+    m_aSeguito.clear();
+    for (const TChiave &chiave : fEtichetteAlSeguito(m_ctx.doc, m_aInizio.keys()))
+        if (const TCanvasItem *p = m_canvas.fItem(chiave))
+            m_aSeguito.insert(chiave, p->fRettangolo());
 }
 
 void TStrumentoSelezione::pFine()
@@ -136,7 +141,7 @@ QPoint TStrumentoSelezione::fAggancia(const QPoint &delta, QList<QLine> &aGuide)
     const QRect mosso = m_aInizio.value(m_premuto).translated(delta);
     QList<QRect> aAltri;
     for (const TCanvasItem *pItem : m_canvas.fItems())
-        if (pItem->isVisible() && !m_aInizio.contains(pItem->fChiave()))
+        if (pItem->isVisible() && !m_aInizio.contains(pItem->fChiave()) && !m_aSeguito.contains(pItem->fChiave()))
             aAltri << pItem->fRettangolo();
     // 3 screen pixels, in panel pixels at this zoom
     const double dTolleranza = 3.0 / m_canvas.fVista().fScala();
@@ -166,15 +171,16 @@ QHash<TChiave, QPoint> TStrumentoSelezione::fDestinazioni(const QPoint &pos, boo
             *paGuide = aGuide;
     }
     QHash<TChiave, QPoint> aDove;
-    if (m_aInizio.size() == 1) {
+    if (m_aInizio.size() == 1 && m_aSeguito.isEmpty()) {
         const QRect rc = m_aInizio.cbegin().value();
         aDove.insert(m_aInizio.cbegin().key(), fLimitedPos(rc.topLeft(), rc.size(), delta.x(), delta.y()));
         return aDove;
     }
-    // the whole selection goes as far as its first item can
-    const QPoint d = fSpostamentoDiGruppo(m_aInizio.values(), delta);
-    for (auto it = m_aInizio.cbegin(); it != m_aInizio.cend(); ++it)
-        aDove.insert(it.key(), it.value().topLeft() + d);
+    // the whole selection, with the labels that follow it, goes as far as its first item can
+    const QPoint d = fSpostamentoDiGruppo(m_aInizio.values() + m_aSeguito.values(), delta);
+    for (const QHash<TChiave, QRect> *pItems : {&m_aInizio, &m_aSeguito})
+        for (auto it = pItems->cbegin(); it != pItems->cend(); ++it)
+            aDove.insert(it.key(), it.value().topLeft() + d);
     return aDove;
 }
 
@@ -248,13 +254,14 @@ void TStrumentoSelezione::pRilasciaItem(TCanvasItem *pItem, const QPoint &pos, b
     const QHash<TChiave, QPoint> aDove = fDestinazioni(pos, bAggancia && m_bMosso); // a click moves nothing
     for (auto it = aDove.cbegin(); it != aDove.cend(); ++it)
         m_canvas.pSposta(it.key(), it.value());
-    if (bGruppo) {
-        // one drag is one step
+    if (bGruppo || !m_aSeguito.isEmpty()) {
+        // one drag is one step, the labels that follow stored after their icons
+        const QList<TChiave> aChiavi = bGruppo ? m_ctx.sel.fChiaviInOrdine() : QList<TChiave>{pItem->fChiave()};
         QList<TElemento> aElementi;
-        for (const TChiave &chiave : m_ctx.sel.fChiaviInOrdine())
+        for (const TChiave &chiave : aChiavi)
             if (aDove.contains(chiave))
                 aElementi << TElemento{chiave.iId, int(chiave.eParte), aDove.value(chiave)};
-        m_ctx.doc.pSpostaElementi(aElementi, tr("spostamento"), false);
+        m_ctx.doc.pSpostaElementi(fConEtichette(m_ctx.doc, aElementi, aChiavi), tr("spostamento"), false);
     } else {
         const TChiave chiave = pItem->fChiave();
         const QPoint dove = aDove.value(chiave);

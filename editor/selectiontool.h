@@ -28,8 +28,9 @@ int fSullaGriglia(int iValore, int iPasso);
  * The canvas's selection tool: a press selects the item (Ctrl+click adds or
  * takes it out) and starts its drag, or on the empty canvas a rubber band;
  * the moves carry the item, or the whole selection it belongs to, along in
- * panel pixels, always wholly inside the page; the release stores the
- * positions through the document, as one step of its history. Barrier lines
+ * panel pixels, always wholly inside the page, an icon's label going with
+ * it (etichetteunite.h); the release stores the positions through the
+ * document, as one step of its history. Barrier lines
  * vanish at the first movement of either end of a barrier and are drawn
  * again at the release. One drag at a time.
  *
@@ -86,12 +87,13 @@ private:
     TAreaCanvas &m_canvas;
     // the drag in progress
     bool m_bDragEnabled = false;
-    QPoint m_ptPremuto;              // the press point, in panel pixels
-    bool m_bGlobMouseDown = false;   // set by a press; cleared once a barrier drag has wiped the lines
-    bool m_bMosso = false;           // the pointer moved since the press
-    QHash<TChiave, QRect> m_aInizio; // each dragged item where the drag found it
-    TChiave m_premuto;               // the item pressed, which the snapping lines up
-    bool m_bCursore = false;         // the size-all pointer is shown
+    QPoint m_ptPremuto;               // the press point, in panel pixels
+    bool m_bGlobMouseDown = false;    // set by a press; cleared once a barrier drag has wiped the lines
+    bool m_bMosso = false;            // the pointer moved since the press
+    QHash<TChiave, QRect> m_aInizio;  // each dragged item where the drag found it
+    QHash<TChiave, QRect> m_aSeguito; // the labels that go with the dragged icons, where the drag found them
+    TChiave m_premuto;                // the item pressed, which the snapping lines up
+    bool m_bCursore = false;          // the size-all pointer is shown
     // the rubber band
     bool m_bBanda = false;
     QPoint m_ptBanda; // where it started, in panel pixels

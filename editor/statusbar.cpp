@@ -119,8 +119,8 @@ void TBarraStato::pAggiorna()
                           : QCoreApplication::translate("Ombrix", "N. ") + QString::number(pOggetto->Get_numsensore()));
     pCella(m_pTesto, pOggetto->Get_testo());
     const TCanvasItem *pItem = m_canvas.fItem(*corrente);
-    pCella(m_pPosizione,
-           fPosizione(pItem ? pItem->fPosizione() : fRettangoloPannello(*pOggetto, corrente->eParte).topLeft()));
+    const QPoint angolo = pItem ? pItem->fPosizione() : fRettangoloPannello(*pOggetto, corrente->eParte).topLeft();
+    pCella(m_pPosizione, fPosizione(fPosizioneMaps(*pOggetto, corrente->eParte, angolo)));
     static const char *const aszElementi[] = {QT_TRANSLATE_NOOP("Ombrix", "icona"),
                                               QT_TRANSLATE_NOOP("Ombrix", "seconda estremità"),
                                               QT_TRANSLATE_NOOP("Ombrix", "testo")};
@@ -129,6 +129,7 @@ void TBarraStato::pAggiorna()
 
 void TBarraStato::pPosizione(const TChiave &chiave, const QPoint &pos)
 {
-    if (m_sel.fCorrente() == chiave && !m_sel.fMultipla())
-        pCella(m_pPosizione, fPosizione(pos));
+    const TSensore *pOggetto = m_doc.fOggetto(chiave.iId);
+    if (pOggetto && m_sel.fCorrente() == chiave && !m_sel.fMultipla())
+        pCella(m_pPosizione, fPosizione(fPosizioneMaps(*pOggetto, chiave.eParte, pos)));
 }

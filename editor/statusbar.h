@@ -12,8 +12,8 @@ class TSelezione;
 
 /**
  * The status bar of the canvas (SbarAree). Its cells show the current item's
- * object (type, number, label text), its position in panel pixels (live while
- * it is dragged) and which item it is (icon, second end, label), the shown
+ * object (type, number, label text), its position in panel pixels as maps.txt
+ * writes it (an icon's centre; live while it is dragged) and which item it is (icon, second end, label), the shown
  * area, the zoom, and a message: "N oggetti selezionati", what a command left
  * undone, or for a while a warning of the document. The check's count sits at
  * its right end while the "Verifica" dock is open.

@@ -1356,6 +1356,10 @@
         <translation>%1, second end</translation>
     </message>
     <message>
+        <source>%1 in %2 copre l&apos;icona di %3 %4</source>
+        <translation>%1 at %2 covers the icon of %3 %4</translation>
+    </message>
+    <message>
         <source>Centro X</source>
         <translation>Centre X</translation>
     </message>
@@ -1757,6 +1761,14 @@ It will replace the project %5 as it is now. A snapshot of the current state is 
     <message>
         <source>Dimensione/Colore</source>
         <translation>Size/Colour</translation>
+    </message>
+    <message>
+        <source>Etichette unite agli oggetti</source>
+        <translation>Labels joined to objects</translation>
+    </message>
+    <message>
+        <source>Spostando un&apos;icona si sposta anche la sua etichetta</source>
+        <translation>Moving an icon moves its label too</translation>
     </message>
     <message>
         <source>Proprietà</source>

@@ -24,6 +24,7 @@ constexpr int iMaxRecenti = 8;
 constexpr int iDefaultIconSize = 32;
 const QByteArray sIniKeySnapshot = QByteArrayLiteral("Snapshot");
 const QByteArray sIniKeyZoom = QByteArrayLiteral("Zoom");
+const QByteArray sIniKeyEtichette = QByteArrayLiteral("EtichetteUnite");
 const QByteArray sIniFinestra = QByteArrayLiteral("Finestra"); // Geometria, Stato (base64), Albero
 constexpr int iDefaultZoom = 100;
 const QByteArray sIniKeyGriglia = QByteArrayLiteral("Griglia");
@@ -304,6 +305,7 @@ void pLoadFromIni()
     const QList<std::pair<QByteArray, QByteArray>> aOptions = fSectionKeys(lines, sIniSection);
     iGlobIconSize = fIconSizeFrom(fValueOf(aOptions, sIniKey));
     iGlobSnapshot = fSnapshotFrom(fValueOf(aOptions, sIniKeySnapshot));
+    bGlobEtichetteUnite = fValueOf(aOptions, sIniKeyEtichette) != "0";
     const QList<std::pair<QByteArray, QByteArray>> aAdatta = fSectionKeys(lines, sIniAdatta);
     iGlobAdattaModo = fModoAdattaFrom(fValueOf(aAdatta, sIniModo));
     bGlobAdattaSottoBanner = fValueOf(aAdatta, sIniSottoBanner) == "1";
@@ -389,6 +391,9 @@ void pWriteToIni(const TOpzioniFinestra *pFinestra)
     // the number of snapshots is written once it differs from the default or the file names it
     if (iGlobSnapshot != iDefaultSnapshot || !fValueOf(fSectionKeys(lines, sIniSection), sIniKeySnapshot).isEmpty())
         pSetKey(lines, sIniSection, sIniKeySnapshot, QByteArray::number(iGlobSnapshot), sNewline);
+    // labels that stay behind are written once chosen, or while the file names them
+    if (!bGlobEtichetteUnite || !fValueOf(fSectionKeys(lines, sIniSection), sIniKeyEtichette).isEmpty())
+        pSetKey(lines, sIniSection, sIniKeyEtichette, bGlobEtichetteUnite ? "1" : "0", sNewline);
     // the fitting dialog's choices once they differ from its defaults or the file names them
     const QList<std::pair<QByteArray, QByteArray>> aAdatta = fSectionKeys(lines, sIniAdatta);
     const std::pair<QByteArray, QByteArray> aScelte[] = {{sIniModo, QByteArray::number(iGlobAdattaModo)},

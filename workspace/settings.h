@@ -36,13 +36,14 @@ void pWorkspaceShutdown(const TOpzioniFinestra *pFinestra = nullptr);
 TOpzioniFinestra fOpzioniFinestra();
 
 /** Reads IconSize from [Options] of ombrix.ini (32 when missing or not one of 16, 32, 48), Snapshot, the number of
- *  snapshots kept per project (20 when missing or not a positive number), the recent projects from [Recenti], and
- *  the fitting dialog's last choices from [Adatta] (Modo 0 to 2, SottoBanner and LineeMarcate 0 or 1, Colore
- *  #rrggbb; the dialog's defaults for anything else). */
+ *  snapshots kept per project (20 when missing or not a positive number), EtichetteUnite (labels go with their
+ *  icons unless it is 0), the recent projects from [Recenti], and the fitting dialog's last choices from [Adatta]
+ *  (Modo 0 to 2, SottoBanner and LineeMarcate 0 or 1, Colore #rrggbb; the dialog's defaults for anything else). */
 void pLoadFromIni();
-/** Writes IconSize and Snapshot under [Options], the recent projects as [Recenti] and the fitting dialog's choices
- *  under [Adatta] (once they are not the defaults), keeping every other line of the file; with pFinestra its icon
- *  size, its zoom and its [Finestra]. Throws TOmbrixError when it cannot write. */
+/** Writes IconSize, Snapshot and EtichetteUnite (once off, or while the file names it) under [Options], the recent
+ *  projects as [Recenti] and the fitting dialog's choices under [Adatta] (once they are not the defaults), keeping
+ *  every other line of the file; with pFinestra its icon size, its zoom and its [Finestra]. Throws TOmbrixError when
+ *  it cannot write. */
 void pWriteToIni(const TOpzioniFinestra *pFinestra = nullptr);
 /** The interface language that ombrix.ini asks for under [Options] "Lingua", in lower case; empty for none. */
 QString fLinguaDaIni();

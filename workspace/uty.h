@@ -31,6 +31,9 @@ inline int iGlobXcenter = 223;
 inline int iGlobYCenter = 119;
 inline constexpr int iGlobB2Size = 7;
 
+// moving an icon takes its label along by the same offset ("EtichetteUnite" in ombrix.ini, on unless it says 0)
+inline bool bGlobEtichetteUnite = true;
+
 // how many automatic snapshots of a project are kept ("Snapshot" in ombrix.ini)
 inline int iGlobSnapshot = 20;
 

@@ -17,6 +17,8 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 
 /** A copy of s on area iArea, moved by shift and kept inside the canvas, its zoom marker leading to iAreaZoom. */
@@ -31,8 +33,15 @@ qint64 fInserisciCopia(TProjectDocument &doc, TModificaFn &m, qint64 iArea, cons
                                                QString::number(s.Get_iconsize()), iTipo);
     m.pToccaSensoreNuovo(iNuovo);
     const QString sNome = fNomeSensore(iTipo, iAreaZoom, iNuovo, sNumero);
-    const QPoint pos =
-        fDentroCanvas(QPoint(s.Get_coordx(), s.Get_coordy()) + shift, QSize(s.Get_iconsize(), s.Get_iconsize()));
+    const QRect icona(s.Get_coordx(), s.Get_coordy(), s.Get_iconsize(), s.Get_iconsize());
+    QPoint pos = fDentroCanvas(icona.topLeft() + shift, icona.size());
+    std::optional<QPoint> posUnita; // the label's place when it goes with its icon
+    if (!s.Get_testo().isEmpty() && opzioni.bEtichetteUnite) {
+        const QRect testo(QPoint(s.Get_coordxt(), s.Get_coordyt()), fDimensioneTesto(s.Get_fonttxt(), s.Get_testo()));
+        const QPoint d = fSpostamentoCoppia(icona, testo, shift);
+        pos = icona.topLeft() + d;
+        posUnita = testo.topLeft() + d;
+    }
     store.pUpdateSensorInDb(sNome, pos.x(), pos.y(), 0);
     if (iTipo == 4) {
         const QPoint pos2 =
@@ -42,8 +51,9 @@ qint64 fInserisciCopia(TProjectDocument &doc, TModificaFn &m, qint64 iArea, cons
     if (!s.Get_testo().isEmpty()) {
         const QString sTesto =
             opzioni.bAggiornaTesti ? fTestoRinumerato(s.Get_testo(), s.Get_numsensore(), iNumero) : s.Get_testo();
-        const QPoint posTesto =
-            fDentroCanvas(QPoint(s.Get_coordxt(), s.Get_coordyt()) + shift, fDimensioneTesto(s.Get_fonttxt(), sTesto));
+        const QPoint posTesto = posUnita ? *posUnita
+                                         : fDentroCanvas(QPoint(s.Get_coordxt(), s.Get_coordyt()) + shift,
+                                                         fDimensioneTesto(s.Get_fonttxt(), sTesto));
         store.pAddTextToSensorInDb(iNuovo, posTesto.x(), posTesto.y(), s.Get_fonttxt(), s.Get_colortxt(), sTesto);
         if (posTesto.x() == 0 || posTesto.y() == 0 || sTesto == sKeepTesto)
             store.pStoreLabelPlace(iNuovo, posTesto.x(), posTesto.y(), sTesto);

@@ -120,6 +120,17 @@ void TstVerifica::plantedCodeAtItsBoundary_data()
     QTest::newRow("text past the bottom edge")
         << o({.xt = 10, .yt = 273 - t.height(), .iFont = 9, .sTesto = sNord}) << L{"testo-tagliato"};
     QTest::newRow("position of no label") << o({.xt = 900, .yt = 900}) << L{};
+    // testo-sovrapposto: a lamp's label over the contact's icon, x 200-231, y 100-131
+    const QSize l = fTesto(1, QStringLiteral("Luce"));
+    const auto sopra = [](int xt, int yt) {
+        return TCaso{{{}, {.iTipo = 6, .x = 300, .y = 200, .xt = xt, .yt = yt, .sTesto = "Luce"}}};
+    };
+    QTest::newRow("label touching an icon's left") << sopra(200 - l.width(), 110) << L{};
+    QTest::newRow("label one pixel over its left") << sopra(201 - l.width(), 110) << L{"testo-sovrapposto"};
+    QTest::newRow("label touching its bottom") << sopra(205, 132) << L{};
+    QTest::newRow("label one pixel over its bottom") << sopra(205, 131) << L{"testo-sovrapposto"};
+    QTest::newRow("label over a zoom marker") << sopra(110, 160) << L{"testo-sovrapposto"};
+    QTest::newRow("label over its own icon") << o({.xt = 205, .yt = 105, .sTesto = "Luce"}) << L{};
     // sfondo-mancante, sfondo-dimensioni
     QTest::newRow("no picture") << TCaso{.eSfondo1 = TSfondo::Nessuno} << L{"sfondo-mancante"};
     QTest::newRow("broken picture") << TCaso{.eSfondo1 = TSfondo::Rotto} << L{"sfondo-mancante"};

@@ -148,6 +148,7 @@ void TstDrag::draggingTheIconWritesOnlyItsColumnsAndLeavesTheLabel()
 {
     TEditorFixture fx;
     TFrmBase &frm = fStartWithProject(fx);
+    fA(frm, "MnuEtichetteUnite")->trigger(); // labels apart from their icons
     pAddWithButton(fx, fBtn(frm, "BtnBarriera"), QStringLiteral("9"));
     const int iId = fLastSensorId(fx);
     const QString sName = QStringLiteral("Barriera_%1_ingresso_9").arg(iId);

@@ -74,7 +74,7 @@ void TstKeyboard::clickSelectsAndArrowsMoveAsOneStep()
     QCOMPARE(fW<TCanvasOverlay>(frm, "ImgCanvas")->fCornice(), pIcon->geometry());
     QCOMPARE(fW<QLabel>(frm, "SbarTipo")->text(), QStringLiteral("Contatto"));
     QCOMPARE(fW<QLabel>(frm, "SbarNumero")->text(), QStringLiteral("N. 7"));
-    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 223  Y 119"));
+    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 239  Y 135")); // the centre, as maps.txt
 
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right, {}, 5);
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Down, Qt::ShiftModifier, 2);
@@ -103,7 +103,7 @@ void TstKeyboard::clickSelectsAndArrowsMoveAsOneStep()
     const QPoint start = pIcon->mapTo(&frm, QPoint(5, 5));
     QTest::mousePress(pIcon, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(&frm, start + QPoint(-40, 0));
-    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 408  Y 139"));
+    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 424  Y 155"));
     QTest::mouseRelease(&frm, Qt::LeftButton, {}, start + QPoint(-40, 0));
     QCOMPARE(pUndo->count(), iPassi + 3);
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Up);
@@ -194,12 +194,14 @@ void TstKeyboard::duplicateTakesTheNextFreeNumberOfItsClass()
     QVERIFY(fPlaced(frm, sCopia));
     QCOMPARE(fSelezionato(frm), fPlaced(frm, sCopia));
 
-    // from the icon's pop-up, near the corner: kept inside the canvas
+    // from the icon's pop-up, near the corner: kept inside the canvas, its label beside it where the copy's is
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Right, Qt::ShiftModifier, 30);
     pTasto(frm, fW<QWidget>(frm, "PnlImgArea"), Qt::Key_Down, Qt::ShiftModifier, 30);
     pPopupEntry(fPlaced(frm, sCopia), fW<QMenu>(frm, "popImg"), fA(frm, "PopDuplica"));
     const int iTerza = fLastSensorId(fx);
-    QCOMPARE(fPos(fx, iTerza), QPoint(448, 240));
+    QCOMPARE(fPos(fx, iTerza).y(), 240);
+    QCOMPARE(fPos(fx, iTerza), fPos(fx, iCopia));
+    QCOMPARE(fPos(fx, iTerza, "CoordXt", "CoordYt"), fPos(fx, iCopia, "CoordXt", "CoordYt"));
     QCOMPARE(fColumn(fx, iTerza, QStringLiteral("NumSensore")), 10);
 
     pTasto(frm, &frm, Qt::Key_Z, Qt::ControlModifier);

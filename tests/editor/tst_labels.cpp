@@ -394,6 +394,9 @@ void TstLabels::labelNearTheTopEdgeIsStoredAsShown()
     TCanvasItem *pIcon = fPlaced(frm, QStringLiteral("Contatto_%1_ingresso_7").arg(iId));
     pDrag(frm, pIcon, QPoint(2, 2), {QPoint(0, -200)}); // icon at the top edge
     QCOMPARE(pIcon->y(), 0);
+    // a lamp just below: no side is free, so the label goes to the right all the same
+    pAddWithButton(fx, fBtn(frm, "BtnLampada"), QStringLiteral("1"));
+    frm.fDocument().pSpostaOggetto(fLastSensorId(fx), 0, QPoint(223, 20));
     // size 13 (index 6): top = 0 + 8 - (13 + 6) / 2 - 2 = -3, above the canvas
     fx.dialogs.pOnFontDialog = [](TFrmFont &f) { f.SetDimensione(6); };
     pAddText(fx, iId, QStringLiteral("Alto"));

@@ -20,15 +20,6 @@
 
 namespace {
 
-/** A new object of the button's type with that number, its icon moved to pos; returns its id. */
-int fOggetto(TEditorFixture &fx, QToolButton *pButton, const QString &sNumero, const QPoint &pos)
-{
-    pAddWithButton(fx, pButton, sNumero);
-    const int iId = fLastSensorId(fx);
-    fx.frm().fDocument().pSpostaOggetto(iId, 0, pos);
-    return iId;
-}
-
 QPoint fPos(TEditorFixture &fx, int iId)
 {
     return {fColumn(fx, iId, QStringLiteral("CoordX")), fColumn(fx, iId, QStringLiteral("CoordY"))};
@@ -60,14 +51,6 @@ QStringList fRighe(int iArea)
         as << asCampi.join(QLatin1Char('|'));
     }
     return as;
-}
-
-QAction *fVoceAllinea(TFrmBase &frm, const QString &sTesto)
-{
-    for (QAction *p : fW<QMenu>(frm, "MnuAllinea")->actions())
-        if (p->text() == sTesto)
-            return p;
-    return nullptr;
 }
 
 } // namespace
@@ -244,7 +227,7 @@ void TstMultiSelection::alignAndDistribute()
         if (!p->isSeparator())
             asVoci << p->text();
     QCOMPARE(asVoci.mid(2), (QStringList{"Duplica", "Adatta immagine di sfondo…", "Seleziona tutto", "Copia", "Taglia",
-                                         "Incolla", "Incolla speciale…", "Allinea"}));
+                                         "Incolla", "Incolla speciale…", "Allinea", "Etichette unite agli oggetti"}));
 
     int iPassi = pUndo->count();
     fVoceAllinea(frm, QStringLiteral("A sinistra"))->trigger();

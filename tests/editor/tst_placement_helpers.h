@@ -136,3 +136,21 @@ inline QImage fPictureOf(const QWidget *pControl)
     const auto *pLabel = qobject_cast<const QLabel *>(pControl);
     return pLabel ? pLabel->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) : QImage();
 }
+
+/** A new object of the button's type with that number, its icon moved to pos; returns its id. */
+inline int fOggetto(TEditorFixture &fx, QToolButton *pButton, const QString &sNumero, const QPoint &pos)
+{
+    pAddWithButton(fx, pButton, sNumero);
+    const int iId = fLastSensorId(fx);
+    fx.frm().fDocument().pSpostaOggetto(iId, 0, pos);
+    return iId;
+}
+
+/** The entry sTesto of the submenu "Allinea". */
+inline QAction *fVoceAllinea(TFrmBase &frm, const QString &sTesto)
+{
+    for (QAction *p : fW<QMenu>(frm, "MnuAllinea")->actions())
+        if (p->text() == sTesto)
+            return p;
+    return nullptr;
+}

@@ -7,6 +7,9 @@
 #include "document/projectdocument.h"
 #include "editor/canvas.h"
 #include "editor/propertiesdock.h"
+#include "model/appfonts.h"
+#include "model/labelfont.h"
+#include "preview/disegno.h"
 
 #include <QComboBox>
 #include <QDockWidget>
@@ -103,10 +106,12 @@ void TstProprieta::dockOnOneObject_data()
                               << "150"
                               << "CoordY" << 134 << "150"
                               << "";
+    // the label, 40 pixels right of the icon, meets the right edge first and holds its icon back
+    pLoadTahoma();
+    const int iFermo = 480 - fDimensioneEtichetta(QStringLiteral("Porta"), fLabelFont(7)).width() - 40;
     QTest::newRow("centre X beyond the right edge") << "EdtCentroX"
                                                     << "479"
-                                                    << "CoordX" << 448 << "464"
-                                                    << "";
+                                                    << "CoordX" << iFermo << QString::number(iFermo + 16) << "";
     QTest::newRow("centre Y at the top edge") << "EdtCentroY"
                                               << "16"
                                               << "CoordY" << 0 << "16"

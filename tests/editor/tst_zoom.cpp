@@ -162,13 +162,13 @@ void TstZoom::arrowsMovePanelPixelsAndTheStatusBarShowsThem()
     pTasto(frm, &fCanvas(frm), Qt::Key_Up, Qt::ShiftModifier);
     QCOMPARE(QPoint(fColumn(fx, iId, "CoordX"), fColumn(fx, iId, "CoordY")), QPoint(226, 109));
     QCOMPARE(pIcon->pos(), QPoint(226, 109) * 3);
-    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 226  Y 109"));
+    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 242  Y 125")); // the centre, as maps.txt
 
     // while dragging, the status bar follows in panel pixels
     const QPoint start = pIcon->mapTo(&frm, QPoint(20, 20));
     QTest::mousePress(pIcon, Qt::LeftButton, {}, QPoint(20, 20));
     QTest::mouseMove(&frm, start + QPoint(30, 60));
-    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 236  Y 129"));
+    QCOMPARE(fW<QLabel>(frm, "SbarPosizione")->text(), QStringLiteral("X 252  Y 145"));
     QTest::mouseRelease(&frm, Qt::LeftButton, {}, start + QPoint(30, 60));
     QCOMPARE(QPoint(fColumn(fx, iId, "CoordX"), fColumn(fx, iId, "CoordY")), QPoint(236, 129));
 }
@@ -400,7 +400,7 @@ void TstZoom::statusBarCellsReadTheirText()
                       QPoint(3, 3));
     const std::pair<const char *, QString> aCelle[] = {{"SbarTipo", QStringLiteral("Contatto")},
                                                        {"SbarNumero", QStringLiteral("N. 3")},
-                                                       {"SbarPosizione", QStringLiteral("X 223  Y 119")},
+                                                       {"SbarPosizione", QStringLiteral("X 239  Y 135")},
                                                        {"SbarElemento", QStringLiteral("icona")},
                                                        {"SbarMessaggio", QString()}};
     for (const auto &[szCella, sTesto] : aCelle) {
