@@ -262,8 +262,9 @@ void TFrmBase::pCollegaVista()
         else
             m_pDockProprieta->hide();
     });
+    // (the dock, not the window: it is hidden again while the window is being destroyed)
     connect(m_pDockProprieta, &QDockWidget::visibilityChanged, pProprieta,
-            [this, pProprieta] { pProprieta->setChecked(!m_pDockProprieta->isHidden()); });
+            [pDock = m_pDockProprieta, pProprieta] { pProprieta->setChecked(!pDock->isHidden()); });
 
     // the grid, its step, and the numbers: the screen only
     TAreaCanvas &canvas = m_pVista->fCanvas();
