@@ -122,7 +122,9 @@ QComboBox *TDockProprieta::fLista(const char *szNome, const QString &sDidascalia
     auto *pLista = new QComboBox(m_pForm->parentWidget());
     pLista->setObjectName(QLatin1String(szNome));
     pLista->setAccessibleName(sDidascalia);
-    pLista->setSizeAdjustPolicy(QComboBox::AdjustToContents); // "Tapparella giù" whole, whatever is listed
+    // as wide as "Tapparella giù" whatever is listed, so that the dock keeps its width from one selection to the next
+    pLista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    pLista->setMinimumContentsLength(15);
     m_pForm->addRow(sDidascalia, pLista);
     return pLista;
 }
