@@ -16,11 +16,11 @@
 // the mouse goes through the window system, as a user's does: moves and the release reach the dragged icon
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "bench/benchdialogs.h"
 #include "check/riferimentiio.h"
 #include "check/verifica.h"
 #include "document/projectdocument.h"
 #include "editor/areatree.h"
-#include "editor/dialogs.h"
 #include "editor/frmbase.h"
 
 #include <QApplication>
@@ -40,38 +40,6 @@
 namespace {
 
 /** Answers the window's dialogs from queues; nothing is shown. */
-class TBenchDialogs final : public TDialogs
-{
-public:
-    QStringList asProjects, asErrors;
-    std::optional<QString> fInputBox(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    void pMessage(const QString &) override {}
-    void pErrorBox(const QString &sText) override { asErrors << sText; }
-    QString fOpenProjectFile(const QString &) override
-    {
-        return asProjects.isEmpty() ? QString() : asProjects.takeFirst();
-    }
-    QString fOpenPicture(const QString &) override { return QString(); }
-    QString fSelectFolder(const QString &, const QString &) override { return QString(); }
-    void pShowFontDialog(TFrmFont &) override {}
-    QString fSaveFile(const QString &, const QString &, const QString &) override { return QString(); }
-    bool fProprieta(TProprieta &, const TFnAvvisoNumero &, const TFnVerificaProprieta &) override { return false; }
-    bool fIncollaSpeciale(const QString &, TOpzioniIncolla &, const TFnAvvisoIncolla &,
-                          const TFnRifiutoIncolla &) override
-    {
-        return false;
-    }
-    int fScelta(const QString &, const QString &, const QStringList &asBottoni) override
-    {
-        return int(asBottoni.size()) - 1;
-    }
-    int fScegliCopia(const QStringList &, const QList<bool> &) override { return -1; }
-    bool fDomanda(const QString &, const QString &) override { return false; }
-};
-
 void pCopyFolder(const QString &sFrom, const QString &sTo)
 {
     QDir().mkpath(sTo);
