@@ -61,9 +61,7 @@ TProprieta fProprietaDi(const TSensore &s)
     TProprieta prop;
     prop.sNumero = QString::number(s.Get_numsensore());
     prop.iTipo = s.Get_tiposensore();
-    for (int iTipo = 1; iTipo <= 10; ++iTipo)
-        if (fClasseTipo(iTipo) == fClasseTipo(s.Get_tiposensore()))
-            prop.aTipi << iTipo;
+    prop.aTipi = fTipiDellaClasse(fClasseTipo(s.Get_tiposensore()));
     prop.sTesto = s.Get_testo();
     prop.iFont = s.Get_fonttxt();
     prop.iColore = s.Get_colortxt();

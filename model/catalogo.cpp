@@ -81,6 +81,15 @@ TClasse fClasseTipo(int iTipo)
     return fTipo(iTipo).eClasse;
 }
 
+QList<int> fTipiDellaClasse(TClasse eClasse)
+{
+    QList<int> aTipi;
+    for (int iTipo = 1; iTipo <= 10; ++iTipo)
+        if (fClasseTipo(iTipo) == eClasse)
+            aTipi << iTipo;
+    return aTipi;
+}
+
 QString fNomeTipoOggetto(int iTipo)
 {
     const char *sz = fTipo(iTipo).szNome;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -20,6 +21,8 @@ QString fPrefissoTipo(int iTipo);
 QString fParteMediaTipo(int iTipo);
 /** Class of a type, which decides the export section. */
 TClasse fClasseTipo(int iTipo);
+/** The types 1 to 10 of class eClasse, in order. */
+QList<int> fTipiDellaClasse(TClasse eClasse);
 /** The name of a type as a person reads it ("Volumetrico", "Tapparella su"), in the interface's language; empty
  *  for a number outside 1 to 10. */
 QString fNomeTipoOggetto(int iTipo);

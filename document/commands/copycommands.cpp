@@ -127,11 +127,7 @@ QString TProjectDocument::fAvvisoNumeri(const QList<TSensore> &aOggetti, const T
 {
     QMap<TClasse, QList<qint64>> aUsati;
     for (TClasse eClasse : {TClasse::Ingresso, TClasse::Uscita}) {
-        QList<int> aTipi;
-        for (int iTipo = 1; iTipo <= 10; ++iTipo)
-            if (fClasseTipo(iTipo) == eClasse)
-                aTipi << iTipo;
-        for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(aTipi))
+        for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(fTipiDellaClasse(eClasse)))
             aUsati[eClasse] << uso.iNumero;
     }
     QMap<TClasse, QStringList> aDoppi;

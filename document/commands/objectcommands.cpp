@@ -44,19 +44,6 @@ void TProjectDocument::pEliminaOggetto(qint64 iId)
     }));
 }
 
-namespace {
-
-QList<int> fTipiDellaClasse(int iTipo)
-{
-    QList<int> aTipi;
-    for (int i = 1; i <= 10; ++i)
-        if (fClasseTipo(i) == fClasseTipo(iTipo))
-            aTipi << i;
-    return aTipi;
-}
-
-} // namespace
-
 void TProjectDocument::pSpingiOggetto(qint64 iId, int iElemento, const QPoint &pos)
 {
     pSpostaElementi({TElemento{iId, iElemento, pos}}, tr("spostamento"), true);
@@ -65,7 +52,7 @@ void TProjectDocument::pSpingiOggetto(qint64 iId, int iElemento, const QPoint &p
 qint64 TProjectDocument::fNumeroLibero(int iTipo, qint64 iNumero)
 {
     QList<qint64> aUsati;
-    for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(fTipiDellaClasse(iTipo)))
+    for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(fTipiDellaClasse(fClasseTipo(iTipo))))
         aUsati << uso.iNumero;
     qint64 iLibero = iNumero + 1;
     while (aUsati.contains(iLibero))
@@ -77,10 +64,7 @@ QMap<int, QSet<qint64>> TProjectDocument::fNumeriRipetuti()
 {
     QMap<int, QSet<qint64>> aRipetuti;
     for (TClasse eClasse : {TClasse::Ingresso, TClasse::Uscita}) {
-        QList<int> aTipi;
-        for (int i = 1; i <= 10; ++i)
-            if (fClasseTipo(i) == eClasse)
-                aTipi << i;
+        const QList<int> aTipi = fTipiDellaClasse(eClasse);
         QSet<qint64> aVisti, aDoppi;
         for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(aTipi))
             if (aVisti.contains(uso.iNumero))
@@ -96,7 +80,7 @@ QMap<int, QSet<qint64>> TProjectDocument::fNumeriRipetuti()
 QList<TUsoNumero> TProjectDocument::fUsiNumero(int iTipo, qint64 iNumero, qint64 iId)
 {
     QList<TUsoNumero> aUsi;
-    for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(fTipiDellaClasse(iTipo)))
+    for (const TUsoNumero &uso : fSensorStore().fNumeriDeiTipi(fTipiDellaClasse(fClasseTipo(iTipo))))
         if (uso.iNumero == iNumero && uso.iId != iId)
             aUsi << uso;
     return aUsi;
